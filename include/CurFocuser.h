@@ -1,0 +1,44 @@
+#ifndef VELMORA_CURFOCUSER_H
+#define VELMORA_CURFOCUSER_H
+// CurFocuser: turns a set of gadgets into a form. It runs the form's keyboard
+// loop, moves the focus with Tab, back-tab and the arrow keys, and hands
+// Enter that no gadget consumed to an optional callback. It owns no gadget.
+class CurGadget;
+class CurWindow;
+
+class CurFocuser {
+public:
+    CurFocuser();
+    virtual ~CurFocuser();               // frees its array; the gadgets are not touched
+
+    // membership
+    void addGadget(CurGadget* gadget);   // the first gadget added gets the focus
+    void delGadget(CurGadget* gadget);   // focus index unchanged; the loop wraps it
+    void setFocus(int index);            // index modulo the number of gadgets
+
+    // the keyboard loop
+    void kbdLoop();                      // runs until stopKbdLoop; at once with no gadgets
+    void stopKbdLoop();                  // takes effect after the current key
+    void enableKbdLoop();                // needed before a stopped loop can run again
+    void setEnterCB(void (*callback)(void*), void* data); // Enter left by the gadget
+
+    // Directional search: the index of the gadget nearest the cursor of window
+    // in that direction, only gadgets strictly beyond limit (a screen column or
+    // row) qualifying; wrap searches the whole form. -1 when none qualifies.
+    int getMostRight(CurWindow* window, int limit, bool wrap);
+    int getMostLeft(CurWindow* window, int limit, bool wrap);
+    int getMostBottom(CurWindow* window, int limit, bool wrap);
+    int getMostTop(CurWindow* window, int limit, bool wrap);
+
+private:
+    int  moveTarget(int key);            // target index of an arrow key the gadget declined
+    void moveFocus(int target);
+
+    CurGadget** gadgets;                 // exactly numGadgets entries
+    int         numGadgets;
+    int         focusIndex;
+    bool        loopStopped;
+    void (*enterCallback)(void*);
+    void*       enterData;
+};
+#endif

@@ -1,0 +1,33 @@
+#ifndef VELMORA_CURGADGET_H
+#define VELMORA_CURGADGET_H
+// CurGadget: the base of every keyboard-driven widget placed in a window. It
+// holds the gadget's rectangle and the contract a form drives it through.
+class CurWindow;
+
+class CurGadget {
+public:
+    CurGadget(CurWindow* window);        // covers the whole window until setGeometry
+    virtual ~CurGadget();
+
+    // the gadget contract
+    virtual void setGeometry(int height, int width, int y, int x); // relative to the window; no redraw
+    virtual void draw();                 // paints into the window's curses window; never refreshes
+    virtual bool processKey(int key);    // true when the key was consumed; the base consumes none
+    virtual int  kbdLoop();              // reads keys from the window until Enter (13); returns 0
+    virtual void acceptFocus(bool redraw);
+    virtual void loseFocus(bool redraw);
+
+    int        getX() const;
+    int        getY() const;
+    int        getWidth() const;
+    int        getHeight() const;
+    CurWindow* getWindow() const;
+
+protected:
+    CurWindow* window;                   // not owned
+    int        x;
+    int        y;
+    int        width;
+    int        height;
+};
+#endif

@@ -1,0 +1,36 @@
+#ifndef VELMORA_CURLABEL_H
+#define VELMORA_CURLABEL_H
+// CurLabel: static text in a rectangle, unchanged or word-wrapped, placed by
+// a horizontal and a vertical alignment. Its static helpers are the toolkit's
+// one word-wrapping routine and its line counters.
+#include "CurGadget.h"
+#include "CurInit.h"
+
+class CurLabel : public CurGadget {
+public:
+    CurLabel(CurWindow* window, bool wrap); // empty text, centred on both axes
+    virtual ~CurLabel();
+
+    void setText(const char* text, bool redraw);   // copies; null is ignored
+    void setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign, bool redraw);
+    virtual void draw();                 // writes the lines; neither clears nor clips, nor refreshes
+
+    int getEffHeight();                  // rows the current text needs
+
+    // Rows that text needs when word-wrapped to width columns.
+    static int getEffHeight(const char* text, int width);
+    // 1 plus the number of newlines in text.
+    static int getNumLines(const char* text);
+    // Word-wraps text to width columns (a width below 1 counts as 1) into out
+    // and returns the number of lines. out must hold formatMsgSize(text) bytes.
+    static int formatMsg(char* out, const char* text, int width);
+    // Bytes that formatMsg may write for text, terminating NUL included.
+    static int formatMsgSize(const char* text);
+
+private:
+    CurInit::ALIGNMENT hAlign;
+    CurInit::ALIGNMENT vAlign;
+    char*              text;             // own copy
+    bool               wrap;
+};
+#endif

@@ -1,0 +1,32 @@
+#ifndef VELMORA_CURLINEEDIT_H
+#define VELMORA_CURLINEEDIT_H
+// CurLineEdit: a single line of editable text, scrolled sideways with "<"
+// and ">" marks when it is wider than its box, optionally masked with "*".
+#include "CurGadget.h"
+
+class CurLineEdit : public CurGadget {
+public:
+    CurLineEdit(CurWindow* window);      // empty, focused, not hidden; keypad mode on for the window
+    virtual ~CurLineEdit();
+
+    void        setText(const char* newText, bool redraw); // copies; cursor behind the end; null is ignored
+    const char* getText() const;         // the edited text; valid until the next edit or setText
+    void        setHidden(bool on);      // show every character as "*"; takes effect at the next draw
+
+    // the gadget contract
+    virtual void draw();                 // the field row; leaves the cursor on the edit position
+    virtual bool processKey(int key);
+    virtual int  kbdLoop();
+    virtual void acceptFocus(bool redraw);
+    virtual void loseFocus(bool redraw);
+
+    char* text;                          // the edited text, NUL-terminated, owned
+    bool  hidden;                        // mask the text with "*"
+
+private:
+    int  textSize;                       // bytes allocated for text
+    int  cursorPos;                      // index of the character under the cursor
+    int  cursorCol;                      // column of the cursor inside the box
+    bool focused;
+};
+#endif

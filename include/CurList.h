@@ -1,0 +1,38 @@
+#ifndef VELMORA_CURLIST_H
+#define VELMORA_CURLIST_H
+// CurList: a framed, scrollable list of lines with a selection mark per
+// line, a highlighted current line and a scroll bar when the lines do not fit.
+#include "CurGadget.h"
+
+class CurList : public CurGadget {
+public:
+    enum SELECT_MODE { SINGLE = 0, MULTIPLE = 1 };
+
+    CurList(CurWindow* window);          // empty, focused, MULTIPLE; keypad mode on for the window
+    virtual ~CurList();
+
+    void addLine(const char* line, bool isSelected, bool redraw); // copies; null is ignored
+    // Stores the number of selected lines through count and, when it is above
+    // 0, a new[] array of their indices (ascending, the caller's to delete[])
+    // through indices; otherwise null. Either pointer may be null.
+    void getSelected(int** indices, int* count);
+    void setSelectMode(SELECT_MODE mode); // SINGLE keeps only the first selected line
+
+    // the gadget contract
+    virtual void draw();                 // frame, scroll bar, lines; cursor on the current line's mark
+    void         drawLine(int index);    // one line's row, when in view
+    virtual bool processKey(int key);    // up, down, and space on a non-empty list
+    virtual int  kbdLoop();
+    virtual void acceptFocus(bool redraw);
+    virtual void loseFocus(bool redraw);
+
+private:
+    bool*       selected;                // numLines flags
+    char**      lines;                   // numLines strdup copies
+    int         numLines;
+    int         topLine;                 // line shown in the first interior row
+    int         curLine;
+    bool        focused;
+    SELECT_MODE selectMode;
+};
+#endif

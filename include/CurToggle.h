@@ -1,0 +1,39 @@
+#ifndef VELMORA_CURTOGGLE_H
+#define VELMORA_CURTOGGLE_H
+// CurToggle: a check box, or one choice of a radio group: a bracketed mark
+// and a label on one row. The space bar flips it; every change of state is
+// reported through the toggle callback.
+#include "CurGadget.h"
+#include "CurInit.h"
+
+class CurToggle : public CurGadget {
+public:
+    enum TYPE { RADIO = 0, CHECK = 1 };  // ( ) or [ ]
+
+    CurToggle(CurWindow* window);        // on, unfocused, CHECK, labelled "Toggle"
+    virtual ~CurToggle();
+
+    void setText(const char* text, bool redraw);              // copies; null is ignored
+    void setType(TYPE type, bool redraw);
+    void setLabelAlignment(CurInit::ALIGNMENT align, bool redraw);
+    void toggle(bool state, bool redraw); // on a change: store, call back, then draw
+    bool isToggled() const;
+    void setToggleCB(void (*callback)(CurToggle*, void*), void* data); // replaces the previous one
+
+    // the gadget contract
+    virtual void draw();                 // middle row; leaves the cursor on the mark
+    virtual bool processKey(int key);    // consumes the space bar only
+    virtual int  kbdLoop();
+    virtual void acceptFocus(bool redraw);
+    virtual void loseFocus(bool redraw);
+
+private:
+    CurInit::ALIGNMENT labelAlignment;
+    TYPE  type;
+    bool  focused;
+    bool  toggled;
+    char* text;                          // own copy
+    void (*toggleCallback)(CurToggle*, void*);
+    void* toggleData;
+};
+#endif

@@ -1,0 +1,54 @@
+#ifndef VELMORA_CURWINDOW_H
+#define VELMORA_CURWINDOW_H
+// CurWindow: one rectangle of the screen backed by a curses window, with an
+// optional frame and title, attributes and a mapped flag. Every window is
+// registered with CurInit while it lives, so the screen can be repainted whole.
+#include "CurInit.h"
+
+typedef struct _win_st WINDOW;
+
+class CurWindow {
+public:
+    // Sizes larger than the screen are cut to it; a negative y or x centres
+    // the window on that axis. When curses cannot create the rectangle the
+    // window is inert: every operation on it does nothing.
+    CurWindow(int height, int width, int y, int x);
+    virtual ~CurWindow();                // unregisters and deletes the curses window; erases nothing
+
+    // appearance
+    void setAttributes(int attr);        // drawing attributes and background of every cell
+    void drawFrame();                    // box and title
+    void hideFrame();                    // blanks the border; leaves the frame flag alone
+    void enableFrame(bool on);           // sets the frame flag, then draws or hides the frame
+    void setTitle(const char* title, CurInit::ALIGNMENT align); // null is ignored
+
+    // the terminal
+    void touch();                        // marks every line changed for the next refresh
+    void update();                       // refreshes this window when mapped
+    void erase();                        // blanks every cell, frame included
+    void map();                          // takes part in refreshes again (nothing is drawn)
+    void unmap();                        // skipped by refreshes (nothing is erased)
+
+    // keys
+    void nodelay(bool on);               // reading a key does not wait
+    int  getChar();                      // the key code; -1 when no key waits in no-delay mode
+
+    bool    isMapped() const;
+    WINDOW* getWindow() const;           // null for an inert window
+    int     getWidth() const;
+    int     getHeight() const;
+    int     getX() const;
+    int     getY() const;
+
+protected:
+    WINDOW* win;
+    int     width;
+    int     height;
+    int     x;
+    int     y;
+    bool    framed;
+    bool    mapped;
+    char*   title;                       // own copy, null until setTitle
+    CurInit::ALIGNMENT titleAlign;
+};
+#endif
