@@ -16,10 +16,9 @@ public:
     bool        isActivated() const;
     void        reset();                 // clears the activated flag; draws nothing
 
-    // the gadget contract
+    // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // middle row; leaves the cursor right after the text
     virtual bool processKey(int key);    // consumes Enter (13) and space (32)
-    virtual int  kbdLoop();
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
 

@@ -13,10 +13,9 @@ public:
     const char* getText() const;         // the edited text; valid until the next edit or setText
     void        setHidden(bool on);      // show every character as "*"; takes effect at the next draw
 
-    // the gadget contract
+    // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // the field row; leaves the cursor on the edit position
     virtual bool processKey(int key);
-    virtual int  kbdLoop();
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
 

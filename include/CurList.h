@@ -18,11 +18,10 @@ public:
     void getSelected(int** indices, int* count);
     void setSelectMode(SELECT_MODE mode); // SINGLE keeps only the first selected line
 
-    // the gadget contract
+    // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // frame, scroll bar, lines; cursor on the current line's mark
     void         drawLine(int index);    // one line's row, when in view
     virtual bool processKey(int key);    // up, down, and space on a non-empty list
-    virtual int  kbdLoop();
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
 

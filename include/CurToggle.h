@@ -20,10 +20,9 @@ public:
     bool isToggled() const;
     void setToggleCB(void (*callback)(CurToggle*, void*), void* data); // replaces the previous one
 
-    // the gadget contract
+    // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // middle row; leaves the cursor on the mark
     virtual bool processKey(int key);    // consumes the space bar only
-    virtual int  kbdLoop();
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
 

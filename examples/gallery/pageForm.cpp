@@ -1,0 +1,9 @@
+// pageForm.cpp - a gallery page, not built yet.
+#include "Gallery.h"
+
+void pageForm()
+{
+    galleryClear();
+    galleryFooter("This page is not built yet. Press any key to go back.");
+    galleryWaitKey();
+}

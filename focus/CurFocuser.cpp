@@ -1,0 +1,260 @@
+// CurFocuser.cpp - the form's keyboard loop and focus ring (focus/): Tab and
+// back-tab in the order of addition, the arrow keys geometrically, Enter to
+// an optional callback.
+#include "CurFocuser.h"
+#include "CurGadget.h"
+#include "CurInit.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <cstdlib>
+
+// A position beyond any screen cell: searches start from it and wrap-around
+// searches use it as their limit.
+static const int FAR = 500;
+
+CurFocuser::CurFocuser()
+    : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false),
+      enterCallback(nullptr), enterData(nullptr)
+{
+}
+
+CurFocuser::~CurFocuser()
+{
+    delete[] gadgets;
+}
+
+void CurFocuser::addGadget(CurGadget* gadget)
+{
+    CurGadget** grown = new CurGadget*[numGadgets + 1];
+    for (int i = 0; i < numGadgets; i++)
+        grown[i] = gadgets[i];
+    grown[numGadgets++] = gadget;
+    delete[] gadgets;
+    gadgets = grown;
+    if (numGadgets == 1)
+        gadget->acceptFocus(false);
+    else
+        gadget->loseFocus(false);
+}
+
+void CurFocuser::delGadget(CurGadget* gadget)
+{
+    for (int i = 0; i < numGadgets; i++) {
+        if (gadgets[i] != gadget)
+            continue;
+        for (int j = i; j + 1 < numGadgets; j++)
+            gadgets[j] = gadgets[j + 1];
+        numGadgets--;
+    }
+}
+
+void CurFocuser::setFocus(int index)
+{
+    if (numGadgets == 0 || index < 0)
+        return;
+    focusIndex = index % numGadgets;
+    for (int i = 0; i < numGadgets; i++)
+        gadgets[i]->loseFocus(true);
+    gadgets[focusIndex]->acceptFocus(true);
+}
+
+// Tab and back-tab never reach a gadget; every other key is offered to the
+// focused gadget first, and arrows and Enter reach the focuser only when the
+// gadget declines them. A callback run from a key may stop the loop, add or
+// remove gadgets, or move the focus, so the ring is re-read for every key.
+void CurFocuser::kbdLoop()
+{
+    if (numGadgets == 0)
+        return;
+    focusIndex %= numGadgets;
+    for (int i = 0; i < numGadgets; i++)
+        gadgets[i]->draw();
+    gadgets[focusIndex]->draw();    // last, so the cursor stands in it
+
+    while (!loopStopped) {
+        if (numGadgets == 0)
+            return;
+        if (focusIndex >= numGadgets)
+            focusIndex = 0;
+        // Keypad mode belongs to each curses window, so the focused gadget's
+        // window gets it before every read; otherwise arrows arrive as
+        // escape sequences.
+        WINDOW* w = gadgets[focusIndex]->getWindow()->getWindow();
+        if (w == nullptr)
+            return;             // an inert window can never deliver a key
+        keypad(w, TRUE);
+        int key = wgetch(w);
+
+        if (key == 9) {
+            moveFocus((focusIndex + 1) % numGadgets);
+            continue;
+        }
+        if (key == KEY_BTAB) {
+            moveFocus(focusIndex == 0 ? numGadgets - 1 : focusIndex - 1);
+            continue;
+        }
+        if (gadgets[focusIndex]->processKey(key))
+            continue;           // the gadget's callback may have changed the ring
+
+        if (numGadgets == 0)
+            return;
+        if (focusIndex >= numGadgets)
+            focusIndex = 0;
+        int target = focusIndex;
+        if (key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT)
+            target = moveTarget(key);
+        else if (key == 13 && enterCallback != nullptr)
+            enterCallback(enterData);
+        if (target != focusIndex && numGadgets > 0) {
+            moveFocus(target % numGadgets);
+            gadgets[focusIndex]->getWindow()->update();
+        }
+    }
+}
+
+void CurFocuser::moveFocus(int target)
+{
+    gadgets[focusIndex]->loseFocus(true);
+    focusIndex = target;
+    gadgets[focusIndex]->acceptFocus(true);
+}
+
+void CurFocuser::stopKbdLoop()
+{
+    loopStopped = true;
+}
+
+void CurFocuser::enableKbdLoop()
+{
+    loopStopped = false;
+}
+
+void CurFocuser::setEnterCB(void (*callback)(void*), void* data)
+{
+    enterCallback = callback;
+    enterData = data;
+}
+
+// The screen position of a gadget: its place in its window plus the window's.
+static int screenRow(const CurGadget* g)
+{
+    return g->getY() + g->getWindow()->getY();
+}
+
+static int screenCol(const CurGadget* g)
+{
+    return g->getX() + g->getWindow()->getX();
+}
+
+// The directional search. The reference point is the cursor of `window` on
+// the screen; the focused gadget's draw left it inside that gadget. A gadget
+// is in line with the cursor when its span across the move (its rows for a
+// sideways move, its columns for an up or down move) covers the cursor, or
+// when the middle of that span is closer to the cursor than the tolerance.
+// Each pass keeps the best position along the move among gadgets strictly
+// beyond `limit`; ties go to the gadget added first. An ordinary search
+// widens the tolerance one cell per pass up to half the screen; a wrap-around
+// search starts so wide that every gadget is in line.
+struct Direction {
+    bool sideways;      // compare columns of gadgets in line by rows
+    bool greatest;      // keep the greatest position below limit, else the smallest above
+};
+
+static int search(CurGadget** gadgets, int numGadgets, CurWindow* window,
+                  int limit, bool wrap, Direction dir)
+{
+    int curRow = -1, curCol = -1;
+    if (window->getWindow() != nullptr)
+        getyx(window->getWindow(), curRow, curCol);
+    curRow += window->getY();
+    curCol += window->getX();
+
+    int cursor = dir.sideways ? curRow : curCol;
+    int maxTolerance = dir.sideways ? CurInit::height / 2 : CurInit::width / 2;
+    for (int tolerance = wrap ? FAR : 0;; tolerance++) {
+        int best = dir.greatest ? -FAR : FAR;
+        int result = -1;
+        for (int i = 0; i < numGadgets; i++) {
+            CurGadget* g = gadgets[i];
+            int start = dir.sideways ? screenRow(g) : screenCol(g);
+            int end = start + (dir.sideways ? g->getHeight() : g->getWidth());
+            bool inLine = tolerance > abs(cursor - (start + end) / 2)
+                          || (start <= cursor && cursor < end);
+            if (!inLine)
+                continue;
+            int pos = dir.sideways ? screenCol(g) : screenRow(g);
+            bool better = dir.greatest ? (pos > best && pos < limit)
+                                       : (pos < best && pos > limit);
+            if (better) {
+                best = pos;
+                result = i;
+            }
+        }
+        if (result >= 0)
+            return result;
+        if (tolerance > maxTolerance)
+            return -1;
+    }
+}
+
+int CurFocuser::getMostRight(CurWindow* window, int limit, bool wrap)
+{
+    return search(gadgets, numGadgets, window, limit, wrap, Direction{true, true});
+}
+
+int CurFocuser::getMostLeft(CurWindow* window, int limit, bool wrap)
+{
+    return search(gadgets, numGadgets, window, limit, wrap, Direction{true, false});
+}
+
+int CurFocuser::getMostBottom(CurWindow* window, int limit, bool wrap)
+{
+    return search(gadgets, numGadgets, window, limit, wrap, Direction{false, true});
+}
+
+int CurFocuser::getMostTop(CurWindow* window, int limit, bool wrap)
+{
+    return search(gadgets, numGadgets, window, limit, wrap, Direction{false, false});
+}
+
+// The target of an arrow key the focused gadget declined: the nearest gadget
+// in that direction, else the one at the far edge of the form. A target on
+// the same row (up, down) or column (left, right) leaves the focus in place,
+// as does a form where even the wrap-around finds nothing.
+int CurFocuser::moveTarget(int key)
+{
+    CurGadget* focused = gadgets[focusIndex];
+    CurWindow* window = focused->getWindow();
+    int row = screenRow(focused);
+    int col = screenCol(focused);
+    int target = -1;
+    bool vertical = (key == KEY_UP || key == KEY_DOWN);
+    switch (key) {
+    case KEY_UP:
+        target = getMostBottom(window, row, false);
+        if (target < 0)
+            target = getMostBottom(window, FAR, true);
+        break;
+    case KEY_DOWN:
+        target = getMostTop(window, row, false);
+        if (target < 0)
+            target = getMostTop(window, -FAR, true);
+        break;
+    case KEY_LEFT:
+        target = getMostRight(window, col, false);
+        if (target < 0)
+            target = getMostRight(window, FAR, true);
+        break;
+    case KEY_RIGHT:
+        target = getMostLeft(window, col, false);
+        if (target < 0)
+            target = getMostLeft(window, -FAR, true);
+        break;
+    }
+    if (target < 0)
+        return focusIndex;
+    bool same = vertical ? gadgets[target]->getY() == focused->getY()
+                         : gadgets[target]->getX() == focused->getX();
+    return same ? focusIndex : target;
+}

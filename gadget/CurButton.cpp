@@ -1,0 +1,102 @@
+// CurButton.cpp - the push-button gadget (gadget/): a reverse-video bar with
+// a centred text, activated by Enter or the space bar.
+#include "CurButton.h"
+#include "CurInit.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <cstring>
+
+CurButton::CurButton(CurWindow* window)
+    : CurGadget(window), focused(false), activated(false), text(new char[20]),
+      activateCallback(nullptr), activateData(nullptr)
+{
+    strcpy(text, "OK");
+}
+
+CurButton::~CurButton()
+{
+    delete[] text;
+}
+
+void CurButton::setText(const char* text, bool redraw)
+{
+    if (text == nullptr)
+        return;
+    char* copy = new char[strlen(text) + 1];
+    strcpy(copy, text);
+    delete[] this->text;
+    this->text = copy;
+    if (redraw)
+        draw();
+}
+
+const char* CurButton::getText() const
+{
+    return text;
+}
+
+void CurButton::setActivateCB(void (*callback)(void*), void* data)
+{
+    activateCallback = callback;
+    activateData = data;
+}
+
+bool CurButton::isActivated() const
+{
+    return activated;
+}
+
+void CurButton::reset()
+{
+    activated = false;
+}
+
+// One bar across the middle row: blanks, the text centred (or cut at the
+// right edge when it is too long), blanks. The cursor is left right after
+// the text, which is where the focus search measures from.
+void CurButton::draw()
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr)
+        return;
+    int row = y + height / 2;
+    int n = (int)strlen(text);
+    int start = (n <= width) ? x + (width - n) / 2 : x;
+    chtype a = focused ? (chtype)(CurInit::reverse | CurInit::bold) : (chtype)CurInit::reverse;
+
+    wmove(w, row, x);
+    int col = x;
+    for (; col < start; col++)
+        waddch(w, ' ' | a);
+    for (const char* p = text; *p != '\0' && col < x + width; p++, col++)
+        waddch(w, (unsigned char)*p | a);
+    int end = col;
+    for (; col < x + width; col++)
+        waddch(w, ' ' | a);
+    wmove(w, row, end);
+}
+
+bool CurButton::processKey(int key)
+{
+    if (key != 13 && key != ' ')
+        return false;
+    activated = true;
+    if (activateCallback != nullptr)
+        activateCallback(activateData);
+    return true;
+}
+
+void CurButton::acceptFocus(bool redraw)
+{
+    focused = true;
+    if (redraw)
+        draw();
+}
+
+void CurButton::loseFocus(bool redraw)
+{
+    focused = false;
+    if (redraw)
+        draw();
+}

@@ -1,0 +1,204 @@
+// CurLabel.cpp - the static-text gadget (gadget/): drawing aligned lines, and
+// the toolkit's one word-wrapping routine with its line counters.
+#include "CurLabel.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <cctype>
+#include <cstring>
+
+static char* copyText(const char* text)
+{
+    char* copy = new char[strlen(text) + 1];
+    strcpy(copy, text);
+    return copy;
+}
+
+static bool isSpace(char c)
+{
+    return isspace((unsigned char)c) != 0;
+}
+
+CurLabel::CurLabel(CurWindow* window, bool wrap)
+    : CurGadget(window), hAlign(CurInit::CENTER), vAlign(CurInit::CENTER),
+      text(copyText("")), wrap(wrap)
+{
+}
+
+CurLabel::~CurLabel()
+{
+    delete[] text;
+}
+
+void CurLabel::setText(const char* text, bool redraw)
+{
+    if (text == nullptr)
+        return;
+    char* copy = copyText(text);
+    delete[] this->text;
+    this->text = copy;
+    if (redraw)
+        draw();
+}
+
+void CurLabel::setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign, bool redraw)
+{
+    this->hAlign = hAlign;
+    this->vAlign = vAlign;
+    if (redraw)
+        draw();
+}
+
+// Each output byte comes from an input byte or is a separator or line break
+// next to one: a word of n characters cut at width 1 writes n characters and
+// n breaks, and one leading indent blank can precede the first word.
+int CurLabel::formatMsgSize(const char* text)
+{
+    return 2 * (int)strlen(text) + 2;
+}
+
+// Words are copied separated by single blanks, with line breaks so that no
+// line is longer than width. A newline that directly follows a word survives;
+// every other run of white space collapses. A word longer than a line starts
+// after an indent blank and is cut at the margin onto as many lines as it
+// needs; when the current line has no room for the blank and one character,
+// the word starts on a new line instead.
+int CurLabel::formatMsg(char* out, const char* text, int width)
+{
+    if (width < 1)
+        width = 1;
+    int col = 0;
+    int lines = 0;
+    const char* p = text;
+    for (;;) {
+        while (*p != '\0' && isSpace(*p))
+            p++;
+        if (*p == '\0')
+            break;
+        int len = 0;
+        while (p[len] != '\0' && !isSpace(p[len]))
+            len++;
+
+        if (len <= width) {
+            if (col > 0 && col + 1 + len > width) {
+                *out++ = '\n';
+                col = 0;
+                lines++;
+            } else if (col > 0) {
+                *out++ = ' ';
+                col++;
+            }
+            memcpy(out, p, len);
+            out += len;
+            col += len;
+        } else {
+            if (col > 0 && col + 1 >= width) {
+                *out++ = '\n';
+                col = 0;
+                lines++;
+            }
+            if (col + 1 < width) {
+                *out++ = ' ';
+                col++;
+            }
+            for (int done = 0; done < len;) {
+                int n = width - col;
+                if (n > len - done)
+                    n = len - done;
+                memcpy(out, p + done, n);
+                out += n;
+                done += n;
+                col += n;
+                if (col >= width) {
+                    *out++ = '\n';
+                    col = 0;
+                    lines++;
+                }
+            }
+        }
+        p += len;
+
+        while (*p == '\n') {
+            *out++ = '\n';
+            col = 0;
+            lines++;
+            p++;
+        }
+    }
+    *out = '\0';
+    return lines + 1;
+}
+
+int CurLabel::getNumLines(const char* text)
+{
+    int lines = 1;
+    for (const char* p = text; *p != '\0'; p++)
+        if (*p == '\n')
+            lines++;
+    return lines;
+}
+
+int CurLabel::getEffHeight(const char* text, int width)
+{
+    char* out = new char[formatMsgSize(text)];
+    int lines = formatMsg(out, text, width);
+    delete[] out;
+    return lines;
+}
+
+int CurLabel::getEffHeight()
+{
+    return wrap ? getEffHeight(text, width) : getNumLines(text);
+}
+
+// Start of a run of `size` cells inside `room` cells: `far` is the alignment
+// that places at the far end (RIGHT or BOTTOM). Any value that does not name
+// a placement on this axis starts at 0, as the near end does.
+static int place(int align, int far, int room, int size)
+{
+    int start = 0;
+    if (align == far)
+        start = room - size;
+    else if (align == CurInit::CENTER)
+        start = (room - size) / 2;
+    return start < 0 ? 0 : start;
+}
+
+// The label neither clears its rectangle nor clips its lines: it writes each
+// line at its place and lets curses stop at the window's edge.
+void CurLabel::draw()
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr)
+        return;
+    char* block;
+    int lines;
+    if (wrap) {
+        block = new char[formatMsgSize(text)];
+        lines = formatMsg(block, text, width);
+    } else {
+        block = text;
+        lines = getNumLines(text);
+    }
+
+    int row = y + place(vAlign, CurInit::BOTTOM, height, lines);
+    const char* p = block;
+    for (;;) {
+        while (*p == '\n') {
+            row++;
+            p++;
+        }
+        if (*p == '\0')
+            break;
+        int len = 0;
+        while (p[len] != '\0' && p[len] != '\n')
+            len++;
+        int col = x + place(hAlign, CurInit::RIGHT, width, len);
+        wmove(w, row, col);
+        waddnstr(w, p, len);
+        p += len;
+    }
+
+    if (block != text)
+        delete[] block;
+}

@@ -1,0 +1,170 @@
+// CurInit.cpp - the toolkit's process-wide curses state (terminal/): set-up
+// and shut-down, colour pairs, and the registry of live windows through which
+// the whole screen is repainted. Terminal type detection is in CurInitDetect.cpp.
+#include "CurInit.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <term.h>
+#include <cstdio>
+#include <cstdlib>
+
+bool                 CurInit::initialized  = false;
+CurInit::ColorPair*  CurInit::col_pair     = nullptr;
+int                  CurInit::col_pair_num = 0;
+CurInit::WinNode*    CurInit::win_list     = nullptr;
+
+int CurInit::black = 0, CurInit::red = 0, CurInit::green = 0, CurInit::yellow = 0;
+int CurInit::blue = 0, CurInit::magenta = 0, CurInit::cyan = 0, CurInit::white = 0;
+int CurInit::standout = 0, CurInit::underline = 0, CurInit::reverse = 0;
+int CurInit::blink = 0, CurInit::dim = 0, CurInit::bold = 0;
+int CurInit::width = 0, CurInit::height = 0;
+
+// Character set G0 to ASCII, G1 to the line-drawing set, shift in to G0:
+// a terminal left in the graphics set by an earlier program shows text again.
+static const char CHARSET_RESET[] = "\x1b(B\x1b)0\x0f";
+
+void CurInit::initialize()
+{
+    // A second initialize without cleanup would start curses over itself.
+    if (initialized)
+        return;
+
+    const char* term = getenv("TERM");
+    if (term == nullptr || term[0] == '\0')
+        autodetect();
+
+    putp(CHARSET_RESET);
+    fflush(stdout);
+    // The result is ignored on purpose: a missing tput goes unnoticed.
+    if (system("tput init") != 0) {
+    }
+
+    use_env(FALSE);
+    initscr();
+    nonl();                 // Enter arrives as 13, not 10
+    cbreak();
+    noecho();
+    keypad(stdscr, TRUE);
+
+    if (has_colors()) {
+        start_color();
+        col_pair = new ColorPair[COLOR_PAIRS];
+        col_pair_num = 0;
+    }
+
+    black = COLOR_BLACK;   red = COLOR_RED;         green = COLOR_GREEN; yellow = COLOR_YELLOW;
+    blue = COLOR_BLUE;     magenta = COLOR_MAGENTA; cyan = COLOR_CYAN;   white = COLOR_WHITE;
+    standout = A_STANDOUT; underline = A_UNDERLINE; reverse = A_REVERSE;
+    blink = A_BLINK;       dim = A_DIM;             bold = A_BOLD;
+
+    height = LINES;
+    width = COLS;
+    initialized = true;
+}
+
+void CurInit::cleanup()
+{
+    if (!initialized)
+        return;
+    endwin();
+    delete[] col_pair;
+    col_pair = nullptr;
+    initialized = false;
+}
+
+bool CurInit::isInitialized()
+{
+    return initialized;
+}
+
+int CurInit::addColorPair(int fg, int bg)
+{
+    if (!has_colors() || col_pair == nullptr)
+        return 0;
+    if (col_pair_num >= COLOR_PAIRS - 1)
+        return -1;
+    col_pair_num++;
+    col_pair[col_pair_num].fg = fg;
+    col_pair[col_pair_num].bg = bg;
+    init_pair((short)col_pair_num, (short)fg, (short)bg);
+    return col_pair_num;
+}
+
+bool CurInit::setColorPair(int pair, int fg, int bg)
+{
+    if (!has_colors() || col_pair == nullptr)
+        return true;
+    if (pair < 1 || pair > col_pair_num)
+        return false;
+    col_pair[pair].fg = fg;
+    col_pair[pair].bg = bg;
+    // Redefining the pair in curses too makes text already drawn in it change
+    // colour at the next repaint, which is what a caller changing a pair wants.
+    init_pair((short)pair, (short)fg, (short)bg);
+    return true;
+}
+
+int CurInit::pairToAttr(int pair)
+{
+    if (!has_colors())
+        return 0;
+    return (int)((unsigned)pair << 8);
+}
+
+void CurInit::clearScreen(int attr, int ch)
+{
+    chtype fill = (ch == 0) ? ACS_BULLET : (chtype)ch;
+    wmove(stdscr, 0, 0);
+    for (int i = 0; i < COLS * LINES; i++)
+        waddch(stdscr, fill | (chtype)attr);
+    wtouchln(stdscr, 0, getmaxy(stdscr), 1);
+    wrefresh(stdscr);
+}
+
+void CurInit::addWindow(CurWindow* win)
+{
+    WinNode* node = new WinNode{win, nullptr};
+    WinNode** tail = &win_list;
+    while (*tail != nullptr)
+        tail = &(*tail)->next;
+    *tail = node;
+}
+
+void CurInit::delWindow(CurWindow* win)
+{
+    for (WinNode** link = &win_list; *link != nullptr; link = &(*link)->next) {
+        if ((*link)->window == win) {
+            WinNode* node = *link;
+            *link = node->next;
+            delete node;
+            return;
+        }
+    }
+}
+
+// Later windows are copied over earlier ones, so the newest lies on top.
+void CurInit::refreshAllWindows()
+{
+    wtouchln(stdscr, 0, getmaxy(stdscr), 1);
+    wnoutrefresh(stdscr);
+    for (WinNode* node = win_list; node != nullptr; node = node->next) {
+        CurWindow* window = node->window;
+        if (window == nullptr || !window->isMapped() || window->getWindow() == nullptr)
+            continue;
+        window->touch();
+        wnoutrefresh(window->getWindow());
+    }
+    doupdate();
+}
+
+void CurInit::killAllWindows()
+{
+    while (win_list != nullptr) {
+        WinNode* node = win_list;
+        win_list = node->next;
+        // The window's destructor calls delWindow, which no longer finds it.
+        delete node->window;
+        delete node;
+    }
+}

@@ -1,0 +1,166 @@
+// CurWindow.cpp - a framed, titled rectangle of the screen (window/), backed
+// by a curses window and registered with CurInit while it lives.
+#include "CurWindow.h"
+#include "CurLabel.h"
+
+#include <curses.h>
+#include <cstring>
+
+CurWindow::CurWindow(int height, int width, int y, int x)
+{
+    if (height > LINES)
+        height = LINES;
+    if (width > COLS)
+        width = COLS;
+    if (y < 0) {
+        y = (LINES - height) / 2;
+        if (y < 0)
+            y = 0;
+    }
+    if (x < 0) {
+        x = (COLS - width) / 2;
+        if (x < 0)
+            x = 0;
+    }
+    this->width = width;
+    this->height = height;
+    this->x = x;
+    this->y = y;
+    // Null when the rectangle does not fit the screen: the window is then
+    // inert, and every operation below checks for it.
+    win = newwin(height, width, y, x);
+    framed = false;
+    title = nullptr;
+    titleAlign = CurInit::CENTER;
+    mapped = true;
+    CurInit::addWindow(this);
+}
+
+CurWindow::~CurWindow()
+{
+    CurInit::delWindow(this);
+    if (win != nullptr)
+        delwin(win);
+    delete[] title;
+}
+
+void CurWindow::setAttributes(int attr)
+{
+    if (win == nullptr)
+        return;
+    wattr_on(win, (attr_t)attr, nullptr);
+    if ((attr & 0xff) == 0)
+        attr |= ' ';
+    wbkgd(win, (chtype)attr);
+}
+
+void CurWindow::drawFrame()
+{
+    if (win == nullptr)
+        return;
+    box(win, 0, 0);
+    if (title == nullptr || title[0] == '\0')
+        return;
+    CurLabel label(this, true);
+    label.setGeometry(1, width - 3, 0, 2);
+    label.setAlignment(titleAlign, CurInit::CENTER, false);
+    label.setText(title, false);
+    label.draw();
+}
+
+void CurWindow::hideFrame()
+{
+    if (win != nullptr)
+        wborder(win, ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ');
+}
+
+void CurWindow::enableFrame(bool on)
+{
+    framed = on;
+    if (on)
+        drawFrame();
+    else
+        hideFrame();
+}
+
+void CurWindow::setTitle(const char* title, CurInit::ALIGNMENT align)
+{
+    if (title == nullptr)
+        return;
+    delete[] this->title;
+    this->title = new char[strlen(title) + 1];
+    strcpy(this->title, title);
+    titleAlign = align;
+    enableFrame(true);
+}
+
+void CurWindow::touch()
+{
+    if (win != nullptr)
+        wtouchln(win, 0, getmaxy(win), 1);
+}
+
+void CurWindow::update()
+{
+    if (mapped && win != nullptr)
+        wrefresh(win);
+}
+
+void CurWindow::erase()
+{
+    if (win != nullptr)
+        werase(win);
+}
+
+void CurWindow::map()
+{
+    mapped = true;
+}
+
+void CurWindow::unmap()
+{
+    mapped = false;
+}
+
+void CurWindow::nodelay(bool on)
+{
+    if (win != nullptr)
+        ::nodelay(win, on);
+}
+
+int CurWindow::getChar()
+{
+    if (win == nullptr)
+        return ERR;
+    return wgetch(win);
+}
+
+bool CurWindow::isMapped() const
+{
+    return mapped;
+}
+
+WINDOW* CurWindow::getWindow() const
+{
+    return win;
+}
+
+int CurWindow::getWidth() const
+{
+    return width;
+}
+
+int CurWindow::getHeight() const
+{
+    return height;
+}
+
+int CurWindow::getX() const
+{
+    return x;
+}
+
+int CurWindow::getY() const
+{
+    return y;
+}
