@@ -1,0 +1,104 @@
+// CurLogger.cpp - the log pane (window/): a frame window and an inner text
+// window that scrolls the lines written by log and error.
+#include "CurLogger.h"
+
+#include <curses.h>
+#include <cstring>
+
+// A logger too small to have an interior, or one whose frame could not be
+// placed on the screen, gets no text window: curses would take a zero size
+// for "as large as the screen", and the text would spill over the frame.
+CurLogger::CurLogger(int height, int width, int y, int x)
+    : CurWindow(height, width, y, x), textWin(nullptr), logAttr(0), errorAttr(0)
+{
+    if (win != nullptr && this->height > 2 && this->width > 2) {
+        textWin = new CurWindow(this->height - 2, this->width - 2, this->y + 1, this->x + 1);
+        if (textWin->getWindow() != nullptr)
+            scrollok(textWin->getWindow(), TRUE);
+    }
+    enableFrame(true);
+    if (textWin != nullptr)
+        textWin->enableFrame(false);
+}
+
+CurLogger::~CurLogger()
+{
+    delete textWin;
+}
+
+void CurLogger::log(const char* text)
+{
+    write(text, logAttr);
+}
+
+void CurLogger::error(const char* text)
+{
+    write(text, errorAttr);
+}
+
+void CurLogger::setLogAttr(int attr)
+{
+    logAttr = attr;
+}
+
+void CurLogger::setErrorAttr(int attr)
+{
+    errorAttr = attr;
+}
+
+// Every entry ends with exactly one newline of its own, so the cursor waits at
+// the start of the row below the newest entry, and a newline on the last row
+// scrolls the text up. The text is written literally, never as a format.
+// A line that fills the last column has already moved the cursor to the next
+// row; its newline is left out, or the entry would take an extra blank row.
+void CurLogger::write(const char* text, int attr)
+{
+    if (text == nullptr || textWin == nullptr || textWin->getWindow() == nullptr)
+        return;
+    WINDOW* w = textWin->getWindow();
+    wattrset(w, attr);
+    int len = (int)strlen(text);
+    if (len > 0 && text[len - 1] == '\n')
+        len--;
+    if (len > 0)
+        waddnstr(w, text, len);
+    bool wrapped = len > 0 && text[len - 1] != '\n' && getcurx(w) == 0;
+    if (!wrapped)
+        waddch(w, '\n');
+    textWin->update();
+}
+
+void CurLogger::touch()
+{
+    if (textWin != nullptr)
+        textWin->touch();
+    CurWindow::touch();
+}
+
+void CurLogger::update()
+{
+    CurWindow::update();
+    if (textWin != nullptr)
+        textWin->update();
+}
+
+void CurLogger::erase()
+{
+    CurWindow::erase();
+    if (textWin != nullptr)
+        textWin->erase();
+}
+
+void CurLogger::map()
+{
+    CurWindow::map();
+    if (textWin != nullptr)
+        textWin->map();
+}
+
+void CurLogger::unmap()
+{
+    CurWindow::unmap();
+    if (textWin != nullptr)
+        textWin->unmap();
+}

@@ -1,0 +1,87 @@
+// CurNote.cpp - the note window (window/): a framed window showing one wrapped,
+// aligned text, and showNote, which puts one sized to its text on the screen.
+#include "CurNote.h"
+
+#include <curses.h>
+#include <cctype>
+
+CurNote::CurNote(int height, int width, int y, int x)
+    : CurWindow(height, width, y, x), label(this, true)
+{
+    enableFrame(true);
+    label.setGeometry(this->height - 2, this->width - 4, 1, 2);
+}
+
+CurNote::~CurNote()
+{
+}
+
+// The text goes first and the border after it: a text taller than the note
+// spills onto the bottom row (lines below the window are dropped by the
+// label), and the border, drawn or blanked, then covers that row again. So
+// the text is clipped to the text area, and the frame always stays whole.
+void CurNote::draw()
+{
+    label.draw();
+    if (framed)
+        drawFrame();
+    else
+        hideFrame();
+}
+
+void CurNote::setText(const char* text, bool redraw)
+{
+    label.setText(text, false);
+    if (redraw && text != nullptr)
+        draw();
+}
+
+void CurNote::setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign, bool redraw)
+{
+    label.setAlignment(hAlign, vAlign, false);
+    if (redraw)
+        draw();
+}
+
+// The length of the text's longest line. Leading white space of a line, and
+// so empty lines, are passed over; inner and trailing blanks count.
+static int longestLine(const char* text)
+{
+    int longest = 0;
+    const char* p = text;
+    while (*p != '\0') {
+        if (isspace((unsigned char)*p)) {
+            p++;
+            continue;
+        }
+        int len = 0;
+        while (p[len] != '\0' && p[len] != '\n')
+            len++;
+        if (len > longest)
+            longest = len;
+        p += len;
+    }
+    return longest;
+}
+
+// A text wider than the screen gets a note cut to the screen's width; its
+// height is measured at that width, so the wrapped text fits the note
+// whenever the screen is tall enough, and is clipped by draw otherwise.
+void CurNote::showNote(int textHeight, int textWidth, int attributes, const char* text)
+{
+    if (text == nullptr)
+        return;
+    if (textWidth < 0)
+        textWidth = longestLine(text);
+    if (textWidth + 4 > COLS)
+        textWidth = COLS - 4;
+    if (textHeight < 0)
+        textHeight = CurLabel::getEffHeight(text, textWidth);
+
+    CurNote note(textHeight + 2, textWidth + 4, -1, -1);
+    note.setAttributes(attributes);
+    note.setText(text, false);
+    note.setAlignment(CurInit::CENTER, CurInit::CENTER, false);
+    note.draw();
+    note.update();
+}
