@@ -194,10 +194,8 @@ void CurLabel::draw()
         while (p[len] != '\0' && p[len] != '\n')
             len++;
         int col = x + place(hAlign, CurInit::RIGHT, width, len);
-        // A line whose place lies outside the window is dropped: curses
-        // refuses the move, and would write the line at the old cursor.
-        if (wmove(w, row, col) != ERR)
-            waddnstr(w, p, len);
+        wmove(w, row, col);
+        waddnstr(w, p, len);
         p += len;
     }
 
