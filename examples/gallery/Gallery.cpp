@@ -1,8 +1,56 @@
-// Gallery.cpp - small helpers the gallery pages share.
+// Gallery.cpp - what the gallery pages share: the banner on the top row, the
+// hint on the bottom row, key reading and a small cache of colour pairs.
 #include "Gallery.h"
 
+#include <CurBanner.h>
 #include <CurInit.h>
 #include <curses.h>
+
+static CurBanner* banner = nullptr;
+static int        pairOf[8][8];            // colour pair per foreground and background; 0 = none yet
+
+void galleryStart()
+{
+    CurInit::initialize();
+    set_escdelay(50);                      // Esc leaves pages; don't make it wait a second
+    banner = new CurBanner();
+    banner->setAttributes(galleryColor(CurInit::white, CurInit::blue) | CurInit::bold);
+    banner->leftLabel.setText("Velmora gallery", false);
+}
+
+void galleryEnd()
+{
+    delete banner;
+    banner = nullptr;
+    CurInit::cleanup();
+}
+
+void galleryTitle(const char* title, const char* keys)
+{
+    if (banner == nullptr)
+        return;
+    // A shorter text would leave the tail of the old one: clear the row first.
+    banner->erase();
+    banner->centerLabel.setText(title, false);
+    banner->rightLabel.setText(keys, false);
+    banner->leftLabel.draw();
+    banner->centerLabel.draw();
+    banner->rightLabel.draw();
+    banner->update();
+}
+
+int galleryColor(int fg, int bg)
+{
+    if (fg < 0 || fg > 7 || bg < 0 || bg > 7)
+        return 0;
+    if (pairOf[fg][bg] == 0) {
+        int pair = CurInit::addColorPair(fg, bg);
+        if (pair <= 0)
+            return 0;
+        pairOf[fg][bg] = pair;
+    }
+    return CurInit::pairToAttr(pairOf[fg][bg]);
+}
 
 void galleryClear()
 {
@@ -10,9 +58,24 @@ void galleryClear()
     CurInit::refreshAllWindows();
 }
 
+// A read interrupted by a signal (the terminal being resized, say) returns
+// ERR although nothing is wrong; only many in a row mean the input is gone.
 int galleryWaitKey()
 {
-    return wgetch(stdscr);
+    for (int failures = 0; failures < 50; failures++) {
+        int key = wgetch(stdscr);
+        if (key != ERR)
+            return key;
+    }
+    return ERR;
+}
+
+int galleryWaitKeyFor(int ms)
+{
+    wtimeout(stdscr, ms);
+    int key = wgetch(stdscr);
+    wtimeout(stdscr, -1);
+    return key;
 }
 
 void galleryFooter(const char* hint)

@@ -1,7 +1,9 @@
 #ifndef VELMORA_GALLERY_H
 #define VELMORA_GALLERY_H
-// The gallery: a tour of the toolkit, one page per feature. Each page runs
-// until the user leaves it and returns to the page list.
+// The gallery: a tour of the toolkit, one page per feature. A banner across
+// the top row names the gallery, the page and the keys that leave it; the
+// bottom row holds a hint. Pages draw in the rows between (1 to height - 2),
+// run until the user leaves them with a key, and return to the page list.
 
 // the pages
 void pageWindows();    // windows placed and centred, frames, titles, colours, stacking
@@ -12,7 +14,14 @@ void pageLog();        // a log pane streaming lines
 void pageNote();       // a note
 
 // shared by the pages
-void galleryClear();                       // blank screen, repainted
+void galleryClear();                       // blank screen, repainted (the banner stays)
 int  galleryWaitKey();                     // waits for a key on the standard screen
+int  galleryWaitKeyFor(int ms);            // the same, but -1 when no key came within ms
 void galleryFooter(const char* hint);      // a hint on the bottom line of the screen
+void galleryTitle(const char* title, const char* keys); // banner: page title centred, keys right
+int  galleryColor(int fg, int bg);         // attribute of a colour pair (0 without colours)
+
+// the gallery's frame, for main
+void galleryStart();                       // curses, colours and the banner
+void galleryEnd();                         // gives the terminal back as it was
 #endif

@@ -1,9 +1,82 @@
-// pageLog.cpp - a gallery page, not built yet.
+// pageLog.cpp - a gallery page: a log pane that streams lines while the user
+// watches, log() and error() in different attributes, with pause and clear.
 #include "Gallery.h"
+
+#include <CurInit.h>
+#include <CurLabel.h>
+#include <CurLogger.h>
+#include <CurNote.h>
+#include <cstdio>
+
+// A made-up service log; every entry is numbered so the lines differ.
+struct LogEntry {
+    bool        isError;
+    const char* text;
+};
+
+static const LogEntry entries[] = {
+    {false, "server listening on port 8080"},
+    {false, "GET /index.html 200 (3 ms)"},
+    {false, "GET /style.css 200 (1 ms)"},
+    {false, "user anna logged in"},
+    {true, "GET /admin 403: permission denied"},
+    {false, "POST /orders 201 (12 ms)"},
+    {false, "cache warmed: 1248 entries"},
+    {false, "GET /orders?page=2&sort=date&filter=open&limit=50&fields=id,total,customer 200 (8 ms)"},
+    {true, "database: connection lost, retrying in 2 s"},
+    {false, "database: connected again"},
+    {false, "user ben logged out"},
+    {true, "disk /var is 91% full"},
+};
+static const int numEntries = sizeof(entries) / sizeof(entries[0]);
+
+static void writeEntry(CurLogger& logger, int number)
+{
+    const LogEntry& entry = entries[number % numEntries];
+    char line[160];
+    snprintf(line, sizeof line, "%04d %s", number + 1, entry.text);
+    if (entry.isError)
+        logger.error(line);
+    else
+        logger.log(line);
+}
+
+static const char* about =
+    "A CurLogger is a frame with a scrolling text window inside. "
+    "Each log() or error() call adds one line at the bottom and shows it at once; "
+    "older lines move up and out.\n\n"
+    "Here log() writes plain text and error() bold red, set with setLogAttr and "
+    "setErrorAttr.";
 
 void pageLog()
 {
-    galleryClear();
-    galleryFooter("This page is not built yet. Press any key to go back.");
-    galleryWaitKey();
+    galleryFooter("Space pauses or resumes, e adds an error, c clears the pane, q goes back.");
+    int height = CurInit::height - 3;
+    CurLogger logger(height, 50, 1, 1);
+    logger.setTitle("CurLogger", CurInit::LEFT);
+    logger.setErrorAttr(galleryColor(CurInit::red, CurInit::black) | CurInit::bold);
+    CurNote side(height, CurInit::width - 53, 1, 52);
+    side.setTitle("How it works", CurInit::LEFT);
+    side.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+    side.setText(about, false);
+    side.draw();
+    side.update();
+    logger.update();
+
+    bool paused = false;
+    for (int number = 0;;) {
+        int key = galleryWaitKeyFor(300);
+        if (key == 'q' || key == 'Q' || key == 27)
+            break;
+        if (key == ' ')
+            paused = !paused;
+        else if (key == 'e')
+            logger.error("you pressed e: an error, shown with error()");
+        else if (key == 'c') {
+            logger.erase();
+            logger.drawFrame();
+            logger.update();
+        } else if (key == -1 && !paused)
+            writeEntry(logger, number++);
+    }
 }
