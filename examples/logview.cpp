@@ -1,0 +1,91 @@
+// logview.cpp - follows a growing file, as tail -f does, in a log pane under
+// a banner. Lines that mention an error are shown in bold red. q quits.
+//
+//     logview /var/log/app.log
+#include <CurBanner.h>
+#include <CurInit.h>
+#include <CurLogger.h>
+#include <curses.h>
+#include <cstdio>
+#include <cstring>
+#include <strings.h>
+#include <sys/stat.h>
+
+static bool isErrorLine(const char* line)
+{
+    return strcasestr(line, "error") != nullptr || strcasestr(line, "fail") != nullptr;
+}
+
+// Hands every complete line read so far to the pane; a line still being
+// written waits in `line` until its newline arrives.
+static void follow(FILE* file, CurLogger& pane, char* line, size_t size, size_t& used)
+{
+    int c;
+    while ((c = fgetc(file)) != EOF) {
+        if (c != '\n' && used + 1 < size) {
+            line[used++] = (char)c;
+            continue;
+        }
+        line[used] = '\0';
+        if (isErrorLine(line))
+            pane.error(line);
+        else
+            pane.log(line);
+        used = 0;
+        if (c != '\n')                     // an overlong line goes on in the next entry
+            line[used++] = (char)c;
+    }
+    clearerr(file);                        // at the end for now; the file may grow
+}
+
+// A file cut short (a log being rotated) is read again from its start.
+static void rewindIfTruncated(FILE* file, CurLogger& pane, size_t& used)
+{
+    struct stat st;
+    if (fstat(fileno(file), &st) == 0 && st.st_size < ftell(file)) {
+        fseek(file, 0, SEEK_SET);
+        used = 0;
+        pane.error("logview: the file was truncated; reading it from the start");
+    }
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        fprintf(stderr, "usage: logview FILE\n");
+        return 2;
+    }
+    FILE* file = fopen(argv[1], "r");
+    if (file == nullptr) {
+        perror(argv[1]);
+        return 1;
+    }
+
+    CurInit::initialize();
+    CurBanner banner;
+    banner.setAttributes(CurInit::reverse);
+    banner.leftLabel.setText("logview", true);
+    banner.centerLabel.setText(argv[1], true);
+    banner.rightLabel.setText("q: quit", true);
+    banner.update();
+    CurLogger pane(CurInit::height - 1, CurInit::width, 1, 0);
+    pane.setErrorAttr(CurInit::pairToAttr(CurInit::addColorPair(CurInit::red, CurInit::black))
+                      | CurInit::bold);
+    pane.update();
+
+    char line[512];
+    size_t used = 0;
+    banner.nodelay(true);
+    for (;;) {
+        rewindIfTruncated(file, pane, used);
+        follow(file, pane, line, sizeof line, used);
+        int key = banner.getChar();
+        if (key == 'q' || key == 'Q')
+            break;
+        napms(200);
+    }
+
+    fclose(file);
+    CurInit::cleanup();
+    return 0;
+}
