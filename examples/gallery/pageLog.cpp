@@ -46,16 +46,18 @@ static const char* about =
     "Each log() or error() call adds one line at the bottom and shows it at once; "
     "older lines move up and out.\n\n"
     "Here log() writes plain text and error() bold red, set with setLogAttr and "
-    "setErrorAttr.";
+    "setErrorAttr.\n\n"
+    "Pause with Space, then press s to add one line at a time.";
 
 void pageLog()
 {
-    galleryFooter("Space pauses or resumes, e adds an error, c clears the pane, q goes back.");
+    galleryFooter("Space pause/resume, s one line, e an error, c start again, q back.");
     int height = CurInit::height - 3;
     CurLogger logger(height, 50, 1, 1);
     logger.setTitle("CurLogger", CurInit::LEFT);
     logger.setErrorAttr(galleryColor(CurInit::red, CurInit::black) | CurInit::bold);
-    CurNote side(height, CurInit::width - 53, 1, 52);
+    int sideWidth = CurInit::width - 53;
+    CurNote side(CurLabel::getEffHeight(about, sideWidth - 4) + 2, sideWidth, 1, 52);
     side.setTitle("How it works", CurInit::LEFT);
     side.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     side.setText(about, false);
@@ -73,10 +75,11 @@ void pageLog()
         else if (key == 'e')
             logger.error("you pressed e: an error, shown with error()");
         else if (key == 'c') {
-            logger.erase();
+            logger.erase();              // the text and the frame; drawFrame restores the frame
             logger.drawFrame();
             logger.update();
-        } else if (key == -1 && !paused)
+            number = 0;
+        } else if ((key == 's' && paused) || (key == -1 && !paused))
             writeEntry(logger, number++);
     }
 }

@@ -1,0 +1,145 @@
+// CurLoggerTest.cpp - the log pane on a real terminal: its text area, one
+// line per call, scrolling, wrapping, the two attributes, erase and unmap;
+// and killAllWindows on a logger made with new.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <CurInit.h>
+#include <CurLogger.h>
+
+#include "CursesTest.h"
+#include "ScreenSession.h"
+
+namespace {
+
+// The scenario's logger: 10 x 40 at row 2, column 5; text area 8 x 38 at (3, 6).
+const int TOP = 3, LEFT = 6, ROWS = 8, COLS = 38;
+
+void startLogger(ScreenSession& s, const char* name)
+{
+    ASSERT_TRUE(s.start({scenarioPath("logger_demo"), name}));
+    ASSERT_TRUE(s.waitForResult("step")) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
+}
+
+void nextStep(ScreenSession& s, const char* name)
+{
+    size_t before = s.results().size();
+    s.sendText(" ");
+    ASSERT_TRUE(s.waitFor([&] { return s.results().size() > before; })) << s.dump();
+    ASSERT_EQ(name, s.result("step"));
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
+}
+
+// Row `row` of the text area, all 38 columns.
+std::string areaRow(const ScreenSession& s, int row)
+{
+    return s.text(TOP + row, LEFT, COLS);
+}
+
+std::string padded(const std::string& text)
+{
+    return text + std::string(COLS - text.size(), ' ');
+}
+
+void finish(ScreenSession& s)
+{
+    s.sendText(" ");
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+}
+
+}  // namespace
+
+TEST(CurLogger, WritesOneLinePerCallInsideTheFrame)
+{
+    ScreenSession s(24, 80);
+    startLogger(s, "lines");
+    EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << s.dump();
+    EXPECT_TRUE(s.cell(11, 44).isLowerRight()) << s.dump();
+    EXPECT_TRUE(s.cell(TOP, LEFT - 1).isVLine());
+    EXPECT_TRUE(s.cell(TOP, LEFT + COLS).isVLine());
+    // "abc", "def\n", "" and "ghi" take a row each; the null texts none
+    EXPECT_EQ(padded("abc"), areaRow(s, 0));
+    EXPECT_EQ(padded("def"), areaRow(s, 1));
+    EXPECT_EQ(padded(""), areaRow(s, 2));
+    EXPECT_EQ(padded("ghi"), areaRow(s, 3));
+    // a line of exactly the width takes one row; 50 characters take two
+    EXPECT_EQ(std::string(38, 'x'), areaRow(s, 4));
+    EXPECT_EQ(std::string(38, 'y'), areaRow(s, 5));
+    EXPECT_EQ(padded(std::string(12, 'z')), areaRow(s, 6));
+    EXPECT_EQ(padded(""), areaRow(s, 7));
+    // with both attributes still 0, error looks like log
+    EXPECT_FALSE(s.cell(TOP + 3, LEFT).bold);
+    EXPECT_FALSE(s.cell(TOP + 3, LEFT).underline);
+    EXPECT_EQ(ScreenCell::DEFAULT, s.cell(TOP + 3, LEFT).fg);
+    finish(s);
+}
+
+TEST(CurLogger, ScrollsOnceTheAreaIsFullLeavingTheBottomRowBlank)
+{
+    ScreenSession s(24, 80);
+    startLogger(s, "scroll");
+    for (int row = 0; row < ROWS - 1; row++)
+        EXPECT_EQ(padded("entry " + std::to_string(row + 2)), areaRow(s, row)) << s.dump();
+    EXPECT_EQ(padded(""), areaRow(s, ROWS - 1));
+    nextStep(s, "nine");
+    for (int row = 0; row < ROWS - 1; row++)
+        EXPECT_EQ(padded("entry " + std::to_string(row + 3)), areaRow(s, row)) << s.dump();
+    EXPECT_EQ(padded(""), areaRow(s, ROWS - 1));
+    EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << "the frame stays while the text scrolls\n" << s.dump();
+    EXPECT_TRUE(s.cell(11, 5).isLowerLeft()) << s.dump();
+    finish(s);
+}
+
+TEST(CurLogger, LogAndErrorWriteWithTheirOwnAttributes)
+{
+    ScreenSession s(24, 80);
+    startLogger(s, "attrs");
+    ScreenCell fine = s.cell(TOP, LEFT), broken = s.cell(TOP + 1, LEFT), again = s.cell(TOP + 2, LEFT);
+    EXPECT_EQ("fine", s.text(TOP, LEFT, 4));
+    EXPECT_TRUE(fine.underline);
+    EXPECT_FALSE(fine.bold);
+    EXPECT_EQ("broken", s.text(TOP + 1, LEFT, 6));
+    EXPECT_TRUE(broken.bold);
+    EXPECT_FALSE(broken.underline);
+    EXPECT_EQ(1, broken.fg);                  // red
+    EXPECT_TRUE(again.underline) << "error's attribute does not stay for the next log";
+    EXPECT_FALSE(again.bold);
+    finish(s);
+}
+
+TEST(CurLogger, EraseThenUpdateLeavesAnEmptyBorderlessRectangle)
+{
+    ScreenSession s(24, 80);
+    startLogger(s, "erase");
+    EXPECT_EQ("one", s.text(TOP, LEFT, 3));
+    nextStep(s, "erased");
+    for (int row = 2; row <= 11; row++)
+        EXPECT_EQ(std::string(40, ' '), s.text(row, 5, 40)) << "row " << row << "\n" << s.dump();
+    finish(s);
+}
+
+TEST(CurLogger, AnUnmappedLoggerWritesButShowsNothingUntilMapped)
+{
+    ScreenSession s(24, 80);
+    startLogger(s, "unmap");
+    EXPECT_EQ(-1, s.findRow("hidden")) << s.dump();
+    EXPECT_FALSE(s.cell(2, 5).isUpperLeft()) << "a repaint skips the unmapped frame\n" << s.dump();
+    nextStep(s, "mapped");                   // the text written meanwhile shows
+    EXPECT_EQ("hidden", s.text(TOP, LEFT, 6)) << s.dump();
+    nextStep(s, "touched");                  // touch brings the frame back too
+    EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << s.dump();
+    EXPECT_EQ("hidden", s.text(TOP, LEFT, 6)) << s.dump();
+    finish(s);
+}
+
+TEST_F(CursesTest, KillAllWindowsDeletesALoggerAndItsTextWindowOnce)
+{
+    CurLogger* logger = new CurLogger(10, 40, 2, 5);
+    logger->log("going");
+    CurInit::killAllWindows();               // a double delete or a leak fails under the sanitizers
+    CurInit::killAllWindows();               // the registry is empty now
+    CurInit::refreshAllWindows();
+    EXPECT_EQ(-1, screen().findRow("going")) << screen().dump();
+}
