@@ -1,0 +1,78 @@
+// LogviewTest.cpp - the log viewer example follows a growing file: lines
+// already there, lines appended later, a line still being written, errors in
+// their own attribute, a truncated file, and a file that does not exist.
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "ScreenSession.h"
+
+namespace {
+
+// A scratch file that the test appends to while logview watches it.
+class LogFile {
+public:
+    LogFile()
+    {
+        char name[] = "/tmp/velmora-logview-XXXXXX";
+        int fd = mkstemp(name);
+        if (fd >= 0)
+            close(fd);
+        path = name;
+    }
+    ~LogFile() { unlink(path.c_str()); }
+    void append(const std::string& text)
+    {
+        std::ofstream out(path, std::ios::app);
+        out << text;
+    }
+    void truncate(const std::string& text)
+    {
+        std::ofstream out(path, std::ios::trunc);
+        out << text;
+    }
+    std::string path;
+};
+
+}  // namespace
+
+TEST(Logview, FollowsTheFileAndShowsErrorsInTheirOwnAttribute)
+{
+    LogFile file;
+    file.append("first line\nsecond line\n");
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({examplePath("logview"), file.path}));
+    ASSERT_TRUE(s.waitForText("second line") && s.waitQuiet()) << s.dump();
+    EXPECT_EQ("logview", s.text(0, 0, 7));
+    EXPECT_TRUE(s.cell(1, 0).isUpperLeft()) << s.dump();
+    EXPECT_EQ("first line", s.text(2, 1, 10));
+    EXPECT_EQ("second line", s.text(3, 1, 11));
+
+    file.append("an ERROR appeared\nhalf a li");
+    ASSERT_TRUE(s.waitForText("an ERROR appeared") && s.waitQuiet(400)) << s.dump();
+    EXPECT_TRUE(s.cell(4, 1).bold) << s.dump();
+    EXPECT_EQ(1, s.cell(4, 1).fg) << "red";
+    EXPECT_FALSE(s.cell(3, 1).bold);
+    EXPECT_EQ(-1, s.findRow("half a li")) << "a line shows once it is complete\n" << s.dump();
+    file.append("ne\n");
+    ASSERT_TRUE(s.waitForText("half a line")) << s.dump();
+    EXPECT_EQ(5, s.findRow("half a line"));
+
+    file.truncate("after rotation\n");
+    ASSERT_TRUE(s.waitForText("after rotation")) << s.dump();
+    EXPECT_EQ(6, s.findRow("truncated")) << s.dump();
+
+    s.sendText("q");
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+}
+
+TEST(Logview, AMissingFileEndsItBeforeTheScreenIsTaken)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({examplePath("logview"), "/nonexistent/velmora.log"}));
+    EXPECT_EQ(1, s.waitExit()) << s.dump();
+    EXPECT_NE(std::string::npos, s.stderrText().find("/nonexistent/velmora.log")) << s.dump();
+}
