@@ -265,6 +265,14 @@ TEST_F(CursesTest, DISABLED_DeliberateFailureIsVisible)
     ADD_FAILURE() << "deliberate failure: visible";
 }
 
+// Run only by the ctest entry that checks that a test waiting for a key that
+// never comes is ended with a message instead of hanging.
+TEST_F(CursesTest, DISABLED_HangIsStopped)
+{
+    hangLimitSeconds = 1;
+    getch();
+}
+
 // Run only by the ctest entry that checks that the leak checker, with the
 // curses suppressions in force, still reports a leak of the program's own.
 char* volatile leakedByTest = nullptr;
