@@ -41,7 +41,7 @@
 #include <curses.h>
 #include <gtest/gtest.h>
 
-#include "ScreenSession.h"
+#include "VtScreen.h"
 
 class CursesTest : public ::testing::Test {
 protected:
