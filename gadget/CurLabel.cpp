@@ -194,8 +194,8 @@ void CurLabel::draw()
         while (p[len] != '\0' && p[len] != '\n')
             len++;
         int col = x + place(hAlign, CurInit::RIGHT, width, len);
-        wmove(w, row, col);
-        waddnstr(w, p, len);
+        if (wmove(w, row, col) != ERR)
+            waddnstr(w, p, len);
         p += len;
     }
 

@@ -14,7 +14,7 @@
 namespace {
 
 // The scenario's logger: 10 x 40 at row 2, column 5; text area 8 x 38 at (3, 6).
-const int TOP = 3, LEFT = 6, ROWS = 8, COLS = 38;
+const int TOP = 3, LEFT = 6, ROWS = 8, WIDTH = 38;
 
 void startLogger(ScreenSession& s, const char* name)
 {
@@ -35,12 +35,12 @@ void nextStep(ScreenSession& s, const char* name)
 // Row `row` of the text area, all 38 columns.
 std::string areaRow(const ScreenSession& s, int row)
 {
-    return s.text(TOP + row, LEFT, COLS);
+    return s.text(TOP + row, LEFT, WIDTH);
 }
 
 std::string padded(const std::string& text)
 {
-    return text + std::string(COLS - text.size(), ' ');
+    return text + std::string(WIDTH - text.size(), ' ');
 }
 
 void finish(ScreenSession& s)
@@ -58,7 +58,7 @@ TEST(CurLogger, WritesOneLinePerCallInsideTheFrame)
     EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << s.dump();
     EXPECT_TRUE(s.cell(11, 44).isLowerRight()) << s.dump();
     EXPECT_TRUE(s.cell(TOP, LEFT - 1).isVLine());
-    EXPECT_TRUE(s.cell(TOP, LEFT + COLS).isVLine());
+    EXPECT_TRUE(s.cell(TOP, LEFT + WIDTH).isVLine());
     // "abc", "def\n", "" and "ghi" take a row each; the null texts none
     EXPECT_EQ(padded("abc"), areaRow(s, 0));
     EXPECT_EQ(padded("def"), areaRow(s, 1));
@@ -70,9 +70,12 @@ TEST(CurLogger, WritesOneLinePerCallInsideTheFrame)
     EXPECT_EQ(padded(std::string(12, 'z')), areaRow(s, 6));
     EXPECT_EQ(padded(""), areaRow(s, 7));
     // with both attributes still 0, error looks like log
-    EXPECT_FALSE(s.cell(TOP + 3, LEFT).bold);
-    EXPECT_FALSE(s.cell(TOP + 3, LEFT).underline);
-    EXPECT_EQ(ScreenCell::DEFAULT, s.cell(TOP + 3, LEFT).fg);
+    ScreenCell logged = s.cell(TOP, LEFT), failed = s.cell(TOP + 3, LEFT);
+    EXPECT_FALSE(failed.bold);
+    EXPECT_FALSE(failed.underline);
+    EXPECT_FALSE(failed.reverse);
+    EXPECT_EQ(logged.fg, failed.fg);
+    EXPECT_EQ(logged.bg, failed.bg);
     finish(s);
 }
 
