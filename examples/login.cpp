@@ -53,7 +53,7 @@ int main()
         CurLineEdit userEdit(&window), passwordEdit(&window);
         userEdit.setGeometry(1, 26, 2, 14);
         passwordEdit.setGeometry(1, 26, 4, 14);
-        passwordEdit.hidden = true;
+        passwordEdit.setHidden(true);
         CurButton okButton(&window), cancelButton(&window);
         okButton.setText("OK", false);
         okButton.setGeometry(1, 10, 6, 9);
@@ -69,8 +69,8 @@ int main()
         form.setEnterCB(logIn, &answer);   // Enter that a field leaves alone
         form.kbdLoop();                    // draws the gadgets, runs until a callback stops it
 
-        snprintf(user, sizeof user, "%s", userEdit.text);
-        passwordLength = strlen(passwordEdit.text);
+        snprintf(user, sizeof user, "%s", userEdit.getText());
+        passwordLength = strlen(passwordEdit.getText());
     }
     CurInit::cleanup();
 

@@ -4,6 +4,7 @@
 #include "Gallery.h"
 
 #include <CurInit.h>
+#include <CurLabel.h>
 #include <CurNote.h>
 #include <CurWindow.h>
 #include <curses.h>
@@ -38,6 +39,13 @@ static const int numPages = sizeof(pages) / sizeof(pages[0]);
 
 static const int LIST_WIDTH = 28;
 
+static const char* welcome =
+    "Welcome to the Velmora gallery, a tour of the toolkit in six pages. The line at "
+    "the top of the screen is a CurBanner: the gallery's name on the left, the page "
+    "title in the middle and the keys that leave the page on the right.\n"
+    "Every page shows a part of the toolkit at work and tells how it is done; each is "
+    "left with the key on the banner.";
+
 static void drawList(CurWindow& list, int current)
 {
     WINDOW* w = list.getWindow();
@@ -69,6 +77,10 @@ static int choosePage(int current)
     CurNote about(8, 44, 3, 33);
     about.setTitle("About this page", CurInit::LEFT);
     about.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+    CurNote intro(CurLabel::getEffHeight(welcome, 70) + 2, 74, 12, 3);
+    intro.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+    intro.setText(welcome, true);
+    intro.update();
     for (;;) {
         drawList(list, current);
         drawAbout(about, current);
