@@ -24,6 +24,8 @@ static void linesCase(CurLogger& logger)
     logger.log(std::string(38, 'x').c_str());     // exactly the width
     logger.log((std::string(38, 'y') + std::string(12, 'z')).c_str());
     stepDone("logged");
+    logger.log(std::string(38, 'w').c_str());     // the width, on the last row
+    stepDone("last row");
 }
 
 static void scrollCase(CurLogger& logger)

@@ -76,6 +76,11 @@ TEST(CurLogger, WritesOneLinePerCallInsideTheFrame)
     EXPECT_FALSE(failed.reverse);
     EXPECT_EQ(logged.fg, failed.fg);
     EXPECT_EQ(logged.bg, failed.bg);
+    // a full-width line on the last row scrolls once, like any other line
+    nextStep(s, "last row");
+    EXPECT_EQ(padded("def"), areaRow(s, 0)) << s.dump();
+    EXPECT_EQ(std::string(38, 'w'), areaRow(s, 6)) << s.dump();
+    EXPECT_EQ(padded(""), areaRow(s, 7)) << s.dump();
     finish(s);
 }
 
