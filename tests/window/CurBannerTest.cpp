@@ -5,40 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "ScreenSession.h"
-
-namespace {
-
-void startBanner(ScreenSession& s, const char* name)
-{
-    ASSERT_TRUE(s.start({scenarioPath("banner_demo"), name}));
-    ASSERT_TRUE(s.waitForResult("step")) << s.dump();
-    ASSERT_TRUE(s.waitQuiet()) << s.dump();
-}
-
-void nextStep(ScreenSession& s, const char* name)
-{
-    size_t before = s.results().size();
-    s.sendText(" ");
-    ASSERT_TRUE(s.waitFor([&] { return s.results().size() > before; })) << s.dump();
-    ASSERT_EQ(name, s.result("step"));
-    ASSERT_TRUE(s.waitQuiet()) << s.dump();
-}
-
-void finish(ScreenSession& s)
-{
-    s.sendText(" ");
-    EXPECT_EQ(0, s.waitExit()) << s.dump();
-}
-
-}  // namespace
+#include "StepSession.h"
 
 TEST(CurBanner, PlacesLeftCentredAndRightTextsOn80And79Columns)
 {
     for (int width : {80, 79}) {
         SCOPED_TRACE(width);
         ScreenSession s(24, width);
-        startBanner(s, "fields");
+        startSteps(s, "banner_demo", "fields");
         // 12, 20 and 8 characters: columns 0, (W - 20) / 2 and W - 8
         std::string expected(width, ' ');
         expected.replace(0, 12, "Left field 1");
@@ -46,47 +20,47 @@ TEST(CurBanner, PlacesLeftCentredAndRightTextsOn80And79Columns)
         expected.replace(width - 8, 8, "Right 8c");
         EXPECT_EQ(expected, s.text(0, 0, width)) << s.dump();
         EXPECT_EQ("", s.rowText(1));
-        finish(s);
+        finishSteps(s);
     }
 }
 
 TEST(CurBanner, AnOddFreeWidthPutsTheExtraColumnRightOfTheCentredText)
 {
     ScreenSession s(24, 79);
-    startBanner(s, "narrow");
+    startSteps(s, "banner_demo", "narrow");
     EXPECT_EQ("Centred10c", s.text(0, 34, 10)) << s.dump();
     EXPECT_EQ(34, (int)s.rowText(0).find('C'));
-    finish(s);
+    finishSteps(s);
 }
 
 TEST(CurBanner, AShorterTextLeavesTheTailOfTheOldOneUntilTheRowIsErased)
 {
     ScreenSession s(24, 80);
-    startBanner(s, "tail");
+    startSteps(s, "banner_demo", "tail");
     EXPECT_EQ("ABCDEFGHIJKLMNOPQRST", s.text(0, 30, 20));
     nextStep(s, "replaced");
     // "short" lands on columns 37 to 41, over H to L
     EXPECT_EQ("ABCDEFGshortMNOPQRST", s.text(0, 30, 20)) << s.dump();
     nextStep(s, "erased");
     EXPECT_EQ(std::string(37, ' ') + "short", s.rowText(0)) << s.dump();
-    finish(s);
+    finishSteps(s);
 }
 
 TEST(CurBanner, EmptyTextsDrawNothing)
 {
     ScreenSession s(24, 80);
-    startBanner(s, "empty");
+    startSteps(s, "banner_demo", "empty");
     EXPECT_EQ(std::string(80, ' '), s.text(0, 0, 80));
     for (int col : {0, 40, 79})
         EXPECT_TRUE(s.cell(0, col).reverse) << "the background covers the row, column " << col;
     EXPECT_EQ("", s.rowText(1));
-    finish(s);
+    finishSteps(s);
 }
 
 TEST(CurBanner, ATextLongerThanTheRowShowsOnlyItsFirstLine)
 {
     ScreenSession s(24, 80);
-    startBanner(s, "long");
+    startSteps(s, "banner_demo", "long");
     // the words that fit into 80 columns, centred; nothing else on the screen
     std::string firstLine;
     for (int i = 0; i < 24; i++) {
@@ -100,5 +74,5 @@ TEST(CurBanner, ATextLongerThanTheRowShowsOnlyItsFirstLine)
     EXPECT_EQ(std::string(col, ' ') + firstLine, s.rowText(0)) << s.dump();
     for (int row = 1; row < 24; row++)
         EXPECT_EQ("", s.rowText(row)) << s.dump();
-    finish(s);
+    finishSteps(s);
 }

@@ -9,28 +9,12 @@
 #include <CurLogger.h>
 
 #include "CursesTest.h"
-#include "ScreenSession.h"
+#include "StepSession.h"
 
 namespace {
 
 // The scenario's logger: 10 x 40 at row 2, column 5; text area 8 x 38 at (3, 6).
 const int TOP = 3, LEFT = 6, ROWS = 8, WIDTH = 38;
-
-void startLogger(ScreenSession& s, const char* name)
-{
-    ASSERT_TRUE(s.start({scenarioPath("logger_demo"), name}));
-    ASSERT_TRUE(s.waitForResult("step")) << s.dump();
-    ASSERT_TRUE(s.waitQuiet()) << s.dump();
-}
-
-void nextStep(ScreenSession& s, const char* name)
-{
-    size_t before = s.results().size();
-    s.sendText(" ");
-    ASSERT_TRUE(s.waitFor([&] { return s.results().size() > before; })) << s.dump();
-    ASSERT_EQ(name, s.result("step"));
-    ASSERT_TRUE(s.waitQuiet()) << s.dump();
-}
 
 // Row `row` of the text area, all 38 columns.
 std::string areaRow(const ScreenSession& s, int row)
@@ -43,18 +27,12 @@ std::string padded(const std::string& text)
     return text + std::string(WIDTH - text.size(), ' ');
 }
 
-void finish(ScreenSession& s)
-{
-    s.sendText(" ");
-    EXPECT_EQ(0, s.waitExit()) << s.dump();
-}
-
 }  // namespace
 
 TEST(CurLogger, WritesOneLinePerCallInsideTheFrame)
 {
     ScreenSession s(24, 80);
-    startLogger(s, "lines");
+    startSteps(s, "logger_demo", "lines");
     EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << s.dump();
     EXPECT_TRUE(s.cell(11, 44).isLowerRight()) << s.dump();
     EXPECT_TRUE(s.cell(TOP, LEFT - 1).isVLine());
@@ -81,13 +59,13 @@ TEST(CurLogger, WritesOneLinePerCallInsideTheFrame)
     EXPECT_EQ(padded("def"), areaRow(s, 0)) << s.dump();
     EXPECT_EQ(std::string(38, 'w'), areaRow(s, 6)) << s.dump();
     EXPECT_EQ(padded(""), areaRow(s, 7)) << s.dump();
-    finish(s);
+    finishSteps(s);
 }
 
 TEST(CurLogger, ScrollsOnceTheAreaIsFullLeavingTheBottomRowBlank)
 {
     ScreenSession s(24, 80);
-    startLogger(s, "scroll");
+    startSteps(s, "logger_demo", "scroll");
     for (int row = 0; row < ROWS - 1; row++)
         EXPECT_EQ(padded("entry " + std::to_string(row + 2)), areaRow(s, row)) << s.dump();
     EXPECT_EQ(padded(""), areaRow(s, ROWS - 1));
@@ -97,13 +75,13 @@ TEST(CurLogger, ScrollsOnceTheAreaIsFullLeavingTheBottomRowBlank)
     EXPECT_EQ(padded(""), areaRow(s, ROWS - 1));
     EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << "the frame stays while the text scrolls\n" << s.dump();
     EXPECT_TRUE(s.cell(11, 5).isLowerLeft()) << s.dump();
-    finish(s);
+    finishSteps(s);
 }
 
 TEST(CurLogger, LogAndErrorWriteWithTheirOwnAttributes)
 {
     ScreenSession s(24, 80);
-    startLogger(s, "attrs");
+    startSteps(s, "logger_demo", "attrs");
     ScreenCell fine = s.cell(TOP, LEFT), broken = s.cell(TOP + 1, LEFT), again = s.cell(TOP + 2, LEFT);
     EXPECT_EQ("fine", s.text(TOP, LEFT, 4));
     EXPECT_TRUE(fine.underline);
@@ -114,24 +92,24 @@ TEST(CurLogger, LogAndErrorWriteWithTheirOwnAttributes)
     EXPECT_EQ(1, broken.fg);                  // red
     EXPECT_TRUE(again.underline) << "error's attribute does not stay for the next log";
     EXPECT_FALSE(again.bold);
-    finish(s);
+    finishSteps(s);
 }
 
 TEST(CurLogger, EraseThenUpdateLeavesAnEmptyBorderlessRectangle)
 {
     ScreenSession s(24, 80);
-    startLogger(s, "erase");
+    startSteps(s, "logger_demo", "erase");
     EXPECT_EQ("one", s.text(TOP, LEFT, 3));
     nextStep(s, "erased");
     for (int row = 2; row <= 11; row++)
         EXPECT_EQ(std::string(40, ' '), s.text(row, 5, 40)) << "row " << row << "\n" << s.dump();
-    finish(s);
+    finishSteps(s);
 }
 
 TEST(CurLogger, AnUnmappedLoggerWritesButShowsNothingUntilMapped)
 {
     ScreenSession s(24, 80);
-    startLogger(s, "unmap");
+    startSteps(s, "logger_demo", "unmap");
     EXPECT_EQ(-1, s.findRow("hidden")) << s.dump();
     EXPECT_FALSE(s.cell(2, 5).isUpperLeft()) << "a repaint skips the unmapped frame\n" << s.dump();
     nextStep(s, "mapped");                   // the text written meanwhile shows
@@ -139,7 +117,7 @@ TEST(CurLogger, AnUnmappedLoggerWritesButShowsNothingUntilMapped)
     nextStep(s, "touched");                  // touch brings the frame back too
     EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << s.dump();
     EXPECT_EQ("hidden", s.text(TOP, LEFT, 6)) << s.dump();
-    finish(s);
+    finishSteps(s);
 }
 
 TEST_F(CursesTest, KillAllWindowsDeletesALoggerAndItsTextWindowOnce)
