@@ -27,8 +27,9 @@ CurWindow::CurWindow(int height, int width, int y, int x)
     this->x = x;
     this->y = y;
     // Null when the rectangle does not fit the screen: the window is then
-    // inert, and every operation below checks for it.
-    win = newwin(height, width, y, x);
+    // inert, and every operation below checks for it. An empty rectangle is
+    // inert too: curses would read a size of 0 as "up to the screen's edge".
+    win = (height > 0 && width > 0) ? newwin(height, width, y, x) : nullptr;
     framed = false;
     title = nullptr;
     titleAlign = CurInit::CENTER;
@@ -87,9 +88,10 @@ void CurWindow::setTitle(const char* title, CurInit::ALIGNMENT align)
 {
     if (title == nullptr)
         return;
+    char* copy = new char[strlen(title) + 1];
+    strcpy(copy, title);
     delete[] this->title;
-    this->title = new char[strlen(title) + 1];
-    strcpy(this->title, title);
+    this->title = copy;
     titleAlign = align;
     enableFrame(true);
 }
