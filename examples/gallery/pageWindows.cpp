@@ -97,7 +97,7 @@ void pageWindows()
     fillColours(colours);
 
     CurWindow attributes(9, 30, h - 10, w - 32);
-    attributes.setTitle("Title on the right", CurInit::RIGHT);
+    attributes.setTitle("Attributes", CurInit::RIGHT);
     fillAttributes(attributes);
 
     CurWindow centred(9, 40, -1, -1);
