@@ -1,5 +1,5 @@
-// init_screen - scenario for the screen set-up: repaint of the standard
-// screen, the clearScreen fills, colour pairs, and repeated set-up calls.
+// init_screen - scenario for the screen set-up in a program of its own:
+// colour pairs as the terminal shows them, and repeated set-up calls.
 // The first argument names the case; 'n' moves to the next step, and the
 // program ends after its last step.
 #include <CurInit.h>
@@ -12,24 +12,6 @@
 static void next()
 {
     wgetch(stdscr);
-}
-
-// An empty registry: refreshAllWindows still shows the standard screen.
-static void repaintEmpty()
-{
-    mvwaddstr(stdscr, 3, 4, "standard screen");
-    CurInit::refreshAllWindows();
-    next();
-}
-
-static void bullets()
-{
-    CurInit::clearScreen(0, 0);
-    scenarioResult("step", "bullets");
-    next();
-    CurInit::clearScreen(CurInit::reverse, ' ');
-    scenarioResult("step", "reverse");
-    next();
 }
 
 // Pairs handed out in order, the attribute of a pair, the checks of
@@ -94,11 +76,7 @@ int main(int argc, char** argv)
         again();
     } else {
         CurInit::initialize();
-        if (strcmp(which, "repaint") == 0)
-            repaintEmpty();
-        else if (strcmp(which, "bullets") == 0)
-            bullets();
-        else if (strcmp(which, "colours") == 0)
+        if (strcmp(which, "colours") == 0)
             colours();
     }
     CurInit::cleanup();
