@@ -7,17 +7,26 @@
 #include <gtest/gtest.h>
 
 namespace {
-bool step(ScreenSession& s, const std::string& name, bool send = true)
+bool step(ScreenSession& s, const std::string& name)
 {
-    if (send)
-        s.sendText("n");
+    s.sendText("n");
     return s.waitFor([&] { return s.result("step") == name; }) && s.waitQuiet();
 }
 
-// Waits for the window text, then returns the cell of its first letter.
-bool showsColoured(ScreenSession& s)
+// Starts the colour scenario on a terminal type and waits for its window.
+bool startColours(ScreenSession& s, const std::string& term)
 {
-    return s.waitForText("coloured") && s.waitQuiet();
+    s.setTerm(term);
+    return s.start({scenarioPath("init_screen"), "colours"}) && s.waitForText("coloured") && s.waitQuiet();
+}
+
+// Steps past the redefined pair and lets the scenario fill the table and end.
+int fillTableAndExit(ScreenSession& s)
+{
+    if (!step(s, "redefined"))
+        return -1;
+    s.sendText("n");
+    return s.waitExit();
 }
 }  // namespace
 
@@ -25,8 +34,7 @@ bool showsColoured(ScreenSession& s)
 TEST(CurInitScreen, ColourPairsOnAColourTerminal)
 {
     ScreenSession s(24, 80);
-    ASSERT_TRUE(s.start({scenarioPath("init_screen"), "colours"}));
-    ASSERT_TRUE(showsColoured(s)) << s.dump();
+    ASSERT_TRUE(startColours(s, "xterm")) << s.dump();
     EXPECT_EQ("1", s.result("first"));
     EXPECT_EQ("2", s.result("second"));
     EXPECT_EQ("768", s.result("attr3"));
@@ -44,7 +52,6 @@ TEST(CurInitScreen, ColourPairsOnAColourTerminal)
     ASSERT_TRUE(step(s, "redefined")) << s.dump();
     EXPECT_EQ(2, s.cell(2, 3).fg) << s.dump();
     EXPECT_EQ(0, s.cell(2, 3).bg) << s.dump();
-
     s.sendText("n");
     ASSERT_EQ(0, s.waitExit()) << s.dump();
     EXPECT_EQ("63", s.result("last"));
@@ -57,14 +64,9 @@ TEST(CurInitScreen, ColourPairsOnAColourTerminal)
 TEST(CurInitScreen, ColourTableEndsAtTheLastPairAnAttributeCanHold)
 {
     ScreenSession s(24, 80);
-    s.setTerm("xterm-256color");
-    ASSERT_TRUE(s.start({scenarioPath("init_screen"), "colours"}));
-    ASSERT_TRUE(showsColoured(s)) << s.dump();
+    ASSERT_TRUE(startColours(s, "xterm-256color")) << s.dump();
     EXPECT_EQ("1", s.result("first"));
-    s.sendText("n");
-    ASSERT_TRUE(step(s, "redefined", false)) << s.dump();
-    s.sendText("n");
-    ASSERT_EQ(0, s.waitExit()) << s.dump();
+    ASSERT_EQ(0, fillTableAndExit(s)) << s.dump();
     EXPECT_EQ("255", s.result("last"));
     EXPECT_EQ("-1", s.result("full"));
 }
@@ -72,9 +74,7 @@ TEST(CurInitScreen, ColourTableEndsAtTheLastPairAnAttributeCanHold)
 TEST(CurInitScreen, MonochromeTerminalShowsPlainText)
 {
     ScreenSession s(24, 80);
-    s.setTerm("vt100");
-    ASSERT_TRUE(s.start({scenarioPath("init_screen"), "colours"}));
-    ASSERT_TRUE(showsColoured(s)) << s.dump();
+    ASSERT_TRUE(startColours(s, "vt100")) << s.dump();
     EXPECT_EQ("0", s.result("first"));
     EXPECT_EQ("0", s.result("second"));
     EXPECT_EQ("0", s.result("attr3"));
@@ -85,10 +85,7 @@ TEST(CurInitScreen, MonochromeTerminalShowsPlainText)
     EXPECT_EQ(ScreenCell::DEFAULT, c.fg) << s.dump();
     EXPECT_EQ(ScreenCell::DEFAULT, c.bg) << s.dump();
     EXPECT_FALSE(c.reverse) << s.dump();
-    s.sendText("n");
-    ASSERT_TRUE(step(s, "redefined", false)) << s.dump();
-    s.sendText("n");
-    ASSERT_EQ(0, s.waitExit()) << s.dump();
+    ASSERT_EQ(0, fillTableAndExit(s)) << s.dump();
     EXPECT_EQ("0", s.result("full"));
 }
 
