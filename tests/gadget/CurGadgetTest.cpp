@@ -7,7 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "../harness/CursesTest.h"
+#include "CursesTest.h"
 
 namespace {
 // Records every key the loop hands over, and declines them all.

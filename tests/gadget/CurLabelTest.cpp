@@ -6,7 +6,7 @@
 #include <CurWindow.h>
 #include <gtest/gtest.h>
 
-#include "../harness/CursesTest.h"
+#include "CursesTest.h"
 
 #include <cstring>
 #include <string>

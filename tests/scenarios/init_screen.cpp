@@ -7,7 +7,7 @@
 #include <curses.h>
 #include <cstring>
 
-#include "../harness/ScenarioResult.h"
+#include "ScenarioResult.h"
 
 static void next()
 {

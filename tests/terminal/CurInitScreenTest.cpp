@@ -3,7 +3,7 @@
 // repeated or missing set-up calls.
 #include <string>
 
-#include "../harness/ScreenSession.h"
+#include "ScreenSession.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -4,7 +4,7 @@
 #include <CurInit.h>
 #include <CurWindow.h>
 
-#include "../harness/CursesTest.h"
+#include "CursesTest.h"
 
 TEST_F(CursesTest, InitializeRecordsColoursAttributesAndScreenSize)
 {

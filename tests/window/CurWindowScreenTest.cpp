@@ -3,7 +3,7 @@
 // repaint and back when mapped, and killAllWindows.
 #include <string>
 
-#include "../harness/ScreenSession.h"
+#include "ScreenSession.h"
 #include <gtest/gtest.h>
 
 namespace {

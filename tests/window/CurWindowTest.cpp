@@ -6,7 +6,7 @@
 #include <CurLabel.h>
 #include <CurWindow.h>
 
-#include "../harness/CursesTest.h"
+#include "CursesTest.h"
 
 namespace {
 // Shows the frame flag, which the window keeps to itself.
