@@ -17,10 +17,10 @@ struct GalleryPage {
 };
 
 static const GalleryPage pages[] = {
-    {"Windows and colours", "any key: back",
+    {"Windows and colours", "q: back",
      "Framed windows, placed or centred, with titles, colour pairs and attributes. "
      "Later windows lie on top; one call repaints them all.", pageWindows},
-    {"Labels and word wrap", "any key: back",
+    {"Labels and word wrap", "q: back",
      "Static text in every alignment, word-wrapped to its box or shown line by line.",
      pageLabels},
     {"Buttons and dialogs", "any key: back",
