@@ -23,6 +23,13 @@ public:
     bool  hidden;                        // mask the text with "*"
 
 private:
+    int  fitCursor(int length);          // brings the cursor back into the box; returns the length
+    bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
+    void growFor(int length);            // room for one more character
+    void removeAt(int index);
+    void placeCursor();
+    void repaint();                      // draw, then update the window
+
     int  textSize;                       // bytes allocated for text
     int  cursorPos;                      // index of the character under the cursor
     int  cursorCol;                      // column of the cursor inside the box
