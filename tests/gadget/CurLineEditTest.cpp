@@ -23,7 +23,7 @@ struct KeyCase {
     const char* text;                    // set with setText: the cursor starts behind it
     std::vector<int> setup;              // keys that bring the cursor into place
     int key;
-    const char* expectText;
+    std::string expectText;
     const char* expectField;
     int expectCol;
 };
@@ -189,7 +189,7 @@ TEST_F(CursesTest, LineEditLeavesKeysOutsideItsTableToTheCaller)
     edit.setGeometry(1, W, 1, X);
     edit.setText("abc", false);
     edit.processKey(KEY_LEFT);
-    for (int key : {'{', '|', '}', '~', 0, 1, 9, 10, 13, 27, 31, 128, 200, 255, KEY_END,
+    for (int key : std::vector<int>{'{', '|', '}', '~', 0, 1, 9, 10, 13, 27, 31, 128, 200, 255, KEY_END,
                     KEY_UP, KEY_DOWN, KEY_ENTER, KEY_BTAB, KEY_F(1), ERR})
         EXPECT_FALSE(edit.processKey(key)) << key;
     EXPECT_STREQ("abc", edit.getText());

@@ -18,7 +18,7 @@ const int C_LEFT = 42, C_MARK = C_LEFT + 1;
 void startForm(ScreenSession& s, const std::string& items, const std::string& height)
 {
     ASSERT_TRUE(s.start({scenarioPath("list_form"), items, height}));
-    ASSERT_TRUE(s.waitForText("White")) << s.dump();
+    ASSERT_TRUE(s.waitForText("Black")) << s.dump();
     ASSERT_TRUE(s.waitQuiet()) << s.dump();
 }
 

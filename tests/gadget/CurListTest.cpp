@@ -41,9 +41,9 @@ struct ListFixture {
         list.draw();
     }
     // mark, blank and text of an interior row
-    std::string row(int k) { return CursesTest::winText(w, Y + 1 + k, X + 1, W - 2); }
+    std::string row(int k) { return cellsText(w, Y + 1 + k, X + 1, W - 2); }
     std::string firstWord(int k) { return row(k).substr(2, 7); }
-    bool isAcs(int r, int c, chtype acs) { return CursesTest::winIsAcs(w, r, c, acs); }
+    bool isAcs(int r, int c, chtype acs) { return cellIsAcs(w, r, c, acs); }
     int thumbRow()
     {
         for (int r = Y + 1; r < Y + H - 1; r++)
@@ -111,7 +111,7 @@ TEST_F(CursesTest, ListKeepsUpAndDownAtItsEndsAndLeavesOtherKeys)
     f.down(5);
     EXPECT_TRUE(f.list.processKey(KEY_DOWN));
     EXPECT_EQ(std::make_pair(Y + 3, X + 1), cursorOf(f.w));
-    for (int key : {KEY_LEFT, KEY_RIGHT, 13, 9, 10, 'x', KEY_NPAGE, KEY_HOME, ERR})
+    for (int key : std::vector<int>{KEY_LEFT, KEY_RIGHT, 13, 9, 10, 'x', KEY_NPAGE, KEY_HOME, ERR})
         EXPECT_FALSE(f.list.processKey(key)) << key;
 }
 
@@ -279,7 +279,7 @@ TEST_F(CursesTest, ListSmallBoxesStayInsideTheirBox)
                 ListFixture f(lines, height, width);
                 std::string what = std::to_string(height) + " x " + std::to_string(width) +
                                    ", " + std::to_string(lines) + " lines";
-                for (int key : {KEY_DOWN, ' ', KEY_DOWN, KEY_DOWN, KEY_DOWN, ' ', KEY_UP}) {
+                for (int key : std::vector<int>{KEY_DOWN, ' ', KEY_DOWN, KEY_DOWN, KEY_DOWN, ' ', KEY_UP}) {
                     f.list.processKey(key);
                     if (height > 0 && width > 0) {
                         auto cur = cursorOf(f.w);

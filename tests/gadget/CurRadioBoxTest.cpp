@@ -2,6 +2,7 @@
 // callback once per new choice, the re-entry guard, and members and groups
 // destroyed in either order.
 #include "CursesTest.h"
+#include "InputsTestUtil.h"
 
 #include <CurFocuser.h>
 #include <CurRadioBox.h>
@@ -61,7 +62,7 @@ struct Group {
     {
         std::string s;
         for (int i = 0; i < 3; i++)
-            s += CursesTest::winText(win.getWindow(), 1 + i, 0, 3);
+            s += cellsText(win.getWindow(), 1 + i, 0, 3);
         return s;
     }
 };

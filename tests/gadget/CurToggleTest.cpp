@@ -28,7 +28,7 @@ void countCB(CurToggle* t, void* data)
     c->last = t;
     c->stateSeen = t->isToggled();
     if (c->w != nullptr)
-        c->markSeen = CursesTest::winChar(c->w, 1, 3);
+        c->markSeen = cellChar(c->w, 1, 3);
 }
 
 struct RowCase {
@@ -56,7 +56,6 @@ TEST_F(CursesTest, ToggleRowForEveryTypeAlignmentAndWidth)
         {"left cut", CurToggle::CHECK, true, CurInit::LEFT, 12, "A rather long label", "[*] A rather"},
         {"no room for a label", CurToggle::CHECK, false, CurInit::LEFT, 4, "Toggle", "[ ] "},
         {"empty label", CurToggle::CHECK, true, CurInit::CENTER, 10, "", "[*]       "},
-        {"unknown type", (CurToggle::TYPE)7, true, CurInit::LEFT, 8, "ab", "(*) ab  "},
     };
     CurWindow win(3, 40, 0, 0);
     WINDOW* w = win.getWindow();
@@ -142,7 +141,9 @@ TEST_F(CursesTest, ToggleIgnoresANullText)
     t.setGeometry(1, 12, 1, 0);
     t.setLabelAlignment(CurInit::LEFT, false);
     t.setText("Keep", false);
-    t.setText(nullptr, true);
+    t.setText(nullptr, true);            // changes nothing, draws nothing
+    EXPECT_EQ(' ', winChar(win.getWindow(), 1, 0));
+    t.draw();
     EXPECT_EQ("[*] Keep    ", winText(win.getWindow(), 1, 0, 12));
 }
 
@@ -153,7 +154,7 @@ TEST_F(CursesTest, ToggleTakesOnlyTheSpaceBar)
     t.setGeometry(1, 12, 1, 0);
     Counter c;
     t.setToggleCB(countCB, &c);
-    for (int key : {13, 10, 9, 'x', KEY_LEFT, KEY_UP, KEY_ENTER})
+    for (int key : std::vector<int>{13, 10, 9, 'x', KEY_LEFT, KEY_UP, KEY_ENTER})
         EXPECT_FALSE(t.processKey(key)) << key;
     EXPECT_EQ(0, c.calls);
     EXPECT_TRUE(t.processKey(' '));

@@ -2,6 +2,7 @@
 #define VELMORA_TESTS_INPUTSTESTUTIL_H
 // Small helpers shared by the input gadgets' unit tests.
 #include <curses.h>
+#include <string>
 #include <utility>
 
 // Fills every cell of a window with ch, so that cells a gadget did not write
@@ -34,5 +35,36 @@ inline int writtenOutside(WINDOW* w, char ch, int height, int width, int y, int 
                 n++;
         }
     return n;
+}
+// What a window holds, for helpers outside a test body; each leaves the
+// window's cursor where it was.
+inline std::string cellsText(WINDOW* w, int row, int col, int len)
+{
+    int r, c;
+    getyx(w, r, c);
+    std::string s;
+    for (int i = 0; i < len; i++)
+        s += (char)(mvwinch(w, row, col + i) & A_CHARTEXT);
+    wmove(w, r, c);
+    return s;
+}
+
+inline int cellChar(WINDOW* w, int row, int col)
+{
+    int r, c;
+    getyx(w, r, c);
+    int ch = (int)(mvwinch(w, row, col) & A_CHARTEXT);
+    wmove(w, r, c);
+    return ch;
+}
+
+inline bool cellIsAcs(WINDOW* w, int row, int col, chtype acs)
+{
+    int r, c;
+    getyx(w, r, c);
+    chtype mask = A_CHARTEXT | A_ALTCHARSET;
+    bool is = (mvwinch(w, row, col) & mask) == (acs & mask);
+    wmove(w, r, c);
+    return is;
 }
 #endif
