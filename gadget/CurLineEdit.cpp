@@ -121,6 +121,14 @@ void CurLineEdit::repaint()
     window->update();
 }
 
+// length is the text's length before the insertion.
+void CurLineEdit::insertAt(int index, char ch, int length)
+{
+    growFor(length);
+    memmove(text + index + 1, text + index, length - index + 1);
+    text[index] = ch;
+}
+
 void CurLineEdit::removeAt(int index)
 {
     memmove(text + index, text + index + 1, strlen(text + index));
@@ -226,9 +234,7 @@ bool CurLineEdit::processKey(int key)
     }
     if (key < 32 || key > 122)
         return false;
-    growFor(L);
-    memmove(text + P + 1, text + P, L - P + 1);
-    text[P++] = (char)key;
+    insertAt(P++, (char)key, L);
     C++;
     if (C == W)
         C = W - 1;
@@ -278,10 +284,7 @@ bool CurLineEdit::processNarrowKey(int key, int length)
     default:
         if (key < 32 || key > 122)
             return false;
-        growFor(length);
-        memmove(text + P + 1, text + P, length - P + 1);
-        text[P++] = (char)key;
-        length++;
+        insertAt(P++, (char)key, length++);
         break;
     }
     fitCursor(length);

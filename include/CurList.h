@@ -2,6 +2,8 @@
 #define VELMORA_CURLIST_H
 // CurList: a framed, scrollable list of lines with a selection mark per
 // line, a highlighted current line and a scroll bar when the lines do not fit.
+// Small boxes draw what fits and nothing beside them: no frame below 2 x 2,
+// no scroll bar below 4 rows, no thumb below 5.
 #include "CurGadget.h"
 
 typedef struct _win_st WINDOW;

@@ -367,15 +367,6 @@ TEST_F(CursesTest, LineEditFollowsANarrowerGeometry)
     EXPECT_STREQ("abcdefghijkxl", edit.getText());
 }
 
-namespace {
-
-void stopCB(void* data)
-{
-    ((CurFocuser*)data)->stopKbdLoop();
-}
-
-}  // namespace
-
 // Left and right belong to the editor even at the ends of its text; up and
 // down move the focus.
 TEST_F(CursesTest, LineEditInAFormKeepsLeftAndRightAndGivesUpUpAndDown)
@@ -390,7 +381,7 @@ TEST_F(CursesTest, LineEditInAFormKeepsLeftAndRightAndGivesUpUpAndDown)
     form.addGadget(&left);
     form.addGadget(&right);
     form.addGadget(&ok);
-    ok.setActivateCB(stopCB, &form);
+    ok.setActivateCB(stopFormCB, &form);
     left.setText("ab", false);
 
     pushKeys({KEY_RIGHT, KEY_RIGHT, KEY_LEFT, KEY_LEFT, KEY_LEFT, 'x', KEY_DOWN, 13});

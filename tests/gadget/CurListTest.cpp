@@ -312,15 +312,6 @@ TEST_F(CursesTest, ListSmallBoxesDrawWhatFits)
     EXPECT_EQ(std::vector<int>{0}, selectedOf(three.list));
 }
 
-namespace {
-
-void stopCB(void* data)
-{
-    ((CurFocuser*)data)->stopKbdLoop();
-}
-
-}  // namespace
-
 TEST_F(CursesTest, ListInAFormKeepsUpAndDownAndGivesUpLeftAndRight)
 {
     CurWindow win(14, 60, 0, 0);
@@ -333,7 +324,7 @@ TEST_F(CursesTest, ListInAFormKeepsUpAndDownAndGivesUpLeftAndRight)
     CurFocuser form;
     form.addGadget(&list);
     form.addGadget(&ok);
-    ok.setActivateCB(stopCB, &form);
+    ok.setActivateCB(stopFormCB, &form);
 
     pushKeys({KEY_UP, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, ' ',
               KEY_RIGHT, 13});

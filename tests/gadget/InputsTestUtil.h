@@ -1,6 +1,7 @@
 #ifndef VELMORA_TESTS_INPUTSTESTUTIL_H
 #define VELMORA_TESTS_INPUTSTESTUTIL_H
 // Small helpers shared by the input gadgets' unit tests.
+#include <CurFocuser.h>
 #include <curses.h>
 #include <string>
 #include <utility>
@@ -66,5 +67,10 @@ inline bool cellIsAcs(WINDOW* w, int row, int col, chtype acs)
     bool is = (mvwinch(w, row, col) & mask) == (acs & mask);
     wmove(w, r, c);
     return is;
+}
+// An activation callback that ends the form given as its data.
+inline void stopFormCB(void* form)
+{
+    ((CurFocuser*)form)->stopKbdLoop();
 }
 #endif
