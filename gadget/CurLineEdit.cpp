@@ -155,7 +155,10 @@ void CurLineEdit::growFor(int length)
 // always consumed, even at the ends of the text.
 bool CurLineEdit::processKey(int key)
 {
+    int oldPos = cursorPos, oldCol = cursorCol;
     int L = fitCursor((int)strlen(text));
+    if (cursorPos != oldPos || cursorCol != oldCol)
+        draw();                         // the field on the screen is stale
     if (width < 3)
         return processNarrowKey(key, L);
     int W = width;

@@ -255,7 +255,10 @@ void CurList::placeCursor()
 // Tab and Return are left to the caller.
 bool CurList::processKey(int key)
 {
+    int oldTop = topLine, oldCur = curLine;
     fitView();
+    if (topLine != oldTop || curLine != oldCur)
+        draw();                         // the rows on the screen are stale
     if (key == KEY_UP) {
         if (curLine > 0) {
             curLine--;

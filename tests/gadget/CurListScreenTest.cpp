@@ -94,6 +94,7 @@ TEST(ListScreen, OneLineTooManyShowsArrowsAndThumb)
     EXPECT_EQ(TOP + 2, thumbRow(s, 8)) << s.dump();
     pressDown(s, 6);                     // scrolls by one: the last page
     ASSERT_TRUE(s.waitFor([&] { return s.text(TOP + 1, TEXT, 8) == "Item 001"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ(TOP + 5, thumbRow(s, 8)) << s.dump();
 }
 
@@ -104,18 +105,22 @@ TEST(ListScreen, ScrollsAtBothEndsAndTheThumbFollows)
     pressUp(s, 1);
     pressDown(s, 5);
     ASSERT_TRUE(cursorAt(s, TOP + 6, MARK)) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("Item 000", s.text(TOP + 1, TEXT, 8));
     EXPECT_TRUE(highlighted(s, TOP + 6, MARK, RIGHT - 1, true));
     EXPECT_FALSE(s.cell(TOP + 5, TEXT).reverse);
 
     pressDown(s, 1);
     ASSERT_TRUE(s.waitFor([&] { return s.text(TOP + 1, TEXT, 8) == "Item 001"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("Item 006", s.text(TOP + 6, TEXT, 8));
     pressUp(s, 5);
     ASSERT_TRUE(cursorAt(s, TOP + 1, MARK)) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("Item 001", s.text(TOP + 1, TEXT, 8));
     pressUp(s, 1);
     ASSERT_TRUE(s.waitFor([&] { return s.text(TOP + 1, TEXT, 8) == "Item 000"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ(TOP + 2, thumbRow(s, 8));
 
     pressDown(s, 305);
@@ -136,15 +141,18 @@ TEST(ListScreen, SelectsManyInTheFirstListAndOneInTheSecond)
     pressDown(s, 2);
     s.sendText(" ");
     ASSERT_TRUE(s.waitFor([&] { return s.text(TOP + 3, MARK, 1) == "*"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("*", s.text(TOP + 1, MARK, 1));
     EXPECT_EQ(" ", s.text(TOP + 2, MARK, 1));
 
     s.tab();
     ASSERT_TRUE(s.waitFor([&] { return highlighted(s, TOP + 1, C_MARK, C_LEFT + 18, true); })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_TRUE(highlighted(s, TOP + 3, MARK, RIGHT - 1, false)) << "the other list's current line underlined";
     pressDown(s, 3);
     s.sendText(" ");                     // Black: Blue gives up its mark
     ASSERT_TRUE(s.waitFor([&] { return s.text(TOP + 4, C_MARK, 1) == "*"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ(" ", s.text(TOP + 3, C_MARK, 1));
 
     s.tab();
@@ -160,11 +168,14 @@ TEST(ListScreen, LeftAndRightLeaveTheListUpAndDownDoNot)
     startForm(s, "3", "8");
     pressDown(s, 4);                     // past the last line: stays in the list
     ASSERT_TRUE(cursorAt(s, TOP + 3, MARK)) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     s.right();
     ASSERT_TRUE(cursorAt(s, TOP + 1, C_MARK)) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     pressUp(s, 2);                       // past the first line: stays too
     s.left();
     ASSERT_TRUE(cursorAt(s, TOP + 3, MARK)) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     s.sendText(" ");
     pressDown(s, 9);
     s.tab();

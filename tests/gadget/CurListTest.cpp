@@ -312,6 +312,21 @@ TEST_F(CursesTest, ListSmallBoxesDrawWhatFits)
     EXPECT_EQ(std::vector<int>{0}, selectedOf(three.list));
 }
 
+// A lower box given while the current line stands below its last row: the
+// next key brings the view back around the current line.
+TEST_F(CursesTest, ListFollowsALowerGeometry)
+{
+    ListFixture f(20);
+    f.down(5);
+    f.list.setGeometry(5, W, Y, X);      // three interior rows
+    fillWindow(f.w, '.');
+    f.keys({KEY_UP});
+    EXPECT_EQ("Line 3 ", f.firstWord(0));
+    EXPECT_EQ("Line 5 ", f.firstWord(2));
+    EXPECT_EQ(std::make_pair(Y + 2, X + 1), cursorOf(f.w));
+    EXPECT_EQ(0, writtenOutside(f.w, '.', 5, W, Y, X));
+}
+
 TEST_F(CursesTest, ListInAFormKeepsUpAndDownAndGivesUpLeftAndRight)
 {
     CurWindow win(14, 60, 0, 0);

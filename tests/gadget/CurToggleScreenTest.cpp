@@ -59,6 +59,7 @@ TEST(ToggleScreen, DrawsBracketsMarksLabelsAndTheFocus)
 
     s.tab();
     ASSERT_TRUE(s.waitFor([&] { return rowReversed(s, BETA, 30); })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_TRUE(rowPlain(s, ALPHA, 30));
     EXPECT_EQ(BETA, s.cursorRow());
     EXPECT_EQ(COL + 1, s.cursorCol());
@@ -70,20 +71,25 @@ TEST(ToggleScreen, SpaceFlipsOnceAndEnterGoesToTheForm)
     startForm(s);
     s.sendText(" ");
     ASSERT_TRUE(s.waitForResult("check0")) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     ASSERT_TRUE(s.waitFor([&] { return s.text(ALPHA, COL, 3) == "[ ]"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("0,1", s.result("check0"));
     EXPECT_TRUE(rowReversed(s, ALPHA, 30));
 
     s.enter();
     ASSERT_TRUE(s.waitForResult("enter")) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("1", s.result("enter"));
     EXPECT_EQ("[ ]", s.text(ALPHA, COL, 3)) << "Enter does not flip a toggle";
 
     s.tab();
     s.sendText(" ");
     ASSERT_TRUE(s.waitForResult("check1")) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("1,1", s.result("check1"));
     ASSERT_TRUE(s.waitFor([&] { return s.text(BETA, COL, 3) == "[*]"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("0,1", s.result("check0")) << "one call per change";
 }
 
@@ -95,15 +101,19 @@ TEST(RadioScreen, SpaceMovesTheChoiceAndTheChosenOneStaysOn)
     s.tab();
     s.tab();                             // on "One", the chosen one
     ASSERT_TRUE(s.waitFor([&] { return rowReversed(s, ONE, 20); })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     s.sendText(" ");                     // cannot be switched off
     s.down();                            // the arrow moves the focus to "Two"
     ASSERT_TRUE(s.waitFor([&] { return rowReversed(s, TWO, 20); })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("(*) One", s.text(ONE, COL, 7));
     EXPECT_FALSE(s.hasResult("radio_calls")) << "no new choice, no call";
 
     s.sendText(" ");
     ASSERT_TRUE(s.waitForResult("radio")) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     ASSERT_TRUE(s.waitFor([&] { return s.text(TWO, COL, 3) == "(*)"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("( )", s.text(ONE, COL, 3));
     EXPECT_EQ("( )", s.text(THREE, COL, 3));
     EXPECT_EQ("1", s.result("radio"));
@@ -112,7 +122,9 @@ TEST(RadioScreen, SpaceMovesTheChoiceAndTheChosenOneStaysOn)
     s.tab();
     s.sendText(" ");
     ASSERT_TRUE(s.waitFor([&] { return s.result("radio") == "2"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     ASSERT_TRUE(s.waitFor([&] { return s.text(THREE, COL, 3) == "(*)"; })) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
     EXPECT_EQ("( )", s.text(TWO, COL, 3));
     EXPECT_EQ("2", s.result("radio_calls"));
 
