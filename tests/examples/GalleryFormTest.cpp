@@ -1,4 +1,4 @@
-// FormScreenTest.cpp - the gallery's form page driven by real keys: every
+// GalleryFormTest.cpp - the gallery's form page driven by real keys: every
 // kind of input gadget filled in, then the answers page, Cancel, and the way
 // back to the page list.
 #include "ScreenSession.h"
@@ -27,7 +27,7 @@ void leaveGallery(ScreenSession& s)
 
 }  // namespace
 
-TEST(FormScreen, GalleryFormShowsEverythingEnteredAndChosen)
+TEST(GalleryFormScreen, GalleryFormShowsEverythingEnteredAndChosen)
 {
     ScreenSession s(24, 80);
     openFormPage(s);
@@ -69,7 +69,7 @@ TEST(FormScreen, GalleryFormShowsEverythingEnteredAndChosen)
     leaveGallery(s);
 }
 
-TEST(FormScreen, EnterInAFieldAcceptsTheForm)
+TEST(GalleryFormScreen, EnterInAFieldAcceptsTheForm)
 {
     ScreenSession s(24, 80);
     openFormPage(s);
@@ -84,7 +84,7 @@ TEST(FormScreen, EnterInAFieldAcceptsTheForm)
     leaveGallery(s);
 }
 
-TEST(FormScreen, CancelGoesBackToThePageList)
+TEST(GalleryFormScreen, CancelGoesBackToThePageList)
 {
     ScreenSession s(24, 80);
     openFormPage(s);
