@@ -3,11 +3,14 @@
 // the terminal back as it was.
 #include "Gallery.h"
 
+#include <CurFocuser.h>
 #include <CurInit.h>
 #include <CurLabel.h>
+#include <CurList.h>
 #include <CurNote.h>
 #include <CurWindow.h>
 #include <curses.h>
+#include <cstdio>
 
 struct GalleryPage {
     const char* name;
@@ -46,34 +49,97 @@ static const char* welcome =
     "Every page shows a part of the toolkit at work and tells how it is done; each is "
     "left with the key on the banner.";
 
-static void drawList(CurWindow& list, int current)
-{
-    WINDOW* w = list.getWindow();
-    if (w == nullptr)
-        return;
-    for (int i = 0; i < numPages; i++) {
-        int attr = i == current ? CurInit::reverse : 0;
-        wattron(w, attr);
-        mvwprintw(w, 1 + i, 1, " %d  %-*s", i + 1, LIST_WIDTH - 7, pages[i].name);
-        wattroff(w, attr);
+// The page list: a CurList that follows its own current line (the list keeps
+// it to itself), shows what the current page is about, and ends the form's
+// loop when a page is chosen (Enter, Space or the page's number) or the
+// gallery is left (q or Esc).
+class PageList : public CurList {
+public:
+    PageList(CurWindow* window, CurFocuser* form, CurNote* about)
+        : CurList(window), form(form), about(about), current(0), chosen(-1), failures(0)
+    {
+        for (int i = 0; i < numPages; i++) {
+            char line[LIST_WIDTH];
+            snprintf(line, sizeof line, "%d  %s", i + 1, pages[i].name);
+            addLine(line, false, false);
+        }
+        setSelectMode(SINGLE);
     }
-}
 
-static void drawAbout(CurNote& about, int current)
-{
-    about.erase();
-    about.setText(pages[current].about, false);
-    about.draw();
-}
+    void moveTo(int page)                  // before the list is first shown
+    {
+        while (current < page)
+            move(KEY_DOWN);
+    }
+
+    int choice() const { return chosen; }
+
+    // The list's own frame, with its title on the top border; the cursor
+    // goes back to the current line, where the list leaves it.
+    virtual void draw()
+    {
+        CurList::draw();
+        WINDOW* w = getWindow()->getWindow();
+        mvwaddstr(w, getY(), getX() + 2, "Pages");
+        wmove(w, getY() + 1 + current, getX() + 1);
+        showAbout();
+    }
+
+    virtual bool processKey(int key)
+    {
+        failures = key == ERR ? failures + 1 : 0;
+        if (key == KEY_UP || key == KEY_DOWN)
+            return move(key);
+        if (key >= '1' && key < '1' + numPages)
+            return choose(key - '1');
+        if (key == 13 || key == ' ')
+            return choose(current);
+        if (key == 'q' || key == 'Q' || key == 27 || failures > 50)
+            return choose(-1);
+        return CurList::processKey(key);
+    }
+
+private:
+    bool move(int key)
+    {
+        if (key == KEY_UP && current > 0)
+            current--;
+        else if (key == KEY_DOWN && current < numPages - 1)
+            current++;
+        CurList::processKey(key);
+        showAbout();
+        return true;
+    }
+
+    bool choose(int page)
+    {
+        chosen = page;
+        form->stopKbdLoop();
+        return true;
+    }
+
+    void showAbout()
+    {
+        about->erase();
+        about->setText(pages[current].about, false);
+        about->draw();
+        about->update();
+    }
+
+    CurFocuser* form;
+    CurNote*    about;
+    int         current;
+    int         chosen;
+    int         failures;                  // reads in a row that brought no key
+};
 
 // Returns the chosen page's index, or -1 when the user leaves the gallery.
 static int choosePage(int current)
 {
     galleryClear();
     galleryTitle("Pages", "Enter: open, q: quit");
-    galleryFooter("Up/Down choose a page, Enter opens it, 1-6 jump to one, q leaves.");
-    CurWindow list(numPages + 2, LIST_WIDTH, 3, 3);
-    list.setTitle("Pages", CurInit::LEFT);
+    galleryFooter("Press a page number, or choose with Up/Down and Enter; q leaves.");
+    CurWindow listWindow(numPages + 2, LIST_WIDTH, 3, 3);
     CurNote about(8, 44, 3, 33);
     about.setTitle("About this page", CurInit::LEFT);
     about.setAlignment(CurInit::LEFT, CurInit::TOP, false);
@@ -81,23 +147,13 @@ static int choosePage(int current)
     intro.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     intro.setText(welcome, true);
     intro.update();
-    for (;;) {
-        drawList(list, current);
-        drawAbout(about, current);
-        about.update();
-        list.update();
-        int key = galleryWaitKey();
-        if (key == 'q' || key == 'Q' || key == 27 || key == ERR)
-            return -1;
-        if (key == KEY_UP && current > 0)
-            current--;
-        else if (key == KEY_DOWN && current < numPages - 1)
-            current++;
-        else if (key >= '1' && key < '1' + numPages)
-            return key - '1';
-        else if (key == 13 || key == ' ')
-            return current;
-    }
+
+    CurFocuser form;
+    PageList list(&listWindow, &form, &about);
+    list.moveTo(current);
+    form.addGadget(&list);
+    form.kbdLoop();                        // draws the list, runs until a choice
+    return list.choice();
 }
 
 int main()

@@ -1,6 +1,8 @@
-// LogviewTest.cpp - the log viewer example follows a growing file: lines
-// already there, lines appended later, a line still being written, errors in
-// their own attribute, a truncated file, and a file that does not exist.
+// ExamplesTest.cpp - the newcomer's example programs on a real terminal. The
+// log viewer follows a growing file: lines already there, lines appended
+// later, a line still being written, errors in their own attribute, a
+// truncated file, and a file that does not exist. The login form takes a
+// name and a masked password, or is cancelled.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -75,4 +77,31 @@ TEST(Logview, AMissingFileEndsItBeforeTheScreenIsTaken)
     ASSERT_TRUE(s.start({examplePath("logview"), "/nonexistent/velmora.log"}));
     EXPECT_EQ(1, s.waitExit()) << s.dump();
     EXPECT_NE(std::string::npos, s.stderrText().find("/nonexistent/velmora.log")) << s.dump();
+}
+
+TEST(Login, TakesANameAndAMaskedPassword)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({examplePath("login")}));
+    ASSERT_TRUE(s.waitForText("Password:") && s.waitQuiet()) << s.dump();
+    s.sendText("anna");
+    s.tab();
+    s.sendText("secret");
+    ASSERT_TRUE(s.waitForText("******")) << s.dump();
+    EXPECT_FALSE(s.contains("secret")) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    EXPECT_TRUE(s.contains("Welcome, anna (your password has 6 characters).")) << s.dump();
+}
+
+TEST(Login, CancelEndsWithoutLoggingIn)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({examplePath("login")}));
+    ASSERT_TRUE(s.waitForText("Password:") && s.waitQuiet()) << s.dump();
+    s.sendText("anna");
+    s.backTab();                         // from the first field round to Cancel
+    s.enter();
+    EXPECT_EQ(1, s.waitExit()) << s.dump();
+    EXPECT_TRUE(s.contains("Cancelled.")) << s.dump();
 }
