@@ -28,7 +28,7 @@ static const GalleryPage pages[] = {
      pageLabels},
     {"Buttons and dialogs", "any key: back",
      "Push buttons in a form, and the one-call message and question boxes.", pageDialogs},
-    {"A complete form", "any key: back",
+    {"A complete form", "Cancel: back",
      "Line editors, check boxes, a radio group and a list, with Tab and the arrow keys "
      "moving the focus.", pageForm},
     {"Log pane", "q: back",

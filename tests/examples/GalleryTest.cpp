@@ -115,6 +115,28 @@ TEST(Gallery, PageListShowsTheBannerAndOpensPagesWithArrowsAndEnter)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
 
+// The form is left with its Cancel button (back-tab from the first field),
+// every other page with q.
+TEST(Gallery, EveryPageIsLeftWithItsKeyBackToTheList)
+{
+    ScreenSession s(24, 80);
+    startGallery(s);
+    for (char page = '1'; page <= '6'; page++) {
+        s.sendText(std::string(1, page));
+        ASSERT_TRUE(s.waitFor([&] { return !s.contains("About this page"); })) << page << "\n" << s.dump();
+        ASSERT_TRUE(s.waitQuiet()) << s.dump();
+        if (page == '4') {
+            s.backTab();
+            s.enter();
+        } else
+            s.sendText("q");
+        ASSERT_TRUE(s.waitForText("About this page") && s.waitQuiet()) << page << "\n" << s.dump();
+        expectBanner(s, "Pages", "Enter: open, q: quit");
+    }
+    s.sendText("q");
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+}
+
 TEST(Gallery, LogPageStreamsLinesWithErrorsInBoldRed)
 {
     ScreenSession s(24, 80);
