@@ -226,6 +226,13 @@ TEST(Gallery, ReadmeSamplesShowWhatTheGalleryShows)
     s.sendText("q");
     ASSERT_TRUE(s.waitForText("About this page")) << s.dump();
 
+    s.sendText("4");
+    ASSERT_TRUE(s.waitForText("Items (space marks several)") && s.waitQuiet()) << s.dump();
+    readme.check("form", capture(s));
+    s.backTab();                                         // to Cancel
+    s.enter();
+    ASSERT_TRUE(s.waitForText("About this page")) << s.dump();
+
     s.sendText("6");
     ASSERT_TRUE(s.waitForText("CENTER and") && press(s, "n")) << s.dump();
     readme.check("note", capture(s));
