@@ -59,28 +59,37 @@ void CurFocuser::setFocus(int index)
     gadgets[focusIndex]->acceptFocus(true);
 }
 
+static bool isArrow(int key)
+{
+    return key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT;
+}
+
 // Tab and back-tab never reach a gadget; every other key is offered to the
 // focused gadget first, and arrows and Enter reach the focuser only when the
 // gadget declines them. A callback run from a key may stop the loop, add or
-// remove gadgets, or move the focus, so the ring is re-read for every key.
+// remove gadgets, or move the focus, so the ring is checked again before
+// every use: the focus index is brought back among the gadgets held, and a
+// gadget that came to the focus index without being told gets the focus.
 void CurFocuser::kbdLoop()
 {
-    if (numGadgets == 0)
+    if (!clampFocus())
         return;
-    focusIndex %= numGadgets;
     for (int i = 0; i < numGadgets; i++)
         gadgets[i]->draw();
     gadgets[focusIndex]->draw();    // last, so the cursor stands in it
+    CurGadget* holder = gadgets[focusIndex];
 
     while (!loopStopped) {
-        if (numGadgets == 0)
-            return;
-        if (focusIndex >= numGadgets)
-            focusIndex = 0;
+        if (!clampFocus())
+            return;             // a callback removed every gadget
+        if (gadgets[focusIndex] != holder) {
+            holder = gadgets[focusIndex];
+            holder->acceptFocus(true);
+        }
         // Keypad mode belongs to each curses window, so the focused gadget's
         // window gets it before every read; otherwise arrows arrive as
         // escape sequences.
-        WINDOW* w = gadgets[focusIndex]->getWindow()->getWindow();
+        WINDOW* w = holder->getWindow()->getWindow();
         if (w == nullptr)
             return;             // an inert window can never deliver a key
         keypad(w, TRUE);
@@ -88,29 +97,37 @@ void CurFocuser::kbdLoop()
 
         if (key == 9) {
             moveFocus((focusIndex + 1) % numGadgets);
-            continue;
-        }
-        if (key == KEY_BTAB) {
+            holder = gadgets[focusIndex];
+        } else if (key == KEY_BTAB) {
             moveFocus(focusIndex == 0 ? numGadgets - 1 : focusIndex - 1);
-            continue;
-        }
-        if (gadgets[focusIndex]->processKey(key))
-            continue;           // the gadget's callback may have changed the ring
-
-        if (numGadgets == 0)
-            return;
-        if (focusIndex >= numGadgets)
-            focusIndex = 0;
-        int target = focusIndex;
-        if (key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT)
-            target = moveTarget(key);
-        else if (key == 13 && enterCallback != nullptr)
-            enterCallback(enterData);
-        if (target != focusIndex && numGadgets > 0) {
-            moveFocus(target % numGadgets);
-            gadgets[focusIndex]->getWindow()->update();
+            holder = gadgets[focusIndex];
+        } else if (!holder->processKey(key)) {
+            // Declined. A consumed key ends here: its callback may have
+            // stopped the loop or changed the ring, which the next turn sees.
+            if (key == 13) {
+                if (enterCallback != nullptr)
+                    enterCallback(enterData);
+            } else if (isArrow(key) && clampFocus()) {
+                int target = moveTarget(key);
+                if (target != focusIndex) {
+                    moveFocus(target);
+                    holder = gadgets[focusIndex];
+                    holder->getWindow()->update();
+                }
+            }
         }
     }
+}
+
+// Brings focusIndex back among the gadgets held; false when there are none.
+bool CurFocuser::clampFocus()
+{
+    if (numGadgets <= 0)
+        return false;
+    focusIndex %= numGadgets;
+    if (focusIndex < 0)
+        focusIndex += numGadgets;
+    return true;
 }
 
 void CurFocuser::moveFocus(int target)
