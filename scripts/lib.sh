@@ -1,0 +1,45 @@
+# shellcheck shell=bash
+# lib.sh - shared by scripts/check and scripts/demo (sourced, not run).
+# Installs the Debian packages the build and the tests need, only those
+# that are missing, without asking anything.
+
+VELMORA_PACKAGES=(
+  build-essential   # g++, make
+  cmake
+  pkg-config
+  libncurses-dev    # the wide-character curses the toolkit is built on
+  libvterm-dev      # the terminal emulator of the screen tests
+  libgtest-dev
+  libbenchmark-dev
+  ncurses-term      # terminal descriptions beyond the basic ones
+  ncurses-bin       # tput and clear, which the toolkit runs
+)
+
+# Prints the packages among the arguments that are not installed.
+velmora_missing_packages() {
+  local pkg status
+  for pkg in "$@"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)
+    [[ $status == installed ]] || echo "$pkg"
+  done
+}
+
+velmora_install_packages() {
+  local missing=()
+  mapfile -t missing < <(velmora_missing_packages "${VELMORA_PACKAGES[@]}")
+  if [[ ${#missing[@]} -eq 0 ]]; then
+    return 0
+  fi
+  echo "installing: ${missing[*]}"
+  if [[ $(id -u) -ne 0 ]]; then
+    echo "error: missing packages, and installing them needs root: ${missing[*]}" >&2
+    return 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update </dev/null
+  apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# The repository's root, whichever script sources this file.
+# shellcheck disable=SC2034  # used by the scripts that source this file
+VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,0 +1,110 @@
+#ifndef VELMORA_TESTS_SCREENSESSION_H
+#define VELMORA_TESTS_SCREENSESSION_H
+// Screen-level test support: a program on a pseudo-terminal, watched through
+// the libvterm terminal emulator.
+//
+// Writing a screen test
+//   1. Write a small toolkit program (a scenario) and register it in CMake
+//      with velmora_scenario(my_scenario my_scenario.cpp).
+//   2. In a gtest (velmora_unit_test), start it and drive it:
+//
+//        ScreenSession s(24, 80);                  // rows, cols; TERM=xterm
+//        ASSERT_TRUE(s.start({scenarioPath("my_scenario"), "some-arg"}));
+//        ASSERT_TRUE(s.waitForText("Ok")) << s.dump();   // first screen is up
+//        s.tab(); s.enter();                       // real key byte sequences
+//        ASSERT_TRUE(s.waitQuiet()) << s.dump();
+//        EXPECT_TRUE(s.cell(5, 10).reverse) << s.dump();
+//        EXPECT_TRUE(s.cell(0, 0).isUpperLeft());
+//        EXPECT_EQ(0, s.waitExit()) << s.dump();  // a leak there makes it 1
+//        EXPECT_EQ("1", s.result("chosen"));      // written by the scenario
+//
+//   Wait for the first screen with waitForText before sending keys: the
+//   arrow keys are encoded in the cursor mode the program has switched on,
+//   which the emulator learns only from the program's output. After keys,
+//   waitQuiet() or, better, waitForText/waitFor of the expected change.
+//   Results the screen cannot show are written by the scenario with
+//   scenarioResult("key", value) from ScenarioResult.h.
+//   Every wait has a time limit; the destructor kills a child still running.
+//   The child's standard error goes to a file (stderrText(), dump()), so
+//   sanitizer reports stay readable; it is also printed when the session ends.
+//   Colours: once a program has called start_color, curses paints cells
+//   without a colour pair as white (7) on black (0), not as DEFAULT.
+//   Reverse video is a flag of the cell; fg and bg stay as the program set them.
+//   The emulator keeps no alternate screen, so the program's last image
+//   stays readable after it has ended.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "VtScreen.h"
+
+// A program running on a pseudo-terminal of rows x cols, with its output fed
+// into a VtScreen. TERM is "xterm" unless changed before start().
+class ScreenSession : public VtScreen {
+public:
+    ScreenSession(int rows = 24, int cols = 80);
+    ~ScreenSession() override;           // kills a child still running
+
+    // before start()
+    void setTerm(const std::string& term) { termMode = TERM_SET; termValue = term; }
+    void unsetTerm() { termMode = TERM_UNSET; }
+    void emptyTerm() { termMode = TERM_EMPTY; }
+    void setEnv(const std::string& name, const std::string& value);
+    bool start(const std::vector<std::string>& argv);   // argv[0] is a path
+
+    // waiting; every wait ends after limitMs at the latest
+    bool waitQuiet(int quietMs = 150, int limitMs = 5000);  // no output for quietMs
+    bool waitForText(const std::string& utf8, int limitMs = 5000);
+    bool waitForResult(const std::string& key, int limitMs = 5000);
+    template <class Pred> bool waitFor(Pred pred, int limitMs = 5000)
+    {
+        for (long end = nowMs() + limitMs;;) {
+            if (pred()) return true;
+            long left = end - nowMs();
+            if (left <= 0) return false;
+            pump(left < 20 ? left : 20);
+        }
+    }
+    bool pump(long ms);                  // waits up to ms for output, reads it; true if any came
+
+    // the child
+    int  waitExit(int limitMs = 5000);   // exit code; 128+signal; -1 on time-out (child killed)
+    void kill();                         // the child's whole process group
+    bool running() const { return pid > 0; }
+    int  childPid() const { return pid; }
+
+    // what the child reported besides the screen
+    std::vector<std::pair<std::string, std::string>> results() const;
+    std::string result(const std::string& key) const;   // last value; "" when absent
+    bool        hasResult(const std::string& key) const;
+    std::string resultPath() const { return dir + "/result"; }
+    std::string stderrText() const;      // what the child wrote to standard error
+    std::string dump() const override;   // screen, then the child's standard error
+
+    static long nowMs();
+
+protected:
+    void beforeKey() override { pump(0); }
+
+private:
+    enum TermMode { TERM_SET, TERM_UNSET, TERM_EMPTY };
+    std::vector<std::string> childEnvironment() const;
+    void reap(int status);
+
+    TermMode termMode = TERM_SET;
+    std::string termValue = "xterm";
+    std::vector<std::pair<std::string, std::string>> extraEnv;
+    std::string dir;                     // temporary: result and stderr files
+    int  master = -1;
+    int  pid = -1;
+    int  exitCode = -1;
+    bool outputClosed = false;
+};
+
+// The path of a scenario program built with velmora_scenario().
+std::string scenarioPath(const std::string& name);
+// The path of a program built in examples/ (e.g. "gallery").
+std::string examplePath(const std::string& name);
+// The key=value lines of a result file, in the order written.
+std::vector<std::pair<std::string, std::string>> readResults(const std::string& path);
+#endif
