@@ -237,8 +237,10 @@ int CurFocuser::getMostTop(CurWindow* window, int limit, bool wrap)
 
 // The target of an arrow key the focused gadget declined: the nearest gadget
 // in that direction, else the one at the far edge of the form. A target on
-// the same row (up, down) or column (left, right) leaves the focus in place,
-// as does a form where even the wrap-around finds nothing.
+// the same screen row (up, down) or column (left, right) leaves the focus in
+// place, as does a form where even the wrap-around finds nothing. Screen
+// positions, not positions inside the windows, decide "the same": two
+// windows may hold gadgets at the same place inside each.
 int CurFocuser::moveTarget(int key)
 {
     CurGadget* focused = gadgets[focusIndex];
@@ -246,7 +248,6 @@ int CurFocuser::moveTarget(int key)
     int row = screenRow(focused);
     int col = screenCol(focused);
     int target = -1;
-    bool vertical = (key == KEY_UP || key == KEY_DOWN);
     switch (key) {
     case KEY_UP:
         target = getMostBottom(window, row, false);
@@ -271,7 +272,8 @@ int CurFocuser::moveTarget(int key)
     }
     if (target < 0)
         return focusIndex;
-    bool same = vertical ? gadgets[target]->getY() == focused->getY()
-                         : gadgets[target]->getX() == focused->getX();
+    bool vertical = (key == KEY_UP || key == KEY_DOWN);
+    bool same = vertical ? screenRow(gadgets[target]) == row
+                         : screenCol(gadgets[target]) == col;
     return same ? focusIndex : target;
 }
