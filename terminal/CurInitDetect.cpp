@@ -85,12 +85,15 @@ void CurInit::autodetect()
 {
     clearTerminal();
     puts(INTRODUCTION);
-    getchar();              // the terminal is in line mode: returns on Enter
-
-    for (const auto& candidate : candidates) {
-        if (tryTerm(candidate.term)) {
-            putenv(const_cast<char*>(candidate.entry));
-            return;
+    // The terminal is in line mode: this returns on Enter. At the end of
+    // the input nobody is there to answer, and every question box would
+    // wait for keys that never come: no candidate can be accepted.
+    if (getchar() != EOF) {
+        for (const auto& candidate : candidates) {
+            if (tryTerm(candidate.term)) {
+                putenv(const_cast<char*>(candidate.entry));
+                return;
+            }
         }
     }
     clearTerminal();
