@@ -4,6 +4,7 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <cerrno>
 
 CurGadget::CurGadget(CurWindow* window)
     : window(window), x(0), y(0), width(window->getWidth()), height(window->getHeight())
@@ -32,14 +33,23 @@ bool CurGadget::processKey(int)
 }
 
 // Every gadget kind runs this same loop: each key goes to processKey, and
-// Enter ends the loop after the gadget has seen it. An inert window yields
-// ERR forever, so the loop gives up rather than spin.
+// Enter ends the loop after the gadget has seen it. A read that fails while
+// the window waits for keys means the input has ended (a no-delay or timed
+// window fails whenever no key is waiting, and an interrupted read is tried
+// again): no Enter can follow, so the loop ends with -1 instead of spinning.
+// An inert window has no input at all.
 int CurGadget::kbdLoop()
 {
-    if (window->getWindow() == nullptr)
-        return 0;
+    WINDOW* w = window->getWindow();
+    if (w == nullptr)
+        return -1;
     for (;;) {
-        int key = wgetch(window->getWindow());
+        errno = 0;
+        int key = wgetch(w);
+        if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
+            return -1;
+        if (key == ERR)
+            continue;
         processKey(key);
         if (key == 13)
             return 0;

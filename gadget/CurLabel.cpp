@@ -49,20 +49,23 @@ void CurLabel::setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign
         draw();
 }
 
-// Each output byte comes from an input byte or is a separator or line break
-// next to one: a word of n characters cut at width 1 writes n characters and
-// n breaks, and one leading indent blank can precede the first word.
+// Each output byte stands for an input byte, or is the separator, indent or
+// line break that goes with one. The worst case is width 1, where a word of
+// n characters becomes an indent line and n one-character lines (2n + 2
+// bytes) and may need a line break of its own first: 2n + 3 bytes against
+// the n + 1 bytes of the word and the white space before it. Three bytes for
+// every input byte, and one for the terminating NUL, cover every case.
 int CurLabel::formatMsgSize(const char* text)
 {
-    return 2 * (int)strlen(text) + 2;
+    return 3 * (int)strlen(text) + 1;
 }
 
 // Words are copied separated by single blanks, with line breaks so that no
 // line is longer than width. A newline that directly follows a word survives;
-// every other run of white space collapses. A word longer than a line starts
-// after an indent blank and is cut at the margin onto as many lines as it
-// needs; when the current line has no room for the blank and one character,
-// the word starts on a new line instead.
+// every other run of white space collapses. A word longer than a line gets an
+// indent blank and is cut at the margin onto as many lines as it needs. When
+// the line it would start on is already full (a word filled it exactly), it
+// starts on a new line: its blank would otherwise stand past the margin.
 int CurLabel::formatMsg(char* out, const char* text, int width)
 {
     if (width < 1)
@@ -92,15 +95,15 @@ int CurLabel::formatMsg(char* out, const char* text, int width)
             out += len;
             col += len;
         } else {
-            if (col > 0 && col + 1 >= width) {
+            if (col >= width) {
                 *out++ = '\n';
                 col = 0;
                 lines++;
             }
-            if (col + 1 < width) {
-                *out++ = ' ';
-                col++;
-            }
+            *out++ = ' ';
+            col++;
+            // The indent may fill the line (width 1, or a line one short of
+            // full): then no character fits, and the break comes first.
             for (int done = 0; done < len;) {
                 int n = width - col;
                 if (n > len - done)
@@ -165,7 +168,9 @@ static int place(int align, int far, int room, int size)
 }
 
 // The label neither clears its rectangle nor clips its lines: it writes each
-// line at its place and lets curses stop at the window's edge.
+// line at its place and lets curses stop at the window's edge. A line whose
+// start lies outside the window is left out; writing it anyway would put it
+// wherever the previous line left the cursor.
 void CurLabel::draw()
 {
     WINDOW* w = window->getWindow();
@@ -194,8 +199,8 @@ void CurLabel::draw()
         while (p[len] != '\0' && p[len] != '\n')
             len++;
         int col = x + place(hAlign, CurInit::RIGHT, width, len);
-        wmove(w, row, col);
-        waddnstr(w, p, len);
+        if (wmove(w, row, col) != ERR)
+            waddnstr(w, p, len);
         p += len;
     }
 

@@ -21,9 +21,9 @@ public:
     static bool isInitialized();
 
     // colour pairs
-    static int  addColorPair(int fg, int bg);        // 1, 2, ...; 0 without colours; -1 when the table is full
-    static bool setColorPair(int pair, int fg, int bg); // false for a pair not handed out
-    static int  pairToAttr(int pair);                 // pair << 8 on a colour terminal, else 0
+    static int  addColorPair(int fg, int bg);        // 1, 2, ... up to 255 at most; 0 without colours; -1 when full
+    static bool setColorPair(int pair, int fg, int bg); // false for a pair not handed out; redefines it in curses
+    static int  pairToAttr(int pair);                 // pair << 8 on a colour terminal; 0 without colours or outside 0..255
 
     // the screen and the window registry
     static void clearScreen(int attr, int ch);        // ch 0 means the bullet of the line-drawing set

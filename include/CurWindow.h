@@ -10,8 +10,8 @@ typedef struct _win_st WINDOW;
 class CurWindow {
 public:
     // Sizes larger than the screen are cut to it; a negative y or x centres
-    // the window on that axis. When curses cannot create the rectangle the
-    // window is inert: every operation on it does nothing.
+    // the window on that axis. A rectangle that is empty or still does not
+    // fit the screen makes an inert window: every operation on it does nothing.
     CurWindow(int height, int width, int y, int x);
     virtual ~CurWindow();                // unregisters and deletes the curses window; erases nothing
 

@@ -24,6 +24,18 @@ int CurInit::width = 0, CurInit::height = 0;
 // a terminal left in the graphics set by an earlier program shows text again.
 static const char CHARSET_RESET[] = "\x1b(B\x1b)0\x0f";
 
+// An attribute value holds a pair number in its 8 colour bits, so pairs
+// above 255 cannot be selected by one: pair 256 would read as standout. The
+// table is cut there even when the terminal offers more pairs.
+static const int MAX_PAIRS = 256;
+
+// Entries of the colour-pair table: pair 0 (reserved by curses) and the
+// pairs that an attribute value can select.
+static int pairTableSize()
+{
+    return COLOR_PAIRS < MAX_PAIRS ? COLOR_PAIRS : MAX_PAIRS;
+}
+
 void CurInit::initialize()
 {
     // A second initialize without cleanup would start curses over itself.
@@ -37,8 +49,8 @@ void CurInit::initialize()
     putp(CHARSET_RESET);
     fflush(stdout);
     // The result is ignored on purpose: a missing tput goes unnoticed.
-    if (system("tput init") != 0) {
-    }
+    int ignored = system("tput init");
+    (void)ignored;
 
     use_env(FALSE);
     initscr();
@@ -49,7 +61,7 @@ void CurInit::initialize()
 
     if (has_colors()) {
         start_color();
-        col_pair = new ColorPair[COLOR_PAIRS];
+        col_pair = new ColorPair[pairTableSize()];
         col_pair_num = 0;
     }
 
@@ -82,7 +94,7 @@ int CurInit::addColorPair(int fg, int bg)
 {
     if (!has_colors() || col_pair == nullptr)
         return 0;
-    if (col_pair_num >= COLOR_PAIRS - 1)
+    if (col_pair_num >= pairTableSize() - 1)
         return -1;
     col_pair_num++;
     col_pair[col_pair_num].fg = fg;
@@ -105,9 +117,11 @@ bool CurInit::setColorPair(int pair, int fg, int bg)
     return true;
 }
 
+// A pair number no attribute can hold (the -1 of a full table, among others)
+// selects no colour rather than spilling into the attribute bits.
 int CurInit::pairToAttr(int pair)
 {
-    if (!has_colors())
+    if (!has_colors() || pair < 0 || pair >= MAX_PAIRS)
         return 0;
     return (int)((unsigned)pair << 8);
 }

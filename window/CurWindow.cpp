@@ -6,6 +6,11 @@
 #include <curses.h>
 #include <cstring>
 
+static bool fits(int height, int width, int y, int x)
+{
+    return height > 0 && width > 0 && y + height <= LINES && x + width <= COLS;
+}
+
 CurWindow::CurWindow(int height, int width, int y, int x)
 {
     if (height > LINES)
@@ -26,9 +31,12 @@ CurWindow::CurWindow(int height, int width, int y, int x)
     this->height = height;
     this->x = x;
     this->y = y;
-    // Null when the rectangle does not fit the screen: the window is then
-    // inert, and every operation below checks for it.
-    win = newwin(height, width, y, x);
+    // A rectangle that is empty or does not fit the screen gets no curses
+    // window: the window is inert, and every operation below checks for it.
+    // The fit is checked here because curses differs: some refuse such a
+    // rectangle, others make a window that hangs off the screen, and a size
+    // of 0 means "up to the screen's edge" to all of them.
+    win = fits(height, width, y, x) ? newwin(height, width, y, x) : nullptr;
     framed = false;
     title = nullptr;
     titleAlign = CurInit::CENTER;
@@ -87,9 +95,10 @@ void CurWindow::setTitle(const char* title, CurInit::ALIGNMENT align)
 {
     if (title == nullptr)
         return;
+    char* copy = new char[strlen(title) + 1];
+    strcpy(copy, title);
     delete[] this->title;
-    this->title = new char[strlen(title) + 1];
-    strcpy(this->title, title);
+    this->title = copy;
     titleAlign = align;
     enableFrame(true);
 }

@@ -1,0 +1,98 @@
+// CurGadgetTest.cpp - the gadget base on a real curses screen: its rectangle,
+// the harmless defaults, and the plain keyboard loop every kind shares.
+#include <CurGadget.h>
+#include <CurWindow.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+#include "CursesTest.h"
+
+namespace {
+// Records every key the loop hands over, and declines them all.
+class KeyRecorder : public CurGadget {
+public:
+    explicit KeyRecorder(CurWindow* w) : CurGadget(w) {}
+    bool processKey(int key) override
+    {
+        keys.push_back(key);
+        return false;
+    }
+    std::vector<int> keys;
+};
+}  // namespace
+
+TEST_F(CursesTest, GadgetCoversItsWindowUntilSetGeometry)
+{
+    CurWindow w(10, 40, 2, 3);
+    CurGadget g(&w);
+    EXPECT_EQ(0, g.getX());
+    EXPECT_EQ(0, g.getY());
+    EXPECT_EQ(40, g.getWidth());
+    EXPECT_EQ(10, g.getHeight());
+    EXPECT_EQ(&w, g.getWindow());
+
+    g.setGeometry(1, 20, 3, 5);
+    EXPECT_EQ(1, g.getHeight());
+    EXPECT_EQ(20, g.getWidth());
+    EXPECT_EQ(3, g.getY());
+    EXPECT_EQ(5, g.getX());
+    g.draw();
+    g.acceptFocus(true);
+    g.loseFocus(true);
+    for (int row = 0; row < 10; row++)
+        EXPECT_EQ(std::string(40, ' '), winText(w.getWindow(), row)) << "row " << row;
+}
+
+TEST_F(CursesTest, BaseGadgetConsumesNoKey)
+{
+    CurWindow w(3, 10, 0, 0);
+    CurGadget g(&w);
+    for (int key : {13, 32, KEY_LEFT, int('a'), 9})
+        EXPECT_FALSE(g.processKey(key)) << "key " << key;
+}
+
+// Keys after Enter stay queued for whoever reads next.
+TEST_F(CursesTest, KbdLoopHandsOverWholeCodesAndEndsAfterEnter)
+{
+    CurWindow w(3, 10, 0, 0);
+    KeyRecorder g(&w);
+    pushKeys({KEY_LEFT, 'x', 13, 'y'});
+    EXPECT_EQ(0, g.kbdLoop());
+    EXPECT_EQ((std::vector<int>{KEY_LEFT, 'x', 13}), g.keys);
+    w.nodelay(true);
+    EXPECT_EQ('y', w.getChar());
+}
+
+// Keys typed on the terminal reach the loop through the gadget's window;
+// with keypad mode on for it, an arrow comes in as one code.
+TEST_F(CursesTest, KbdLoopReadsTypedKeysFromItsWindow)
+{
+    CurWindow w(3, 10, 0, 0);
+    keypad(w.getWindow(), TRUE);
+    KeyRecorder g(&w);
+    screen().right();
+    screen().sendText("a");
+    screen().enter();
+    EXPECT_EQ(0, g.kbdLoop());
+    EXPECT_EQ((std::vector<int>{KEY_RIGHT, 'a', 13}), g.keys);
+}
+
+// With the input at its end no Enter can come: the loop gives up with -1
+// instead of reading nothing forever.
+TEST_F(CursesTest, KbdLoopEndsWhenTheInputEnds)
+{
+    CurWindow w(3, 10, 0, 0);
+    KeyRecorder g(&w);
+    int terminal = dup(0);
+    int nothing = open("/dev/null", O_RDONLY);
+    ASSERT_GE(nothing, 0);
+    dup2(nothing, 0);
+    close(nothing);
+    int result = g.kbdLoop();
+    dup2(terminal, 0);
+    close(terminal);
+    EXPECT_EQ(-1, result);
+    EXPECT_TRUE(g.keys.empty());
+}

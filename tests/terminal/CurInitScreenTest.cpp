@@ -1,0 +1,108 @@
+// CurInitScreenTest.cpp - the screen set-up in a program of its own: colour
+// pairs on colour and monochrome terminals as the terminal shows them, and
+// repeated or missing set-up calls.
+#include <string>
+
+#include "ScreenSession.h"
+#include <gtest/gtest.h>
+
+namespace {
+bool step(ScreenSession& s, const std::string& name)
+{
+    s.sendText("n");
+    return s.waitFor([&] { return s.result("step") == name; }) && s.waitQuiet();
+}
+
+// Starts the colour scenario on a terminal type and waits for its window.
+bool startColours(ScreenSession& s, const std::string& term)
+{
+    s.setTerm(term);
+    return s.start({scenarioPath("init_screen"), "colours"}) && s.waitForText("coloured") && s.waitQuiet();
+}
+
+// Steps past the redefined pair and lets the scenario fill the table and end.
+int fillTableAndExit(ScreenSession& s)
+{
+    if (!step(s, "redefined"))
+        return -1;
+    s.sendText("n");
+    return s.waitExit();
+}
+}  // namespace
+
+// xterm: 64 pairs, of which curses keeps pair 0.
+TEST(CurInitScreen, ColourPairsOnAColourTerminal)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(startColours(s, "xterm")) << s.dump();
+    EXPECT_EQ("1", s.result("first"));
+    EXPECT_EQ("2", s.result("second"));
+    EXPECT_EQ("768", s.result("attr3"));
+    EXPECT_EQ("0", s.result("setBelow"));
+    EXPECT_EQ("1", s.result("setLatest"));
+    EXPECT_EQ("0", s.result("setBeyond"));
+    ScreenCell c = s.cell(2, 3);             // window at 1,2; text at 1,1 inside it
+    EXPECT_EQ('c', (int)c.ch) << s.dump();
+    EXPECT_EQ(1, c.fg) << s.dump();
+    EXPECT_EQ(4, c.bg) << s.dump();
+    EXPECT_TRUE(c.bold) << s.dump();
+    EXPECT_EQ(4, s.cell(1, 2).bg) << s.dump();   // the window's background
+
+    // A redefined pair recolours what was drawn in it.
+    ASSERT_TRUE(step(s, "redefined")) << s.dump();
+    EXPECT_EQ(2, s.cell(2, 3).fg) << s.dump();
+    EXPECT_EQ(0, s.cell(2, 3).bg) << s.dump();
+    s.sendText("n");
+    ASSERT_EQ(0, s.waitExit()) << s.dump();
+    EXPECT_EQ("63", s.result("last"));
+    EXPECT_EQ("-1", s.result("full"));
+    EXPECT_EQ("0", s.result("fullAttr"));
+}
+
+// A terminal with more pairs than an attribute value can select: the table
+// ends at pair 255.
+TEST(CurInitScreen, ColourTableEndsAtTheLastPairAnAttributeCanHold)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(startColours(s, "xterm-256color")) << s.dump();
+    EXPECT_EQ("1", s.result("first"));
+    ASSERT_EQ(0, fillTableAndExit(s)) << s.dump();
+    EXPECT_EQ("255", s.result("last"));
+    EXPECT_EQ("-1", s.result("full"));
+}
+
+TEST(CurInitScreen, MonochromeTerminalShowsPlainText)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(startColours(s, "vt100")) << s.dump();
+    EXPECT_EQ("0", s.result("first"));
+    EXPECT_EQ("0", s.result("second"));
+    EXPECT_EQ("0", s.result("attr3"));
+    EXPECT_EQ("1", s.result("setBelow"));
+    EXPECT_EQ("1", s.result("setBeyond"));
+    ScreenCell c = s.cell(2, 3);
+    EXPECT_EQ('c', (int)c.ch) << s.dump();
+    EXPECT_EQ(ScreenCell::DEFAULT, c.fg) << s.dump();
+    EXPECT_EQ(ScreenCell::DEFAULT, c.bg) << s.dump();
+    EXPECT_FALSE(c.reverse) << s.dump();
+    ASSERT_EQ(0, fillTableAndExit(s)) << s.dump();
+    EXPECT_EQ("0", s.result("full"));
+}
+
+// cleanup before initialize, initialize twice, cleanup twice, then a fresh
+// start: the program runs through, and the restarted screen works.
+TEST(CurInitScreen, RepeatedAndMissingSetUpCallsAreHarmless)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({scenarioPath("init_screen"), "again"}));
+    ASSERT_TRUE(s.waitForText("started again")) << s.dump();
+    EXPECT_EQ(6, s.findRow("started again")) << s.dump();
+    EXPECT_EQ("0", s.result("before"));
+    EXPECT_EQ("1", s.result("first"));
+    EXPECT_EQ("2", s.result("second"));
+    EXPECT_EQ("0", s.result("after"));
+    EXPECT_EQ("1", s.result("restarted"));
+    s.sendText("n");
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    EXPECT_EQ("1", s.result("done"));
+}
