@@ -7,6 +7,7 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <cerrno>
 #include <cstdlib>
 
 // A position beyond any screen cell: searches start from it and wrap-around
@@ -93,7 +94,14 @@ void CurFocuser::kbdLoop()
         if (w == nullptr)
             return;             // an inert window can never deliver a key
         keypad(w, TRUE);
+        errno = 0;
         int key = wgetch(w);
+        // A no-delay window yields ERR whenever no key waits, and that ERR
+        // is offered like any key. A window that waits for keys yields it
+        // only when the input has ended (an interrupted read aside): no key
+        // can follow, so the loop ends rather than spin.
+        if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
+            return;
 
         if (key == 9) {
             moveFocus((focusIndex + 1) % numGadgets);

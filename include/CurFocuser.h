@@ -17,7 +17,7 @@ public:
     void setFocus(int index);            // index modulo the number of gadgets; ignored when negative or empty
 
     // the keyboard loop
-    void kbdLoop();                      // runs until stopKbdLoop; at once with no gadgets
+    void kbdLoop();                      // runs until stopKbdLoop; at once with no gadgets; ends with the input
     void stopKbdLoop();                  // takes effect after the current key
     void enableKbdLoop();                // needed before a stopped loop can run again
     void setEnterCB(void (*callback)(void*), void* data); // Enter left by the gadget

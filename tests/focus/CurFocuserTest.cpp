@@ -5,7 +5,9 @@
 
 #include "CurGadget.h"
 
+#include <fcntl.h>
 #include <functional>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -221,6 +223,19 @@ TEST_F(CurFocuserTest, NoDelayWindowYieldsErrThatIsOfferedLikeAnyKey)
     form.kbdLoop();
     EXPECT_EQ((std::vector<int>{ERR, ERR, ERR}), p->keys);
     EXPECT_TRUE(p->focused);
+}
+
+TEST_F(CurFocuserTest, EndOfInputEndsTheLoopInsteadOfSpinning)
+{
+    Probe* p = probe(1, 1);
+    int saved = dup(0);
+    int null = open("/dev/null", O_RDONLY);
+    dup2(null, 0);                       // curses now reads the end of the input
+    close(null);
+    form.kbdLoop();
+    dup2(saved, 0);
+    close(saved);
+    EXPECT_TRUE(p->keys.empty());
 }
 
 TEST_F(CurFocuserTest, CallbackRemovingTheFocusedGadgetHandsTheFocusOn)
