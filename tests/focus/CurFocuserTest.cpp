@@ -158,19 +158,6 @@ TEST_F(CurFocuserTest, EnterDeclinedByTheGadgetReachesTheEnterCallbackAndKeepsTh
     EXPECT_TRUE(p->focused);
 }
 
-TEST_F(CurFocuserTest, NullEnterCallbackSwitchesItOff)
-{
-    button(row, 1, 2);
-    Probe* p = probe(1, 20);
-    EnterCount enter{&form};
-    form.setEnterCB(EnterCount::hit, &enter);
-    form.setEnterCB(nullptr, &enter);
-    // Enter on the probe now does nothing; back-tab and Enter press the button.
-    EXPECT_EQ(0, focusAfter([](VtScreen& s) { s.tab(); s.enter(); s.backTab(); }));
-    EXPECT_EQ(0, enter.calls);
-    EXPECT_EQ(std::vector<int>{13}, p->keys);
-}
-
 TEST_F(CurFocuserTest, StopFromACallbackEndsTheLoopRightAfterItsKey)
 {
     button(row, 1, 2);

@@ -5,6 +5,7 @@
 #include "ScreenSession.h"
 
 #include <gtest/gtest.h>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -120,32 +121,33 @@ TEST_F(BoxTest, ScreenBeneathTheBoxComesBackAfterIt)
     end();
 }
 
-TEST_F(BoxTest, LeadingBlanksOfALineDoNotCountTowardTheWidth)
+// Sizes measured from the text or given: the width of a line counts from
+// its first character that is not blank, trailing blanks included; blank
+// lines do not widen the box; a given size is used as it is.
+TEST_F(BoxTest, BoxSizeFollowsTheMeasuredOrGivenTextArea)
 {
-    open("leading", "Leading blanks");
-    expectBox(6, 34);
-    EXPECT_EQ("Leading blanks are not counted", s.text(top + 1, left + 2, 30)) << s.dump();
-    s.enter();
-    finish("returned", "1");
-    end();
-}
-
-TEST_F(BoxTest, TrailingBlanksCountAndBlankLinesDoNot)
-{
-    open("trailing", "Trailing blanks");
-    expectBox(7, 28);
-    s.enter();
-    finish("returned", "1");
-    end();
-}
-
-TEST_F(BoxTest, BothSizesGivenAreUsedAsTheyAre)
-{
-    open("given", "Both sizes given");
-    expectBox(8, 34);
-    s.enter();
-    finish("returned", "1");
-    end();
+    struct Case {
+        const char* name;
+        const char* shows;
+        int height, width;
+    } cases[] = {
+        {"leading", "Leading blanks are not counted", 6, 34},
+        {"trailing", "Trailing blanks count", 7, 28},
+        {"given", "Both sizes given", 8, 34},
+        {"width", "abc def", 7, 11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScreenSession box(24, 80);
+        ASSERT_TRUE(box.start({scenarioPath("dialog_boxes"), c.name}));
+        ASSERT_TRUE(box.waitForText(c.shows) && box.waitQuiet()) << box.dump();
+        int top = (24 - c.height) / 2, left = (80 - c.width) / 2;
+        EXPECT_TRUE(box.cell(top, left).isUpperLeft()) << box.dump();
+        EXPECT_TRUE(box.cell(top + c.height - 1, left + c.width - 1).isLowerRight()) << box.dump();
+        EXPECT_EQ(c.shows, box.text(top + 1, left + 2, (int)strlen(c.shows))) << box.dump();
+        box.enter();
+        EXPECT_TRUE(box.waitForResult("returned")) << box.dump();
+    }
 }
 
 TEST_F(BoxTest, HeightIsComputedByWrappingAtTheGivenWidth)
@@ -155,15 +157,6 @@ TEST_F(BoxTest, HeightIsComputedByWrappingAtTheGivenWidth)
     EXPECT_EQ("one two", s.text(top + 1, left + 2, 7)) << s.dump();
     EXPECT_EQ("three four", s.text(top + 2, left + 2, 10)) << s.dump();
     EXPECT_EQ("five", s.text(top + 3, left + 2, 4)) << s.dump();
-    s.enter();
-    finish("returned", "1");
-    end();
-}
-
-TEST_F(BoxTest, WidthIsMeasuredAndTheGivenHeightKept)
-{
-    open("width", "abc def");
-    expectBox(7, 11);
     s.enter();
     finish("returned", "1");
     end();

@@ -202,17 +202,4 @@ TEST_F(CurTDialogTest, EnterLeftByAGadgetEndsTheLoopOnlyWithExitOnEnter)
     EXPECT_EQ(-1, d.kbdLoop());
 }
 
-TEST_F(CurTDialogTest, EnterCallbackStopsTheFocuserOnlyWhenAsked)
-{
-    Dialog d(8, 40, 2, 2);
-    d.addButton("OK");
-    CurTDialog::enterCB(&d);             // exitOnEnter is off: the loop still runs
-    screen().enter();
-    EXPECT_EQ(0, d.kbdLoop());
-    d.setExitOnEnter(true);
-    CurTDialog::enterCB(&d);             // stops the focuser, but kbdLoop re-enables it
-    screen().enter();
-    EXPECT_EQ(0, d.kbdLoop());
-}
-
 } // namespace

@@ -145,16 +145,6 @@ TEST_F(CurButtonTest, ResetClearsTheFlagWithoutCallingOrDrawing)
     EXPECT_EQ(0u, winAttrs(win->getWindow(), 1, 1) & A_REVERSE);
 }
 
-TEST_F(CurButtonTest, NullCallbackSwitchesCallingOff)
-{
-    CurButton b(win);
-    Counter counter;
-    b.setActivateCB(Counter::count, &counter);
-    b.setActivateCB(nullptr, &counter);
-    EXPECT_TRUE(b.processKey(13));
-    EXPECT_EQ(0, counter.calls);
-}
-
 TEST_F(CurButtonTest, OwnLoopActivatesOnRealKeysAndEndsAfterEnter)
 {
     CurButton b(win);
@@ -165,18 +155,6 @@ TEST_F(CurButtonTest, OwnLoopActivatesOnRealKeysAndEndsAfterEnter)
     EXPECT_EQ(0, b.kbdLoop());
     EXPECT_TRUE(b.isActivated());
     EXPECT_EQ(2, counter.calls);
-}
-
-TEST_F(CurButtonTest, TextIsCopiedAndReplaced)
-{
-    CurButton b(win);
-    EXPECT_STREQ("OK", b.getText());
-    char text[] = "Apply";
-    b.setText(text, false);
-    text[0] = 'X';
-    EXPECT_STREQ("Apply", b.getText());
-    b.setText(nullptr, false);
-    EXPECT_STREQ("Apply", b.getText());
 }
 
 } // namespace
