@@ -2,6 +2,8 @@
 #define VELMORA_CURLINEEDIT_H
 // CurLineEdit: a single line of editable text, scrolled sideways with "<"
 // and ">" marks when it is wider than its box, optionally masked with "*".
+// A box narrower than 3 columns has no room for the marks: it shows the text
+// around the cursor and edits with the same keys.
 #include "CurGadget.h"
 
 class CurLineEdit : public CurGadget {
@@ -23,6 +25,14 @@ public:
     bool  hidden;                        // mask the text with "*"
 
 private:
+    int  fitCursor(int length);          // brings the cursor back into the box; returns the length
+    bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
+    void growFor(int length);            // room for one more character
+    void insertAt(int index, char ch, int length);
+    void removeAt(int index);
+    void placeCursor();
+    void repaint();                      // draw, then update the window
+
     int  textSize;                       // bytes allocated for text
     int  cursorPos;                      // index of the character under the cursor
     int  cursorCol;                      // column of the cursor inside the box

@@ -2,7 +2,11 @@
 #define VELMORA_CURLIST_H
 // CurList: a framed, scrollable list of lines with a selection mark per
 // line, a highlighted current line and a scroll bar when the lines do not fit.
+// Small boxes draw what fits and nothing beside them: no frame below 2 x 2,
+// no scroll bar below 4 rows, no thumb below 5.
 #include "CurGadget.h"
+
+typedef struct _win_st WINDOW;
 
 class CurList : public CurGadget {
 public:
@@ -26,12 +30,23 @@ public:
     virtual void loseFocus(bool redraw);
 
 private:
-    bool*       selected;                // numLines flags
-    char**      lines;                   // numLines strdup copies
+    void fitView();                      // brings topLine and curLine back to a valid view
+    int  viewRows() const;               // interior rows, at least 1 for the scrolling rules
+    void drawFrame(WINDOW* w);
+    void drawScrollBar(WINDOW* w);
+    void placeCursor();
+    void setFlag(int index, bool on);    // keeps selCount and selHint
+    void clearOthers(int keep, int hint); // SINGLE mode: every selected line but keep
+
+    bool*       selected;                // numLines flags (capacity entries allocated)
+    char**      lines;                   // numLines strdup copies (capacity entries allocated)
     int         numLines;
     int         topLine;                 // line shown in the first interior row
     int         curLine;
     bool        focused;
     SELECT_MODE selectMode;
+    int         capacity;                // entries allocated in both arrays
+    int         selCount;                // number of selected lines
+    int         selHint;                 // the line selected last, -1 before any
 };
 #endif

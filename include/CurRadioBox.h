@@ -10,11 +10,15 @@ public:
     CurRadioBox();
     virtual ~CurRadioBox();              // detaches its callback from every member
 
-    void addButton(CurToggle* toggle);   // the first member is switched on, later ones off
+    void addButton(CurToggle* toggle);   // the first member is switched on, later ones off;
+                                         // a toggle leaves any other group first; null is ignored
     void setToggleCB(void (*callback)(CurToggle*, void*), void* data); // called once per new choice
     static void toggleCB(CurToggle* toggle, void* data); // installed on every member; data is the group
 
 private:
+    friend class CurToggle;              // a destroyed toggle leaves its group
+    void removeButton(CurToggle* toggle); // drops every entry of it and detaches the callback
+
     CurToggle** toggles;                 // exactly numToggles entries
     int         numToggles;
     bool        inCallback;              // set while the group changes its members itself

@@ -6,12 +6,14 @@
 #include "CurGadget.h"
 #include "CurInit.h"
 
+class CurRadioBox;
+
 class CurToggle : public CurGadget {
 public:
     enum TYPE { RADIO = 0, CHECK = 1 };  // ( ) or [ ]
 
     CurToggle(CurWindow* window);        // on, unfocused, CHECK, labelled "Toggle"
-    virtual ~CurToggle();
+    virtual ~CurToggle();                // frees the label; leaves its radio group, if any
 
     void setText(const char* text, bool redraw);              // copies; null is ignored
     void setType(TYPE type, bool redraw);
@@ -27,6 +29,10 @@ public:
     virtual void loseFocus(bool redraw);
 
 private:
+    friend class CurRadioBox;            // keeps group up to date
+
+    int labelIndent(int length) const;   // label column relative to x
+
     CurInit::ALIGNMENT labelAlignment;
     TYPE  type;
     bool  focused;
@@ -34,5 +40,6 @@ private:
     char* text;                          // own copy
     void (*toggleCallback)(CurToggle*, void*);
     void* toggleData;
+    CurRadioBox* group;                  // the group holding this toggle, or null; not owned
 };
 #endif

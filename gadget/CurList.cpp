@@ -1,0 +1,310 @@
+// CurList.cpp - the list gadget (gadget/): a framed box of lines with
+// selection marks, a highlighted current line, a scroll bar, and the keys
+// that move through the lines and select them.
+#include "CurList.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+CurList::CurList(CurWindow* window)
+    : CurGadget(window), selected(nullptr), lines(nullptr), numLines(0), topLine(0),
+      curLine(0), focused(true), selectMode(MULTIPLE), capacity(0), selCount(0), selHint(-1)
+{
+    if (window->getWindow() != nullptr)
+        keypad(window->getWindow(), TRUE);
+}
+
+CurList::~CurList()
+{
+    for (int i = 0; i < numLines; i++)
+        free(lines[i]);
+    delete[] lines;
+    delete[] selected;
+}
+
+// Both arrays keep room to spare and double when full, so building a list
+// of n lines copies about 2n entries rather than n * n / 2. A failed
+// allocation leaves the list as it was.
+void CurList::addLine(const char* line, bool isSelected, bool redraw)
+{
+    if (line == nullptr)
+        return;
+    if (numLines == capacity) {
+        int grownCapacity = capacity < 16 ? 16 : 2 * capacity;
+        char** grownLines = new (std::nothrow) char*[grownCapacity];
+        bool* grownSelected = new (std::nothrow) bool[grownCapacity];
+        if (grownLines == nullptr || grownSelected == nullptr) {
+            delete[] grownLines;
+            delete[] grownSelected;
+            throw std::bad_alloc();
+        }
+        for (int i = 0; i < numLines; i++) {
+            grownLines[i] = lines[i];
+            grownSelected[i] = selected[i];
+        }
+        delete[] lines;
+        delete[] selected;
+        lines = grownLines;
+        selected = grownSelected;
+        capacity = grownCapacity;
+    }
+    char* copy = strdup(line);
+    if (copy == nullptr)
+        throw std::bad_alloc();
+    lines[numLines] = copy;
+    selected[numLines] = false;
+    numLines++;
+    setFlag(numLines - 1, isSelected);  // stored as given, whatever the mode
+    if (redraw)
+        draw();
+}
+
+void CurList::getSelected(int** indices, int* count)
+{
+    int* found = nullptr;
+    if (selCount > 0) {
+        found = new int[selCount];
+        int n = 0;
+        for (int i = 0; i < numLines && n < selCount; i++)
+            if (selected[i])
+                found[n++] = i;
+    }
+    if (count != nullptr)
+        *count = selCount;
+    if (indices != nullptr)
+        *indices = found;
+    else
+        delete[] found;
+}
+
+void CurList::setSelectMode(SELECT_MODE mode)
+{
+    selectMode = mode;
+    if (mode != SINGLE || selCount <= 1)
+        return;
+    int first = -1;
+    for (int i = 0; i < numLines; i++) {
+        if (!selected[i])
+            continue;
+        if (first < 0)
+            first = i;
+        else
+            setFlag(i, false);
+    }
+    selHint = first;
+    draw();
+}
+
+void CurList::setFlag(int index, bool on)
+{
+    if (selected[index] != on)
+        selCount += on ? 1 : -1;
+    selected[index] = on;
+    if (on)
+        selHint = index;
+}
+
+// In SINGLE mode the line selected before this one is, as a rule, the only
+// other selected line, and selHint names it; then clearing it costs the same
+// in a list of any length. Lines added selected, or selected in MULTIPLE
+// mode, leave more than one other: then every line is looked at.
+void CurList::clearOthers(int keep, int hint)
+{
+    if (selCount <= 1)
+        return;
+    if (selCount == 2 && hint >= 0 && hint < numLines && hint != keep && selected[hint]) {
+        setFlag(hint, false);
+        drawLine(hint);
+        return;
+    }
+    for (int i = 0; i < numLines; i++) {
+        if (i != keep && selected[i]) {
+            setFlag(i, false);
+            drawLine(i);
+        }
+    }
+}
+
+int CurList::viewRows() const
+{
+    return height - 2 < 1 ? 1 : height - 2;
+}
+
+// The key handling keeps the current line in view and the last page full.
+// A new geometry can break this; here it is put right again. A list that
+// follows the rules is left as it is.
+void CurList::fitView()
+{
+    int rows = viewRows();
+    if (curLine >= numLines)
+        curLine = numLines > 0 ? numLines - 1 : 0;
+    if (topLine > curLine)
+        topLine = curLine;
+    if (curLine - topLine >= rows)
+        topLine = curLine - rows + 1;
+    int lastTop = numLines - rows > 0 ? numLines - rows : 0;
+    if (topLine > lastTop)
+        topLine = lastTop;
+}
+
+// Puts one frame or scroll bar character where the window has the cell.
+static void putCell(WINDOW* w, int row, int col, chtype ch)
+{
+    if (wmove(w, row, col) != ERR)
+        waddch(w, ch);
+}
+
+// A box narrower or lower than 2 has no room for a frame and shows nothing.
+void CurList::drawFrame(WINDOW* w)
+{
+    int right = x + width - 1;
+    int bottom = y + height - 1;
+    putCell(w, y, x, ACS_ULCORNER);
+    putCell(w, y, right, ACS_URCORNER);
+    putCell(w, bottom, right, ACS_LRCORNER);
+    putCell(w, bottom, x, ACS_LLCORNER);
+    for (int i = 0; i <= width - 3; i++) {
+        putCell(w, y, x + 1 + i, ACS_HLINE);
+        putCell(w, bottom, x + 1 + i, ACS_HLINE);
+    }
+    for (int i = 0; i <= height - 3; i++) {
+        putCell(w, y + 1 + i, x, ACS_VLINE);
+        putCell(w, y + 1 + i, right, ACS_VLINE);
+    }
+}
+
+// Arrows on the first and last interior rows of the right frame column, the
+// thumb on the rows between them: in the second row at the top of the list,
+// in the last but one when the last page shows. A box of 4 rows has no row
+// between its arrows and shows no thumb; a lower one shows no scroll bar.
+void CurList::drawScrollBar(WINDOW* w)
+{
+    int col = x + width - 1;
+    putCell(w, y + 1, col, ACS_UARROW);
+    putCell(w, y + height - 2, col, ACS_DARROW);
+    if (height < 5)
+        return;
+    long long track = (long long)topLine * (height - 5) / (numLines - (height - 2));
+    putCell(w, y + 2 + (int)track, col, ACS_CKBOARD);
+}
+
+// Interior rows below the last line keep what the window holds there.
+void CurList::draw()
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr)
+        return;
+    fitView();
+    if (width >= 2 && height >= 2)
+        drawFrame(w);
+    if (numLines >= height - 1 && height >= 4 && width >= 2)
+        drawScrollBar(w);
+    for (int k = 0; topLine + k < numLines && k < height - 2; k++)
+        drawLine(topLine + k);
+    placeCursor();
+}
+
+// Mark, blank, then the text, cut at the frame or padded with blanks up to
+// it, all in the highlight when this is the current line. Nothing is written
+// right of the interior, however narrow the box.
+void CurList::drawLine(int index)
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr || index < 0 || index >= numLines)
+        return;
+    if (index < topLine || index - topLine >= height - 2)
+        return;
+    chtype a = 0;
+    if (index == curLine)
+        a = focused ? A_REVERSE : A_UNDERLINE;
+    int last = x + width - 2;
+    int col = x + 1;
+    wmove(w, y + index - topLine + 1, col);
+    if (col++ <= last)
+        waddch(w, (chtype)(selected[index] ? '*' : ' ') | a);
+    if (col++ <= last)
+        waddch(w, ' ' | a);
+    for (const char* p = lines[index]; *p != '\0' && col <= last; p++, col++)
+        waddch(w, (unsigned char)*p | a);
+    for (; col <= last; col++)
+        waddch(w, ' ' | a);
+}
+
+// The mark column of the current line, kept inside the box when the box has
+// no interior.
+void CurList::placeCursor()
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr)
+        return;
+    int row = y + curLine - topLine + 1;
+    int col = x + 1;
+    if (row > y + height - 1)
+        row = y + height - 1;
+    if (col > x + width - 1)
+        col = x + width - 1;
+    wmove(w, row < y ? y : row, col < x ? x : col);
+}
+
+// Moving inside the view repaints the two rows concerned; a move that
+// scrolls repaints the whole list. Up and down are consumed even at the ends
+// of the list, so a form never moves the focus away on them; left, right,
+// Tab and Return are left to the caller.
+bool CurList::processKey(int key)
+{
+    int oldTop = topLine, oldCur = curLine;
+    fitView();
+    if (topLine != oldTop || curLine != oldCur)
+        draw();                         // the rows on the screen are stale
+    if (key == KEY_UP) {
+        if (curLine > 0) {
+            curLine--;
+            if (curLine < topLine) {
+                topLine--;
+                draw();
+            } else {
+                drawLine(curLine + 1);
+                drawLine(curLine);
+            }
+        }
+    } else if (key == KEY_DOWN) {
+        if (curLine < numLines - 1) {
+            curLine++;
+            if (curLine - topLine < viewRows()) {
+                drawLine(curLine - 1);
+                drawLine(curLine);
+            } else {
+                topLine++;
+                draw();
+            }
+        }
+    } else if (key == ' ' && numLines > 0) {
+        int hint = selHint;
+        setFlag(curLine, !selected[curLine]);
+        drawLine(curLine);
+        if (selectMode == SINGLE && selected[curLine])
+            clearOthers(curLine, hint);
+    } else {
+        return false;
+    }
+    placeCursor();
+    window->update();
+    return true;
+}
+
+void CurList::acceptFocus(bool redraw)
+{
+    focused = true;
+    if (redraw)
+        draw();
+}
+
+void CurList::loseFocus(bool redraw)
+{
+    focused = false;
+    if (redraw)
+        draw();
+}

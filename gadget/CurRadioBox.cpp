@@ -1,0 +1,92 @@
+// CurRadioBox.cpp - the radio group (gadget/): links the states of its
+// toggles through their toggle callbacks so that exactly one of them is on.
+#include "CurRadioBox.h"
+#include "CurToggle.h"
+
+CurRadioBox::CurRadioBox()
+    : toggles(nullptr), numToggles(0), inCallback(false), toggleCallback(nullptr),
+      toggleData(nullptr)
+{
+}
+
+// The members outlive the group as plain toggles: their callback no longer
+// names the group, so a later change of state never reaches a dead object.
+CurRadioBox::~CurRadioBox()
+{
+    for (int i = 0; i < numToggles; i++) {
+        CurToggle* t = toggles[i];
+        t->group = nullptr;
+        if (t->toggleCallback == toggleCB && t->toggleData == this)
+            t->setToggleCB(nullptr, nullptr);
+    }
+    delete[] toggles;
+}
+
+// The new member's state is set while it still has its previous callback,
+// which thus sees the switch to off; only then does the group take over.
+void CurRadioBox::addButton(CurToggle* toggle)
+{
+    if (toggle == nullptr)
+        return;
+    CurToggle** grown = new CurToggle*[numToggles + 1];
+    if (toggle->group != nullptr && toggle->group != this)
+        toggle->group->removeButton(toggle);
+    for (int i = 0; i < numToggles; i++)
+        grown[i] = toggles[i];
+    grown[numToggles++] = toggle;
+    delete[] toggles;
+    toggles = grown;
+    toggle->group = this;
+
+    toggle->toggle(numToggles == 1, true);
+    toggle->setToggleCB(toggleCB, this);
+    toggle->setType(CurToggle::RADIO, true);
+}
+
+void CurRadioBox::removeButton(CurToggle* toggle)
+{
+    int kept = 0;
+    for (int i = 0; i < numToggles; i++)
+        if (toggles[i] != toggle)
+            kept++;
+    if (kept < numToggles) {
+        CurToggle** shrunk = kept > 0 ? new CurToggle*[kept] : nullptr;
+        int n = 0;
+        for (int i = 0; i < numToggles; i++)
+            if (toggles[i] != toggle)
+                shrunk[n++] = toggles[i];
+        delete[] toggles;
+        toggles = shrunk;
+        numToggles = kept;
+    }
+    toggle->group = nullptr;
+    if (toggle->toggleCallback == toggleCB && toggle->toggleData == this)
+        toggle->setToggleCB(nullptr, nullptr);
+}
+
+void CurRadioBox::setToggleCB(void (*callback)(CurToggle*, void*), void* data)
+{
+    toggleCallback = callback;
+    toggleData = data;
+}
+
+// Called by a member after its state changed. The changes the group makes
+// here call back into it again; the guard lets those pass untreated, and so
+// also a change that the application's callback makes to another member.
+void CurRadioBox::toggleCB(CurToggle* toggle, void* data)
+{
+    CurRadioBox* box = (CurRadioBox*)data;
+    if (box->inCallback)
+        return;
+    box->inCallback = true;
+    if (!toggle->isToggled()) {
+        toggle->toggle(true, true);     // the chosen one cannot be switched off
+    } else {
+        for (int i = 0; i < box->numToggles; i++)
+            if (box->toggles[i] != toggle)
+                box->toggles[i]->toggle(false, true);
+        if (box->toggleCallback != nullptr)
+            box->toggleCallback(toggle, box->toggleData);
+    }
+    box->inCallback = false;
+}

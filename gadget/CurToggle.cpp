@@ -1,0 +1,150 @@
+// CurToggle.cpp - the check box gadget (gadget/): drawing, the space-bar
+// flip and the toggle callback. Grouping into radio sets is CurRadioBox's job.
+#include "CurToggle.h"
+#include "CurRadioBox.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <cstring>
+
+static char* copyText(const char* text)
+{
+    char* copy = new char[strlen(text) + 1];
+    strcpy(copy, text);
+    return copy;
+}
+
+CurToggle::CurToggle(CurWindow* window)
+    : CurGadget(window), labelAlignment(CurInit::CENTER), type(CHECK), focused(false),
+      toggled(true), text(copyText("Toggle")), toggleCallback(nullptr), toggleData(nullptr),
+      group(nullptr)
+{
+}
+
+// A toggle destroyed before its group must not stay in the group's list,
+// or the group's next change of choice would reach a dead object.
+CurToggle::~CurToggle()
+{
+    if (group != nullptr)
+        group->removeButton(this);
+    delete[] text;
+}
+
+// The copy is made before the old text is freed, so a failed allocation
+// leaves the toggle with its previous label.
+void CurToggle::setText(const char* text, bool redraw)
+{
+    if (text == nullptr)
+        return;
+    char* copy = copyText(text);
+    delete[] this->text;
+    this->text = copy;
+    if (redraw)
+        draw();
+}
+
+void CurToggle::setType(TYPE type, bool redraw)
+{
+    this->type = type;
+    if (redraw)
+        draw();
+}
+
+void CurToggle::setLabelAlignment(CurInit::ALIGNMENT align, bool redraw)
+{
+    labelAlignment = align;
+    if (redraw)
+        draw();
+}
+
+// The callback runs after the state is stored and before the redraw, so it
+// sees the new state; a radio group's callback may switch this toggle again.
+void CurToggle::toggle(bool state, bool redraw)
+{
+    if (state == toggled)
+        return;
+    toggled = state;
+    if (toggleCallback != nullptr)
+        toggleCallback(this, toggleData);
+    if (redraw)
+        draw();
+}
+
+bool CurToggle::isToggled() const
+{
+    return toggled;
+}
+
+void CurToggle::setToggleCB(void (*callback)(CurToggle*, void*), void* data)
+{
+    toggleCallback = callback;
+    toggleData = data;
+}
+
+// The label never starts before column 4, right of the brackets and a blank.
+int CurToggle::labelIndent(int length) const
+{
+    int indent;
+    if (labelAlignment == CurInit::LEFT)
+        indent = 4;
+    else if (labelAlignment == CurInit::RIGHT)
+        indent = width - length;
+    else if (width - 4 >= length)
+        indent = 4 + (width - 4 - length) / 2;
+    else
+        indent = 4;
+    return indent < 4 ? 4 : indent;
+}
+
+// One row, the middle one: bracketed mark, blanks, the label cut at the
+// right edge, blanks to the edge; all reversed while focused. The cursor is
+// left on the mark, where the focus search measures from.
+void CurToggle::draw()
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr)
+        return;
+    int row = y + height / 2;
+    chtype a = focused ? (chtype)CurInit::reverse : 0;
+    bool square = type == CHECK;
+
+    wmove(w, row, x);
+    waddch(w, (chtype)(square ? '[' : '(') | a);
+    waddch(w, (chtype)(toggled ? '*' : ' ') | a);
+    waddch(w, (chtype)(square ? ']' : ')') | a);
+
+    int start = x + labelIndent((int)strlen(text));
+    int col = x + 3;
+    for (; col < start; col++)
+        waddch(w, ' ' | a);
+    wmove(w, row, start);
+    col = start;
+    for (const char* p = text; *p != '\0' && col < x + width; p++, col++)
+        waddch(w, (unsigned char)*p | a);
+    for (; col < x + width; col++)
+        waddch(w, ' ' | a);
+    wmove(w, row, x + 1);
+}
+
+bool CurToggle::processKey(int key)
+{
+    if (key != ' ')
+        return false;
+    toggle(!toggled, true);
+    window->update();
+    return true;
+}
+
+void CurToggle::acceptFocus(bool redraw)
+{
+    focused = true;
+    if (redraw)
+        draw();
+}
+
+void CurToggle::loseFocus(bool redraw)
+{
+    focused = false;
+    if (redraw)
+        draw();
+}
