@@ -123,6 +123,7 @@ protected:
         s.unsetTerm();
         ASSERT_TRUE(s.start(argv));
         ASSERT_TRUE(s.waitForText(PROMPT, 10000)) << s.dump();
+        ASSERT_TRUE(s.waitQuiet()) << s.dump();   // the empty lines after it too
     }
     void startUnset() { startUnset({scenarioPath("detect_start")}); }
 
