@@ -43,19 +43,14 @@ const char* const INTRODUCTION[] = {
 const char PROMPT[] = "              Now press <ENTER> to begin the detection process...";
 
 // Whether a try of `term` can show its question: curses must find a
-// description for it, and since the toolkit starts curses with the screen
-// size that the description gives (not the terminal's own), the description
-// must give one. Asked in a child process so that the test's own terminal
-// state stays untouched.
+// description for it. Asked in a child process so that the test's own
+// terminal state stays untouched.
 bool canAsk(const char* term)
 {
     pid_t child = fork();
     if (child == 0) {
         int err = 0;
-        use_env(FALSE);                  // the description's own size, as the toolkit asks for
-        if (setupterm(term, 1, &err) != OK)
-            _exit(1);
-        _exit(tigetnum("lines") > 0 && tigetnum("cols") > 0 ? 0 : 2);
+        _exit(setupterm(term, 1, &err) == OK ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);
