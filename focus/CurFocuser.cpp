@@ -7,6 +7,7 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <cerrno>
 #include <cstdlib>
 
 // A position beyond any screen cell: searches start from it and wrap-around
@@ -59,58 +60,82 @@ void CurFocuser::setFocus(int index)
     gadgets[focusIndex]->acceptFocus(true);
 }
 
+static bool isArrow(int key)
+{
+    return key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT;
+}
+
 // Tab and back-tab never reach a gadget; every other key is offered to the
 // focused gadget first, and arrows and Enter reach the focuser only when the
 // gadget declines them. A callback run from a key may stop the loop, add or
-// remove gadgets, or move the focus, so the ring is re-read for every key.
+// remove gadgets, or move the focus, so the ring is checked again before
+// every use: the focus index is brought back among the gadgets held, and a
+// gadget that came to the focus index without being told gets the focus.
 void CurFocuser::kbdLoop()
 {
-    if (numGadgets == 0)
+    if (!clampFocus())
         return;
-    focusIndex %= numGadgets;
     for (int i = 0; i < numGadgets; i++)
         gadgets[i]->draw();
     gadgets[focusIndex]->draw();    // last, so the cursor stands in it
+    CurGadget* holder = gadgets[focusIndex];
 
     while (!loopStopped) {
-        if (numGadgets == 0)
-            return;
-        if (focusIndex >= numGadgets)
-            focusIndex = 0;
+        if (!clampFocus())
+            return;             // a callback removed every gadget
+        if (gadgets[focusIndex] != holder) {
+            holder = gadgets[focusIndex];
+            holder->acceptFocus(true);
+        }
         // Keypad mode belongs to each curses window, so the focused gadget's
         // window gets it before every read; otherwise arrows arrive as
         // escape sequences.
-        WINDOW* w = gadgets[focusIndex]->getWindow()->getWindow();
+        WINDOW* w = holder->getWindow()->getWindow();
         if (w == nullptr)
             return;             // an inert window can never deliver a key
         keypad(w, TRUE);
+        errno = 0;
         int key = wgetch(w);
+        // A no-delay window yields ERR whenever no key waits, and that ERR
+        // is offered like any key. A window that waits for keys yields it
+        // only when the input has ended (an interrupted read aside): no key
+        // can follow, so the loop ends rather than spin.
+        if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
+            return;
 
         if (key == 9) {
             moveFocus((focusIndex + 1) % numGadgets);
-            continue;
-        }
-        if (key == KEY_BTAB) {
+            holder = gadgets[focusIndex];
+        } else if (key == KEY_BTAB) {
             moveFocus(focusIndex == 0 ? numGadgets - 1 : focusIndex - 1);
-            continue;
-        }
-        if (gadgets[focusIndex]->processKey(key))
-            continue;           // the gadget's callback may have changed the ring
-
-        if (numGadgets == 0)
-            return;
-        if (focusIndex >= numGadgets)
-            focusIndex = 0;
-        int target = focusIndex;
-        if (key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT)
-            target = moveTarget(key);
-        else if (key == 13 && enterCallback != nullptr)
-            enterCallback(enterData);
-        if (target != focusIndex && numGadgets > 0) {
-            moveFocus(target % numGadgets);
-            gadgets[focusIndex]->getWindow()->update();
+            holder = gadgets[focusIndex];
+        } else if (!holder->processKey(key)) {
+            // Declined. A consumed key ends here: its callback may have
+            // stopped the loop or changed the ring, which the next turn sees.
+            if (key == 13) {
+                if (enterCallback != nullptr)
+                    enterCallback(enterData);
+            } else if (isArrow(key) && clampFocus()) {
+                int target = moveTarget(key);
+                if (target != focusIndex) {
+                    moveFocus(target);
+                    holder = gadgets[focusIndex];
+                    holder->getWindow()->update();
+                }
+            }
         }
     }
+}
+
+// Brings focusIndex back among the gadgets held; false when there are none.
+bool CurFocuser::clampFocus()
+{
+    if (numGadgets <= 0)
+        return false;
+    focusIndex %= numGadgets;
+    if (focusIndex < 0)
+        focusIndex += numGadgets;
+    return true;
 }
 
 void CurFocuser::moveFocus(int target)
@@ -220,8 +245,10 @@ int CurFocuser::getMostTop(CurWindow* window, int limit, bool wrap)
 
 // The target of an arrow key the focused gadget declined: the nearest gadget
 // in that direction, else the one at the far edge of the form. A target on
-// the same row (up, down) or column (left, right) leaves the focus in place,
-// as does a form where even the wrap-around finds nothing.
+// the same screen row (up, down) or column (left, right) leaves the focus in
+// place, as does a form where even the wrap-around finds nothing. Screen
+// positions, not positions inside the windows, decide "the same": two
+// windows may hold gadgets at the same place inside each.
 int CurFocuser::moveTarget(int key)
 {
     CurGadget* focused = gadgets[focusIndex];
@@ -229,7 +256,6 @@ int CurFocuser::moveTarget(int key)
     int row = screenRow(focused);
     int col = screenCol(focused);
     int target = -1;
-    bool vertical = (key == KEY_UP || key == KEY_DOWN);
     switch (key) {
     case KEY_UP:
         target = getMostBottom(window, row, false);
@@ -254,7 +280,8 @@ int CurFocuser::moveTarget(int key)
     }
     if (target < 0)
         return focusIndex;
-    bool same = vertical ? gadgets[target]->getY() == focused->getY()
-                         : gadgets[target]->getX() == focused->getX();
+    bool vertical = (key == KEY_UP || key == KEY_DOWN);
+    bool same = vertical ? screenRow(gadgets[target]) == row
+                         : screenCol(gadgets[target]) == col;
     return same ? focusIndex : target;
 }

@@ -54,27 +54,34 @@ void CurButton::reset()
 
 // One bar across the middle row: blanks, the text centred (or cut at the
 // right edge when it is too long), blanks. The cursor is left right after
-// the text, which is where the focus search measures from.
+// the text, which is where the focus search measures from. Cells outside the
+// curses window are skipped: curses would wrap them onto the next row.
 void CurButton::draw()
 {
     WINDOW* w = window->getWindow();
     if (w == nullptr)
         return;
     int row = y + height / 2;
+    if (row < 0 || row >= getmaxy(w))
+        return;
     int n = (int)strlen(text);
     int start = (n <= width) ? x + (width - n) / 2 : x;
     chtype a = focused ? (chtype)(CurInit::reverse | CurInit::bold) : (chtype)CurInit::reverse;
 
-    wmove(w, row, x);
-    int col = x;
-    for (; col < start; col++)
-        waddch(w, ' ' | a);
-    for (const char* p = text; *p != '\0' && col < x + width; p++, col++)
-        waddch(w, (unsigned char)*p | a);
-    int end = col;
-    for (; col < x + width; col++)
-        waddch(w, ' ' | a);
-    wmove(w, row, end);
+    const char* p = text;
+    int end = x;
+    for (int col = x; col < x + width; col++) {
+        chtype ch = ' ';
+        if (col >= start && *p != '\0') {
+            ch = (unsigned char)*p++;
+            end = col + 1;
+        }
+        if (col >= 0 && col < getmaxx(w))
+            mvwaddch(w, row, col, ch | a);
+    }
+    if (end < start)
+        end = start;        // an empty text: the cursor goes where it would start
+    wmove(w, row, end < getmaxx(w) ? end : getmaxx(w) - 1);
 }
 
 bool CurButton::processKey(int key)

@@ -11,7 +11,7 @@
 
 CurList::CurList(CurWindow* window)
     : CurGadget(window), selected(nullptr), lines(nullptr), numLines(0), topLine(0),
-      curLine(0), focused(true), selectMode(MULTIPLE), capacity(0), selCount(0), selHint(-1)
+      curLine(0), focused(true), selectMode(MULTIPLE), capacity(0)
 {
     if (window->getWindow() != nullptr)
         keypad(window->getWindow(), TRUE);
@@ -55,25 +55,27 @@ void CurList::addLine(const char* line, bool isSelected, bool redraw)
     if (copy == nullptr)
         throw std::bad_alloc();
     lines[numLines] = copy;
-    selected[numLines] = false;
+    selected[numLines] = isSelected;    // stored as given, whatever the mode
     numLines++;
-    setFlag(numLines - 1, isSelected);  // stored as given, whatever the mode
     if (redraw)
         draw();
 }
 
 void CurList::getSelected(int** indices, int* count)
 {
+    int n = 0;
+    for (int i = 0; i < numLines; i++)
+        if (selected[i])
+            n++;
     int* found = nullptr;
-    if (selCount > 0) {
-        found = new int[selCount];
-        int n = 0;
-        for (int i = 0; i < numLines && n < selCount; i++)
+    if (n > 0) {
+        found = new int[n];
+        for (int i = 0, k = 0; k < n; i++)
             if (selected[i])
-                found[n++] = i;
+                found[k++] = i;
     }
     if (count != nullptr)
-        *count = selCount;
+        *count = n;
     if (indices != nullptr)
         *indices = found;
     else
@@ -83,46 +85,29 @@ void CurList::getSelected(int** indices, int* count)
 void CurList::setSelectMode(SELECT_MODE mode)
 {
     selectMode = mode;
-    if (mode != SINGLE || selCount <= 1)
+    if (mode != SINGLE)
         return;
-    int first = -1;
+    bool seen = false, cleared = false;
     for (int i = 0; i < numLines; i++) {
         if (!selected[i])
             continue;
-        if (first < 0)
-            first = i;
-        else
-            setFlag(i, false);
+        if (seen) {
+            selected[i] = false;
+            cleared = true;
+        }
+        seen = true;
     }
-    selHint = first;
-    draw();
+    if (cleared)
+        draw();
 }
 
-void CurList::setFlag(int index, bool on)
+// Rows out of view draw nothing; the scan costs the same wherever the
+// current line stands.
+void CurList::clearOthers(int keep)
 {
-    if (selected[index] != on)
-        selCount += on ? 1 : -1;
-    selected[index] = on;
-    if (on)
-        selHint = index;
-}
-
-// In SINGLE mode the line selected before this one is, as a rule, the only
-// other selected line, and selHint names it; then clearing it costs the same
-// in a list of any length. Lines added selected, or selected in MULTIPLE
-// mode, leave more than one other: then every line is looked at.
-void CurList::clearOthers(int keep, int hint)
-{
-    if (selCount <= 1)
-        return;
-    if (selCount == 2 && hint >= 0 && hint < numLines && hint != keep && selected[hint]) {
-        setFlag(hint, false);
-        drawLine(hint);
-        return;
-    }
     for (int i = 0; i < numLines; i++) {
         if (i != keep && selected[i]) {
-            setFlag(i, false);
+            selected[i] = false;
             drawLine(i);
         }
     }
@@ -282,11 +267,10 @@ bool CurList::processKey(int key)
             }
         }
     } else if (key == ' ' && numLines > 0) {
-        int hint = selHint;
-        setFlag(curLine, !selected[curLine]);
+        selected[curLine] = !selected[curLine];
         drawLine(curLine);
         if (selectMode == SINGLE && selected[curLine])
-            clearOthers(curLine, hint);
+            clearOthers(curLine);
     } else {
         return false;
     }

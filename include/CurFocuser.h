@@ -14,10 +14,10 @@ public:
     // membership
     void addGadget(CurGadget* gadget);   // the first gadget added gets the focus
     void delGadget(CurGadget* gadget);   // focus index unchanged; the loop wraps it
-    void setFocus(int index);            // index modulo the number of gadgets
+    void setFocus(int index);            // index modulo the number of gadgets; ignored when negative or empty
 
     // the keyboard loop
-    void kbdLoop();                      // runs until stopKbdLoop; at once with no gadgets
+    void kbdLoop();                      // runs until stopKbdLoop; at once with no gadgets; ends with the input
     void stopKbdLoop();                  // takes effect after the current key
     void enableKbdLoop();                // needed before a stopped loop can run again
     void setEnterCB(void (*callback)(void*), void* data); // Enter left by the gadget
@@ -31,8 +31,9 @@ public:
     int getMostTop(CurWindow* window, int limit, bool wrap);
 
 private:
+    bool clampFocus();                   // focusIndex back among the gadgets; false when none
     int  moveTarget(int key);            // target index of an arrow key the gadget declined
-    void moveFocus(int target);
+    void moveFocus(int target);          // loseFocus on the old, acceptFocus on the new; both redrawn
 
     CurGadget** gadgets;                 // exactly numGadgets entries
     int         numGadgets;

@@ -35,8 +35,7 @@ private:
     void drawFrame(WINDOW* w);
     void drawScrollBar(WINDOW* w);
     void placeCursor();
-    void setFlag(int index, bool on);    // keeps selCount and selHint
-    void clearOthers(int keep, int hint); // SINGLE mode: every selected line but keep
+    void clearOthers(int keep);          // SINGLE mode: every selected line but keep
 
     bool*       selected;                // numLines flags (capacity entries allocated)
     char**      lines;                   // numLines strdup copies (capacity entries allocated)
@@ -46,7 +45,5 @@ private:
     bool        focused;
     SELECT_MODE selectMode;
     int         capacity;                // entries allocated in both arrays
-    int         selCount;                // number of selected lines
-    int         selHint;                 // the line selected last, -1 before any
 };
 #endif

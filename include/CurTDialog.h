@@ -9,21 +9,29 @@ class CurButton;
 
 class CurTDialog : public CurWindow {
 public:
-    CurTDialog(int height, int width, int y, int x);
+    CurTDialog(int height, int width, int y, int x); // sizes cut to the screen, negative y or x centres
     virtual ~CurTDialog();               // deletes the buttons it created
 
-    int  addButton(const char* text);    // lays the row out again; returns the new button's index
-    void setExitOnEnter(bool on);        // Enter left by the focused gadget ends the loop
+    // Creates a button labelled text (copied), lays the whole row out again
+    // on row height - 2 and returns the new button's index. Buttons too wide
+    // for the row are narrowed (their texts cut), never placed outside it.
+    int  addButton(const char* text);
+    void setExitOnEnter(bool on);        // Enter left by the focused gadget ends the loop; off at first
     virtual void draw();                 // frame, title, separator and buttons; no refresh
     virtual int  kbdLoop();              // index of the activated button, or -1
 
     static void activateCB(void* data);  // every button's activation callback; data is the dialog
     static void enterCB(void* data);     // the focuser's Enter callback; data is the dialog
 
-    // One-call boxes, centred and sized to the text (negative sizes are
-    // computed). The screen under the box is repainted afterwards.
+    // One-call boxes, centred and sized to the text: a negative width is
+    // measured from the text, a negative height computed by wrapping it. The
+    // box widens to fit its buttons and is cut to the screen; text that does
+    // not fit is clipped. A null text shows nothing, a null title no title,
+    // null button texts "Yes" and "No". The screen under the box is repainted
+    // afterwards.
     static void showMessage(int textHeight, int textWidth, int attributes,
                             const char* text, const char* title);
+    // True when the first button was chosen; defaultYes puts the focus on it.
     static bool showQuestion(int textHeight, int textWidth, int attributes,
                              const char* text, const char* title,
                              const char* yesText, const char* noText, bool defaultYes);
@@ -33,5 +41,12 @@ protected:
     int         numButtons;
     CurFocuser  focuser;
     bool        exitOnEnter;
+
+private:
+    void layoutButtons();
+    // The steps both one-call boxes share: second is null for a message box;
+    // focus is the index of the button given the focus, or -1 to leave it on the first.
+    static int runBox(int textHeight, int textWidth, int attributes, const char* text,
+                      const char* title, const char* first, const char* second, int focus);
 };
 #endif

@@ -52,7 +52,11 @@ void CurInit::initialize()
     int ignored = system("tput init");
     (void)ignored;
 
+    // LINES and COLUMNS in the environment are ignored, but the size comes
+    // from the terminal itself: a description's own size (often 80 x 24, and
+    // none at all for some types) is rarely the size of the window in use.
     use_env(FALSE);
+    use_tioctl(TRUE);
     initscr();
     nonl();                 // Enter arrives as 13, not 10
     cbreak();

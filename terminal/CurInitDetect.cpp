@@ -1,12 +1,153 @@
 // CurInitDetect.cpp - interactive terminal type detection (terminal/), run by
-// CurInit::initialize when TERM is unset or empty.
+// CurInit::initialize when TERM is unset or empty. Each candidate type is
+// tried in a child process that asks the user, in a question box drawn with
+// that type, whether the screen looks right; the parent's terminal state and
+// environment stay untouched until a type is accepted.
 #include "CurInit.h"
+#include "CurTDialog.h"
+
+#include <curses.h>
+#include <term.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The candidates in the order they are tried, with the environment entries
+// that acceptance installs. putenv keeps the pointer, so these are literals.
+static const struct {
+    const char* term;
+    const char* entry;
+} candidates[] = {
+    {"dtterm", "TERM=dtterm"}, {"xterm", "TERM=xterm"},   {"ansi", "TERM=ansi"},
+    {"vt100", "TERM=vt100"},   {"vt102", "TERM=vt102"},   {"hp", "TERM=hp"},
+    {"hpterm", "TERM=hpterm"}, {"vt52", "TERM=vt52"},     {"linux", "TERM=linux"},
+};
+
+static const char INTRODUCTION[] =
+    "\n\n\n\n\n"
+    "      +-----------------------------------------------------------------+\n"
+    "      |                                                                 |\n"
+    "      |   You do not have the TERM variable set in  your  environment.  |\n"
+    "      |   We will now try to find the best settings for your terminal.  |\n"
+    "      |                                                                 |\n"
+    "      |   We will be displaying a rectangular box in the screen using   |\n"
+    "      |   various terminal settings. Answer \"Yes\" as soon as you  see   |\n"
+    "      |   an acceptable image.                                          |\n"
+    "      |                                                                 |\n"
+    "      |   If at any moment the screen appears completely corrupt, hit   |\n"
+    "      |   <ENTER>, and we will keep trying.                             |\n"
+    "      |                                                                 |\n"
+    "      +-----------------------------------------------------------------+\n"
+    "\n"
+    "              Now press <ENTER> to begin the detection process...\n"
+    "\n\n";
+
+static const char QUESTION[] =
+    "We're now trying to use settings for terminal \"%s\". You should see a "
+    "centered rectangular window with border, title and two buttons at the "
+    "bottom.\n\nDoes the screen look like described above?\n"
+    "Use arrow keys and <TAB> to navigate.";
+
+static const char FAREWELL[] =
+    "\n\n\n\n\n\n\n\n\n"
+    "We are sorry, but you have rejected all the settings that we had\n"
+    "to offer. Please find out the type of the terminal that you are\n"
+    "using, and assign correct value to the TERM environment variable.\n"
+    "\n"
+    "Thank you for using Velmora.\n";
+
+// "clear" cannot know the terminal either while TERM is missing, and says so
+// on standard error; that complaint is kept off the screen the user reads.
+static void clearTerminal()
+{
+    fflush(stdout);
+    fflush(stderr);
+    int saved = dup(2);
+    int null = open("/dev/null", O_WRONLY);
+    if (null >= 0) {
+        dup2(null, 2);
+        close(null);
+    }
+    // The result is ignored on purpose: a missing clear goes unnoticed.
+    if (system("clear") != 0) {
+    }
+    if (saved >= 0) {
+        dup2(saved, 2);
+        close(saved);
+    }
+}
 
 void CurInit::autodetect()
 {
+    clearTerminal();
+    puts(INTRODUCTION);
+    // The terminal is in line mode: this returns on Enter. At the end of
+    // the input nobody is there to answer, and every question box would
+    // wait for keys that never come: no candidate can be accepted.
+    if (getchar() != EOF) {
+        for (const auto& candidate : candidates) {
+            if (tryTerm(candidate.term)) {
+                putenv(const_cast<char*>(candidate.entry));
+                return;
+            }
+        }
+    }
+    clearTerminal();
+    puts(FAREWELL);
+    exit(1);
 }
 
-bool CurInit::tryTerm(const char*)
+// The child shows the question and answers through its exit status: 0 for
+// "Yes", anything else (including a missing description) for "No". It ends
+// with _exit so that the program's buffers and exit handlers, which belong
+// to the parent, are not flushed or run twice.
+static void askInChild(const char* term)
 {
-    return false;
+    int err = 0;
+    if (setupterm(term, 1, &err) != OK)
+        _exit(1);           // no description: skipped without a word
+    char entry[1024];
+    snprintf(entry, sizeof entry, "TERM=%s", term);
+    putenv(entry);          // initialize below finds TERM and does not detect again
+
+    // Standard error now reaches the null device, so nothing written there
+    // disturbs the box: 2 is the lowest free descriptor once closed.
+    close(2);
+    if (open("/dev/null", O_RDWR) < 0) {
+    }
+
+    CurInit::initialize();
+    int attr = CurInit::pairToAttr(CurInit::addColorPair(CurInit::white, CurInit::blue));
+    char question[1024];
+    snprintf(question, sizeof question, QUESTION, term);
+    bool answer = CurTDialog::showQuestion(-1, 44, attr, question, "Terminal detection",
+                                           "Yes", "No", false);
+    CurInit::cleanup();
+    fflush(stdout);
+    _exit(answer ? 0 : 1);
+}
+
+bool CurInit::tryTerm(const char* term)
+{
+    fflush(stdout);         // the child must not write the parent's pending output again
+    pid_t child = fork();
+    if (child == -1)
+        return false;
+    if (child == 0)
+        askInChild(term);
+
+    // Only this child is waited for, so a status the program expects from a
+    // child of its own is not taken away from it.
+    int status = 0;
+    while (waitpid(child, &status, 0) == -1) {
+        if (errno != EINTR)
+            return false;
+    }
+    if (WIFSIGNALED(status))
+        return false;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }

@@ -7,6 +7,7 @@
 inline void startPlainCurses()
 {
     use_env(FALSE);
+    use_tioctl(TRUE);
     initscr();
     nonl();
     cbreak();

@@ -78,6 +78,8 @@ int main(int argc, char** argv)
         CurInit::initialize();
         if (strcmp(which, "colours") == 0)
             colours();
+        scenarioResult("width", CurInit::width);
+        scenarioResult("height", CurInit::height);
     }
     CurInit::cleanup();
     scenarioResult("done", 1);

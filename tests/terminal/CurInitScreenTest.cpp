@@ -30,6 +30,19 @@ int fillTableAndExit(ScreenSession& s)
 }
 }  // namespace
 
+// The size is the terminal's own, not the description's 80 x 24, and LINES
+// and COLUMNS in the environment do not override it.
+TEST(CurInitScreen, ScreenSizeIsTheTerminalsOwn)
+{
+    ScreenSession s(30, 100);
+    s.setEnv("LINES", "10");
+    s.setEnv("COLUMNS", "20");
+    ASSERT_TRUE(s.start({scenarioPath("init_screen")})) << s.dump();
+    ASSERT_EQ(0, s.waitExit()) << s.dump();
+    EXPECT_EQ("100", s.result("width"));
+    EXPECT_EQ("30", s.result("height"));
+}
+
 // xterm: 64 pairs, of which curses keeps pair 0.
 TEST(CurInitScreen, ColourPairsOnAColourTerminal)
 {

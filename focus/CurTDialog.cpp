@@ -1,0 +1,117 @@
+// CurTDialog.cpp - the modal dialog window (focus/): its owned row of buttons,
+// their layout, the separator and the keyboard loop that returns the chosen
+// button. The one-call boxes are in CurTDialogBoxes.cpp.
+#include "CurTDialog.h"
+#include "CurButton.h"
+
+#include <curses.h>
+#include <cstring>
+
+CurTDialog::CurTDialog(int height, int width, int y, int x)
+    : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false)
+{
+    focuser.setEnterCB(CurTDialog::enterCB, this);
+}
+
+CurTDialog::~CurTDialog()
+{
+    for (int i = 0; i < numButtons; i++)
+        delete buttons[i];
+    delete[] buttons;
+}
+
+int CurTDialog::addButton(const char* text)
+{
+    CurButton* button = new CurButton(this);
+    button->setText(text, false);
+    button->setActivateCB(CurTDialog::activateCB, this);
+
+    CurButton** grown = new CurButton*[numButtons + 1];
+    for (int i = 0; i < numButtons; i++)
+        grown[i] = buttons[i];
+    grown[numButtons++] = button;
+    delete[] buttons;
+    buttons = grown;
+
+    focuser.addGadget(button);      // the first button added keeps the focus
+    layoutButtons();
+    return numButtons - 1;
+}
+
+// Every button gets the width of the longest text plus a blank on each side.
+// One button is centred; several spread from column 1 with equal gaps, the
+// remainder of the division left at the right. When the row between the side
+// frames is too narrow, the buttons share it equally instead and their texts
+// are cut, so that no button lies on the frame or outside the window.
+void CurTDialog::layoutButtons()
+{
+    int maxLen = 0;
+    for (int i = 0; i < numButtons; i++) {
+        int len = (int)strlen(buttons[i]->getText());
+        if (len > maxLen)
+            maxLen = len;
+    }
+    int room = width > 2 ? width - 2 : 0;
+    int bw = maxLen + 2;
+    if (bw * numButtons > room)
+        bw = room / numButtons;
+
+    int col = 1;
+    int gap = 0;
+    if (numButtons == 1)
+        col = (width - bw) / 2;
+    else
+        gap = (room - bw * numButtons) / (numButtons - 1);
+    for (int i = 0; i < numButtons; i++) {
+        buttons[i]->setGeometry(1, bw, height - 2, col);
+        col += bw + gap;
+    }
+}
+
+void CurTDialog::setExitOnEnter(bool on)
+{
+    exitOnEnter = on;
+}
+
+// The separator on row height - 3 joins the frame with tees on both sides.
+void CurTDialog::draw()
+{
+    if (win == nullptr)
+        return;
+    drawFrame();
+    if (height >= 3 && width >= 2) {
+        wmove(win, height - 3, 0);
+        waddch(win, ACS_LTEE);
+        for (int i = 1; i <= width - 2; i++)
+            waddch(win, ACS_HLINE);
+        waddch(win, ACS_RTEE);
+    }
+    for (int i = 0; i < numButtons; i++)
+        buttons[i]->draw();
+}
+
+// The activated flags tell which button ended the loop, so they are cleared
+// first: an earlier run's choice does not count.
+int CurTDialog::kbdLoop()
+{
+    for (int i = 0; i < numButtons; i++)
+        buttons[i]->reset();
+    focuser.enableKbdLoop();
+    focuser.kbdLoop();
+    for (int i = 0; i < numButtons; i++)
+        if (buttons[i]->isActivated())
+            return i;
+    return -1;
+}
+
+void CurTDialog::activateCB(void* data)
+{
+    static_cast<CurTDialog*>(data)->focuser.stopKbdLoop();
+}
+
+void CurTDialog::enterCB(void* data)
+{
+    CurTDialog* dialog = static_cast<CurTDialog*>(data);
+    if (dialog->exitOnEnter)
+        dialog->focuser.stopKbdLoop();
+}

@@ -1,0 +1,295 @@
+// CurFocuserTest.cpp - the form's keyboard loop driven by real key bytes:
+// Tab and back-tab, the Enter callback, stopping, ignored keys, no-delay
+// reads, and callbacks that change the set of gadgets under the loop.
+#include "FormTest.h"
+
+#include "CurGadget.h"
+
+#include <fcntl.h>
+#include <functional>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A gadget that records what the focuser does to it and declines every key
+// unless onKey says otherwise.
+class Probe : public CurGadget {
+public:
+    explicit Probe(CurWindow* w) : CurGadget(w) {}
+    std::vector<int> keys;
+    int accepted = 0, lost = 0, drawn = 0;
+    bool focused = false;
+    std::function<bool(int)> onKey;
+
+    bool processKey(int key) override
+    {
+        keys.push_back(key);
+        return onKey ? onKey(key) : false;
+    }
+    void draw() override
+    {
+        drawn++;
+        wmove(window->getWindow(), y, x);
+    }
+    void acceptFocus(bool redraw) override
+    {
+        accepted++;
+        focused = true;
+        if (redraw)
+            draw();
+    }
+    void loseFocus(bool redraw) override
+    {
+        lost++;
+        focused = false;
+        if (redraw)
+            draw();
+    }
+};
+
+struct EnterCount {
+    CurFocuser* form;
+    int calls = 0;
+    static void hit(void* data)
+    {
+        EnterCount* e = static_cast<EnterCount*>(data);
+        e->calls++;
+        e->form->stopKbdLoop();
+    }
+};
+
+class CurFocuserTest : public FormTest {
+protected:
+    CurWindow* row = nullptr;
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        row = window(5, 60, 2, 2);
+    }
+    Probe* probe(int y, int x)
+    {
+        probes.emplace_back(new Probe(row));
+        Probe* p = probes.back().get();
+        p->setGeometry(1, 6, y, x);
+        form.addGadget(p);
+        return p;
+    }
+    std::vector<std::unique_ptr<Probe>> probes;
+};
+
+TEST_F(CurFocuserTest, AddingGadgetsFocusesTheFirstAndDrawsNothing)
+{
+    Probe* first = probe(1, 1);
+    Probe* second = probe(1, 10);
+    EXPECT_EQ(1, first->accepted);
+    EXPECT_EQ(0, first->lost);
+    EXPECT_EQ(0, second->accepted);
+    EXPECT_EQ(1, second->lost);
+    EXPECT_EQ(0, first->drawn + second->drawn);
+}
+
+TEST_F(CurFocuserTest, TabWalksForwardAndWrapsFromTheLastToTheFirst)
+{
+    for (int i = 0; i < 3; i++)
+        button(row, 1, 2 + 12 * i);
+    EXPECT_EQ(1, focusAfter([](VtScreen& s) { s.tab(); }));
+    EXPECT_EQ(2, focusAfter([](VtScreen& s) { s.tab(); }));
+    EXPECT_EQ(0, focusAfter([](VtScreen& s) { s.tab(); }));
+    // The terminal shows the move: only the focused bar is bold.
+    screen();
+    EXPECT_TRUE(screen().cell(3, 2 + 4).bold) << screen().dump();
+    EXPECT_FALSE(screen().cell(3, 14 + 4).bold) << screen().dump();
+    EXPECT_FALSE(screen().cell(3, 26 + 4).bold) << screen().dump();
+}
+
+TEST_F(CurFocuserTest, BackTabWalksBackwardAndWrapsFromTheFirstToTheLast)
+{
+    for (int i = 0; i < 3; i++)
+        button(row, 1, 2 + 12 * i);
+    EXPECT_EQ(2, focusAfter([](VtScreen& s) { s.backTab(); }));
+    EXPECT_EQ(1, focusAfter([](VtScreen& s) { s.backTab(); }));
+    EXPECT_EQ(1, focusAfter([](VtScreen& s) { s.backTab(); s.backTab(); s.backTab(); }));
+}
+
+TEST_F(CurFocuserTest, OneGadgetKeepsTheFocusThroughTabBackTabAndArrows)
+{
+    Probe* only = probe(1, 1);
+    only->onKey = [this](int key) {
+        if (key == 13)
+            form.stopKbdLoop();
+        return key == 13;
+    };
+    armKeypad();
+    screen().tab();
+    screen().backTab();
+    screen().up();
+    screen().down();
+    screen().left();
+    screen().right();
+    screen().enter();
+    form.kbdLoop();
+    EXPECT_EQ(2, only->lost);            // once per Tab and back-tab
+    EXPECT_EQ(3, only->accepted);        // at addGadget, then once per Tab and back-tab
+    EXPECT_TRUE(only->focused);
+    // Tab and back-tab never reach the gadget; arrows do before the focuser.
+    EXPECT_EQ((std::vector<int>{KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, 13}), only->keys);
+}
+
+TEST_F(CurFocuserTest, EnterPressesAButtonWithoutReachingTheEnterCallback)
+{
+    button(row, 1, 2);
+    probe(1, 20);
+    EnterCount enter{&form};
+    form.setEnterCB(EnterCount::hit, &enter);
+    EXPECT_EQ(0, focusAfter([](VtScreen&) {}));
+    EXPECT_EQ(0, enter.calls);
+}
+
+TEST_F(CurFocuserTest, EnterDeclinedByTheGadgetReachesTheEnterCallbackAndKeepsTheFocus)
+{
+    button(row, 1, 2);
+    Probe* p = probe(1, 20);
+    EnterCount enter{&form};
+    form.setEnterCB(EnterCount::hit, &enter);
+    EXPECT_EQ(-1, focusAfter([](VtScreen& s) { s.tab(); }));
+    EXPECT_EQ(1, enter.calls);
+    EXPECT_EQ(std::vector<int>{13}, p->keys);
+    EXPECT_TRUE(p->focused);
+}
+
+TEST_F(CurFocuserTest, StopFromACallbackEndsTheLoopRightAfterItsKey)
+{
+    button(row, 1, 2);
+    button(row, 1, 14);
+    armKeypad();
+    screen().enter();
+    screen().sendText("x");
+    form.kbdLoop();
+    EXPECT_EQ(0, activated());
+    EXPECT_EQ('x', pendingKey());
+}
+
+TEST_F(CurFocuserTest, LoopStartedWhileStoppedDrawsEveryGadgetAndReadsNothing)
+{
+    button(row, 1, 2);
+    button(row, 1, 14);
+    form.stopKbdLoop();
+    screen().sendText("x");
+    form.kbdLoop();
+    row->update();
+    EXPECT_EQ(" 0 ", screen().text(3, 6, 3).substr(0, 3)) << screen().dump();
+    EXPECT_TRUE(screen().cell(3, 4).reverse && screen().cell(3, 4).bold) << screen().dump();
+    EXPECT_TRUE(screen().cell(3, 16).reverse && !screen().cell(3, 16).bold) << screen().dump();
+    form.kbdLoop();                      // the request stays until enableKbdLoop
+    EXPECT_EQ('x', pendingKey());
+}
+
+TEST_F(CurFocuserTest, KeysNobodyWantsChangeNothing)
+{
+    Probe* p = probe(1, 1);
+    button(row, 1, 20);
+    armKeypad();
+    screen().sendText("xq");
+    screen().sendBytes("\n");
+    screen().sendKey(VTermKey(VTERM_KEY_FUNCTION(1)));
+    EXPECT_EQ(0, focusAfter([](VtScreen& s) { s.tab(); })) << "the form's only button";
+    EXPECT_EQ((std::vector<int>{'x', 'q', 10, KEY_F(1)}), p->keys);
+    EXPECT_EQ(1, p->accepted);
+}
+
+TEST_F(CurFocuserTest, NoDelayWindowYieldsErrThatIsOfferedLikeAnyKey)
+{
+    row->nodelay(true);
+    Probe* p = probe(1, 1);
+    p->onKey = [this, p](int) {
+        if (p->keys.size() == 3)
+            form.stopKbdLoop();
+        return false;
+    };
+    form.kbdLoop();
+    EXPECT_EQ((std::vector<int>{ERR, ERR, ERR}), p->keys);
+    EXPECT_TRUE(p->focused);
+}
+
+TEST_F(CurFocuserTest, EndOfInputEndsTheLoopInsteadOfSpinning)
+{
+    Probe* p = probe(1, 1);
+    int saved = dup(0);
+    int null = open("/dev/null", O_RDONLY);
+    dup2(null, 0);                       // curses now reads the end of the input
+    close(null);
+    form.kbdLoop();
+    dup2(saved, 0);
+    close(saved);
+    EXPECT_TRUE(p->keys.empty());
+}
+
+TEST_F(CurFocuserTest, CallbackRemovingTheFocusedGadgetHandsTheFocusOn)
+{
+    Probe* first = probe(1, 1);
+    Probe* middle = probe(1, 10);
+    Probe* last = probe(1, 20);
+    first->onKey = [this](int key) {
+        if (key == 13)
+            form.stopKbdLoop();
+        return true;
+    };
+    // The last gadget removes itself and the middle one, which is destroyed:
+    // touching it again would be a use after free.
+    last->onKey = [this, middle, last](int) {
+        form.delGadget(middle);
+        form.delGadget(last);
+        probes.erase(probes.begin() + 1);
+        return true;
+    };
+    form.setFocus(2);
+    armKeypad();
+    screen().sendText("r");
+    screen().enter();
+    form.kbdLoop();
+    EXPECT_EQ(std::vector<int>{13}, first->keys);
+    EXPECT_TRUE(first->focused);
+    EXPECT_EQ(std::vector<int>{'r'}, last->keys);
+}
+
+TEST_F(CurFocuserTest, CallbackRemovingEveryGadgetEndsTheLoop)
+{
+    Probe* only = probe(1, 1);
+    only->onKey = [this, only](int) {
+        form.delGadget(only);
+        return true;
+    };
+    screen().sendText("r");
+    form.kbdLoop();                      // returns although nothing stopped it
+    EXPECT_EQ(std::vector<int>{'r'}, only->keys);
+    form.kbdLoop();                      // and at once with no gadgets
+}
+
+TEST_F(CurFocuserTest, SetFocusWithNoGadgetsOrANegativeIndexDoesNothing)
+{
+    form.setFocus(0);
+    form.setFocus(-1);
+    form.kbdLoop();                      // no gadgets: returns at once
+    button(row, 1, 2);
+    button(row, 1, 14);
+    form.setFocus(1);
+    form.setFocus(-1);
+    EXPECT_EQ(1, focusAfter([](VtScreen&) {}));
+}
+
+TEST_F(CurFocuserTest, SetFocusPastTheEndWrapsAndRedrawsEveryGadget)
+{
+    Probe* a = probe(1, 1);
+    Probe* b = probe(1, 10);
+    Probe* c = probe(1, 20);
+    form.setFocus(4);
+    EXPECT_FALSE(a->focused);
+    EXPECT_TRUE(b->focused);
+    EXPECT_FALSE(c->focused);
+    EXPECT_EQ(1, a->drawn);
+    EXPECT_EQ(2, b->drawn);              // cleared, then focused
+    EXPECT_EQ(1, c->drawn);
+}
+
+} // namespace
