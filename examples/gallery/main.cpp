@@ -26,7 +26,7 @@ static const GalleryPage pages[] = {
     {"Labels and word wrap", "q: back",
      "Static text in every alignment, word-wrapped to its box or shown line by line.",
      pageLabels},
-    {"Buttons and dialogs", "any key: back",
+    {"Buttons and dialogs", "q: back",
      "Push buttons in a form, and the one-call message and question boxes.", pageDialogs},
     {"A complete form", "Cancel: back",
      "Line editors, check boxes, a radio group and a list, with Tab and the arrow keys "

@@ -2,7 +2,7 @@
 // log viewer follows a growing file: lines already there, lines appended
 // later, a line still being written, errors in their own attribute, a
 // truncated file, and a file that does not exist. The login form takes a
-// name and a masked password, or is cancelled.
+// name and a masked password, or is cancelled. The question box answers.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -104,4 +104,19 @@ TEST(Login, CancelEndsWithoutLoggingIn)
     s.enter();
     EXPECT_EQ(1, s.waitExit()) << s.dump();
     EXPECT_TRUE(s.contains("Cancelled.")) << s.dump();
+}
+
+TEST(Question, OneCallAsksAndTheAnswerComesBack)
+{
+    for (bool yes : {true, false}) {
+        ScreenSession s(24, 80);
+        ASSERT_TRUE(s.start({examplePath("question"), "Shall we?"}));
+        ASSERT_TRUE(s.waitForText("Shall we?") && s.waitQuiet()) << s.dump();
+        EXPECT_NE(-1, s.findRow("A question")) << "the title on the top border\n" << s.dump();
+        if (!yes)
+            s.tab();                     // the focus starts on Yes
+        s.enter();
+        EXPECT_EQ(yes ? 0 : 1, s.waitExit()) << s.dump();
+        EXPECT_TRUE(s.contains(yes ? "You answered yes." : "You answered no.")) << s.dump();
+    }
 }

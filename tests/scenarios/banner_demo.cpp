@@ -6,10 +6,8 @@
 //   long     a centred text longer than the row
 #include <CurBanner.h>
 #include <CurInit.h>
-#include <curses.h>
 #include <cstring>
 #include <string>
-#include <sys/ioctl.h>
 
 #include "WindowSteps.h"
 
@@ -33,12 +31,6 @@ int main(int argc, char** argv)
 {
     const char* name = argc > 1 ? argv[1] : "fields";
     CurInit::initialize();
-    // Curses takes the screen size from the terminal description, not from
-    // the terminal: tell it the real width, so that the banner spans 79
-    // columns on a 79-column terminal.
-    struct winsize size = {};
-    if (ioctl(0, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 && size.ws_col != COLS)
-        resizeterm(size.ws_row, size.ws_col);
     {
         CurBanner banner;
         if (strcmp(name, "tail") == 0)
