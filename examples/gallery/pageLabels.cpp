@@ -24,7 +24,8 @@ static const char* const names[3][3] = {
     {"left, bottom", "centre, bottom", "right, bottom"},
 };
 
-// One cell of the grid: a framed window and the label inside its frame.
+// One cell of the grid: a framed window and the label inside its frame, a
+// blank column away from it on either side.
 struct LabelCell {
     CurWindow* window;
     CurLabel*  label;
@@ -34,7 +35,7 @@ static void makeLabel(LabelCell& cell, int row, int col, bool wrap)
 {
     CurWindow* w = cell.window;
     cell.label = new CurLabel(w, wrap);
-    cell.label->setGeometry(w->getHeight() - 2, w->getWidth() - 2, 1, 1);
+    cell.label->setGeometry(w->getHeight() - 2, w->getWidth() - 4, 1, 2);
     cell.label->setAlignment(horizontal[col], vertical[row], false);
 }
 
@@ -49,16 +50,18 @@ static void drawCell(LabelCell& cell, const char* text)
 
 void pageLabels()
 {
-    int cellHeight = (CurInit::height - 1) / 3;
+    // The page has the rows between the banner and the footer.
+    int pageHeight = CurInit::height - 2;
+    int cellHeight = (pageHeight - 1) / 3;
     int cellWidth = CurInit::width / 3;
     // Covers the page list, and whatever the grid leaves at the edges.
-    CurWindow backdrop(CurInit::height - 1, CurInit::width, 0, 0);
+    CurWindow backdrop(pageHeight, CurInit::width, 1, 0);
 
     LabelCell cells[3][3];
     for (int row = 0; row < 3; row++) {
         for (int col = 0; col < 3; col++) {
             int width = (col == 2) ? CurInit::width - 2 * cellWidth : cellWidth;
-            cells[row][col].window = new CurWindow(cellHeight, width, row * cellHeight, col * cellWidth);
+            cells[row][col].window = new CurWindow(cellHeight, width, 1 + row * cellHeight, col * cellWidth);
             cells[row][col].window->setTitle(names[row][col], CurInit::CENTER);
             makeLabel(cells[row][col], row, col, true);
         }
@@ -66,7 +69,7 @@ void pageLabels()
 
     // A status line under the grid, centred by a label of its own.
     CurLabel status(&backdrop, false);
-    status.setGeometry(1, CurInit::width, CurInit::height - 2, 0);
+    status.setGeometry(1, CurInit::width, pageHeight - 1, 0);
 
     int which = 1;
     bool wrap = true;

@@ -87,8 +87,9 @@ void pageWindows()
     int h = CurInit::height - 1;        // the bottom line keeps the footer
     int w = CurInit::width;
 
-    // A backdrop of bullets covers the page list while the page is shown.
-    CurWindow backdrop(h, w, 0, 0);
+    // A backdrop of bullets covers the page list while the page is shown,
+    // between the banner and the footer.
+    CurWindow backdrop(h - 1, w, 1, 0);
     backdrop.setAttributes((int)(ACS_BULLET | CurInit::pairToAttr(pairs[9])));
 
     CurWindow colours(10, 32, 1, 2);

@@ -39,7 +39,8 @@ TEST(GalleryScreen, WindowsPageStacksHidesAndRestacks)
     EXPECT_EQ(7, s.findRow("Centred")) << s.dump();
     EXPECT_EQ("Attributes", s.text(13, 67, 10)) << s.dump();
     EXPECT_TRUE(s.cell(7, 20).isUpperLeft()) << s.dump();
-    EXPECT_TRUE(s.cell(0, 0).is(Box::BULLET)) << s.dump();
+    EXPECT_TRUE(s.cell(1, 0).is(Box::BULLET)) << s.dump();
+    EXPECT_EQ("Velmora gallery", s.text(0, 0, 15)) << s.dump();   // the banner stays
     EXPECT_EQ(6, s.cell(8, 22).bg) << s.dump();      // black on cyan, over the colours window
 
     ASSERT_TRUE(press(s, "3")) << s.dump();          // the centred window hidden
@@ -70,25 +71,27 @@ TEST(GalleryScreen, LabelsPageShowsEveryAlignmentAndWrapping)
     ASSERT_TRUE(startGallery(s));
     s.sendText("2");
     ASSERT_TRUE(s.waitForText("word wrap on") && s.waitQuiet()) << s.dump();
-    // cells of 7 rows; the label inside the frame of each
-    EXPECT_EQ("Labels wrap their text", s.text(1, 1, 22)) << s.dump();        // left, top
-    EXPECT_EQ("given.", s.text(4, 1, 6)) << s.dump();
-    EXPECT_EQ("given.", s.text(4, 36, 6)) << s.dump();                        // centre, top
-    EXPECT_EQ("width they are given.", s.text(3, 58, 21)) << s.dump();       // right, top
-    EXPECT_EQ("given.", s.text(11, 1, 6)) << s.dump();                        // left, centre
-    EXPECT_EQ("given.", s.text(19, 1, 6)) << s.dump();                        // left, bottom
-    EXPECT_EQ("right, bottom", s.text(14, 60, 13)) << s.dump();
+    // below the banner, cells of 7 rows; the label inside the frame of
+    // each, a blank column away from it
+    EXPECT_EQ("Velmora gallery", s.text(0, 0, 15)) << s.dump();
+    EXPECT_EQ("Labels wrap their text", s.text(2, 2, 22)) << s.dump();        // left, top
+    EXPECT_EQ("given.", s.text(5, 2, 6)) << s.dump();
+    EXPECT_EQ("given.", s.text(5, 36, 6)) << s.dump();                        // centre, top
+    EXPECT_EQ("given.", s.text(5, 72, 6)) << s.dump();                        // right, top
+    EXPECT_EQ("given.", s.text(12, 2, 6)) << s.dump();                        // left, centre
+    EXPECT_EQ("given.", s.text(20, 2, 6)) << s.dump();                        // left, bottom
+    EXPECT_EQ("right, bottom", s.text(15, 60, 13)) << s.dump();
 
     ASSERT_TRUE(press(s, "t")) << s.dump();
-    EXPECT_EQ("Line one", s.text(1, 1, 8)) << s.dump();
-    EXPECT_EQ("", s.text(3, 1, 8).find_first_not_of(' ') == std::string::npos ? "" : "x") << s.dump();
-    EXPECT_EQ("After an empty line", s.text(4, 1, 19)) << s.dump();
+    EXPECT_EQ("Line one", s.text(2, 2, 8)) << s.dump();
+    EXPECT_EQ("", s.text(4, 2, 8).find_first_not_of(' ') == std::string::npos ? "" : "x") << s.dump();
+    EXPECT_EQ("After an empty line", s.text(5, 2, 19)) << s.dump();
 
     ASSERT_TRUE(press(s, "t")) << s.dump();          // a word longer than the label
-    EXPECT_EQ(" Supercalifragilisticexp", s.text(1, 1, 24)) << s.dump();
+    EXPECT_EQ(" Supercalifragilistice", s.text(2, 2, 22)) << s.dump();
     ASSERT_TRUE(press(s, "w")) << s.dump();
     EXPECT_TRUE(s.contains("word wrap off")) << s.dump();
-    EXPECT_EQ("Supercalifragilisticexpia", s.text(1, 1, 25)) << s.dump();
+    EXPECT_EQ("Supercalifragilisticexpi", s.text(2, 2, 24)) << s.dump();   // runs on past the label
 
     s.sendText("q");
     ASSERT_TRUE(s.waitForText("Velmora gallery") && s.waitQuiet()) << s.dump();
