@@ -49,8 +49,10 @@ void CurLogger::setErrorAttr(int attr)
 // Every entry ends with exactly one newline of its own, so the cursor waits at
 // the start of the row below the newest entry, and a newline on the last row
 // scrolls the text up. The text is written literally, never as a format.
-// A line that fills the last column has already moved the cursor to the next
-// row; its newline is left out, or the entry would take an extra blank row.
+// A line whose last character fills the last column has already moved the
+// cursor to the next row; its newline is left out, or the entry would take an
+// extra blank row. A carriage return or a backspace that leaves the cursor in
+// column 0 has not ended a row: the newline stays, and the entry keeps its row.
 void CurLogger::write(const char* text, int attr)
 {
     if (text == nullptr || textWin == nullptr || textWin->getWindow() == nullptr)
@@ -62,7 +64,8 @@ void CurLogger::write(const char* text, int attr)
         len--;
     if (len > 0)
         waddnstr(w, text, len);
-    bool wrapped = len > 0 && text[len - 1] != '\n' && getcurx(w) == 0;
+    char last = len > 0 ? text[len - 1] : '\n';
+    bool wrapped = last != '\n' && last != '\r' && last != '\b' && getcurx(w) == 0;
     if (!wrapped)
         waddch(w, '\n');
     textWin->update();

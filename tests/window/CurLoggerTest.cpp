@@ -129,3 +129,13 @@ TEST_F(CursesTest, KillAllWindowsDeletesALoggerAndItsTextWindowOnce)
     CurInit::refreshAllWindows();
     EXPECT_EQ(-1, screen().findRow("going")) << screen().dump();
 }
+
+TEST_F(CursesTest, AnEntryEndingInColumnZeroWithoutWrappingKeepsItsRow)
+{
+    CurLogger logger(10, 40, 2, 5);
+    logger.log("crlf\r\n");                 // the carriage return leaves the cursor in column 0
+    logger.log("a\b");                       // so does the backspace
+    logger.log("next");
+    EXPECT_EQ("next", screen().text(TOP + 2, LEFT, 4)) << screen().dump();
+    EXPECT_EQ(padded(""), screen().text(TOP + 3, LEFT, WIDTH)) << screen().dump();
+}
