@@ -5,28 +5,7 @@
 #include "CurLabel.h"
 
 #include <curses.h>
-#include <cctype>
 #include <cstring>
-
-// The longest line of text: each line counts from its first character that
-// is not white space up to its newline, inner and trailing blanks included,
-// so leading blanks and blank lines do not widen the box.
-static int measureWidth(const char* text)
-{
-    int widest = 0;
-    const char* p = text;
-    while (*p != '\0') {
-        while (*p != '\0' && isspace((unsigned char)*p))
-            p++;
-        int len = 0;
-        while (p[len] != '\0' && p[len] != '\n')
-            len++;
-        if (len > widest)
-            widest = len;
-        p += len;
-    }
-    return widest;
-}
 
 // Columns a row of buttons needs inside the frame, with one blank between
 // neighbours so that two bars never run together.
@@ -67,7 +46,7 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
     // fit its buttons and cut to the screen; the height is computed at the
     // width that is left, so the wrapped text matches the area it gets.
     if (textWidth < 0)
-        textWidth = measureWidth(text);
+        textWidth = CurLabel::getLongestLine(text);
     int boxWidth = textWidth + 4;
     if (boxWidth < rowWidth(first, second) + 2)
         boxWidth = rowWidth(first, second) + 2;

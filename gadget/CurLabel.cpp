@@ -141,6 +141,23 @@ int CurLabel::getNumLines(const char* text)
     return lines;
 }
 
+int CurLabel::getLongestLine(const char* text)
+{
+    int longest = 0;
+    const char* p = text;
+    while (*p != '\0') {
+        while (isSpace(*p))
+            p++;
+        int len = 0;
+        while (p[len] != '\0' && p[len] != '\n')
+            len++;
+        if (len > longest)
+            longest = len;
+        p += len;
+    }
+    return longest;
+}
+
 int CurLabel::getEffHeight(const char* text, int width)
 {
     char* out = new char[formatMsgSize(text)];

@@ -21,6 +21,10 @@ public:
     static int getEffHeight(const char* text, int width);
     // 1 plus the number of newlines in text.
     static int getNumLines(const char* text);
+    // The length of text's longest line, each line counted from its first
+    // character that is not white space: leading blanks and blank lines do
+    // not count, inner and trailing blanks do. 0 for an empty or blank text.
+    static int getLongestLine(const char* text);
     // Word-wraps text to width columns (a width below 1 counts as 1) into out
     // and returns the number of lines. out must hold formatMsgSize(text) bytes.
     static int formatMsg(char* out, const char* text, int width);

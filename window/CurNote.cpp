@@ -3,7 +3,6 @@
 #include "CurNote.h"
 
 #include <curses.h>
-#include <cctype>
 
 CurNote::CurNote(int height, int width, int y, int x)
     : CurWindow(height, width, y, x), label(this, true)
@@ -43,27 +42,6 @@ void CurNote::setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign,
         draw();
 }
 
-// The length of the text's longest line. Leading white space of a line, and
-// so empty lines, are passed over; inner and trailing blanks count.
-static int longestLine(const char* text)
-{
-    int longest = 0;
-    const char* p = text;
-    while (*p != '\0') {
-        if (isspace((unsigned char)*p)) {
-            p++;
-            continue;
-        }
-        int len = 0;
-        while (p[len] != '\0' && p[len] != '\n')
-            len++;
-        if (len > longest)
-            longest = len;
-        p += len;
-    }
-    return longest;
-}
-
 // A text wider than the screen gets a note cut to the screen's width; its
 // height is measured at that width, so the wrapped text fits the note
 // whenever the screen is tall enough, and is clipped by draw otherwise.
@@ -72,7 +50,7 @@ void CurNote::showNote(int textHeight, int textWidth, int attributes, const char
     if (text == nullptr)
         return;
     if (textWidth < 0)
-        textWidth = longestLine(text);
+        textWidth = CurLabel::getLongestLine(text);
     if (textWidth + 4 > COLS)
         textWidth = COLS - 4;
     if (textHeight < 0)

@@ -157,6 +157,19 @@ TEST(CurLabelWrap, GetNumLinesCountsNewlinesPlusOne)
         EXPECT_EQ(c.lines, CurLabel::getNumLines(c.text)) << "text \"" << show(c.text) << "\"";
 }
 
+TEST(CurLabelWrap, GetLongestLinePassesOverLeadingBlanksAndBlankLines)
+{
+    const struct {
+        const char* text;
+        int         longest;
+    } cases[] = {
+        {"", 0}, {" \n\t\n", 0}, {"  abc", 3}, {"abc   \nx", 6}, {"a\n\n\n   bb  b", 5},
+        {"one two\nthree", 7},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.longest, CurLabel::getLongestLine(c.text)) << "text \"" << show(c.text) << "\"";
+}
+
 TEST(CurLabelWrap, GetEffHeightIsTheWrappedLineCount)
 {
     EXPECT_EQ(2, CurLabel::getEffHeight("hello   world", 8));
