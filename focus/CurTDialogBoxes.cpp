@@ -82,8 +82,7 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
             label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
 
             dialog.draw();
-            if (rows > 0)
-                label.draw();
+            label.draw();
             dialog.update();
             chosen = dialog.kbdLoop();
         }

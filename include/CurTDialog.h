@@ -26,7 +26,7 @@ public:
     // One-call boxes, centred and sized to the text: a negative width is
     // measured from the text, a negative height computed by wrapping it. The
     // box widens to fit its buttons and is cut to the screen; text that does
-    // not fit is clipped. A null text shows nothing, a null title no title,
+    // not fit is clipped. A null text gives an empty box, a null title no title,
     // null button texts "Yes" and "No". The screen under the box is repainted
     // afterwards.
     static void showMessage(int textHeight, int textWidth, int attributes,
