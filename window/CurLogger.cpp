@@ -5,20 +5,19 @@
 #include <curses.h>
 #include <cstring>
 
-// A logger too small to have an interior, or one whose frame could not be
-// placed on the screen, gets no text window: curses would take a zero size
-// for "as large as the screen", and the text would spill over the frame.
+// The text window lies exactly inside the frame. For a logger too small to
+// have an inside it is an empty rectangle, which makes an inert window, and
+// the lines are ignored. It is made on its own terms: when only the frame
+// does not fit the screen, the text area still shows the lines.
 CurLogger::CurLogger(int height, int width, int y, int x)
-    : CurWindow(height, width, y, x), textWin(nullptr), logAttr(0), errorAttr(0)
+    : CurWindow(height, width, y, x),
+      textWin(new CurWindow(this->height - 2, this->width - 2, this->y + 1, this->x + 1)),
+      logAttr(0), errorAttr(0)
 {
-    if (win != nullptr && this->height > 2 && this->width > 2) {
-        textWin = new CurWindow(this->height - 2, this->width - 2, this->y + 1, this->x + 1);
-        if (textWin->getWindow() != nullptr)
-            scrollok(textWin->getWindow(), TRUE);
-    }
+    if (textWin->getWindow() != nullptr)
+        scrollok(textWin->getWindow(), TRUE);
     enableFrame(true);
-    if (textWin != nullptr)
-        textWin->enableFrame(false);
+    textWin->enableFrame(false);
 }
 
 CurLogger::~CurLogger()
@@ -55,7 +54,7 @@ void CurLogger::setErrorAttr(int attr)
 // column 0 has not ended a row: the newline stays, and the entry keeps its row.
 void CurLogger::write(const char* text, int attr)
 {
-    if (text == nullptr || textWin == nullptr || textWin->getWindow() == nullptr)
+    if (text == nullptr || textWin->getWindow() == nullptr)
         return;
     WINDOW* w = textWin->getWindow();
     wattrset(w, attr);
@@ -73,35 +72,30 @@ void CurLogger::write(const char* text, int attr)
 
 void CurLogger::touch()
 {
-    if (textWin != nullptr)
-        textWin->touch();
+    textWin->touch();
     CurWindow::touch();
 }
 
 void CurLogger::update()
 {
     CurWindow::update();
-    if (textWin != nullptr)
-        textWin->update();
+    textWin->update();
 }
 
 void CurLogger::erase()
 {
     CurWindow::erase();
-    if (textWin != nullptr)
-        textWin->erase();
+    textWin->erase();
 }
 
 void CurLogger::map()
 {
     CurWindow::map();
-    if (textWin != nullptr)
-        textWin->map();
+    textWin->map();
 }
 
 void CurLogger::unmap()
 {
     CurWindow::unmap();
-    if (textWin != nullptr)
-        textWin->unmap();
+    textWin->unmap();
 }

@@ -139,3 +139,21 @@ TEST_F(CursesTest, AnEntryEndingInColumnZeroWithoutWrappingKeepsItsRow)
     EXPECT_EQ("next", screen().text(TOP + 2, LEFT, 4)) << screen().dump();
     EXPECT_EQ(padded(""), screen().text(TOP + 3, LEFT, WIDTH)) << screen().dump();
 }
+
+TEST_F(CursesTest, TheTextAreaWorksEvenWhenTheFrameDoesNotFitTheScreen)
+{
+    CurLogger logger(24, 40, 1, 0);          // rows 1 to 24: one too many for the frame
+    logger.log("seen");                      // the area, rows 2 to 23, fits
+    EXPECT_EQ("seen", screen().text(2, 1, 4)) << screen().dump();
+}
+
+TEST_F(CursesTest, ALoggerWithoutAnInsideIgnoresItsLines)
+{
+    CurLogger logger(2, 40, 3, 0);           // the frame alone, no row inside it
+    logger.log("lost");
+    logger.error("lost");
+    logger.update();
+    EXPECT_EQ(-1, screen().findRow("lost")) << screen().dump();
+    EXPECT_TRUE(screen().cell(3, 0).isUpperLeft()) << screen().dump();
+    EXPECT_TRUE(screen().cell(4, 39).isLowerRight()) << screen().dump();
+}
