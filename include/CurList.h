@@ -35,7 +35,7 @@ private:
     void drawFrame(WINDOW* w);
     void drawScrollBar(WINDOW* w);
     void placeCursor();
-    void clearOthers(int keep);          // SINGLE mode: every selected line but keep
+    void clearOthers(int keep);          // SINGLE mode: deselects and repaints every line but keep
 
     bool*       selected;                // numLines flags (capacity entries allocated)
     char**      lines;                   // numLines strdup copies (capacity entries allocated)
