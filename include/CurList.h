@@ -10,7 +10,7 @@ typedef struct _win_st WINDOW;
 
 class CurList : public CurGadget {
 public:
-    enum SELECT_MODE { SINGLE = 0, MULTIPLE = 1 };
+    enum SELECT_MODE : int { SINGLE = 0, MULTIPLE = 1 }; // any other value behaves as MULTIPLE
 
     CurList(CurWindow* window);          // empty, focused, MULTIPLE; keypad mode on for the window
     virtual ~CurList();

@@ -188,6 +188,7 @@ TEST_F(CursesTest, ListSingleModeKeepsAtMostOneLineSelected)
 TEST_F(CursesTest, ListMultipleModeSelectsAnyNumber)
 {
     ListFixture f(10);
+    f.list.setSelectMode((CurList::SELECT_MODE)2);  // any value but SINGLE selects any number
     f.keys({' ', KEY_DOWN, KEY_DOWN, ' ', KEY_DOWN, ' ', KEY_UP, ' '});
     EXPECT_EQ((std::vector<int>{0, 3}), selectedOf(f.list));
     EXPECT_EQ("* Line 0", f.row(0).substr(0, 8));
