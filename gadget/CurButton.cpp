@@ -69,7 +69,7 @@ void CurButton::draw()
     chtype a = focused ? (chtype)(CurInit::reverse | CurInit::bold) : (chtype)CurInit::reverse;
 
     const char* p = text;
-    int end = x;
+    int end = start;        // where the text ends; an empty text ends where it would start
     for (int col = x; col < x + width; col++) {
         chtype ch = ' ';
         if (col >= start && *p != '\0') {
@@ -79,8 +79,6 @@ void CurButton::draw()
         if (col >= 0 && col < getmaxx(w))
             mvwaddch(w, row, col, ch | a);
     }
-    if (end < start)
-        end = start;        // an empty text: the cursor goes where it would start
     wmove(w, row, end < getmaxx(w) ? end : getmaxx(w) - 1);
 }
 

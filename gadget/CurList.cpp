@@ -101,12 +101,11 @@ void CurList::setSelectMode(SELECT_MODE mode)
         draw();
 }
 
-// Rows out of view draw nothing; the scan costs the same wherever the
-// current line stands.
+// Every other row in view is repainted; rows out of view draw nothing.
 void CurList::clearOthers(int keep)
 {
     for (int i = 0; i < numLines; i++) {
-        if (i != keep && selected[i]) {
+        if (i != keep) {
             selected[i] = false;
             drawLine(i);
         }

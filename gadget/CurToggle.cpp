@@ -118,7 +118,6 @@ void CurToggle::draw()
     for (; col < start; col++)
         waddch(w, ' ' | a);
     wmove(w, row, start);
-    col = start;
     for (const char* p = text; *p != '\0' && col < x + width; p++, col++)
         waddch(w, (unsigned char)*p | a);
     for (; col < x + width; col++)

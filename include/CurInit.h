@@ -10,7 +10,7 @@ public:
     // Text placement on either axis. Horizontal placement understands CENTER,
     // LEFT and RIGHT; vertical placement CENTER, TOP and BOTTOM. A value of
     // the other axis places at the left column or the top row.
-    enum ALIGNMENT { CENTER = 0, LEFT = 1, RIGHT = 2, TOP = 3, BOTTOM = 4 };
+    enum ALIGNMENT : int { CENTER = 0, LEFT = 1, RIGHT = 2, TOP = 3, BOTTOM = 4 };
 
     CurInit() {}
     virtual ~CurInit() {}

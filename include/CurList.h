@@ -10,7 +10,7 @@ typedef struct _win_st WINDOW;
 
 class CurList : public CurGadget {
 public:
-    enum SELECT_MODE { SINGLE = 0, MULTIPLE = 1 };
+    enum SELECT_MODE : int { SINGLE = 0, MULTIPLE = 1 }; // any other value behaves as MULTIPLE
 
     CurList(CurWindow* window);          // empty, focused, MULTIPLE; keypad mode on for the window
     virtual ~CurList();
@@ -35,7 +35,7 @@ private:
     void drawFrame(WINDOW* w);
     void drawScrollBar(WINDOW* w);
     void placeCursor();
-    void clearOthers(int keep);          // SINGLE mode: every selected line but keep
+    void clearOthers(int keep);          // SINGLE mode: deselects and repaints every line but keep
 
     bool*       selected;                // numLines flags (capacity entries allocated)
     char**      lines;                   // numLines strdup copies (capacity entries allocated)

@@ -10,7 +10,7 @@ class CurRadioBox;
 
 class CurToggle : public CurGadget {
 public:
-    enum TYPE { RADIO = 0, CHECK = 1 };  // ( ) or [ ]
+    enum TYPE : int { RADIO = 0, CHECK = 1 };  // ( ) or [ ]; any other value draws ( )
 
     CurToggle(CurWindow* window);        // on, unfocused, CHECK, labelled "Toggle"
     virtual ~CurToggle();                // frees the label; leaves its radio group, if any

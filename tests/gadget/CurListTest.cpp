@@ -164,8 +164,11 @@ TEST_F(CursesTest, ListSingleModeKeepsAtMostOneLineSelected)
 {
     ListFixture f(20);
     f.list.setSelectMode(CurList::SINGLE);
+    fillWindow(f.w, '.');
     f.keys({' '});
     EXPECT_EQ(std::vector<int>{0}, selectedOf(f.list));
+    for (int k = 1; k < H - 2; k++)      // selecting repaints every other row in view
+        EXPECT_EQ("  Line " + std::to_string(k), f.row(k).substr(0, 8)) << k;
     f.down(3);
     f.keys({' '});
     EXPECT_EQ(std::vector<int>{3}, selectedOf(f.list));
@@ -185,6 +188,7 @@ TEST_F(CursesTest, ListSingleModeKeepsAtMostOneLineSelected)
 TEST_F(CursesTest, ListMultipleModeSelectsAnyNumber)
 {
     ListFixture f(10);
+    f.list.setSelectMode((CurList::SELECT_MODE)2);  // any value but SINGLE selects any number
     f.keys({' ', KEY_DOWN, KEY_DOWN, ' ', KEY_DOWN, ' ', KEY_UP, ' '});
     EXPECT_EQ((std::vector<int>{0, 3}), selectedOf(f.list));
     EXPECT_EQ("* Line 0", f.row(0).substr(0, 8));

@@ -51,6 +51,8 @@ TEST_F(CursesTest, ToggleRowForEveryTypeAlignmentAndWidth)
         {"right", CurToggle::RADIO, true, CurInit::RIGHT, 20, "Toggle", "(*)           Toggle"},
         {"right exact", CurToggle::RADIO, false, CurInit::RIGHT, 10, "Toggle", "( ) Toggle"},
         {"vertical value centres", CurToggle::RADIO, false, CurInit::TOP, 20, "Toggle", "( )      Toggle     "},
+        {"other values: round, centred", (CurToggle::TYPE)7, true, (CurInit::ALIGNMENT)99, 20, "Toggle",
+         "(*)      Toggle     "},
         {"centre cut", CurToggle::CHECK, true, CurInit::CENTER, 8, "Toggle", "[*] Togg"},
         {"right cut", CurToggle::CHECK, true, CurInit::RIGHT, 8, "Toggle", "[*] Togg"},
         {"left cut", CurToggle::CHECK, true, CurInit::LEFT, 12, "A rather long label", "[*] A rather"},
