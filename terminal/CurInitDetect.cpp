@@ -73,8 +73,8 @@ static void clearTerminal()
         close(null);
     }
     // The result is ignored on purpose: a missing clear goes unnoticed.
-    if (system("clear") != 0) {
-    }
+    int ignored = system("clear");
+    (void)ignored;
     if (saved >= 0) {
         dup2(saved, 2);
         close(saved);
@@ -117,8 +117,8 @@ static void askInChild(const char* term)
     // Standard error now reaches the null device, so nothing written there
     // disturbs the box: 2 is the lowest free descriptor once closed.
     close(2);
-    if (open("/dev/null", O_RDWR) < 0) {
-    }
+    int null = open("/dev/null", O_RDWR);
+    (void)null;             // stays open for the life of the child
 
     CurInit::initialize();
     int attr = CurInit::pairToAttr(CurInit::addColorPair(CurInit::white, CurInit::blue));
