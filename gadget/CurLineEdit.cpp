@@ -55,14 +55,14 @@ void CurLineEdit::setHidden(bool on)
 // them right again and changes nothing in a box that follows them.
 // In a box of fewer than 3 columns there is no room for the marks: the
 // cursor simply stands as far right as the box and the text allow.
-int CurLineEdit::fitCursor(int length)
+void CurLineEdit::fitCursor(int length)
 {
     if (cursorPos > length)
         cursorPos = length;
     int W = width;
     if (W < 3) {
         cursorCol = W < 1 ? 0 : (cursorPos < W - 1 ? cursorPos : W - 1);
-        return length;
+        return;
     }
     if (cursorCol > W - 1)
         cursorCol = W - 1;
@@ -74,7 +74,6 @@ int CurLineEdit::fitCursor(int length)
         cursorCol = 1;
     if (cursorCol == W - 1 && cursorPos < length)
         cursorCol = W - 2;
-    return length;
 }
 
 // The field row: the visible part of the text (or "*" for each character
@@ -87,7 +86,8 @@ void CurLineEdit::draw()
     WINDOW* w = window->getWindow();
     if (w == nullptr)
         return;
-    int L = fitCursor((int)strlen(text));
+    int L = (int)strlen(text);
+    fitCursor(L);
     int row = y + height / 2;
     int first = cursorPos - cursorCol;
     chtype a = focused ? A_REVERSE : A_UNDERLINE;
@@ -156,7 +156,8 @@ void CurLineEdit::growFor(int length)
 bool CurLineEdit::processKey(int key)
 {
     int oldPos = cursorPos, oldCol = cursorCol;
-    int L = fitCursor((int)strlen(text));
+    int L = (int)strlen(text);
+    fitCursor(L);
     if (cursorPos != oldPos || cursorCol != oldCol)
         draw();                         // the field on the screen is stale
     if (width < 3)

@@ -13,13 +13,17 @@ CurRadioBox::CurRadioBox()
 // names the group, so a later change of state never reaches a dead object.
 CurRadioBox::~CurRadioBox()
 {
-    for (int i = 0; i < numToggles; i++) {
-        CurToggle* t = toggles[i];
-        t->group = nullptr;
-        if (t->toggleCallback == toggleCB && t->toggleData == this)
-            t->setToggleCB(nullptr, nullptr);
-    }
+    for (int i = 0; i < numToggles; i++)
+        release(toggles[i]);
     delete[] toggles;
+}
+
+// A callback the application set on the toggle since it joined is kept.
+void CurRadioBox::release(CurToggle* toggle)
+{
+    toggle->group = nullptr;
+    if (toggle->toggleCallback == toggleCB && toggle->toggleData == this)
+        toggle->setToggleCB(nullptr, nullptr);
 }
 
 // The new member's state is set while it still has its previous callback,
@@ -59,9 +63,7 @@ void CurRadioBox::removeButton(CurToggle* toggle)
         toggles = shrunk;
         numToggles = kept;
     }
-    toggle->group = nullptr;
-    if (toggle->toggleCallback == toggleCB && toggle->toggleData == this)
-        toggle->setToggleCB(nullptr, nullptr);
+    release(toggle);
 }
 
 void CurRadioBox::setToggleCB(void (*callback)(CurToggle*, void*), void* data)

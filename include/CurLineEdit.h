@@ -25,7 +25,7 @@ public:
     bool  hidden;                        // mask the text with "*"
 
 private:
-    int  fitCursor(int length);          // brings the cursor back into the box; returns the length
+    void fitCursor(int length);          // brings the cursor back into the box for a text of length
     bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
     void growFor(int length);            // room for one more character
     void insertAt(int index, char ch, int length);

@@ -17,7 +17,8 @@ public:
 
 private:
     friend class CurToggle;              // a destroyed toggle leaves its group
-    void removeButton(CurToggle* toggle); // drops every entry of it and detaches the callback
+    void removeButton(CurToggle* toggle); // drops every entry of it and releases it
+    void release(CurToggle* toggle);     // forgets the group and detaches the group's callback
 
     CurToggle** toggles;                 // exactly numToggles entries
     int         numToggles;
