@@ -96,32 +96,38 @@ int CurToggle::labelIndent(int length) const
     return indent < 4 ? 4 : indent;
 }
 
+// Writes one cell where the window has it: curses would wrap a cell past the
+// right edge onto the next row, and a failed move would leave it at the cursor.
+static void putCell(WINDOW* w, int row, int col, chtype ch)
+{
+    if (row >= 0 && row < getmaxy(w) && col >= 0 && col < getmaxx(w))
+        mvwaddch(w, row, col, ch);
+}
+
 // One row, the middle one: bracketed mark, blanks, the label cut at the
-// right edge, blanks to the edge; all reversed while focused. The cursor is
-// left on the mark, where the focus search measures from.
+// right edge, blanks to the edge; all reversed while focused. Nothing goes
+// beyond the gadget's width, not even the mark. The cursor is left on the
+// mark, where the focus search measures from.
 void CurToggle::draw()
 {
     WINDOW* w = window->getWindow();
-    if (w == nullptr)
-        return;
+    if (w == nullptr || height < 1)
+        return;                         // no row to draw on
     int row = y + height / 2;
     chtype a = focused ? (chtype)CurInit::reverse : 0;
     bool square = type == CHECK;
-
-    wmove(w, row, x);
-    waddch(w, (chtype)(square ? '[' : '(') | a);
-    waddch(w, (chtype)(toggled ? '*' : ' ') | a);
-    waddch(w, (chtype)(square ? ']' : ')') | a);
+    const char mark[3] = {square ? '[' : '(', toggled ? '*' : ' ', square ? ']' : ')'};
 
     int start = x + labelIndent((int)strlen(text));
-    int col = x + 3;
-    for (; col < start; col++)
-        waddch(w, ' ' | a);
-    wmove(w, row, start);
-    for (const char* p = text; *p != '\0' && col < x + width; p++, col++)
-        waddch(w, (unsigned char)*p | a);
-    for (; col < x + width; col++)
-        waddch(w, ' ' | a);
+    const char* p = text;
+    for (int col = x; col < x + width; col++) {
+        chtype ch = ' ';
+        if (col < x + 3)
+            ch = (unsigned char)mark[col - x];
+        else if (col >= start && *p != '\0')
+            ch = (unsigned char)*p++;
+        putCell(w, row, col, ch | a);
+    }
     wmove(w, row, x + 1);
 }
 
