@@ -76,6 +76,14 @@ void CurLineEdit::fitCursor(int length)
         cursorCol = W - 2;
 }
 
+// Writes one cell where the window has it: curses would wrap a cell past the
+// right edge onto the next row, and a failed move would leave it at the cursor.
+static void putCell(WINDOW* w, int row, int col, chtype ch)
+{
+    if (row >= 0 && row < getmaxy(w) && col >= 0 && col < getmaxx(w))
+        mvwaddch(w, row, col, ch);
+}
+
 // The field row: the visible part of the text (or "*" for each character
 // when hidden), blanks behind it, "<" over the first cell when text lies to
 // the left and ">" over the last when text reaches the last column or beyond.
@@ -84,21 +92,20 @@ void CurLineEdit::fitCursor(int length)
 void CurLineEdit::draw()
 {
     WINDOW* w = window->getWindow();
-    if (w == nullptr)
-        return;
+    if (w == nullptr || height < 1)
+        return;                         // no row to draw on
     int L = (int)strlen(text);
     fitCursor(L);
     int row = y + height / 2;
     int first = cursorPos - cursorCol;
     chtype a = focused ? A_REVERSE : A_UNDERLINE;
 
-    wmove(w, row, x);
     for (int i = 0; i < width; i++) {
         int index = first + i;
         chtype ch = ' ';
         if (index >= 0 && index < L)
             ch = hidden ? '*' : (unsigned char)text[index];
-        waddch(w, ch | a);
+        putCell(w, row, x + i, ch | a);
     }
     if (width >= 3) {
         if (cursorPos > cursorCol && wmove(w, row, x) != ERR)
