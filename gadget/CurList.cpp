@@ -193,7 +193,7 @@ void CurList::draw()
 
 // Mark, blank, then the text, cut at the frame or padded with blanks up to
 // it, all in the highlight when this is the current line. Nothing is written
-// right of the interior, however narrow the box.
+// right of the interior, however narrow the box, nor past the window's edge.
 void CurList::drawLine(int index)
 {
     WINDOW* w = window->getWindow();
@@ -205,8 +205,11 @@ void CurList::drawLine(int index)
     if (index == curLine)
         a = focused ? A_REVERSE : A_UNDERLINE;
     int last = x + width - 2;
+    if (last > getmaxx(w) - 1)
+        last = getmaxx(w) - 1;          // curses would wrap the rest onto the next row
     int col = x + 1;
-    wmove(w, y + index - topLine + 1, col);
+    if (wmove(w, y + index - topLine + 1, col) == ERR)
+        return;                         // a row the window does not have
     if (col++ <= last)
         waddch(w, (chtype)(selected[index] ? '*' : ' ') | a);
     if (col++ <= last)
