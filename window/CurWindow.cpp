@@ -62,23 +62,36 @@ void CurWindow::setAttributes(int attr)
     wbkgd(win, (chtype)attr);
 }
 
+// A frame needs two rows and two columns. On a window of one column curses
+// writes the border past the end of its rows, so narrower windows get none.
+static bool hasRoomForFrame(WINDOW* win)
+{
+    return win != nullptr && getmaxy(win) >= 2 && getmaxx(win) >= 2;
+}
+
 void CurWindow::drawFrame()
 {
-    if (win == nullptr)
+    if (!hasRoomForFrame(win))
         return;
     box(win, 0, 0);
     if (title == nullptr || title[0] == '\0')
         return;
-    CurLabel label(this, true);
+    // Only the first line of the wrapped title fits the border row; a label
+    // given the rest would write it inside the window.
+    char* line = new char[CurLabel::formatMsgSize(title)];
+    CurLabel::formatMsg(line, title, width - 3);
+    line[strcspn(line, "\n")] = '\0';
+    CurLabel label(this, false);
     label.setGeometry(1, width - 3, 0, 2);
     label.setAlignment(titleAlign, CurInit::CENTER, false);
-    label.setText(title, false);
+    label.setText(line, false);
     label.draw();
+    delete[] line;
 }
 
 void CurWindow::hideFrame()
 {
-    if (win != nullptr)
+    if (hasRoomForFrame(win))
         wborder(win, ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ');
 }
 
