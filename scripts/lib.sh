@@ -15,6 +15,13 @@ VELMORA_PACKAGES=(
   ncurses-bin       # tput and clear, which the toolkit runs
 )
 
+# The fuzz targets' compiler and its libFuzzer runtime (Debian 12 puts the
+# runtime of clang 14 in its own package); scripts/fuzz installs them.
+VELMORA_FUZZ_PACKAGES=(
+  clang
+  libclang-rt-14-dev
+)
+
 # Prints the packages among the arguments that are not installed.
 velmora_missing_packages() {
   local pkg status
@@ -24,9 +31,12 @@ velmora_missing_packages() {
   done
 }
 
+# Installs the missing ones among the packages given, or among
+# VELMORA_PACKAGES when none are given.
 velmora_install_packages() {
-  local missing=()
-  mapfile -t missing < <(velmora_missing_packages "${VELMORA_PACKAGES[@]}")
+  local missing=() wanted=("$@")
+  [[ ${#wanted[@]} -gt 0 ]] || wanted=("${VELMORA_PACKAGES[@]}")
+  mapfile -t missing < <(velmora_missing_packages "${wanted[@]}")
   if [[ ${#missing[@]} -eq 0 ]]; then
     return 0
   fi
