@@ -236,7 +236,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int h = in.ConsumeIntegralInRange<int>(1, LINES), w = in.ConsumeIntegralInRange<int>(1, COLS);
     CurWindow win(h, w, in.ConsumeIntegralInRange<int>(0, LINES - h),
                   in.ConsumeIntegralInRange<int>(0, COLS - w));
-    if (getenv("FUZZ_TRACE")) { fprintf(stderr, "TRACE kind %d %dx%d ", kind, h, w); for (size_t i = 0; i < size; i++) fprintf(stderr, "%02x", data[i]); fprintf(stderr, "\n"); }
     fuzzFill(win.getWindow());
     FuzzCells before(win.getWindow());
     Rects allowed;
