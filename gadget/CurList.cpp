@@ -13,7 +13,8 @@ CurList::CurList(CurWindow* window)
     : CurGadget(window), selected(nullptr), lines(nullptr), numLines(0), topLine(0),
       curLine(0), focused(true), selectMode(MULTIPLE), capacity(0)
 {
-    if (window->getWindow() != nullptr)
+    // Each switch resends the terminal's keypad string: only when it is off.
+    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
         keypad(window->getWindow(), TRUE);
 }
 
