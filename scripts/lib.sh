@@ -13,6 +13,8 @@ VELMORA_PACKAGES=(
   libbenchmark-dev
   ncurses-term      # terminal descriptions beyond the basic ones
   ncurses-bin       # tput and clear, which the toolkit runs
+  doxygen           # the API reference (the doc target)
+  dpkg-dev          # dpkg-shlibdeps, for the Debian package's dependencies
 )
 
 # The fuzz targets' compiler and its libFuzzer runtime (Debian 12 puts the
