@@ -152,11 +152,16 @@ static Rects drawLineEdit(CurWindow& win, FuzzedDataProvider& in)
     return allowed;
 }
 
-// The title sits in the top border: the inside of the window stays as it was.
+// The title sits in the top border and the inside of the window stays as
+// it was, unless the title is wider than the border: then it is wrapped and
+// its further lines stand on the rows below.
 static Rects drawTitle(CurWindow& win, FuzzedDataProvider& in)
 {
     int h = win.getHeight(), w = win.getWidth();
-    win.setTitle(text(in).c_str(), alignment(in));
+    std::string t = text(in);
+    win.setTitle(t.c_str(), alignment(in));
+    if (CurLabel::getEffHeight(t.c_str(), w - 3) > 1)
+        return Rects{{h, w, 0, 0}};
     return Rects{{1, w, 0, 0}, {1, w, h - 1, 0}, {h, 1, 0, 0}, {h, 1, 0, w - 1}};
 }
 

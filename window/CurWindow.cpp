@@ -76,17 +76,11 @@ void CurWindow::drawFrame()
     box(win, 0, 0);
     if (title == nullptr || title[0] == '\0')
         return;
-    // Only the first line of the wrapped title fits the border row; a label
-    // given the rest would write it inside the window.
-    char* line = new char[CurLabel::formatMsgSize(title)];
-    CurLabel::formatMsg(line, title, width - 3);
-    line[strcspn(line, "\n")] = '\0';
-    CurLabel label(this, false);
+    CurLabel label(this, true);
     label.setGeometry(1, width - 3, 0, 2);
     label.setAlignment(titleAlign, CurInit::CENTER, false);
-    label.setText(line, false);
+    label.setText(title, false);
     label.draw();
-    delete[] line;
 }
 
 void CurWindow::hideFrame()
