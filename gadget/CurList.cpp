@@ -2,6 +2,7 @@
 // selection marks, a highlighted current line, a scroll bar, and the keys
 // that move through the lines and select them.
 #include "CurList.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -135,10 +136,9 @@ void CurList::fitView()
 }
 
 // Puts one frame or scroll bar character where the window has the cell.
-static void putCell(WINDOW* w, int row, int col, chtype ch)
+static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
 {
-    if (wmove(w, row, col) != ERR)
-        waddch(w, ch);
+    CurText::putLine(w, row, col, part, 0);
 }
 
 // A box narrower or lower than 2 has no room for a frame and shows nothing.
@@ -146,17 +146,17 @@ void CurList::drawFrame(WINDOW* w)
 {
     int right = x + width - 1;
     int bottom = y + height - 1;
-    putCell(w, y, x, ACS_ULCORNER);
-    putCell(w, y, right, ACS_URCORNER);
-    putCell(w, bottom, right, ACS_LRCORNER);
-    putCell(w, bottom, x, ACS_LLCORNER);
+    putCell(w, y, x, CurText::ULCORNER);
+    putCell(w, y, right, CurText::URCORNER);
+    putCell(w, bottom, right, CurText::LRCORNER);
+    putCell(w, bottom, x, CurText::LLCORNER);
     for (int i = 0; i <= width - 3; i++) {
-        putCell(w, y, x + 1 + i, ACS_HLINE);
-        putCell(w, bottom, x + 1 + i, ACS_HLINE);
+        putCell(w, y, x + 1 + i, CurText::HLINE);
+        putCell(w, bottom, x + 1 + i, CurText::HLINE);
     }
     for (int i = 0; i <= height - 3; i++) {
-        putCell(w, y + 1 + i, x, ACS_VLINE);
-        putCell(w, y + 1 + i, right, ACS_VLINE);
+        putCell(w, y + 1 + i, x, CurText::VLINE);
+        putCell(w, y + 1 + i, right, CurText::VLINE);
     }
 }
 
@@ -167,12 +167,12 @@ void CurList::drawFrame(WINDOW* w)
 void CurList::drawScrollBar(WINDOW* w)
 {
     int col = x + width - 1;
-    putCell(w, y + 1, col, ACS_UARROW);
-    putCell(w, y + height - 2, col, ACS_DARROW);
+    putCell(w, y + 1, col, CurText::UARROW);
+    putCell(w, y + height - 2, col, CurText::DARROW);
     if (height < 5)
         return;
     long long track = (long long)topLine * (height - 5) / (numLines - (height - 2));
-    putCell(w, y + 2 + (int)track, col, ACS_CKBOARD);
+    putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }
 
 // Interior rows below the last line keep what the window holds there.
@@ -193,7 +193,8 @@ void CurList::draw()
 
 // Mark, blank, then the text, cut at the frame or padded with blanks up to
 // it, all in the highlight when this is the current line. Nothing is written
-// right of the interior, however narrow the box.
+// right of the interior, however narrow the box: a double-width character
+// that would straddle the frame is left out, and blanks stand in its place.
 void CurList::drawLine(int index)
 {
     WINDOW* w = window->getWindow();
@@ -211,10 +212,11 @@ void CurList::drawLine(int index)
         waddch(w, (chtype)(selected[index] ? '*' : ' ') | a);
     if (col++ <= last)
         waddch(w, ' ' | a);
-    for (const char* p = lines[index]; *p != '\0' && col <= last; p++, col++)
-        waddch(w, (unsigned char)*p | a);
-    for (; col <= last; col++)
-        waddch(w, ' ' | a);
+    if (col <= last)
+        col += CurText::draw(w, y + index - topLine + 1, col, lines[index],
+                             (int)strlen(lines[index]), last + 1 - col, (int)a);
+    if (col <= last)
+        CurText::blank(w, y + index - topLine + 1, col, last + 1 - col, (int)a);
 }
 
 // The mark column of the current line, kept inside the box when the box has
@@ -233,10 +235,21 @@ void CurList::placeCursor()
     wmove(w, row < y ? y : row, col < x ? x : col);
 }
 
+// Home and End jump to the first and the last line, Page Up and Page Down
+// move the current line and the view by one view's rows; the view then
+// follows the current line as far as needed, and the list is repainted.
+void CurList::jumpTo(int line, int top)
+{
+    curLine = line < 0 ? 0 : line;
+    topLine = top < 0 ? 0 : top;
+    fitView();
+    draw();
+}
+
 // Moving inside the view repaints the two rows concerned; a move that
-// scrolls repaints the whole list. Up and down are consumed even at the ends
-// of the list, so a form never moves the focus away on them; left, right,
-// Tab and Return are left to the caller.
+// scrolls repaints the whole list. Up, down, Home, End and the page keys are
+// consumed even at the ends of the list, so a form never moves the focus away
+// on them; left, right, Tab and Return are left to the caller.
 bool CurList::processKey(int key)
 {
     int oldTop = topLine, oldCur = curLine;
@@ -265,6 +278,14 @@ bool CurList::processKey(int key)
                 draw();
             }
         }
+    } else if (key == KEY_HOME) {
+        jumpTo(0, 0);
+    } else if (key == KEY_END) {
+        jumpTo(numLines - 1, numLines);
+    } else if (key == KEY_PPAGE) {
+        jumpTo(curLine - viewRows(), topLine - viewRows());
+    } else if (key == KEY_NPAGE) {
+        jumpTo(curLine + viewRows(), topLine + viewRows());
     } else if (key == ' ' && numLines > 0) {
         selected[curLine] = !selected[curLine];
         drawLine(curLine);

@@ -2,6 +2,7 @@
 // flip and the toggle callback. Grouping into radio sets is CurRadioBox's job.
 #include "CurToggle.h"
 #include "CurRadioBox.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -113,15 +114,12 @@ void CurToggle::draw()
     waddch(w, (chtype)(toggled ? '*' : ' ') | a);
     waddch(w, (chtype)(square ? ']' : ')') | a);
 
-    int start = x + labelIndent((int)strlen(text));
+    int start = x + labelIndent(CurText::columns(text));
     int col = x + 3;
-    for (; col < start; col++)
-        waddch(w, ' ' | a);
-    wmove(w, row, start);
-    for (const char* p = text; *p != '\0' && col < x + width; p++, col++)
-        waddch(w, (unsigned char)*p | a);
-    for (; col < x + width; col++)
-        waddch(w, ' ' | a);
+    if (col < x + width)
+        CurText::blank(w, row, col, x + width - col, (int)a);
+    if (start < x + width)
+        CurText::draw(w, row, start, text, (int)strlen(text), x + width - start, (int)a);
     wmove(w, row, x + 1);
 }
 
