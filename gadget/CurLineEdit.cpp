@@ -372,6 +372,7 @@ bool CurLineEdit::editKey(int key, int length)
         length -= q - P;
     } else {
         int q = CurText::prev(text, P);
+        bool underMark = !shifts && C == 1;
         if (!shifts)
             C -= span(q, P);
         removeRange(q, P);
@@ -379,6 +380,12 @@ bool CurLineEdit::editKey(int key, int length)
         P = q;
         if (P > 0 && C < 1)
             C = 1;
+        if (underMark && colsBefore(P, 1) > 1) {
+            // The removed character lay under "<", which stays: every
+            // cell already shows what it should.
+            placeCursor();
+            return true;
+        }
     }
     fitCursor(length);
     repaint();
