@@ -154,7 +154,8 @@ void CurLineEdit::draw()
 
 // The text is laid out backwards from the cursor: a double-width character
 // that would straddle the left edge is left out (blanks stand in for it),
-// and so is one that would straddle the right edge.
+// and so is one that would straddle the right edge. The marks get cells of
+// their own: a character under one is left out, never halved.
 void CurLineEdit::drawText(int row, int a)
 {
     WINDOW* w = window->getWindow();
@@ -172,19 +173,24 @@ void CurLineEdit::drawText(int row, int a)
         lead = cursorCol - before + span(start, q);
         start = q;
     }
-    CurText::blank(w, row, x, width, a);
-    int used = lead;
-    if (hidden && wmove(w, row, x + lead) != ERR) {
-        for (int p = start; p < L && used < width; p = CurText::next(text, L, p), used++)
-            waddch(w, '*' | (chtype)a);
-    } else if (!hidden && lead < width) {
-        used += CurText::draw(w, row, x + lead, text + start, L - start, width - lead, a);
+    bool marks = width >= 3;
+    if (marks && start > 0 && lead == 0) {
+        int q = CurText::next(text, L, start);
+        lead = span(start, q);
+        start = q;
     }
-    if (width < 3)
-        return;
-    if (start > 0)
-        CurText::blank(w, row, x, 1, a), mvwaddch(w, row, x, '<' | (chtype)a);
-    if (colsAfter(cursorPos, L, width - cursorCol) > width - 1 - cursorCol)
+    bool more = marks && colsAfter(cursorPos, L, width - cursorCol) > width - 1 - cursorCol;
+    int room = more ? width - 1 : width;
+    CurText::blank(w, row, x, width, a);
+    if (hidden && wmove(w, row, x + lead) != ERR) {
+        for (int p = start, used = lead; p < L && used < room; p = CurText::next(text, L, p), used++)
+            waddch(w, '*' | (chtype)a);
+    } else if (!hidden && lead < room) {
+        CurText::draw(w, row, x + lead, text + start, L - start, room - lead, a);
+    }
+    if (marks && start > 0)
+        mvwaddch(w, row, x, '<' | (chtype)a);
+    if (more)
         mvwaddch(w, row, x + width - 1, '>' | (chtype)a);
 }
 
@@ -268,6 +274,8 @@ void CurLineEdit::insertCode(int code, int length)
 // and right are always consumed, even at the ends of the text.
 bool CurLineEdit::processKey(int key)
 {
+    if (key < 128 || key > 255)
+        pendingLen = 0;                 // a character's bytes come one after another
     int oldPos = cursorPos, oldCol = cursorCol;
     int L = (int)strlen(text);
     fitCursor(L);
