@@ -98,7 +98,8 @@ int CurToggle::labelIndent(int length) const
 }
 
 // One row, the middle one: bracketed mark, blanks, the label cut at the
-// right edge, blanks to the edge; all reversed while focused. The cursor is
+// right edge, blanks to the edge; all reversed while focused. A box narrower
+// than the mark shows what fits of it. The cursor is
 // left on the mark, where the focus search measures from.
 void CurToggle::draw()
 {
@@ -109,10 +110,10 @@ void CurToggle::draw()
     chtype a = focused ? (chtype)CurInit::reverse : 0;
     bool square = type == CHECK;
 
-    wmove(w, row, x);
-    waddch(w, (chtype)(square ? '[' : '(') | a);
-    waddch(w, (chtype)(toggled ? '*' : ' ') | a);
-    waddch(w, (chtype)(square ? ']' : ')') | a);
+    const char mark[] = {square ? '[' : '(', toggled ? '*' : ' ', square ? ']' : ')'};
+    int markCols = width < 3 ? width : 3;
+    if (markCols > 0)
+        CurText::draw(w, row, x, mark, 3, markCols, (int)a);
 
     int start = x + labelIndent(CurText::columns(text));
     int col = x + 3;
