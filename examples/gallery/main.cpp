@@ -37,7 +37,7 @@ static const GalleryPage pages[] = {
     {"Note", "q: back",
      "A framed note with aligned text, and showNote: one call puts a note on the "
      "screen and returns at once.", pageNote},
-    {"Text in every language", "Back: back",
+    {"Text and languages", "Back: back",
      "Accented, Greek, Cyrillic and CJK text in a label, a list and a line editor, "
      "measured in screen columns.", pageText},
 };
