@@ -20,13 +20,20 @@ static const int CONTROL_PICTURES = 0x2400;
 static const int DELETE_PICTURE = 0x2421;
 
 // MB_CUR_MAX is 1 in every single-byte locale, so they are told apart at
-// once; the code set name is asked only in a multibyte one.
+// once; the code set name is asked only in a multibyte one, and compared
+// only when it is not the name seen last (a locale's data stays loaded).
 bool CurText::utf8()
 {
+    static const char* lastSet = nullptr;
+    static bool lastUtf8 = false;
     if (MB_CUR_MAX == 1)
         return false;
     const char* set = nl_langinfo(CODESET);
-    return strcmp(set, "UTF-8") == 0 || strcmp(set, "utf8") == 0;
+    if (set != lastSet) {
+        lastUtf8 = strcmp(set, "UTF-8") == 0 || strcmp(set, "utf8") == 0;
+        lastSet = set;
+    }
+    return lastUtf8;
 }
 
 // Shortest forms only, no surrogates, nothing above U+10FFFF: any other
