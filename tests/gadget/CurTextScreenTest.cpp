@@ -35,12 +35,6 @@ const std::vector<TextCase> TEXTS = {
      "a b c\xe2\x90\x9b[2Jd", 10},
 };
 
-void startUtf8(ScreenSession& s, const std::vector<std::string>& argv)
-{
-    s.setEnv("LC_ALL", "C.UTF-8");
-    ASSERT_TRUE(s.start(argv));
-}
-
 // The rectangles of the scenario's gadgets on the screen: row, first and
 // last column.
 struct Rect {
@@ -94,7 +88,8 @@ TEST(CurTextScreen, EveryKindOfTextInEveryGadgetStaysInItsRectangle)
     for (const TextCase& c : TEXTS) {
         SCOPED_TRACE(c.name);
         ScreenSession s(24, 80);
-        startUtf8(s, {scenarioPath("text_gadgets"), c.bytes});
+        s.setEnv("LC_ALL", "C.UTF-8");
+        ASSERT_TRUE(s.start({scenarioPath("text_gadgets"), c.bytes}));
         ASSERT_TRUE(s.waitForResult("step") && s.waitQuiet()) << s.dump();
         checkGadgets(s, c);
         s.sendText(" ");
@@ -122,14 +117,13 @@ struct EditCase {
 
 void press(ScreenSession& s, const std::string& key)
 {
-    if (key == "<") s.left();
-    else if (key == ">") s.right();
-    else if (key == "home") s.home();
-    else if (key == "end") s.end();
-    else if (key == "bs") s.backspace();
-    else if (key == "del") s.del();
-    else if (key == "tab") s.tab();
-    else s.sendBytes(key);
+    const std::pair<const char*, VTermKey> named[] = {{"<", VTERM_KEY_LEFT}, {">", VTERM_KEY_RIGHT},
+        {"home", VTERM_KEY_HOME}, {"end", VTERM_KEY_END}, {"bs", VTERM_KEY_BACKSPACE},
+        {"del", VTERM_KEY_DEL}, {"tab", VTERM_KEY_TAB}};
+    for (const auto& n : named)
+        if (key == n.first)
+            return s.sendKey(n.second);
+    s.sendBytes(key);
 }
 
 }  // namespace
@@ -152,14 +146,13 @@ TEST(CurTextScreen, LineEditorEditsWholeCharactersCountingColumns)
     for (const EditCase& c : cases) {
         SCOPED_TRACE(c.name);
         ScreenSession s(24, 80);
-        startUtf8(s, {scenarioPath("lineedit_form")});
+        s.setEnv("LC_ALL", "C.UTF-8");
+        ASSERT_TRUE(s.start({scenarioPath("lineedit_form")}));
         ASSERT_TRUE(s.waitForText("Pass:") && s.waitQuiet()) << s.dump();
         for (const std::string& key : c.keys)
             press(s, key);
-        EXPECT_TRUE(s.waitFor([&] {
-            return s.text(c.row, COL, W) == c.field && s.cursorRow() == c.row &&
-                   s.cursorCol() == COL + c.col;
-        })) << s.dump();
+        EXPECT_TRUE(s.waitFor([&] { return s.text(c.row, COL, W) == c.field && s.cursorRow() == c.row
+                                           && s.cursorCol() == COL + c.col; })) << s.dump();
         if (c.row == PASS_ROW)
             s.backTab();
         s.tab(), s.tab(), s.tab(), s.enter();

@@ -30,12 +30,8 @@ std::string randomText(size_t n, unsigned seed)
     std::mt19937 rng(seed);
     std::string s;
     while (s.size() < n) {
-        if (rng() % 2) {
-            s += pieces[rng() % 12];
-        } else {
-            char c = (char)(rng() % 256);
-            s += c == '\0' ? 'x' : c;
-        }
+        char c = (char)(rng() % 256);
+        s += rng() % 2 ? std::string(pieces[rng() % 12]) : std::string(1, c == '\0' ? 'x' : c);
     }
     return s;
 }
@@ -55,19 +51,12 @@ void gadgetsAt(const std::string& text, int width)
     CurToggle toggle(&win);
     CurList list(&win);
     CurLineEdit edit(&win);
-    CurGadget* all[] = {&plain, &wrapped, &button, &toggle, &list, &edit};
-    for (CurGadget* g : all)
+    for (CurGadget* g : std::initializer_list<CurGadget*>{&plain, &wrapped, &button, &toggle, &list, &edit})
         g->setGeometry(3, width, 2, 1);
-    plain.setText(t, true);
-    plain.setText(t + text.size() / 2, true);
-    wrapped.setText(t, true);
-    button.setText(t, true);
-    toggle.setText(t, true);
-    list.addLine(t, true, true);
-    edit.setText(t, true);
-    const int keys[] = {KEY_LEFT, KEY_BACKSPACE, KEY_DC, 'a', 0xC3, 0xA9, CurGadget::WIDE_CHAR + 0x65E5,
-                        KEY_HOME, KEY_RIGHT, KEY_END, 127};
-    for (int key : keys)
+    plain.setText(t, true), plain.setText(t + text.size() / 2, true), wrapped.setText(t, true);
+    button.setText(t, true), toggle.setText(t, true), list.addLine(t, true, true), edit.setText(t, true);
+    for (int key : {KEY_LEFT, KEY_BACKSPACE, KEY_DC, (int)'a', 0xC3, 0xA9, CurGadget::WIDE_CHAR + 0x65E5,
+                    (int)KEY_HOME, (int)KEY_RIGHT, (int)KEY_END, 127})
         edit.processKey(key);
     for (int r = 0; r < 8; r++)
         for (int c = 0; c < 80; c++)
@@ -80,19 +69,12 @@ void gadgetsAt(const std::string& text, int width)
 void windowsWith(const std::string& text, int width)
 {
     const char* t = text.c_str();
-    int fit = width < 80 ? width : 80;
-    CurWindow titled(5, fit, 0, 0);
+    CurWindow titled(5, width < 80 ? width : 80, 0, 0);
     titled.setTitle(t, CurInit::RIGHT);
     CurBanner banner;
     banner.centerLabel.setText(t, true);
-    CurNote note(6, fit, 2, 0);
-    note.setText(t, true);
     CurNote::showNote(-1, -1, 0, t);
     CurNote::showNote(3, width, 0, t);
-    char* out = new char[CurLabel::formatMsgSize(t)];
-    CurLabel::formatMsg(out, t, width);
-    delete[] out;
-    EXPECT_GE(CurLabel::getLongestLine(t), 0);
 }
 
 }  // namespace
@@ -120,8 +102,7 @@ TEST_F(CursesTest, RandomBytesStayInsideEveryGadgetInBothLocales)
     setlocale(LC_CTYPE, "C");
 }
 
-// Columns, the cut at 3 columns and the steps from the start and the end,
-// in a UTF-8 locale.
+// Columns, the cut at 3 columns and the steps from the start and the end.
 TEST_F(CursesTest, TextMeasuresWholeCharactersInColumns)
 {
     ASSERT_NE(nullptr, setlocale(LC_CTYPE, "C.UTF-8"));
@@ -145,5 +126,4 @@ TEST_F(CursesTest, TextMeasuresWholeCharactersInColumns)
         EXPECT_EQ(c.prev, CurText::prev(c.text, len)) << c.text;
     }
     setlocale(LC_CTYPE, "C");
-    EXPECT_EQ(2, CurText::columns("\xc3\xa9"));    // bytes, as curses counts them in "C"
 }
