@@ -41,10 +41,12 @@ void CurLineEdit::setText(const char* newText, bool redraw)
     for (int i = 0; i < length;) {
         int code = 0;
         int n = asUtf8 ? CurText::decode(newText + i, length - i, &code, nullptr) : 1;
-        if (code < 0)
+        if (code < 0) {
             out += CurText::encode(0xFFFD, copy + out);
-        else
-            memcpy(copy + out, newText + i, n), out += n;
+        } else {
+            memcpy(copy + out, newText + i, n);
+            out += n;
+        }
         i += n;
     }
     copy[out] = '\0';
