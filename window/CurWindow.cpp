@@ -12,6 +12,7 @@ static bool fits(int height, int width, int y, int x)
 }
 
 CurWindow::CurWindow(int height, int width, int y, int x)
+    : centredY(y < 0), centredX(x < 0), kept(nullptr)
 {
     if (height > LINES)
         height = LINES;
@@ -49,6 +50,8 @@ CurWindow::~CurWindow()
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);
+    if (kept != nullptr)
+        delwin(kept);
     delete[] title;
 }
 
@@ -141,7 +144,52 @@ int CurWindow::getChar()
 {
     if (win == nullptr)
         return ERR;
-    return wgetch(win);
+    return CurInit::readKey(this);
+}
+
+// Curses cuts a window larger than the new screen and forgets the cells cut
+// off, so a pad (which curses leaves alone on a resize) keeps every cell,
+// the visible ones brought up to date before each resize.
+void CurWindow::keepContents(int rows, int cols)
+{
+    if (win == nullptr)
+        return;
+    int shownH = getmaxy(win), shownW = getmaxx(win);
+    bool cut = shownH < height || shownW < width;
+    if (!cut && height <= rows && width <= cols)
+        return;
+    if (kept == nullptr)
+        kept = newpad(height, width);
+    if (kept != nullptr)
+        copywin(win, kept, 0, 0, 0, 0, shownH - 1, shownW - 1, FALSE);
+}
+
+// The window takes its built size as far as the screen allows (curses may
+// have cut it, or grown one as large as the old screen). It shrinks before
+// it moves and moves before it grows, because curses moves a window only
+// when it stays on the screen; a window placed off the new screen stays put
+// and is shown as far as it reaches onto the screen.
+void CurWindow::fitScreen()
+{
+    if (win == nullptr)
+        return;
+    int h = height < LINES ? height : LINES;
+    int w = width < COLS ? width : COLS;
+    int shownH = getmaxy(win), shownW = getmaxx(win);
+    wresize(win, shownH < h ? shownH : h, shownW < w ? shownW : w);
+    if (centredY)
+        y = (LINES - h) / 2;
+    if (centredX)
+        x = (COLS - w) / 2;
+    mvwin(win, y, x);                    // fails, on purpose ignored, for a window off the screen
+    wresize(win, h, w);
+    if (kept == nullptr)
+        return;
+    copywin(kept, win, 0, 0, 0, 0, h - 1, w - 1, FALSE);
+    if (h == height && w == width) {
+        delwin(kept);
+        kept = nullptr;
+    }
 }
 
 bool CurWindow::isMapped() const
