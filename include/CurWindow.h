@@ -34,10 +34,10 @@ public:
     int  getChar();                      // CurInit::readKey from this window: -1 when no key waits in no-delay mode
 
     // A terminal resize (CurInit::readKey calls these around curses' own).
-    // What no longer fits is kept, and shown again when the screen allows;
-    // a window built centred is centred again.
-    void keepContents(int rows, int cols); // before the screen becomes rows x cols
-    virtual void fitScreen();            // after: the new size and place on the screen
+    // A window keeps its size and contents; what no longer fits hangs off
+    // the screen until it grows. A window built centred is centred again.
+    void keepContents();                 // before the resize
+    virtual void fitScreen();            // after it: built size, place, contents
 
     bool    isMapped() const;
     WINDOW* getWindow() const;           // null for an inert window
@@ -58,6 +58,6 @@ protected:
     CurInit::ALIGNMENT titleAlign;
     bool    centredY;                    // built with a negative y: centred again on a resize
     bool    centredX;
-    WINDOW* kept;                        // a pad with every cell while the screen cuts the window, else null
+    WINDOW* kept;                        // a pad with every cell during a resize, else null
 };
 #endif

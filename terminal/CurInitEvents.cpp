@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 struct TimerNode {
@@ -79,12 +80,20 @@ static bool takeWinch()
 }
 
 // Curses' own resize handler is replaced: it would cut windows that no
-// longer fit before the toolkit could keep their contents.
+// longer fit before the toolkit could keep their contents. Output flow
+// control goes off, so Ctrl-S and Ctrl-Q reach the program as keys instead
+// of freezing the screen; curses is told, and gives it back at the end.
 void CurInit::startEvents(int fd)
 {
     keyFd = fd;
     if (getenv("ESCDELAY") == nullptr)
         set_escdelay(ESC_DELAY_MS);
+    struct termios mode;
+    if (tcgetattr(fd, &mode) == 0) {
+        mode.c_iflag &= ~(tcflag_t)IXON;
+        tcsetattr(fd, TCSANOW, &mode);
+        def_prog_mode();
+    }
     if (winchPipe[0] < 0 && pipe2(winchPipe, O_NONBLOCK | O_CLOEXEC) != 0)
         winchPipe[0] = winchPipe[1] = -1;
     if (winchPipe[0] >= 0) {
@@ -309,9 +318,13 @@ void CurInit::followResize()
         rows = ws.ws_row;
         cols = ws.ws_col;
     }
+    if (rows == LINES && cols == COLS)
+        return;                          // signals of one change may come twice
     for (WinNode* node = win_list; node != nullptr; node = node->next)
-        node->window->keepContents(rows, cols);
-    resizeterm(rows, cols);
+        node->window->keepContents();
+    // resize_term, not resizeterm: the latter queues a KEY_RESIZE, which
+    // would bring the reader back here for ever.
+    resize_term(rows, cols);
     height = LINES;
     width = COLS;
     for (WinNode* node = win_list; node != nullptr; node = node->next)

@@ -76,9 +76,12 @@ void CurLogger::touch()
     CurWindow::touch();
 }
 
+// The frame window covers the text area with blanks on the terminal, so the
+// text window is touched: curses would otherwise send only its changed lines.
 void CurLogger::update()
 {
     CurWindow::update();
+    textWin->touch();
     textWin->update();
 }
 

@@ -147,46 +147,47 @@ int CurWindow::getChar()
     return CurInit::readKey(this);
 }
 
-// Curses cuts a window larger than the new screen and forgets the cells cut
-// off, so a pad (which curses leaves alone on a resize) keeps every cell,
-// the visible ones brought up to date before each resize.
-void CurWindow::keepContents(int rows, int cols)
+// A window keeps its built size whatever the screen's: what does not fit
+// hangs off the screen, is kept and drawn into as usual, and shows when the
+// screen grows. Curses' resize cuts and moves windows and forgets the cells
+// it cuts, so a pad (which the resize leaves alone) holds every cell across it.
+void CurWindow::keepContents()
 {
     if (win == nullptr)
-        return;
-    int shownH = getmaxy(win), shownW = getmaxx(win);
-    bool cut = shownH < height || shownW < width;
-    if (!cut && height <= rows && width <= cols)
         return;
     if (kept == nullptr)
         kept = newpad(height, width);
     if (kept != nullptr)
-        copywin(win, kept, 0, 0, 0, 0, shownH - 1, shownW - 1, FALSE);
+        copywin(win, kept, 0, 0, 0, 0, getmaxy(win) - 1, getmaxx(win) - 1, FALSE);
 }
 
-// The window takes its built size as far as the screen allows (curses may
-// have cut it, or grown one as large as the old screen). It shrinks before
-// it moves and moves before it grows, because curses moves a window only
-// when it stays on the screen; a window placed off the new screen stays put
-// and is shown as far as it reaches onto the screen.
+// Back to the built size and place, the contents from the pad. Curses moves
+// a window only when it lies on the screen, so it is made one cell small to
+// move; a place off the new screen cannot be taken, but there the window is
+// invisible, and it is placed once the screen grows. A window hanging off
+// the screen leaves the terminal's cursor alone: curses would scroll the
+// terminal to reach a cursor beyond its last line.
 void CurWindow::fitScreen()
 {
     if (win == nullptr)
         return;
-    int h = height < LINES ? height : LINES;
-    int w = width < COLS ? width : COLS;
-    int shownH = getmaxy(win), shownW = getmaxx(win);
-    wresize(win, shownH < h ? shownH : h, shownW < w ? shownW : w);
-    if (centredY)
-        y = (LINES - h) / 2;
-    if (centredX)
-        x = (COLS - w) / 2;
-    mvwin(win, y, x);                    // fails, on purpose ignored, for a window off the screen
-    wresize(win, h, w);
-    if (kept == nullptr)
-        return;
-    copywin(kept, win, 0, 0, 0, 0, h - 1, w - 1, FALSE);
-    if (h == height && w == width) {
+    int cy, cx, top, bottom;
+    getyx(win, cy, cx);
+    wgetscrreg(win, &top, &bottom);
+    int ty = centredY && height < LINES ? (LINES - height) / 2 : centredY ? 0 : y;
+    int tx = centredX && width < COLS ? (COLS - width) / 2 : centredX ? 0 : x;
+    if (ty < LINES && tx < COLS) {
+        wresize(win, 1, 1);
+        mvwin(win, ty, tx);
+        y = ty;
+        x = tx;
+    }
+    wresize(win, height, width);
+    wsetscrreg(win, top, bottom);
+    wmove(win, cy, cx);
+    leaveok(win, y + height > LINES || x + width > COLS);
+    if (kept != nullptr) {
+        copywin(kept, win, 0, 0, 0, 0, height - 1, width - 1, FALSE);
         delwin(kept);
         kept = nullptr;
     }
