@@ -64,7 +64,7 @@ TEST_F(EventsTest, ResizesKeepTheScreenAndCentreTheDialogAgain)
     start();
     std::vector<std::string> form = image(s);
     s.sendKey(VTermKey(VTERM_KEY_FUNCTION(2)));
-    ASSERT_TRUE(s.waitForText("Drop")) << s.dump();
+    ASSERT_TRUE(s.waitForText("Drop") && s.waitQuiet()) << s.dump();
     std::vector<std::string> dialog = image(s);
 
     resize(12, 40);                      // the dialog centred anew, the form cut
