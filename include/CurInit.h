@@ -48,9 +48,10 @@ public:
     static const int ALT  = 0x20000000;               // added to a key typed with Alt
     static const int STOP = -2;                       // a callback asked the loop to stop
     static void setResizeCB(void (*callback)(void*), void* data); // after a resize, before the repaint
-    // A repeating timer every ms milliseconds (0: once per turn of the
-    // loop, after the keys waiting). Returns its id (> 0). The callback
-    // returns true to stop the loop that is waiting.
+    // A repeating timer every ms milliseconds (0: at every turn of the wait,
+    // after the keys waiting; the wait then never sleeps). Returns its id
+    // (> 0). The callback returns true to stop the loop that is waiting.
+    // cleanup drops every timer and watch.
     static int  addTimer(int ms, bool (*callback)(void*), void* data);
     static bool removeTimer(int id);                  // false for an unknown id; allowed inside callbacks
     // Watches fd for input: the callback runs when it is readable (and must

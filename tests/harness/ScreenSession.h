@@ -70,9 +70,8 @@ public:
     // the child
     int  waitExit(int limitMs = 5000);   // exit code; 128+signal; -1 on time-out (child killed)
     void kill();                         // the child's whole process group
-    // The window-size change a terminal makes: the emulator and the
-    // pseudo-terminal take the new size, then SIGWINCH goes to the child's
-    // process group. Output still pending is read first, at the old size.
+    // A terminal's resize: pending output read at the old size, then the emulator and
+    // the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
     void resize(int rows, int cols);
     bool running() const { return pid > 0; }
     int  childPid() const { return pid; }

@@ -87,9 +87,8 @@ std::string readFile(const std::string& path)
 
 // A child of `parent` other than `previous` that is blocked reading standard
 // input: the process of one try, its question box waiting for a key. The
-// kernel tells the system call a process is blocked in: the toolkit's key
-// reader waits in poll (7, or ppoll 271, on this architecture); a plain read
-// is 0, its first argument the descriptor.
+// kernel tells the system call a process is blocked in: poll (7) or ppoll
+// (271) for the toolkit's key reader, or read (0) of descriptor 0.
 int readingChild(int parent, int previous)
 {
     std::string dir = "/proc/" + std::to_string(parent) + "/task/" + std::to_string(parent);

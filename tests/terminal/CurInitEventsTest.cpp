@@ -12,18 +12,15 @@
 
 namespace {
 
-// Every cell as text and attributes, to compare whole screens.
+// Every cell as text and attributes, row by row, to compare whole screens.
 std::vector<std::string> image(const ScreenSession& s)
 {
-    std::vector<std::string> rows;
-    for (int r = 0; r < s.rows(); r++) {
-        std::string row;
-        for (int c = 0; c < s.cols(); c++) {
-            ScreenCell cell = s.cell(r, c);
-            row += cell.text + (cell.bold ? "b" : "") + (cell.reverse ? "r" : "") + char('0' + cell.fg + 2);
+    std::vector<std::string> rows(s.rows());
+    for (int r = 0; r < s.rows(); r++)
+        for (int col = 0; col < s.cols(); col++) {
+            ScreenCell c = s.cell(r, col);
+            rows[r] += c.text + (c.bold ? "b" : "") + (c.reverse ? "r" : "") + char('2' + c.fg);
         }
-        rows.push_back(row);
-    }
     return rows;
 }
 
@@ -31,23 +28,22 @@ class EventsTest : public ::testing::Test {
 protected:
     ScreenSession s{24, 80};
 
-    void start(const std::vector<std::string>& args = {})
+    void start(const std::string& fifo = "")
     {
-        std::vector<std::string> argv = {scenarioPath("events_demo")};
-        argv.insert(argv.end(), args.begin(), args.end());
-        ASSERT_TRUE(s.start(argv));
+        ASSERT_TRUE(fifo.empty() ? s.start({scenarioPath("events_demo")})
+                                 : s.start({scenarioPath("events_demo"), fifo}));
         ASSERT_TRUE(s.waitForText("line 10")) << s.dump();
         ASSERT_TRUE(s.waitQuiet(150, 8000)) << s.dump();
     }
     void resize(int rows, int cols)
     {
         s.resize(rows, cols);
-        ASSERT_TRUE(s.waitQuiet(200)) << s.dump();
+        EXPECT_TRUE(s.waitQuiet(200)) << s.dump();
     }
     void expectScreen(const std::vector<std::string>& before, const char* when)
     {
         SCOPED_TRACE(when);
-        ASSERT_TRUE(s.waitQuiet(200)) << s.dump();
+        s.waitFor([&] { return image(s) == before; }, 10000);   // a burst takes a while
         std::vector<std::string> now = image(s);
         for (size_t r = 0; r < before.size() && r < now.size(); r++)
             EXPECT_EQ(before[r], now[r]) << "row " << r << "\n" << s.dump();
@@ -68,12 +64,10 @@ TEST_F(EventsTest, ResizesKeepTheScreenAndCentreTheDialogAgain)
     std::vector<std::string> dialog = image(s);
 
     resize(12, 40);                      // the dialog centred anew, the form cut
-    EXPECT_TRUE(s.cell(2, 5).isUpperLeft()) << s.dump();
-    EXPECT_TRUE(s.cell(8, 34).isLowerRight()) << s.dump();
+    EXPECT_TRUE(s.cell(2, 5).isUpperLeft() && s.cell(8, 34).isLowerRight()) << s.dump();
     EXPECT_EQ("1", s.result("resized"));
     resize(24, 80);
     expectScreen(dialog, "grown back");
-
     // A burst down to one cell and up past the first size, keys among them.
     int sizes[][2] = {{1, 1}, {100, 300}, {5, 9}, {2, 200}, {60, 3}};
     for (int i = 0; i < 20; i++) {
@@ -94,11 +88,10 @@ TEST_F(EventsTest, CtrlLWipesWhatOthersWroteAndKeysReachTheProgram)
 {
     start();
     std::vector<std::string> clean = image(s);
-    std::string garbage = "\x1b[3;5Hgarbage over the form\x1b[18;10H!!!!\x1b[1;1H";
-    s.feed(garbage.data(), garbage.size());
+    static const char garbage[] = "\x1b[3;5Hgarbage over the form\x1b[18;10H!!!!\x1b[1;1H";
+    s.feed(garbage, sizeof garbage - 1);
     s.sendBytes("\x0c");
     expectScreen(clean, "Ctrl-L");
-
     s.sendText("ab");
     s.sendBytes("\x1bx");                // Alt+x
     s.sendKey(VTermKey(VTERM_KEY_FUNCTION(1)));
@@ -114,10 +107,9 @@ TEST_F(EventsTest, WatchedFifoAndTimerShowOnTheScreen)
 {
     std::string fifo = s.resultPath() + ".fifo";
     ASSERT_EQ(0, mkfifo(fifo.c_str(), 0600));
-    start({fifo});
+    start(fifo);
     int fd = open(fifo.c_str(), O_WRONLY);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(11, write(fd, "hello pipe\n", 11));
+    ASSERT_TRUE(fd >= 0 && write(fd, "hello pipe\n", 11) == 11);
     ASSERT_TRUE(s.waitForText("hello pipe")) << s.dump();
     close(fd);
     ASSERT_TRUE(s.waitForText("closed")) << s.dump();
