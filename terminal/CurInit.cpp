@@ -77,6 +77,7 @@ void CurInit::initialize()
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
+    startEvents(fileno(stdin));
 
     if (has_colors()) {
         start_color();
@@ -103,6 +104,7 @@ void CurInit::cleanup()
 {
     if (!initialized)
         return;
+    stopEvents();
     endwin();
     delete[] col_pair;
     col_pair = nullptr;
