@@ -2,6 +2,7 @@
 // flip and the toggle callback. Grouping into radio sets is CurRadioBox's job.
 #include "CurToggle.h"
 #include "CurRadioBox.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -96,18 +97,10 @@ int CurToggle::labelIndent(int length) const
     return indent < 4 ? 4 : indent;
 }
 
-// Writes one cell where the window has it: curses would wrap a cell past the
-// right edge onto the next row, and a failed move would leave it at the cursor.
-static void putCell(WINDOW* w, int row, int col, chtype ch)
-{
-    if (row >= 0 && row < getmaxy(w) && col >= 0 && col < getmaxx(w))
-        mvwaddch(w, row, col, ch);
-}
-
 // One row, the middle one: bracketed mark, blanks, the label cut at the
-// right edge, blanks to the edge; all reversed while focused. Nothing goes
-// beyond the gadget's width, not even the mark. The cursor is left on the
-// mark, where the focus search measures from.
+// right edge, blanks to the edge; all reversed while focused. A box narrower
+// than the mark shows what fits of it. The cursor is
+// left on the mark, where the focus search measures from.
 void CurToggle::draw()
 {
     WINDOW* w = window->getWindow();
@@ -116,18 +109,18 @@ void CurToggle::draw()
     int row = y + height / 2;
     chtype a = focused ? (chtype)CurInit::reverse : 0;
     bool square = type == CHECK;
-    const char mark[3] = {square ? '[' : '(', toggled ? '*' : ' ', square ? ']' : ')'};
 
-    int start = x + labelIndent((int)strlen(text));
-    const char* p = text;
-    for (int col = x; col < x + width; col++) {
-        chtype ch = ' ';
-        if (col < x + 3)
-            ch = (unsigned char)mark[col - x];
-        else if (col >= start && *p != '\0')
-            ch = (unsigned char)*p++;
-        putCell(w, row, col, ch | a);
-    }
+    const char mark[] = {square ? '[' : '(', toggled ? '*' : ' ', square ? ']' : ')'};
+    int markCols = width < 3 ? width : 3;
+    if (markCols > 0)
+        CurText::draw(w, row, x, mark, 3, markCols, (int)a);
+
+    int start = x + labelIndent(CurText::columns(text));
+    int col = x + 3;
+    if (col < x + width)
+        CurText::blank(w, row, col, x + width - col, (int)a);
+    if (start < x + width)
+        CurText::draw(w, row, start, text, (int)strlen(text), x + width - start, (int)a);
     wmove(w, row, x + 1);
 }
 
