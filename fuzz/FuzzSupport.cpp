@@ -3,7 +3,9 @@
 // cell records that show what a drawing changed.
 #include "FuzzSupport.h"
 #include "CurInit.h"
+#include "CurText.h"
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,10 +18,19 @@ void fuzzFail(const char* what, const char* file, int line)
 
 // The toolkit's own set-up writes to standard output and may look for a
 // terminal; libFuzzer needs neither, so curses gets the null device.
-void fuzzScreen()
+void fuzzLocale(bool utf8)
+{
+    if (setlocale(LC_CTYPE, utf8 ? "C.UTF-8" : "C") == nullptr) {
+        fprintf(stderr, "fuzz: no C.UTF-8 locale\n");
+        exit(1);
+    }
+}
+
+void fuzzScreen(bool utf8)
 {
     static bool started = false;
     if (!started) {
+        fuzzLocale(utf8);
         FILE* out = fopen("/dev/null", "w");
         FILE* in = fopen("/dev/null", "r");
         if (out == nullptr || in == nullptr || newterm("xterm", out, in) == nullptr) {
@@ -43,12 +54,10 @@ void fuzzScreen()
     werase(stdscr);
 }
 
-// Bytes for now: every byte takes one cell. In a UTF-8 locale this becomes
-// the toolkit's own column measure.
+// The toolkit's own measure, so the targets count as the gadgets do.
 int fuzzColumns(const char* text, int bytes)
 {
-    (void)text;
-    return bytes;
+    return CurText::columns(text, bytes);
 }
 
 // Kept within a few hundred cells of the screen: arithmetic on coordinates
@@ -63,7 +72,7 @@ int fuzzGeometry(FuzzedDataProvider& in)
     return in.ConsumeIntegralInRange<int>(-300, 300);
 }
 
-const bool FUZZ_RAW_TEXT = false;
+const bool FUZZ_RAW_TEXT = true;
 
 std::string fuzzText(FuzzedDataProvider& in, size_t max, bool lines)
 {

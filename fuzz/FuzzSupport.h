@@ -19,8 +19,11 @@
 // Starts curses once per process on a null terminal: output to /dev/null,
 // input from /dev/null (keys come from ungetch; then the input has ended),
 // with the modes and the CurInit values that CurInit::initialize sets up.
-// Every call blanks the standard screen again.
-void fuzzScreen();
+// Every call blanks the standard screen again. The locale is C.UTF-8, or
+// "C" (a byte is a character) when utf8 is false; the first call decides.
+void fuzzScreen(bool utf8 = true);
+// The locale alone, for targets without a screen.
+void fuzzLocale(bool utf8);
 
 // Columns the first `bytes` bytes of text take on the screen. Every target
 // measures widths through this one function.

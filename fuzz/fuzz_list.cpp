@@ -7,6 +7,7 @@
 #include "CurWindow.h"
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -25,13 +26,18 @@ static void keepOnly(Model& m, int keep)
             m.selected[i] = false;
 }
 
-static void apply(Model& m, int key)
+// rows: the lines a page key moves by, those of the view (at least 1).
+static void apply(Model& m, int key, int rows)
 {
     int n = (int)m.lines.size();
+    int target = key == KEY_HOME ? 0 : key == KEY_END ? n - 1
+               : key == KEY_PPAGE ? m.current - rows : m.current + rows;
     if (key == KEY_UP && m.current > 0)
         m.current--;
     else if (key == KEY_DOWN && m.current < n - 1)
         m.current++;
+    else if (key == KEY_HOME || key == KEY_END || key == KEY_PPAGE || key == KEY_NPAGE)
+        m.current = std::max(0, std::min(target, n - 1));
     else if (key == ' ' && n > 0) {
         m.selected[m.current] = !m.selected[m.current];
         if (m.single && m.selected[m.current])
@@ -71,8 +77,12 @@ static void checkView(CurList& list, const Model& m, WINDOW* w)
     int mark = (int)(mvwinch(w, cy, cx) & A_CHARTEXT);
     FUZZ_CHECK(mark == (m.selected[m.current] ? '*' : ' '));
     const std::string& line = m.lines[m.current];
-    for (int i = 0; i < (int)line.size() && x + 3 + i < x + width - 1; i++)
+    // up to the first control or byte above 126, which show as marks or blanks
+    for (int i = 0; i < (int)line.size() && x + 3 + i < x + width - 1; i++) {
+        if ((unsigned char)line[i] < 32 || (unsigned char)line[i] > 126)
+            break;
         FUZZ_CHECK((int)(mvwinch(w, cy, x + 3 + i) & A_CHARTEXT) == (unsigned char)line[i]);
+    }
     wmove(w, cy, cx);
 }
 
@@ -109,9 +119,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 list.loseFocus(in.ConsumeBool());
         } else {
             int key = fuzzKey(in);
-            bool taken = key == KEY_UP || key == KEY_DOWN || (key == ' ' && !m.lines.empty());
+            bool taken = key == KEY_UP || key == KEY_DOWN || key == KEY_HOME || key == KEY_END
+                         || key == KEY_PPAGE || key == KEY_NPAGE || (key == ' ' && !m.lines.empty());
             FUZZ_CHECK(list.processKey(key) == taken);
-            apply(m, key);
+            apply(m, key, std::max(1, list.getHeight() - 2));
         }
         checkSelection(list, m);
         checkView(list, m, win.getWindow());
