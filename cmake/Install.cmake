@@ -6,7 +6,7 @@ include(CMakePackageConfigHelpers)
 set(VELMORA_PUBLIC_HEADERS
   CurInit.h CurWindow.h CurNote.h CurLogger.h CurBanner.h
   CurGadget.h CurLabel.h CurButton.h CurToggle.h CurRadioBox.h CurLineEdit.h CurList.h
-  CurFocuser.h CurTDialog.h)
+  CurFocuser.h CurTDialog.h CurGauge.h CurViewer.h)
 list(TRANSFORM VELMORA_PUBLIC_HEADERS PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/include/)
 install(FILES ${VELMORA_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/velmora)
 

@@ -16,7 +16,7 @@ static const int FAR = 500;
 
 CurFocuser::CurFocuser()
     : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false),
-      enterCallback(nullptr), enterData(nullptr)
+      enterCallback(nullptr), enterData(nullptr), escapeCallback(nullptr), escapeData(nullptr)
 {
 }
 
@@ -115,6 +115,9 @@ void CurFocuser::kbdLoop()
             if (key == 13) {
                 if (enterCallback != nullptr)
                     enterCallback(enterData);
+            } else if (key == 27) {
+                if (escapeCallback != nullptr)
+                    escapeCallback(escapeData);
             } else if (isArrow(key) && clampFocus()) {
                 int target = moveTarget(key);
                 if (target != focusIndex) {
@@ -159,6 +162,12 @@ void CurFocuser::setEnterCB(void (*callback)(void*), void* data)
 {
     enterCallback = callback;
     enterData = data;
+}
+
+void CurFocuser::setEscapeCB(void (*callback)(void*), void* data)
+{
+    escapeCallback = callback;
+    escapeData = data;
 }
 
 // The screen position of a gadget: its place in its window plus the window's.

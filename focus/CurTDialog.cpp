@@ -8,9 +8,11 @@
 #include <cstring>
 
 CurTDialog::CurTDialog(int height, int width, int y, int x)
-    : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false)
+    : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false),
+      exitOnEscape(false)
 {
     focuser.setEnterCB(CurTDialog::enterCB, this);
+    focuser.setEscapeCB(CurTDialog::escapeCB, this);
 }
 
 CurTDialog::~CurTDialog()
@@ -104,6 +106,11 @@ int CurTDialog::kbdLoop()
     return -1;
 }
 
+void CurTDialog::setExitOnEscape(bool on)
+{
+    exitOnEscape = on;
+}
+
 void CurTDialog::activateCB(void* data)
 {
     static_cast<CurTDialog*>(data)->focuser.stopKbdLoop();
@@ -113,5 +120,12 @@ void CurTDialog::enterCB(void* data)
 {
     CurTDialog* dialog = static_cast<CurTDialog*>(data);
     if (dialog->exitOnEnter)
+        dialog->focuser.stopKbdLoop();
+}
+
+void CurTDialog::escapeCB(void* data)
+{
+    CurTDialog* dialog = static_cast<CurTDialog*>(data);
+    if (dialog->exitOnEscape)
         dialog->focuser.stopKbdLoop();
 }

@@ -21,6 +21,7 @@ public:
     void stopKbdLoop();                  // takes effect after the current key
     void enableKbdLoop();                // needed before a stopped loop can run again
     void setEnterCB(void (*callback)(void*), void* data); // Enter left by the gadget
+    void setEscapeCB(void (*callback)(void*), void* data); // Esc (27) left by the gadget
 
     // Directional search: the index of the gadget nearest the cursor of window
     // in that direction, only gadgets strictly beyond limit (a screen column or
@@ -41,5 +42,7 @@ private:
     bool        loopStopped;
     void (*enterCallback)(void*);
     void*       enterData;
+    void (*escapeCallback)(void*);
+    void*       escapeData;
 };
 #endif
