@@ -97,8 +97,8 @@ long long CurViewer::getTop() const
     return top;
 }
 
-// A file that changed since the last look loses its cached bytes; the top
-// row is kept where it still lies inside the file.
+// A file that changed since the last look loses its cached bytes; after it
+// shrank, the view moves up as far as needed to show a full last page.
 void CurViewer::restat()
 {
     if (fd < 0)
@@ -109,10 +109,13 @@ void CurViewer::restat()
     long long stamp = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
     if (st.st_size != fileSize || stamp != fileStamp)
         cacheLen = 0;
+    bool shrank = st.st_size < fileSize;
     fileSize = st.st_size;
     fileStamp = stamp;
     if (top > fileSize)
         top = fileSize;
+    if (shrank && top > 0 && top > lastTop())
+        top = lastTop();
 }
 
 long long CurViewer::total() const
@@ -226,6 +229,8 @@ long long CurViewer::rowEndIn(long long start, long long end)
     for (long long pos = start; pos < end; pos++) {
         int c = byteAt(pos);
         used += byteCols((unsigned char)c);
+        if (used > cols && c == ' ')
+            return pos + 1;             // a blank past the width ends the row unseen
         if (used > cols && pos > start)
             return blank > start ? blank : pos;
         if (c == ' ')
