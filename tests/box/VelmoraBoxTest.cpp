@@ -125,3 +125,25 @@ TEST(VelmoraBox, UsageErrorsSayWhyInOneLineAndLeaveTheTerminalAlone)
     for (const BoxCase& c : cases)
         run(c);
 }
+
+// The example installer, Enter on every box and a password typed.
+TEST(VelmoraBox, ExampleInstallerRunsThroughEveryBox)
+{
+    ScreenSession s(24, 80);
+    s.setEnv("VELMORA_BOX", VELMORA_BOX);
+    s.captureStdout();
+    ASSERT_TRUE(s.start({"/bin/sh", std::string(VELMORA_SOURCE_DIR) + "/examples/install.sh"}));
+    for (const char* screen : {"shows every box", "EXAMPLE LICENCE", "Accept the licence?",
+                               "/opt/example", "Administrator password"}) {
+        ASSERT_TRUE(s.waitForText(screen, 10000)) << s.dump();
+        ASSERT_TRUE(s.waitQuiet()) << s.dump();
+        if (std::string(screen) == "Administrator password")
+            s.sendText("pw");
+        s.enter();
+    }
+    ASSERT_TRUE(s.waitForText("Installed into /opt/example.", 10000)) << s.dump();
+    ASSERT_TRUE(s.waitQuiet()) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit(10000)) << s.dump();
+    EXPECT_EQ("Installed into /opt/example.\n", s.stdoutText());
+}
