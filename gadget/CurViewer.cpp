@@ -208,8 +208,8 @@ long long CurViewer::lineStartOf(long long pos)
 }
 
 // Columns a byte adds: 2 for a control shown as "^X", none for a UTF-8
-// continuation byte, 1 otherwise.
-static int byteCols(unsigned char c)
+// continuation byte, 1 otherwise. All measuring of the viewer's text is here.
+int CurViewer::byteCols(unsigned char c)
 {
     if (c < 32 || c == 127)
         return 2;

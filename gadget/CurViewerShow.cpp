@@ -84,7 +84,7 @@ void CurViewer::drawText(const char* bytes, int len, long long offset, int skip,
     for (int i = 0; i < len && *col < cols; i++) {
         unsigned char c = (unsigned char)bytes[i];
         bool control = c < 32 || c == 127;
-        int need = control ? 2 : ((c & 0xC0) == 0x80 ? 0 : 1);
+        int need = byteCols(c);
         chtype a = 0;
         if (matchStart >= 0 && offset + i >= matchStart && offset + i < matchStart + (long long)patLen)
             a = A_REVERSE;
@@ -150,6 +150,10 @@ bool CurViewer::search(const char* text)
     for (long long pos = from; pos + len <= size;) {
         int avail;
         const char* p = fetch(pos, &avail);
+        if (avail < len && fd >= 0) {
+            cacheLen = 0;               // the window ends too soon: read it again from pos
+            p = fetch(pos, &avail);
+        }
         if (avail < len)
             break;
         const char* hit = (const char*)memmem(p, avail, pattern, len);

@@ -54,6 +54,7 @@ private:
     long long lastTop();                 // the top that shows the last page full
     long long rowHolding(long long pos); // start of the row holding byte pos
     // drawing
+    static int byteCols(unsigned char c); // columns one byte of the text adds
     int  viewRows() const;
     int  viewCols() const;
     void drawRow(int row, long long start, long long end);

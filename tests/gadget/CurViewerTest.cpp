@@ -134,6 +134,8 @@ TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
          [](ScreenSession&) {}, "1", "^A^B^?ab^@c", "100%"},
         {write("huge", huge + "END"), "wrap", [](ScreenSession& s) { s.end(); }, "1",
          std::string(38, 'a'), "END"},
+        {write("long", lines(1, 40000)), "plain",
+         [](ScreenSession& s) { s.sendText("/line 39990"); s.enter(); }, "1", "line 39990", "line 39999"},
         {write("sideways", lines(1, 3)), "plain",
          [](ScreenSession& s) { s.right(); s.right(); s.right(); }, "1", "e 1", "e 3"},
         {write("words", words), "wrap", [](ScreenSession&) {}, "1",
