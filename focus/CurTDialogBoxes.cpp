@@ -125,6 +125,7 @@ int CurTDialog::showChoice(int textHeight, int textWidth, int attributes,
 
 // The input box's editor: Enter in it activates the OK button, which ends
 // the dialog's loop the way a click on OK would.
+namespace {
 class InputEdit : public CurLineEdit {
 public:
     InputEdit(CurWindow* window, CurButton* ok) : CurLineEdit(window), ok(ok) {}
@@ -136,6 +137,7 @@ public:
 private:
     CurButton* ok;
 };
+} // namespace
 
 // Bytes of the len bytes of text kept in room bytes: all when they fit,
 // otherwise cut before a UTF-8 character that would not fit whole.

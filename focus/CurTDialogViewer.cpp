@@ -8,6 +8,7 @@
 #include <curses.h>
 
 // The box's viewer: Enter in it activates the button, which ends the loop.
+namespace {
 class BoxViewer : public CurViewer {
 public:
     BoxViewer(CurWindow* window, CurButton* ok) : CurViewer(window), ok(ok) {}
@@ -19,6 +20,7 @@ public:
 private:
     CurButton* ok;
 };
+} // namespace
 
 // The viewer, framed itself, sits inside the dialog's frame with a margin of
 // a column each side. A negative size leaves a margin of a row or a column
