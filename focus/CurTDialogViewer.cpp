@@ -53,9 +53,8 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const c
         viewer.setGeometry(dialog.getHeight() - 4, dialog.getWidth() - 4, 1, 2);
         dialog.focuser.addGadget(&viewer);
         dialog.focuser.setFocus(1);
-        dialog.draw();
+        dialog.draw();                  // sent with the loop's first key read
         viewer.draw();
-        dialog.update();
         chosen = dialog.kbdLoop();
     }
     CurInit::refreshAllWindows();
