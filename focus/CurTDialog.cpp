@@ -3,16 +3,17 @@
 // button. The one-call boxes are in CurTDialogBoxes.cpp.
 #include "CurTDialog.h"
 #include "CurButton.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
 
 CurTDialog::CurTDialog(int height, int width, int y, int x)
     : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false),
-      exitOnEscape(false)
+      escButton(-1), keyCallback(nullptr), keyData(nullptr)
 {
     focuser.setEnterCB(CurTDialog::enterCB, this);
-    focuser.setEscapeCB(CurTDialog::escapeCB, this);
+    focuser.setKeyCB(CurTDialog::keyCB, this);
 }
 
 CurTDialog::~CurTDialog()
@@ -49,7 +50,7 @@ void CurTDialog::layoutButtons()
 {
     int maxLen = 0;
     for (int i = 0; i < numButtons; i++) {
-        int len = (int)strlen(buttons[i]->getText());
+        int len = CurText::columns(buttons[i]->getText());
         if (len > maxLen)
             maxLen = len;
     }
@@ -75,6 +76,22 @@ void CurTDialog::setExitOnEnter(bool on)
     exitOnEnter = on;
 }
 
+void CurTDialog::setEscButton(int index)
+{
+    escButton = index;
+}
+
+void CurTDialog::setKeyCB(bool (*callback)(int, void*), void* data)
+{
+    keyCallback = callback;
+    keyData = data;
+}
+
+void CurTDialog::stopKbdLoop()
+{
+    focuser.stopKbdLoop();
+}
+
 // The separator on row height - 3 joins the frame with tees on both sides.
 void CurTDialog::draw()
 {
@@ -83,10 +100,10 @@ void CurTDialog::draw()
     drawFrame();
     if (height >= 3 && width >= 2) {
         wmove(win, height - 3, 0);
-        waddch(win, ACS_LTEE);
+        CurText::addLine(win, CurText::LTEE, 0);
         for (int i = 1; i <= width - 2; i++)
-            waddch(win, ACS_HLINE);
-        waddch(win, ACS_RTEE);
+            CurText::addLine(win, CurText::HLINE, 0);
+        CurText::addLine(win, CurText::RTEE, 0);
     }
     for (int i = 0; i < numButtons; i++)
         buttons[i]->draw();
@@ -106,26 +123,24 @@ int CurTDialog::kbdLoop()
     return -1;
 }
 
-void CurTDialog::setExitOnEscape(bool on)
-{
-    exitOnEscape = on;
-}
-
 void CurTDialog::activateCB(void* data)
 {
     static_cast<CurTDialog*>(data)->focuser.stopKbdLoop();
+}
+
+// Esc presses the Esc button as the space bar would, which ends the loop
+// through that button's callback; an index that names no button is ignored.
+bool CurTDialog::keyCB(int key, void* data)
+{
+    CurTDialog* dialog = static_cast<CurTDialog*>(data);
+    if (key == 27 && dialog->escButton >= 0 && dialog->escButton < dialog->numButtons)
+        return dialog->buttons[dialog->escButton]->processKey(' ');
+    return dialog->keyCallback != nullptr && dialog->keyCallback(key, dialog->keyData);
 }
 
 void CurTDialog::enterCB(void* data)
 {
     CurTDialog* dialog = static_cast<CurTDialog*>(data);
     if (dialog->exitOnEnter)
-        dialog->focuser.stopKbdLoop();
-}
-
-void CurTDialog::escapeCB(void* data)
-{
-    CurTDialog* dialog = static_cast<CurTDialog*>(data);
-    if (dialog->exitOnEscape)
         dialog->focuser.stopKbdLoop();
 }

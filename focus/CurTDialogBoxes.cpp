@@ -5,6 +5,7 @@
 #include "CurButton.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
@@ -13,9 +14,9 @@
 // neighbours so that two bars never run together.
 static int rowWidth(const char* first, const char* second)
 {
-    int bw = (int)strlen(first);
-    if (second != nullptr && (int)strlen(second) > bw)
-        bw = (int)strlen(second);
+    int bw = CurText::columns(first);
+    if (second != nullptr && CurText::columns(second) > bw)
+        bw = CurText::columns(second);
     bw += 2;
     return second == nullptr ? bw : 2 * bw + 1;
 }
@@ -37,6 +38,16 @@ static char* clippedText(const char* text, int width, int rows)
     }
     *end = '\0';
     return block;
+}
+
+// Esc ends the loop with no button chosen, so that it is told apart from
+// every button; data is the dialog.
+bool CurTDialog::escapeEndsCB(int key, void* data)
+{
+    if (key != 27)
+        return false;
+    static_cast<CurTDialog*>(data)->stopKbdLoop();
+    return true;
 }
 
 int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char* text,
@@ -65,7 +76,6 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
         int H = dialog.getHeight();
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
-        dialog.setExitOnEscape(escape);
         dialog.addButton(first);
         if (second != nullptr)
             dialog.addButton(second);
@@ -73,6 +83,10 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
             dialog.setTitle(title, CurInit::CENTER);
         if (focus >= 0)
             dialog.focuser.setFocus(focus);
+        if (escape)
+            dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
+        else
+            dialog.setEscButton(second == nullptr ? 0 : 1);   // closes a message, answers no
 
         // A text with more lines than the area holds goes in already wrapped
         // and cut; a label that does not wrap shows it line for line.
@@ -183,7 +197,7 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
         int H = dialog.getHeight();
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
-        dialog.setExitOnEscape(true);
+        dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButton(" OK ");
         dialog.addButton("Cancel");
         if (title != nullptr)

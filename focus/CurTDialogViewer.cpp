@@ -40,7 +40,7 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const c
     {
         CurTDialog dialog(viewHeight + 6, viewWidth + 6, -1, -1);
         dialog.setAttributes(attributes);
-        dialog.setExitOnEscape(true);
+        dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButton(" OK ");
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);

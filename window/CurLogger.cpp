@@ -1,6 +1,7 @@
 // CurLogger.cpp - the log pane (window/): a frame window and an inner text
 // window that scrolls the lines written by log and error.
 #include "CurLogger.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
@@ -8,10 +9,12 @@
 // The text window lies exactly inside the frame. For a logger too small to
 // have an inside it is an empty rectangle, which makes an inert window, and
 // the lines are ignored. It is made on its own terms: when only the frame
-// does not fit the screen, the text area still shows the lines.
+// does not fit the screen, the text area still shows the lines. Inside a
+// centred frame it is centred too, so a resize moves both alike.
 CurLogger::CurLogger(int height, int width, int y, int x)
     : CurWindow(height, width, y, x),
-      textWin(new CurWindow(this->height - 2, this->width - 2, this->y + 1, this->x + 1)),
+      textWin(new CurWindow(this->height - 2, this->width - 2,
+                            centredY ? -1 : this->y + 1, centredX ? -1 : this->x + 1)),
       logAttr(0), errorAttr(0)
 {
     if (textWin->getWindow() != nullptr)
@@ -47,11 +50,12 @@ void CurLogger::setErrorAttr(int attr)
 
 // Every entry ends with exactly one newline of its own, so the cursor waits at
 // the start of the row below the newest entry, and a newline on the last row
-// scrolls the text up. The text is written literally, never as a format.
+// scrolls the text up. The text is written literally, never as a format:
+// newlines inside it break lines, tabs become blanks, and every other control
+// character or bad byte shows as a mark, so nothing moves the cursor back.
 // A line whose last character fills the last column has already moved the
 // cursor to the next row; its newline is left out, or the entry would take an
-// extra blank row. A carriage return or a backspace that leaves the cursor in
-// column 0 has not ended a row: the newline stays, and the entry keeps its row.
+// extra blank row.
 void CurLogger::write(const char* text, int attr)
 {
     if (text == nullptr || textWin->getWindow() == nullptr)
@@ -61,10 +65,9 @@ void CurLogger::write(const char* text, int attr)
     int len = (int)strlen(text);
     if (len > 0 && text[len - 1] == '\n')
         len--;
-    if (len > 0)
-        waddnstr(w, text, len);
+    CurText::flow(w, text, len, attr);
     char last = len > 0 ? text[len - 1] : '\n';
-    bool wrapped = last != '\n' && last != '\r' && last != '\b' && getcurx(w) == 0;
+    bool wrapped = last != '\n' && getcurx(w) == 0;
     if (!wrapped)
         waddch(w, '\n');
     textWin->update();
@@ -76,9 +79,12 @@ void CurLogger::touch()
     CurWindow::touch();
 }
 
+// The frame window covers the text area with blanks on the terminal, so the
+// text window is touched: curses would otherwise send only its changed lines.
 void CurLogger::update()
 {
     CurWindow::update();
+    textWin->touch();
     textWin->update();
 }
 

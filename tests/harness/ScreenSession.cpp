@@ -149,6 +149,7 @@ bool ScreenSession::pump(long ms)
         ssize_t n = read(master, buf, sizeof buf);
         if (n > 0) {
             feed(buf, size_t(n));
+            raw.append(buf, size_t(n));
             got = true;
         } else if (n < 0 && errno == EINTR) {
             continue;
@@ -216,6 +217,18 @@ void ScreenSession::kill()
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     reap(status);
+}
+
+void ScreenSession::resize(int rows, int cols)
+{
+    while (pump(0)) {}
+    setSize(rows, cols);
+    if (master < 0) return;
+    struct winsize ws = {};
+    ws.ws_row = (unsigned short)rows;
+    ws.ws_col = (unsigned short)cols;
+    ioctl(master, TIOCSWINSZ, &ws);
+    if (pid > 0) ::kill(-pid, SIGWINCH);
 }
 
 std::vector<std::pair<std::string, std::string>> ScreenSession::results() const

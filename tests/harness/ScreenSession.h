@@ -76,6 +76,9 @@ public:
     // the child
     int  waitExit(int limitMs = 5000);   // exit code; 128+signal; -1 on time-out (child killed)
     void kill();                         // the child's whole process group
+    // A terminal's resize: pending output read at the old size, then the emulator and
+    // the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
+    void resize(int rows, int cols);
     bool running() const { return pid > 0; }
     int  childPid() const { return pid; }
 
@@ -86,6 +89,7 @@ public:
     std::string resultPath() const { return dir + "/result"; }
     std::string stderrText() const;      // what the child wrote to standard error
     std::string stdoutText() const;      // what it wrote to standard output, when captured
+    const std::string& output() const { return raw; }  // every byte the child wrote so far
     std::string dump() const override;   // screen, then the child's standard error
 
     static long nowMs();
@@ -101,6 +105,7 @@ private:
     TermMode termMode = TERM_SET;
     std::string termValue = "xterm";
     std::vector<std::pair<std::string, std::string>> extraEnv;
+    std::string raw;                     // the child's output as it came
     std::string dir;                     // temporary: result, stderr, stdout and stdin files
     bool stdoutCaptured = false;
     bool stdinGiven = false;
