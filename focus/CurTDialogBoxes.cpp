@@ -155,14 +155,17 @@ private:
 } // namespace
 
 // Bytes of the len bytes of text kept in room bytes: all when they fit,
-// otherwise cut before a UTF-8 character that would not fit whole.
+// otherwise up to the last character boundary that fits.
 static int cutLength(const char* text, int len, int room)
 {
-    if (len <= room)
-        return len;
-    while (room > 0 && ((unsigned char)text[room] & 0xC0) == 0x80)
-        room--;
-    return room;
+    int kept = 0;
+    while (kept < len) {
+        int next = CurText::next(text, len, kept);
+        if (next > room)
+            break;
+        kept = next;
+    }
+    return kept;
 }
 
 // Copies text into out of size bytes (size above 0), cut and NUL-ended.

@@ -3,6 +3,7 @@
 // a program opens, updates while its work runs, and closes.
 #include "CurGauge.h"
 #include "CurLabel.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -71,9 +72,8 @@ void CurGauge::draw()
 void CurGauge::drawLabel(int row, const char* text, int len)
 {
     WINDOW* w = window->getWindow();
-    wmove(w, row, x);
-    for (int col = 0; col < width; col++)
-        waddch(w, col < len ? (chtype)(unsigned char)text[col] : (chtype)' ');
+    int used = CurText::draw(w, row, x, text, len, width, 0);
+    CurText::blank(w, row, x + used, width - used, 0);
 }
 
 // Every cell left of the filled width takes the fill attribute, the number's

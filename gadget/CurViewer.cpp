@@ -3,6 +3,7 @@
 // drawing with a scroll bar and position indicator, the scroll keys, search.
 #include "CurViewer.h"
 #include "CurLineEdit.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -146,6 +147,19 @@ const char* CurViewer::fetch(long long offset, int* avail)
     return cache + (offset - cacheStart);
 }
 
+// The bytes from offset as fetch gives them, but at least want of them
+// where the text has them: a window that ends too soon is read again with
+// offset in its middle, which holds a whole line.
+const char* CurViewer::fetchRun(long long offset, long long want, int* avail)
+{
+    const char* p = fetch(offset, avail);
+    if (*avail < want && fd >= 0 && offset + *avail < total()) {
+        cacheLen = 0;
+        p = fetch(offset, avail);
+    }
+    return p;
+}
+
 int CurViewer::byteAt(long long offset)
 {
     int avail;
@@ -207,34 +221,29 @@ long long CurViewer::lineStartOf(long long pos)
     return from;
 }
 
-// Columns a byte adds: 2 for a control shown as "^X", none for a UTF-8
-// continuation byte, 1 otherwise. All measuring of the viewer's text is here.
-int CurViewer::byteCols(unsigned char c)
-{
-    if (c < 32 || c == 127)
-        return 2;
-    return (c & 0xC0) == 0x80 ? 0 : 1;
-}
-
 // The end of the row from start when the line ends at end: everything when
 // not wrapped or when it fits, otherwise behind the last blank that fits,
 // or at the width when no blank does. A row always takes one character.
+// Characters are measured as the text module draws them.
 long long CurViewer::rowEndIn(long long start, long long end)
 {
-    int cols = viewCols();
-    if (!wrap)
+    if (!wrap || end <= start)
         return end;
-    int used = 0;
-    long long blank = -1;
-    for (long long pos = start; pos < end; pos++) {
-        int c = byteAt(pos);
-        used += byteCols((unsigned char)c);
-        if (used > cols && c == ' ')
-            return pos + 1;             // a blank past the width ends the row unseen
-        if (used > cols && pos > start)
-            return blank > start ? blank : pos;
-        if (c == ' ')
-            blank = pos + 1;
+    int avail;
+    const char* p = fetchRun(start, end - start, &avail);
+    int len = end - start < avail ? (int)(end - start) : avail;
+    int used = 0, blank = -1;
+    for (int i = 0; i < len;) {
+        int code, cols;
+        int n = CurText::decode(p + i, len - i, &code, &cols);
+        used += cols;
+        if (used > viewCols() && code == ' ')
+            return start + i + n;       // a blank past the width ends the row unseen
+        if (used > viewCols() && i > 0)
+            return start + (blank > 0 ? blank : i);
+        if (code == ' ')
+            blank = i + n;
+        i += n;
     }
     return end;
 }

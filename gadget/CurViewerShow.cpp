@@ -3,6 +3,7 @@
 // prompted for on the bottom frame row. Finding rows is in CurViewer.cpp.
 #include "CurViewer.h"
 #include "CurLineEdit.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -10,27 +11,26 @@
 #include <cstring>
 
 // Puts one frame or scroll bar character where the window has the cell.
-static void putCell(WINDOW* w, int row, int col, chtype ch)
+static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
 {
-    if (wmove(w, row, col) != ERR)
-        waddch(w, ch);
+    CurText::putLine(w, row, col, part, 0);
 }
 
 static void drawFrame(WINDOW* w, int y, int x, int height, int width)
 {
     int right = x + width - 1;
     int bottom = y + height - 1;
-    putCell(w, y, x, ACS_ULCORNER);
-    putCell(w, y, right, ACS_URCORNER);
-    putCell(w, bottom, right, ACS_LRCORNER);
-    putCell(w, bottom, x, ACS_LLCORNER);
+    putCell(w, y, x, CurText::ULCORNER);
+    putCell(w, y, right, CurText::URCORNER);
+    putCell(w, bottom, right, CurText::LRCORNER);
+    putCell(w, bottom, x, CurText::LLCORNER);
     for (int i = 1; i < width - 1; i++) {
-        putCell(w, y, x + i, ACS_HLINE);
-        putCell(w, bottom, x + i, ACS_HLINE);
+        putCell(w, y, x + i, CurText::HLINE);
+        putCell(w, bottom, x + i, CurText::HLINE);
     }
     for (int i = 1; i < height - 1; i++) {
-        putCell(w, y + i, x, ACS_VLINE);
-        putCell(w, y + i, right, ACS_VLINE);
+        putCell(w, y + i, x, CurText::VLINE);
+        putCell(w, y + i, right, CurText::VLINE);
     }
 }
 
@@ -59,49 +59,46 @@ void CurViewer::draw()
 // The match is marked in reverse video; the row is padded with blanks.
 void CurViewer::drawRow(int row, long long start, long long end)
 {
-    WINDOW* w = window->getWindow();
-    wmove(w, y + 1 + row, x + 1);
     int col = 0;
     if (end > start) {
         int avail;
-        const char* p = fetch(start, &avail);
+        const char* p = fetchRun(start, end - start, &avail);
         int len = end - start < avail ? (int)(end - start) : avail;
-        drawText(p, len, start, wrap ? 0 : leftCol, &col);
+        drawText(row, p, len, start, wrap ? 0 : leftCol, &col);
     }
-    for (; col < viewCols(); col++)
-        waddch(w, ' ');
+    CurText::blank(window->getWindow(), y + 1 + row, x + 1 + col, viewCols() - col, 0);
 }
 
-// Writes the bytes of text (at offset in the file) that fall in the view's
-// columns after skipping skip columns; col counts the columns written.
-// Controls show as "^X", the bytes of a multibyte character go out together.
-void CurViewer::drawText(const char* bytes, int len, long long offset, int skip, int* col)
+// Writes the characters of bytes (at offset in the text) that fall in the
+// view's columns after the first skip columns, as the text module draws
+// them; col counts the columns written. A wide character cut by the left
+// edge shows as blanks. The match is drawn apart, in reverse video.
+void CurViewer::drawText(int row, const char* bytes, int len, long long offset, int skip, int* col)
 {
     WINDOW* w = window->getWindow();
-    int cols = viewCols();
-    size_t patLen = strlen(pattern);
-    int vcol = 0;
-    for (int i = 0; i < len && *col < cols; i++) {
-        unsigned char c = (unsigned char)bytes[i];
-        bool control = c < 32 || c == 127;
-        int need = byteCols(c);
-        chtype a = 0;
-        if (matchStart >= 0 && offset + i >= matchStart && offset + i < matchStart + (long long)patLen)
-            a = A_REVERSE;
-        if (vcol + need <= skip || (need > 0 && vcol < skip)) {
-            vcol += need;
-            continue;                   // scrolled off on the left
-        }
-        if (*col + need > cols)
-            break;
-        if (control) {
-            waddch(w, '^' | a);
-            waddch(w, (chtype)(c ^ 64) | a);
-        } else {
-            waddch(w, c | a);
-        }
-        vcol += need;
-        *col += need;
+    int start = CurText::cut(bytes, len, skip);
+    if (CurText::columns(bytes, start) < skip && start < len) { // a character straddles the edge
+        int after = CurText::next(bytes, len, start);
+        int shown = CurText::columns(bytes, after) - skip;
+        CurText::blank(w, y + 1 + row, x + 1, shown, 0);
+        *col += shown;
+        start = after;
+    }
+    long long m0 = matchStart >= 0 ? matchStart - offset : len;
+    long long m1 = matchStart >= 0 ? m0 + (long long)strlen(pattern) : len;
+    m0 = m0 < start ? start : (m0 > len ? len : m0);
+    m1 = m1 < m0 ? m0 : (m1 > len ? len : m1);
+    long long cuts[] = {start, m0, m1, len};
+    for (int i = 0; i < 3; i++) {
+        int from = (int)cuts[i], n = (int)(cuts[i + 1] - cuts[i]);
+        if (n <= 0)
+            continue;
+        int need = CurText::columns(bytes + from, n);
+        int done = CurText::draw(w, y + 1 + row, x + 1 + *col, bytes + from, n,
+                                 viewCols() - *col, i == 1 ? A_REVERSE : 0);
+        *col += done;
+        if (done < need)
+            return;                     // the view's right edge
     }
 }
 
@@ -110,15 +107,15 @@ void CurViewer::drawText(const char* bytes, int len, long long offset, int skip,
 void CurViewer::drawScrollBar(WINDOW* w)
 {
     int col = x + width - 1;
-    putCell(w, y + 1, col, ACS_UARROW);
-    putCell(w, y + height - 2, col, ACS_DARROW);
+    putCell(w, y + 1, col, CurText::UARROW);
+    putCell(w, y + height - 2, col, CurText::DARROW);
     if (height < 5)
         return;
     long long span = lastTop();
     long long track = span > 0 ? top * (height - 5) / span : 0;
     if (track > height - 5)
         track = height - 5;
-    putCell(w, y + 2 + (int)track, col, ACS_CKBOARD);
+    putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }
 
 // The bottom frame row: a failed search's note on the left, the percentage
@@ -149,11 +146,7 @@ bool CurViewer::search(const char* text)
     // two chunks is found in the second.
     for (long long pos = from; pos + len <= size;) {
         int avail;
-        const char* p = fetch(pos, &avail);
-        if (avail < len && fd >= 0) {
-            cacheLen = 0;               // the window ends too soon: read it again from pos
-            p = fetch(pos, &avail);
-        }
+        const char* p = fetchRun(pos, len, &avail);
         if (avail < len)
             break;
         const char* hit = (const char*)memmem(p, avail, pattern, len);

@@ -41,6 +41,7 @@ private:
     void restat();                       // takes the file's size; drops the cache when it changed
     long long total() const;             // bytes of the text or the file
     const char* fetch(long long offset, int* avail); // bytes from offset, at least 1 unless at the end
+    const char* fetchRun(long long offset, long long want, int* avail); // at least want bytes where there are
     int  byteAt(long long offset);       // -1 at the end
     long long cutAt(long long k);        // the k-th cut of an over-long line
     long long boundaryAfter(long long pos);   // the first cut after pos
@@ -54,11 +55,10 @@ private:
     long long lastTop();                 // the top that shows the last page full
     long long rowHolding(long long pos); // start of the row holding byte pos
     // drawing
-    static int byteCols(unsigned char c); // columns one byte of the text adds
     int  viewRows() const;
     int  viewCols() const;
     void drawRow(int row, long long start, long long end);
-    void drawText(const char* text, int len, long long offset, int skip, int* col);
+    void drawText(int row, const char* text, int len, long long offset, int skip, int* col);
     void drawScrollBar(WINDOW* w);
     void drawStatus(WINDOW* w);
     bool readPattern();                  // the "/" prompt; true when a text was entered

@@ -52,6 +52,7 @@ protected:
         session.reset(new ScreenSession(24, 80));
         ScreenSession& s = *session;
         s.setEnv("ESCDELAY", "50");
+        s.setEnv("LC_ALL", "C.UTF-8");  // controls show as their pictures
         ASSERT_TRUE(s.start({scenarioPath("more_boxes"), "viewer", path, wrap}));
         ASSERT_TRUE(s.waitForResult("opened")) << s.dump();
         ASSERT_TRUE(s.waitQuiet()) << s.dump();
@@ -131,7 +132,7 @@ TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
         {dir, "plain", [](ScreenSession&) {}, "0", "", "100%"},
         {write("empty", ""), "plain", [](ScreenSession&) {}, "1", "", "100%"},
         {write("binary", std::string("\x01\x02\x7f" "ab\0c", 7)), "plain",
-         [](ScreenSession&) {}, "1", "^A^B^?ab^@c", "100%"},
+         [](ScreenSession&) {}, "1", "\u2401\u2402\u2421ab\u2400c", "100%"},
         {write("huge", huge + "END"), "wrap", [](ScreenSession& s) { s.end(); }, "1",
          std::string(38, 'a'), "END"},
         {write("long", lines(1, 40000)), "plain",
