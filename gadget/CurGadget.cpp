@@ -48,8 +48,10 @@ int CurGadget::kbdLoop()
         int key = wgetch(w);
         if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
             return -1;
-        if (key == ERR)
+        if (key == ERR) {
+            CurInit::repaintIfResumed();     // a stop interrupts the read
             continue;
+        }
         processKey(key);
         if (key == 13)
             return 0;

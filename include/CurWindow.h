@@ -50,5 +50,9 @@ protected:
     bool    mapped;
     char*   title;                       // own copy, null until setTitle
     CurInit::ALIGNMENT titleAlign;
+
+private:
+    friend class CurInit;
+    CurInit::WinNode regLink;            // this window's place in CurInit's registry
 };
 #endif
