@@ -102,8 +102,8 @@ void CurFocuser::kbdLoop()
         // can follow, so the loop ends rather than spin.
         if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
             return;
-        if (key == ERR)
-            CurInit::repaintIfResumed();     // a stop interrupts the read
+        if (key == ERR && errno == EINTR)
+            CurInit::afterInterrupt();
 
         if (key == 9) {
             moveFocus((focusIndex + 1) % numGadgets);

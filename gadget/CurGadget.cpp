@@ -49,7 +49,8 @@ int CurGadget::kbdLoop()
         if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
             return -1;
         if (key == ERR) {
-            CurInit::repaintIfResumed();     // a stop interrupts the read
+            if (errno == EINTR)
+                CurInit::afterInterrupt();
             continue;
         }
         processKey(key);

@@ -19,7 +19,8 @@ public:
     static void initialize();            // runs type detection when TERM is unset, empty or unknown; a second call while initialised is ignored
     static void cleanup();               // ends curses, frees the colour table, puts signal handlers back; harmless when not initialised
     static bool isInitialized();
-    static void repaintIfResumed();      // repaints the whole screen once after the program was stopped and continued
+    static void afterInterrupt();        // for a loop whose key read a signal interrupted: clears curses' input
+                                         // state, and repaints the whole screen after a stop and continue
 
     // colour pairs
     static int  addColorPair(int fg, int bg);        // 1, 2, ... up to 255 at most; 0 without colours; -1 when full

@@ -83,7 +83,7 @@ static void leaveTerminal()
 }
 
 // Back into the program's screen after it went on: the modes it had, the
-// alternate screen and keypad; the picture follows at repaintIfResumed.
+// alternate screen and keypad; the picture follows at afterInterrupt.
 static void enterTerminal(const struct termios* modes)
 {
     if (modes != nullptr)
@@ -245,9 +245,14 @@ void CurInit::releaseTerminal()
     previousTerminate = nullptr;
 }
 
-void CurInit::repaintIfResumed()
+// After an interrupted read curses reports one more ERR of its own at the
+// next read of a keypad window; dropping its pending input clears that.
+void CurInit::afterInterrupt()
 {
-    if (!resumed || !initialized)
+    if (!initialized)
+        return;
+    flushinp();
+    if (!resumed)
         return;
     resumed = 0;
     // The guard showed the cursor; curses still believes in its own state.

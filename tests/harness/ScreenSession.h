@@ -38,6 +38,7 @@
 
 #include "VtScreen.h"
 
+struct termios;
 // A program running on a pseudo-terminal of rows x cols, with its output fed
 // into a VtScreen. TERM is "xterm" unless changed before start().
 class ScreenSession : public VtScreen {
@@ -71,6 +72,7 @@ public:
     int  waitExit(int limitMs = 5000);   // exit code; 128+signal; -1 on time-out (child killed)
     void kill();                         // the child's whole process group
     bool running() const { return pid > 0; }
+    bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     int  childPid() const { return pid; }
 
     // what the child reported besides the screen

@@ -11,6 +11,7 @@
 #include <term.h>
 #undef tab        // a terminfo capability macro of term.h; ScreenSession::tab is meant
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -287,13 +288,41 @@ TEST_F(DetectTest, SetTermNeverStartsDetection)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
 
-TEST_F(DetectTest, SetButUnknownTermNeverStartsDetectionEither)
+// A TERM without a description gets the detection a missing one gets.
+TEST_F(DetectTest, UnknownTermStartsDetectionToo)
 {
-    s.setTerm("velmora-no-such-terminal");
-    ASSERT_TRUE(s.start({scenarioPath("detect_start")}));
-    EXPECT_NE(0, s.waitExit(10000)) << s.dump();
-    EXPECT_FALSE(s.contains("detection process")) << s.dump();
-    EXPECT_FALSE(s.hasResult("term"));
+    for (const std::string& term : {std::string("velmora-no-such-terminal"), std::string(200, 'x')}) {
+        ScreenSession unknown(24, 80);
+        unknown.setTerm(term);
+        ASSERT_TRUE(unknown.start({scenarioPath("detect_start")}));
+        EXPECT_TRUE(unknown.waitForText(PROMPT, 10000)) << term << "\n" << unknown.dump();
+        EXPECT_FALSE(unknown.hasResult("term")) << term;
+    }
+}
+
+// Where nobody can answer, or the type cannot place the cursor, the program
+// ends with one line on standard error and status 1, drawing nothing.
+TEST_F(DetectTest, TypesThatCannotBeUsedEndWithOneLineAndStatusOne)
+{
+    const struct {
+        const char* term;
+        const char* input;               // standard input of the program
+        const char* says;
+    } cases[] = {
+        {"velmora-no-such-terminal", "/dev/null", "no terminal to ask"},
+        {"", "/dev/null", "no terminal to ask"},
+        {"dumb", "/dev/tty", "\"dumb\" cannot move the cursor"},
+    };
+    for (const auto& c : cases) {
+        ScreenSession run(24, 80);
+        run.setTerm(c.term);
+        ASSERT_TRUE(run.start({"/bin/sh", "-c", "exec \"$0\" < $1", scenarioPath("detect_start"), c.input}));
+        EXPECT_EQ(1, run.waitExit(10000)) << c.term << "\n" << run.dump();
+        std::string err = run.stderrText();
+        EXPECT_NE(std::string::npos, err.find(c.says)) << c.term << ": " << err;
+        EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n')) << c.term << ": " << err;
+        EXPECT_EQ("", run.rowText(0) + run.rowText(5)) << c.term << "\n" << run.dump();
+    }
 }
 
 } // namespace
