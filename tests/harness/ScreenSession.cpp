@@ -137,6 +137,7 @@ bool ScreenSession::pump(long ms)
         ssize_t n = read(master, buf, sizeof buf);
         if (n > 0) {
             feed(buf, size_t(n));
+            raw.append(buf, size_t(n));
             got = true;
         } else if (n < 0 && errno == EINTR) {
             continue;

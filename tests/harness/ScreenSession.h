@@ -83,6 +83,7 @@ public:
     bool        hasResult(const std::string& key) const;
     std::string resultPath() const { return dir + "/result"; }
     std::string stderrText() const;      // what the child wrote to standard error
+    const std::string& output() const { return raw; }  // every byte the child wrote so far
     std::string dump() const override;   // screen, then the child's standard error
 
     static long nowMs();
@@ -98,6 +99,7 @@ private:
     TermMode termMode = TERM_SET;
     std::string termValue = "xterm";
     std::vector<std::pair<std::string, std::string>> extraEnv;
+    std::string raw;                     // the child's output as it came
     std::string dir;                     // temporary: result and stderr files
     int  master = -1;
     int  pid = -1;
