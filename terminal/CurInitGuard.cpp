@@ -1,7 +1,6 @@
-// CurInitGuard.cpp - the guard that gives the terminal back (terminal/):
-// modes, screen, keypad and cursor restored on a signal, a stop, exit and
-// std::terminate. Its bytes and modes are prepared at set-up, so a signal
-// handler does nothing but write, tcsetattr and raise.
+// CurInitGuard.cpp - the guard that gives the terminal back (terminal/) on a
+// signal, a stop, exit and std::terminate; bytes and modes are prepared at
+// set-up, so a handler does nothing but write, tcsetattr and raise.
 #include "CurInit.h"
 
 #include <curses.h>

@@ -132,8 +132,8 @@ static void chooseTerminal(int* in, int* out)
     output = ttyFile;
 }
 
-// A type curses can draw with: it is described, and the cursor can be
-// sent anywhere. The description is loaded on the way and stays current.
+// Whether the type has a description; it is loaded and becomes current. No
+// description has a name as long as the limit, which keeps odd values short.
 static bool loadType(const char* term, int fd)
 {
     int err = 0;
