@@ -1,13 +1,8 @@
-// guard_form.cpp - screen scenario for leaving the terminal: a form with a
-// line editor and a button whose callback ends the program in the way the
-// first argument names, or a message box. Reports ready=1 once drawn.
-//   form | box          wait for keys (a test sends the signal)
-//   exit | throw | null the button's callback calls exit(3), throws, or
-//                       writes through a null pointer; no cleanup is reached
-//   return              main returns 4 after the form, without cleanup
-//   handler             a SIGTERM handler of the program's own, chained
-//   answer              a question box; the answer goes to standard output
-//   job                 the form as a job in a process group of its own
+// guard_form.cpp - screen scenario for leaving the terminal. Argument: form or
+// box (wait for keys), exit, throw, null (the button's callback ends the
+// program so), return (main returns 4), handler (a SIGTERM handler of its
+// own), job (the form in a process group of its own), answer (a question
+// box, the answer printed on standard output). Reports ready=1 once drawn.
 #include "ScenarioResult.h"
 
 #include <CurButton.h>
@@ -15,12 +10,10 @@
 #include <CurInit.h>
 #include <CurLineEdit.h>
 #include <CurTDialog.h>
-#include <CurWindow.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -28,19 +21,15 @@
 
 static const char* mode = "form";
 
-// Unchecked by the sanitizer, so that the write faults as it would in a
-// program built without one.
-__attribute__((no_sanitize("undefined"))) static void pressed(void* data)
+static bool is(const char* name) { return strcmp(mode, name) == 0; }
+
+// Unchecked by the sanitizer, so that the null write faults as it would.
+__attribute__((no_sanitize("undefined"))) static void pressed(void* form)
 {
-    if (strcmp(mode, "exit") == 0)
-        exit(3);
-    if (strcmp(mode, "throw") == 0)
-        throw std::runtime_error("thrown from a callback");
-    if (strcmp(mode, "null") == 0) {
-        volatile int* nowhere = nullptr;
-        *nowhere = 1;
-    }
-    ((CurFocuser*)data)->stopKbdLoop();
+    if (is("exit")) exit(3);
+    if (is("throw")) throw std::runtime_error("thrown from a callback");
+    if (is("null")) *(volatile int*)nullptr = 1;
+    ((CurFocuser*)form)->stopKbdLoop();
 }
 
 static void onTerm(int)
@@ -49,9 +38,8 @@ static void onTerm(int)
     _exit(5);
 }
 
-// The form in a process group of its own whose parent waits in the same
-// session, as under a job-control shell: only there does a stop signal stop
-// it (the system discards stop signals sent to an orphaned group).
+// Only a group whose parent waits in the same session can be stopped: the
+// system discards stop signals sent to an orphaned group.
 static void runAsJob()
 {
     pid_t child = fork();
@@ -64,12 +52,11 @@ static void runAsJob()
         return;
     }
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     _exit(WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
 }
 
-static int runForm()
+static void runForm()
 {
     CurWindow win(8, 40, 2, 4);
     win.setTitle("Guarded form", CurInit::CENTER);
@@ -77,7 +64,6 @@ static int runForm()
     edit.setGeometry(1, 20, 2, 2);
     CurButton button(&win);
     button.setGeometry(1, 8, 5, 2);
-    button.setText("Go", false);
     CurFocuser form;
     form.addGadget(&edit);
     form.addGadget(&button);
@@ -87,29 +73,23 @@ static int runForm()
     win.update();
     scenarioResult("ready", 1);
     form.kbdLoop();
-    return 0;
 }
 
 int main(int argc, char** argv)
 {
     mode = argc > 1 ? argv[1] : "form";
-    if (strcmp(mode, "handler") == 0)
-        signal(SIGTERM, onTerm);
-    if (strcmp(mode, "job") == 0)
-        runAsJob();
+    if (is("handler")) signal(SIGTERM, onTerm);
+    if (is("job")) runAsJob();
     CurInit::initialize();
-    if (strcmp(mode, "box") == 0) {
+    if (is("box") || is("answer"))
         scenarioResult("ready", 1);
+    if (is("box"))
         CurTDialog::showMessage(-1, -1, 0, "A box is up", "Box");
-    } else if (strcmp(mode, "answer") == 0) {
-        scenarioResult("ready", 1);
-        bool yes = CurTDialog::showQuestion(-1, -1, 0, "Proceed?", "Question", "Yes", "No", true);
-        printf("%s\n", yes ? "yes" : "no");
-    } else {
+    else if (is("answer"))
+        printf("%s\n", CurTDialog::showQuestion(-1, -1, 0, "Proceed?", "Q", "Yes", "No", true) ? "yes" : "no");
+    else
         runForm();
-        if (strcmp(mode, "return") == 0)
-            return 4;
-    }
+    if (is("return")) return 4;
     CurInit::cleanup();
     return 0;
 }

@@ -1,105 +1,72 @@
-// CurInitGuardTest.cpp - the terminal given back, checked from outside: a
-// program with a form or a box ends by a signal, by exit, by a return or an
-// exception; the pty's modes, the alternate screen, keypad and cursor as the
-// emulator sees them afterwards. Also a program whose output is a pipe, and
-// the init strings compared with tput's.
+// CurInitGuardTest.cpp - the terminal given back, checked from outside after
+// signals, stops, exits and exceptions (pty modes; alternate screen, keypad
+// and cursor as the emulator sees them); output into a pipe; init strings.
 #include "ScreenSession.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <pty.h>
-#include <string>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
-
-// Faults end the program by their signal, not through the sanitizer's report.
-const char* const PLAIN_DEATH =
-    "detect_leaks=1:halt_on_error=1:handle_segv=0:handle_sigbus=0:handle_sigfpe=0:handle_sigill=0";
-
-// Line mode, echo and CR to NL on input, as a new pty has them.
+// Line mode, echo, signals and CR to NL, as on a new pty; no screen modes.
 ::testing::AssertionResult givenBack(ScreenSession& s)
 {
     struct termios fresh, now;
     int master, slave;
-    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
-        return ::testing::AssertionFailure() << "no pty";
-    tcgetattr(slave, &fresh);
+    bool read = openpty(&master, &slave, nullptr, nullptr, nullptr) == 0 && tcgetattr(slave, &fresh) == 0;
     close(master);
     close(slave);
-    if (!s.terminalModes(&now))
-        return ::testing::AssertionFailure() << "pty modes unreadable";
-    const tcflag_t l = ICANON | ECHO | ISIG, i = ICRNL;
-    if ((now.c_lflag & l) != (fresh.c_lflag & l) || (now.c_iflag & i) != (fresh.c_iflag & i))
+    const tcflag_t l = ICANON | ECHO | ISIG;
+    if (!read || !s.terminalModes(&now) || (now.c_lflag & l) != (fresh.c_lflag & l) ||
+        (now.c_iflag & ICRNL) != (fresh.c_iflag & ICRNL))
         return ::testing::AssertionFailure() << "modes still raw\n" << s.dump();
     if (s.alternateScreen() || s.keypadMode() || !s.cursorVisible())
-        return ::testing::AssertionFailure() << "alternate screen " << s.alternateScreen() << ", keypad "
-                                             << s.keypadMode() << ", cursor " << s.cursorVisible() << "\n"
-                                             << s.dump();
+        return ::testing::AssertionFailure() << "screen modes left on\n" << s.dump();
     return ::testing::AssertionSuccess();
 }
 
+// Faults end the program by their signal, not through the sanitizer's report.
 bool startGuarded(ScreenSession& s, const char* mode)
 {
-    s.setEnv("ASAN_OPTIONS", PLAIN_DEATH);
+    s.setEnv("ASAN_OPTIONS", "detect_leaks=1:handle_segv=0:handle_sigbus=0:handle_sigfpe=0:handle_sigill=0");
     return s.start({scenarioPath("guard_form"), mode}) && s.waitForResult("ready") && s.waitQuiet();
 }
-
 }  // namespace
 
-// Each signal, while a form or a box is up, and twice in a row: the terminal
-// is back and the shell learns the signal itself.
-TEST(CurInitGuard, EverySignalGivesTheTerminalBackAndEndsByThatSignal)
-{
-    const struct {
-        int sig;
-        const char* mode;
-        int times;
-    } cases[] = {
-        {SIGINT, "form", 1},  {SIGTERM, "form", 1}, {SIGHUP, "form", 1},  {SIGQUIT, "form", 1},
-        {SIGPIPE, "form", 1}, {SIGSEGV, "form", 1}, {SIGBUS, "form", 1},  {SIGFPE, "form", 1},
-        {SIGILL, "form", 1},  {SIGABRT, "form", 1}, {SIGTERM, "box", 1},  {SIGHUP, "box", 1},
-        {SIGINT, "box", 2},   {SIGSEGV, "form", 2},
-    };
-    for (const auto& c : cases) {
-        ScreenSession s(24, 80);
-        ASSERT_TRUE(startGuarded(s, c.mode)) << strsignal(c.sig) << "\n" << s.dump();
-        EXPECT_TRUE(s.alternateScreen() && s.keypadMode()) << s.dump();
-        for (int k = 0; k < c.times; k++)
-            ::kill(s.childPid(), c.sig);
-        EXPECT_EQ(128 + c.sig, s.waitExit()) << strsignal(c.sig) << " " << c.mode << "\n" << s.dump();
-        EXPECT_TRUE(givenBack(s)) << strsignal(c.sig) << " " << c.mode;
-    }
-}
-
-// Ends that skip cleanup: exit, throw and a null write in a callback, a
-// return from main, and a SIGTERM handler of the program's (called after
-// the terminal is back, and ending the program itself).
-TEST(CurInitGuard, EndsWithoutCleanupGiveTheTerminalBack)
+// Each signal (0: Tab and Enter on the button, whose callback ends the
+// program as the mode says), once or twice, with a form or a box up.
+TEST(CurInitGuard, EveryEndGivesTheTerminalBackWithItsOwnStatus)
 {
     const struct {
         const char* mode;
-        int status;
+        int sig, times, status;
     } cases[] = {
-        {"exit", 3}, {"return", 4}, {"throw", 128 + SIGABRT}, {"null", 128 + SIGSEGV}, {"handler", 5},
+        {"form", SIGINT, 1, 130},    {"form", SIGTERM, 1, 143}, {"form", SIGHUP, 1, 129},
+        {"form", SIGQUIT, 1, 131},   {"form", SIGPIPE, 1, 141}, {"form", SIGSEGV, 1, 139},
+        {"form", SIGBUS, 1, 135},    {"form", SIGFPE, 1, 136},  {"form", SIGILL, 1, 132},
+        {"form", SIGABRT, 1, 134},   {"box", SIGTERM, 1, 143},  {"box", SIGHUP, 1, 129},
+        {"box", SIGINT, 2, 130},     {"form", SIGSEGV, 2, 139}, {"handler", SIGTERM, 1, 5},
+        {"exit", 0, 1, 3},           {"return", 0, 1, 4},       {"throw", 0, 1, 134},
+        {"null", 0, 1, 139},
     };
     for (const auto& c : cases) {
         ScreenSession s(24, 80);
         ASSERT_TRUE(startGuarded(s, c.mode)) << c.mode << "\n" << s.dump();
-        if (c.status == 5) {
-            ::kill(s.childPid(), SIGTERM);
-        } else {
+        EXPECT_TRUE(s.alternateScreen() && s.keypadMode()) << s.dump();
+        for (int k = 0; k < c.times && c.sig != 0; k++)
+            ::kill(s.childPid(), c.sig);
+        if (c.sig == 0) {
             s.tab();
             s.enter();
         }
-        EXPECT_EQ(c.status, s.waitExit()) << c.mode << "\n" << s.dump();
-        EXPECT_TRUE(givenBack(s)) << c.mode;
-        EXPECT_EQ(c.status == 5 ? "1" : "", s.result("chained")) << c.mode;
+        EXPECT_EQ(c.status, s.waitExit()) << c.mode << " " << c.sig << "\n" << s.dump();
+        EXPECT_TRUE(givenBack(s)) << c.mode << " " << c.sig;
+        EXPECT_EQ(c.status == 5, s.hasResult("chained")) << "the program's handler runs after";
     }
 }
 
@@ -111,8 +78,7 @@ TEST(CurInitGuard, StopGivesTheTerminalBackAndContinueRepaints)
     pid_t job = std::atoi(s.result("pid").c_str());
     ASSERT_GT(job, 0);
     ::kill(job, SIGTSTP);
-    ASSERT_TRUE(s.waitFor([&] { return !s.alternateScreen(); })) << s.dump();
-    EXPECT_TRUE(s.waitQuiet(300)) << s.dump();
+    ASSERT_TRUE(s.waitFor([&] { return !s.alternateScreen(); }) && s.waitQuiet(300)) << s.dump();
     EXPECT_TRUE(givenBack(s));
     s.feed("\x1b[2J", 4);                // what the shell would show instead
     ::kill(job, SIGCONT);
@@ -139,8 +105,7 @@ TEST(CurInitGuard, OutputIntoAPipeLeavesTheScreenOnTheTerminal)
     EXPECT_TRUE(givenBack(s));
 }
 
-// The strings sent at start are tput init's, byte for byte, after the
-// character set reset.
+// The strings sent at start are tput init's, after the character set reset.
 TEST(CurInitGuard, InitStringsAreThoseOfTputInit)
 {
     if (access("/usr/bin/tput", X_OK) != 0)
@@ -149,10 +114,8 @@ TEST(CurInitGuard, InitStringsAreThoseOfTputInit)
         ScreenSession tput(24, 80), ours(24, 80);
         tput.setTerm(term);
         ours.setTerm(term);
-        ASSERT_TRUE(tput.start({"/usr/bin/tput", "init"}));
-        ASSERT_EQ(0, tput.waitExit()) << term << "\n" << tput.dump();
-        ASSERT_TRUE(ours.start({scenarioPath("init_screen")}));
-        ASSERT_EQ(0, ours.waitExit()) << term << "\n" << ours.dump();
+        ASSERT_TRUE(tput.start({"/usr/bin/tput", "init"}) && tput.waitExit() == 0) << term;
+        ASSERT_TRUE(ours.start({scenarioPath("init_screen")}) && ours.waitExit() == 0) << term;
         std::string expected = "\x1b(B\x1b)0\x0f" + tput.output();
         EXPECT_EQ(expected, ours.output().substr(0, expected.size())) << term;
     }
