@@ -68,6 +68,7 @@ void CurInit::initialize()
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
+    startEvents(tty_in);
 
     if (has_colors()) {
         start_color();
@@ -94,6 +95,7 @@ void CurInit::cleanup()
 {
     if (!initialized)
         return;
+    stopEvents();
     endCurses();
     releaseTerminal();          // endwin has given the terminal back already
     delete[] col_pair;

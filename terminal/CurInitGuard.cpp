@@ -82,7 +82,7 @@ static void leaveTerminal()
 }
 
 // Back into the program's screen after it went on: the modes it had, the
-// alternate screen and keypad; the picture follows at afterInterrupt.
+// alternate screen and keypad; the picture follows at repaintIfResumed.
 static void enterTerminal(const struct termios* modes)
 {
     if (modes != nullptr)
@@ -244,20 +244,16 @@ void CurInit::releaseTerminal()
     previousTerminate = nullptr;
 }
 
-// After an interrupted read curses reports one more ERR of its own at the
-// next read of a keypad window; dropping its pending input clears that.
-void CurInit::afterInterrupt()
+// readKey asks at every turn; a signal wakes its wait.
+bool CurInit::repaintIfResumed()
 {
-    if (!initialized)
-        return;
-    flushinp();
-    if (!resumed)
-        return;
+    if (!resumed || !initialized)
+        return false;
     resumed = 0;
     // The guard showed the cursor; curses still believes in its own state.
     int visibility = curs_set(1);
     if (visibility != ERR && visibility != 1)
         curs_set(visibility);
-    clearok(curscr, TRUE);
-    refreshAllWindows();
+    repaintScreen();
+    return true;
 }

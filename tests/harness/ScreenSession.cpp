@@ -212,6 +212,18 @@ void ScreenSession::kill()
     reap(status);
 }
 
+void ScreenSession::resize(int rows, int cols)
+{
+    while (pump(0)) {}
+    setSize(rows, cols);
+    if (master < 0) return;
+    struct winsize ws = {};
+    ws.ws_row = (unsigned short)rows;
+    ws.ws_col = (unsigned short)cols;
+    ioctl(master, TIOCSWINSZ, &ws);
+    if (pid > 0) ::kill(-pid, SIGWINCH);
+}
+
 std::vector<std::pair<std::string, std::string>> ScreenSession::results() const
 {
     return readResults(resultPath());

@@ -73,6 +73,9 @@ public:
     // the child
     int  waitExit(int limitMs = 5000);   // exit code; 128+signal; -1 on time-out (child killed)
     void kill();                         // the child's whole process group
+    // A terminal's resize: pending output read at the old size, then the emulator and
+    // the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
+    void resize(int rows, int cols);
     bool running() const { return pid > 0; }
     bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     int  childPid() const { return pid; }

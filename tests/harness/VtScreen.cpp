@@ -54,7 +54,12 @@ int colourIndex(const VTermColor& c, bool foreground)
 
 VtScreen::VtScreen(int rows, int cols) : numRows(rows), numCols(cols)
 {
-    vt = vterm_new(rows, cols);
+    build();
+}
+
+void VtScreen::build()
+{
+    vt = vterm_new(numRows, numCols);
     vterm_set_utf8(vt, 1);
     vterm_output_set_callback(vt, writeToInput, this);
     screen = vterm_obtain_screen(vt);
@@ -268,4 +273,14 @@ std::string VtScreen::dump() const
         out << num << rowText(r) << "\n";
     }
     return out.str();
+}
+
+// libvterm 0.1.4 loses what a program draws after its screen has grown, so
+// the terminal is built anew, blank: a program repaints on a resize anyway.
+void VtScreen::setSize(int rows, int cols)
+{
+    numRows = rows;
+    numCols = cols;
+    vterm_free(vt);
+    build();
 }

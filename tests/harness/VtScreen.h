@@ -44,6 +44,7 @@ public:
     VtScreen& operator=(const VtScreen&) = delete;
 
     void feed(const char* bytes, size_t len);
+    void setSize(int rows, int cols);    // a blank terminal of the new size
     void setInputFd(int fd);             // where keys and terminal replies go
 
     // keys; the codes noted are what wgetch returns under TERM=xterm with keypad on
@@ -86,6 +87,7 @@ protected:
     virtual void beforeKey() {}          // lets a session read pending output first
 
 private:
+    void build();                        // the libvterm terminal, numRows x numCols
     static void writeToInput(const char* s, size_t len, void* user);
     static int  setTermProp(VTermProp prop, VTermValue* val, void* user);
 
