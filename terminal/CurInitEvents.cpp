@@ -386,6 +386,8 @@ static int nextKey(WINDOW* w)
     for (;;) {
         if (takeWinch())
             return KEY_RESIZE;
+        if (CurInit::repaintIfResumed())
+            placeCursor(w);
         bool handled = false;
         int key = takeKey(w, &handled);
         if (key != ERR)
