@@ -17,6 +17,7 @@
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -207,6 +208,11 @@ int ScreenSession::waitExit(int limitMs)
         pump(std::min(left, 20L));
     }
     return exitCode;
+}
+
+bool ScreenSession::terminalModes(struct termios* modes) const
+{
+    return master >= 0 && tcgetattr(master, modes) == 0;
 }
 
 void ScreenSession::kill()

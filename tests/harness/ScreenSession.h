@@ -40,6 +40,7 @@
 
 #include "VtScreen.h"
 
+struct termios;
 // A program running on a pseudo-terminal of rows x cols, with its output fed
 // into a VtScreen. TERM is "xterm" unless changed before start().
 class ScreenSession : public VtScreen {
@@ -80,6 +81,7 @@ public:
     // the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
     void resize(int rows, int cols);
     bool running() const { return pid > 0; }
+    bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     int  childPid() const { return pid; }
 
     // what the child reported besides the screen
