@@ -40,6 +40,7 @@
 
 #include "VtScreen.h"
 
+struct termios;
 // A program running on a pseudo-terminal of rows x cols, with its output fed
 // into a VtScreen. TERM is "xterm" unless changed before start().
 class ScreenSession : public VtScreen {
@@ -52,6 +53,10 @@ public:
     void unsetTerm() { termMode = TERM_UNSET; }
     void emptyTerm() { termMode = TERM_EMPTY; }
     void setEnv(const std::string& name, const std::string& value);
+    // Standard output into a file (stdoutText()) instead of the terminal,
+    // and standard input from the given bytes instead of the terminal.
+    void captureStdout() { stdoutCaptured = true; }
+    void setStdin(const std::string& bytes) { stdinBytes = bytes; stdinGiven = true; }
     bool start(const std::vector<std::string>& argv);   // argv[0] is a path
 
     // waiting; every wait ends after limitMs at the latest
@@ -76,6 +81,7 @@ public:
     // the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
     void resize(int rows, int cols);
     bool running() const { return pid > 0; }
+    bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     int  childPid() const { return pid; }
 
     // what the child reported besides the screen
@@ -84,6 +90,7 @@ public:
     bool        hasResult(const std::string& key) const;
     std::string resultPath() const { return dir + "/result"; }
     std::string stderrText() const;      // what the child wrote to standard error
+    std::string stdoutText() const;      // what it wrote to standard output, when captured
     const std::string& output() const { return raw; }  // every byte the child wrote so far
     std::string dump() const override;   // screen, then the child's standard error
 
@@ -101,7 +108,10 @@ private:
     std::string termValue = "xterm";
     std::vector<std::pair<std::string, std::string>> extraEnv;
     std::string raw;                     // the child's output as it came
-    std::string dir;                     // temporary: result and stderr files
+    std::string dir;                     // temporary: result, stderr, stdout and stdin files
+    bool stdoutCaptured = false;
+    bool stdinGiven = false;
+    std::string stdinBytes;
     int  master = -1;
     int  pid = -1;
     int  exitCode = -1;

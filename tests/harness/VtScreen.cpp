@@ -82,6 +82,7 @@ VtScreen::~VtScreen()
 // uses REP on xterm; the repetitions are therefore spelt out here.
 void VtScreen::feed(const char* bytes, size_t len)
 {
+    raw.append(bytes, len);
     std::string out;
     for (size_t i = 0; i < len; ++i) {
         unsigned char b = bytes[i];
@@ -111,12 +112,39 @@ void VtScreen::feed(const char* bytes, size_t len)
                 long n = seq.size() > 3 ? std::atol(seq.c_str() + 2) : 1;
                 for (long k = 0; k < std::min(n, 100000L); ++k) out += lastChar;
             } else {
+                if (seqState == SEQ_CSI)
+                    noteMode(seq);
                 out += seq;
             }
             seqState = SEQ_NONE;
         }
     }
     vterm_input_write(vt, out.data(), out.size());
+}
+
+// The emulator is built without an alternate screen (so a program's last
+// image stays readable); whether the program asked for one is noted here.
+void VtScreen::noteMode(const std::string& csi)
+{
+    char last = csi.back();
+    if (csi.compare(0, 3, "\x1b[?") != 0 || (last != 'h' && last != 'l'))
+        return;
+    std::istringstream params(csi.substr(3, csi.size() - 4));
+    std::string p;
+    while (std::getline(params, p, ';'))
+        if (p == "47" || p == "1047" || p == "1049")
+            altScreen = last == 'h';
+}
+
+bool VtScreen::keypadMode()
+{
+    std::string up, zero;
+    capture = &up;
+    vterm_keyboard_key(vt, VTERM_KEY_UP, VTERM_MOD_NONE);
+    capture = &zero;
+    vterm_keyboard_key(vt, VTERM_KEY_KP_0, VTERM_MOD_NONE);
+    capture = nullptr;
+    return up.compare(0, 2, "\x1bO") == 0 || zero.compare(0, 2, "\x1bO") == 0;
 }
 
 void VtScreen::setInputFd(int fd)
@@ -127,7 +155,12 @@ void VtScreen::setInputFd(int fd)
 // Keys and the terminal's answers to queries go to the program's input.
 void VtScreen::writeToInput(const char* s, size_t len, void* user)
 {
-    int fd = static_cast<VtScreen*>(user)->inputFd;
+    VtScreen* self = static_cast<VtScreen*>(user);
+    if (self->capture != nullptr) {
+        self->capture->append(s, len);
+        return;
+    }
+    int fd = self->inputFd;
     while (fd >= 0 && len > 0) {
         ssize_t n = write(fd, s, len);
         if (n > 0) {

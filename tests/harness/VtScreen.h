@@ -77,6 +77,10 @@ public:
     int  cursorRow() const;
     int  cursorCol() const;
     bool cursorVisible() const { return cursorShown; }
+    // modes the program left the terminal in
+    bool alternateScreen() const { return altScreen; }  // from the private modes 47, 1047, 1049
+    bool keypadMode();                   // arrows or keypad keys encoded in application mode
+    const std::string& output() const { return raw; }   // every byte fed, as it came
     virtual std::string dump() const;    // every row as text, and the cursor
 
 protected:
@@ -88,6 +92,7 @@ private:
     static int  setTermProp(VTermProp prop, VTermValue* val, void* user);
 
     enum SeqState { SEQ_NONE, SEQ_ESC, SEQ_CSI };
+    void noteMode(const std::string& csi);
 
     VTerm*       vt;
     VTermScreen* screen;
@@ -98,5 +103,8 @@ private:
     int          numCols;
     int          inputFd = -1;
     bool         cursorShown = true;
+    bool         altScreen = false;
+    std::string  raw;
+    std::string* capture = nullptr;    // keys go here instead of the input while set
 };
 #endif
