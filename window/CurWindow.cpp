@@ -184,7 +184,8 @@ void CurWindow::fitScreen()
 {
     if (win == nullptr)
         return;
-    int cy, cx, top, bottom;
+    // wgetscrreg fails only on a null window; the whole window is the default.
+    int cy, cx, top = 0, bottom = getmaxy(win) - 1;
     getyx(win, cy, cx);
     wgetscrreg(win, &top, &bottom);
     int ty = centredY && height < LINES ? (LINES - height) / 2 : centredY ? 0 : y;
