@@ -177,7 +177,10 @@ void CurLineEdit::drawText(int row, int a)
         start = q;
     }
     bool marks = width >= 3;
-    if (marks && start > 0 && lead == 0) {
+    // Combining marks that open the text have no base and take no column:
+    // with nothing else to the left, nothing lies out of view.
+    bool left = marks && start > 0 && colsBefore(start, 0) > 0;
+    if (left && lead == 0) {
         int q = CurText::next(text, L, start);
         lead = span(start, q);
         start = q;
@@ -192,7 +195,7 @@ void CurLineEdit::drawText(int row, int a)
     } else if (!hidden && lead < room) {
         CurText::draw(w, row, x + lead, text + start, L - start, room - lead, a);
     }
-    if (marks && start > 0)
+    if (left)
         mvwaddch(w, row, x, '<' | (chtype)a);
     if (more)
         mvwaddch(w, row, x + width - 1, '>' | (chtype)a);
