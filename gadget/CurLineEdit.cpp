@@ -297,7 +297,7 @@ bool CurLineEdit::processKey(int key)
     switch (key) {
     case KEY_HOME:
     case KEY_PPAGE:
-        if (C != 0) {
+        if (P != 0) {                   // column 0 may still have marks to its left
             C = P = 0;
             repaint();
         }
