@@ -261,8 +261,11 @@ int CurLineEdit::keyCode(int key)
     return code;
 }
 
-// Inserts at the cursor; the cursor moves behind the new character.
-void CurLineEdit::insertCode(int code, int length)
+// Inserts at the cursor; the cursor moves behind the new character and
+// the combining marks it takes over: marks that opened the text belong to
+// a base typed before them, and the cursor never stands between the two.
+// Returns the bytes inserted.
+int CurLineEdit::insertCode(int code, int length)
 {
     char bytes[4];
     int n = CurText::encode(code, bytes);
@@ -270,8 +273,9 @@ void CurLineEdit::insertCode(int code, int length)
     int P = cursorPos;
     memmove(text + P + n, text + P, length - P + 1);
     memcpy(text + P, bytes, n);
-    cursorPos += n;
+    cursorPos = CurText::next(text, length + n, P);
     cursorCol += span(P, cursorPos);
+    return n;
 }
 
 // Cursor moves that keep the visible part only move the curses cursor; the
@@ -452,9 +456,7 @@ bool CurLineEdit::processNarrowKey(int key, int length)
             return true;
         if (code < 0 || !CurText::insertable(code))
             return false;
-        int at = cursorPos;
-        insertCode(code, length);
-        length += cursorPos - at;
+        length += insertCode(code, length);
         break;
     }
     }

@@ -35,7 +35,7 @@ private:
     bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
     bool editKey(int key, int length);   // Backspace and Delete in a box of 3 columns or more
     int  keyCode(int key);               // the character a key inserts; -1 for none, -2 for a byte held
-    void insertCode(int code, int length);
+    int  insertCode(int code, int length); // returns the bytes inserted
     void growFor(int length, int more);  // room for more bytes
     void removeRange(int from, int to);
     int  span(int from, int to) const;   // columns text[from, to) takes in the field
