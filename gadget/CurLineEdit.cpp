@@ -123,7 +123,8 @@ void CurLineEdit::fitCursor(int length)
     int& C = cursorCol;
     if (W < 3) {
         int before = colsBefore(cursorPos, W);
-        C = W < 1 ? 0 : (before < W - 1 ? before : W - 1);
+        int last = lastCol(length);
+        C = W < 1 ? 0 : (before < last ? before : last);
         return;
     }
     if (C > W - 1)
@@ -135,8 +136,25 @@ void CurLineEdit::fitCursor(int length)
         C = 0;
     if (C == 0 && before > 0)
         C = 1;
-    if (C == W - 1 && cursorPos < length)
-        C = W - 2;
+    int last = lastCol(length);
+    if (C > last)
+        C = last;
+}
+
+// The rightmost column the cursor may take: behind the end of the text the
+// box's last; on a character one where all of it shows, which in a box with
+// marks ends before the last column (kept for ">") yet stays off "<". Only a
+// double-width character in a box of 3 columns cannot show.
+int CurLineEdit::lastCol(int length) const
+{
+    if (cursorPos >= length)
+        return width - 1;
+    int cols = span(cursorPos, CurText::next(text, length, cursorPos));
+    bool marks = width >= 3;
+    int last = width - (cols < 1 ? 1 : cols) - (marks ? 1 : 0);
+    if (marks)
+        return last < 1 ? 1 : last;
+    return last < 0 ? 0 : last;
 }
 
 // The field row: the visible part of the text (or "*" for each character
@@ -338,7 +356,7 @@ bool CurLineEdit::processKey(int key)
         int q = CurText::next(text, L, P);
         int c = C + span(P, q);
         P = q;
-        int limit = P < L ? W - 2 : W - 1;  // the cursor stays off the ">" mark
+        int limit = lastCol(L);         // the cursor stays off the ">" mark
         if (c > limit) {
             C = limit;
             repaint();
@@ -361,11 +379,9 @@ bool CurLineEdit::processKey(int key)
         return true;
     if (code < 0 || !CurText::insertable(code))
         return false;
-    insertCode(code, L);
-    if (C >= W)
-        C = W - 1;
-    if (C == W - 1 && text[P] != '\0')
-        C = W - 2;                      // the last column is kept for ">"
+    int last = lastCol(L + insertCode(code, L));  // the last column is kept for ">"
+    if (C > last)
+        C = last;
     repaint();
     return true;
 }

@@ -32,6 +32,7 @@ public:
 
 private:
     void fitCursor(int length);          // brings the cursor back into the box for a text of length
+    int  lastCol(int length) const;      // the rightmost column the cursor may take where it stands
     bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
     bool editKey(int key, int length);   // Backspace and Delete in a box of 3 columns or more
     int  keyCode(int key);               // the character a key inserts; -1 for none, -2 for a byte held
