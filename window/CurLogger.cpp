@@ -4,7 +4,21 @@
 #include "CurText.h"
 
 #include <curses.h>
+#include <climits>
 #include <cstring>
+
+// The inside of a frame: two rows or columns fewer, none in a frame of
+// fewer than three; one cell in from the frame's place, which at the very
+// end of the int range stays there (off the screen either way).
+static int insideSize(int size)
+{
+    return size > 2 ? size - 2 : 0;
+}
+
+static int insidePlace(int at)
+{
+    return at < INT_MAX ? at + 1 : at;
+}
 
 // The text window lies exactly inside the frame. For a logger too small to
 // have an inside it is an empty rectangle, which makes an inert window, and
@@ -13,8 +27,9 @@
 // centred frame it is centred too, so a resize moves both alike.
 CurLogger::CurLogger(int height, int width, int y, int x)
     : CurWindow(height, width, y, x),
-      textWin(new CurWindow(this->height - 2, this->width - 2,
-                            centredY ? -1 : this->y + 1, centredX ? -1 : this->x + 1)),
+      textWin(new CurWindow(insideSize(this->height), insideSize(this->width),
+                            centredY ? -1 : insidePlace(this->y),
+                            centredX ? -1 : insidePlace(this->x))),
       logAttr(0), errorAttr(0)
 {
     if (textWin->getWindow() != nullptr)
