@@ -3,12 +3,20 @@
 #include "CurNote.h"
 
 #include <curses.h>
+#include <climits>
+
+// A size less some cells, held at the int range's end instead of overflowing.
+static int less(int size, int cells)
+{
+    long long n = (long long)size - cells;
+    return n < INT_MIN ? INT_MIN : (int)n;
+}
 
 CurNote::CurNote(int height, int width, int y, int x)
     : CurWindow(height, width, y, x), label(this, true)
 {
     enableFrame(true);
-    label.setGeometry(this->height - 2, this->width - 4, 1, 2);
+    label.setGeometry(less(this->height, 2), less(this->width, 4), 1, 2);
 }
 
 CurNote::~CurNote()
