@@ -81,12 +81,8 @@ void CurFocuser::kbdLoop()
     CurGadget* holder = gadgets[focusIndex];
 
     while (!loopStopped) {
-        if (!clampFocus())
+        if (!settleFocus(&holder))
             return;             // a callback removed every gadget
-        if (gadgets[focusIndex] != holder) {
-            holder = gadgets[focusIndex];
-            holder->acceptFocus(true);
-        }
         // Keypad mode belongs to each curses window, so the focused gadget's
         // window gets it before every read; otherwise arrows arrive as
         // escape sequences. Switching it on sends the terminal's keypad
@@ -102,6 +98,10 @@ void CurFocuser::kbdLoop()
         // only when the input has ended: no key can follow, so the loop ends
         // rather than spin. A timer or watch callback may ask it to end.
         if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
+            return;
+        // Timer, watch and resize callbacks run inside readKey: the key goes
+        // to the gadget holding the focus now, if any is left.
+        if (!settleFocus(&holder))
             return;
 
         if (key == 9) {
@@ -140,6 +140,20 @@ bool CurFocuser::declined(int key)
     if (keyCallback != nullptr && key != ERR)
         keyCallback(key, keyData);
     return false;
+}
+
+// The ring after callbacks: the focus index among the gadgets held, and the
+// gadget there told it has the focus when it is not the holder the loop
+// knew (which may be gone: it is compared, never used). False when none.
+bool CurFocuser::settleFocus(CurGadget** holder)
+{
+    if (!clampFocus())
+        return false;
+    if (gadgets[focusIndex] != *holder) {
+        *holder = gadgets[focusIndex];
+        (*holder)->acceptFocus(true);
+    }
+    return true;
 }
 
 // Brings focusIndex back among the gadgets held; false when there are none.

@@ -38,6 +38,7 @@ public:
 
 private:
     bool clampFocus();                   // focusIndex back among the gadgets; false when none
+    bool settleFocus(CurGadget** holder); // clampFocus, and the focus told to a new holder
     int  moveTarget(int key);            // target index of an arrow key the gadget declined
     void moveFocus(int target);          // loseFocus on the old, acceptFocus on the new; both redrawn
     bool declined(int key);              // a key the focused gadget left; true when it moved the focus
