@@ -199,7 +199,10 @@ void CurInit::refreshAllWindows()
     wnoutrefresh(stdscr);
     for (WinNode* node = win_list; node != nullptr; node = node->next) {
         CurWindow* window = node->window;
-        if (!window->isMapped() || window->getWindow() == nullptr)
+        WINDOW* w = window->getWindow();
+        // After a resize a window may start past the screen's edge, where
+        // curses cannot copy it (it fails, or worse); it shows nothing there.
+        if (!window->isMapped() || w == nullptr || getbegy(w) >= LINES || getbegx(w) >= COLS)
             continue;
         window->touch();
         wnoutrefresh(window->getWindow());

@@ -46,6 +46,7 @@ static void (*resizeCallback)(void*) = nullptr;
 static void*      resizeData = nullptr;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
+static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
 
 static const int CTRL_L = 12;
 static const int ESC = 27;
@@ -122,6 +123,9 @@ void CurInit::stopEvents()
         delete[] pollSet;
         pollSet = nullptr;
         pollSize = 0;
+        if (readPad != nullptr)
+            delwin(readPad);
+        readPad = nullptr;
     }
     purge();
 }
@@ -342,10 +346,29 @@ void CurInit::followResize()
 // where the loop left it (the focused gadget's draw put it there).
 static void placeCursor(WINDOW* w)
 {
-    int y, x;
-    getyx(w, y, x);
-    setsyx(getbegy(w) + y, getbegx(w) + x);
+    if (!is_pad(w)) {
+        int y, x;
+        getyx(w, y, x);
+        setsyx(getbegy(w) + y, getbegx(w) + x);
+    }
     doupdate();
+}
+
+// Curses refreshes the window it reads from, and cannot refresh one that a
+// resize left starting past the screen's edge (it fails, or worse). Keys
+// for such a window are read through a pad of one cell, which curses never
+// refreshes, in the window's keypad mode and with its delay.
+static WINDOW* readingWindow(WINDOW* w)
+{
+    if (getbegy(w) < LINES && getbegx(w) < COLS)
+        return w;
+    if (readPad == nullptr)
+        readPad = newpad(1, 1);
+    if (readPad == nullptr)
+        return w;
+    keypad(readPad, is_keypad(w));
+    wtimeout(readPad, wgetdelay(w));
+    return readPad;
 }
 
 // Esc followed within the escape delay by another key is one key typed
@@ -421,9 +444,9 @@ int CurInit::readKey(CurWindow* window)
         return ERR;                      // an inert window has no input
     depth++;
     int key;
-    while ((key = nextKey(w)) == KEY_RESIZE) {
+    while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
         followResize();
-        placeCursor(w);
+        placeCursor(readingWindow(w));
     }
     depth--;
     purge();

@@ -125,9 +125,11 @@ void CurWindow::touch()
         wtouchln(win, 0, getmaxy(win), 1);
 }
 
+// A window left past the screen's edge by a resize is not refreshed: curses
+// cannot copy it, and it would show nothing.
 void CurWindow::update()
 {
-    if (mapped && win != nullptr)
+    if (mapped && win != nullptr && getbegy(win) < LINES && getbegx(win) < COLS)
         wrefresh(win);
 }
 
