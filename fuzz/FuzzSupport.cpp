@@ -5,10 +5,14 @@
 #include "CurInit.h"
 #include "CurText.h"
 
+#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 void fuzzFail(const char* what, const char* file, int line)
 {
@@ -49,9 +53,37 @@ void fuzzScreen(bool utf8)
         CurInit::bold = A_BOLD;
         CurInit::width = COLS;
         CurInit::height = LINES;
+        fuzzRows = LINES;
+        fuzzCols = COLS;
         started = true;
     }
     werase(stdscr);
+}
+
+int fuzzRows, fuzzCols;
+
+// The key reader asks standard input for the size; a pseudo-terminal there
+// answers with the size set on its other end. A line waits in it, never
+// read (curses reads the null device), so polling it never waits either.
+void fuzzResize(int rows, int cols)
+{
+    static int master = -1;
+    if (master < 0) {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        int slave = -1;
+        if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
+            slave = open(ptsname(master), O_RDWR | O_NOCTTY);
+        if (slave < 0 || dup2(slave, 0) < 0 || write(master, "\n", 1) != 1) {
+            fprintf(stderr, "fuzz: no pseudo-terminal for standard input\n");
+            exit(1);
+        }
+        close(slave);
+    }
+    struct winsize size = {};
+    size.ws_row = (unsigned short)rows;
+    size.ws_col = (unsigned short)cols;
+    ioctl(master, TIOCSWINSZ, &size);
+    ungetch(KEY_RESIZE);
 }
 
 // The toolkit's own measure, so the targets count as the gadgets do.
@@ -60,16 +92,23 @@ int fuzzColumns(const char* text, int bytes)
     return CurText::columns(text, bytes);
 }
 
-// Kept within a few hundred cells of the screen: arithmetic on coordinates
-// near the int limits is a separate question from drawing and editing.
+// Mostly small values and the screen's edges; a share well outside the
+// screen, and a share at the int limits, near them and anywhere between,
+// where arithmetic on coordinates overflows unless it is done with care.
 int fuzzGeometry(FuzzedDataProvider& in)
 {
+    static const int limits[] = {INT_MIN, INT_MIN + 1, INT_MIN + 2, INT_MIN / 2, -2, -1,
+                                 0, 1, INT_MAX / 2, INT_MAX - 2, INT_MAX - 1, INT_MAX};
     int pick = in.ConsumeIntegral<uint8_t>();
-    if (pick < 200)
+    if (pick < 192)
         return pick % 30;
-    if (pick < 220)
-        return pick < 210 ? LINES - 1 + pick % 3 : COLS - 1 + pick % 3;
-    return in.ConsumeIntegralInRange<int>(-300, 300);
+    if (pick < 212)
+        return pick < 202 ? LINES - 1 + pick % 3 : COLS - 1 + pick % 3;
+    if (pick < 236)
+        return in.ConsumeIntegralInRange<int>(-300, 300);
+    if (pick < 248)
+        return limits[pick - 236];
+    return in.ConsumeIntegral<int>();
 }
 
 const bool FUZZ_RAW_TEXT = true;
@@ -103,7 +142,7 @@ int fuzzKey(FuzzedDataProvider& in)
 
 bool FuzzRect::holds(int row, int col) const
 {
-    return row >= y && row < y + height && col >= x && col < x + width;
+    return row >= y && row < (long long)y + height && col >= x && col < (long long)x + width;
 }
 
 FuzzCells::FuzzCells(WINDOW* w) : window(w)

@@ -20,17 +20,24 @@
 // input from /dev/null (keys come from ungetch; then the input has ended),
 // with the modes and the CurInit values that CurInit::initialize sets up.
 // Every call blanks the standard screen again. The locale is C.UTF-8, or
-// "C" (a byte is a character) when utf8 is false; the first call decides.
+// "C" (a byte is a character) when utf8 is false; the first call decides,
+// and fuzzLocale may change it for one input.
 void fuzzScreen(bool utf8 = true);
-// The locale alone, for targets without a screen.
 void fuzzLocale(bool utf8);
+extern int fuzzRows, fuzzCols;           // the screen's size when curses started
+
+// A resize as it reaches the key reader: the terminal now has rows and
+// cols, and KEY_RESIZE is pushed back, so the next CurInit::readKey follows
+// it (new size, windows fitted, resize callback, repaint).
+void fuzzResize(int rows, int cols);
 
 // Columns the first `bytes` bytes of text take on the screen. Every target
 // measures widths through this one function.
 int fuzzColumns(const char* text, int bytes);
 
-// A coordinate or a size: small values mostly, the screen's edges, and
-// values well outside the screen on either side.
+// A coordinate or a size: small values mostly, the screen's edges, values
+// well outside the screen, and a share anywhere in the int range, its
+// limits and the values near them included.
 int fuzzGeometry(FuzzedDataProvider& in);
 
 // A text for a gadget, at most max bytes; newlines stay when lines is true.
@@ -45,6 +52,7 @@ extern const bool FUZZ_RAW_TEXT;
 int fuzzKey(FuzzedDataProvider& in);
 
 // A rectangle in window coordinates; height or width below 1 holds no cell.
+// Any ints: holds() cannot overflow.
 struct FuzzRect {
     int height, width, y, x;
     bool holds(int row, int col) const;

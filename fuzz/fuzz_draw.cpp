@@ -14,6 +14,7 @@
 #include "FuzzSupport.h"
 
 #include <cstring>
+#include <memory>
 
 typedef std::vector<FuzzRect> Rects;
 
@@ -76,8 +77,8 @@ static Rects drawLabel(CurWindow& win, FuzzedDataProvider& in)
     std::string t = lines(in);
     label.setText(t.c_str(), false);
     label.draw();
-    bool inWindow = r.y >= 0 && r.x >= 0 && r.y + r.height <= win.getHeight()
-                    && r.x + r.width <= win.getWidth();
+    bool inWindow = r.y >= 0 && r.x >= 0 && (long long)r.y + r.height <= win.getHeight()
+                    && (long long)r.x + r.width <= win.getWidth();
     bool fits = label.getEffHeight() <= r.height
                 && (wrap ? r.width >= 1 : widest(t.c_str()) <= r.width);
     if (!inWindow || !fits)
@@ -160,6 +161,8 @@ static Rects drawTitle(CurWindow& win, FuzzedDataProvider& in)
     int h = win.getHeight(), w = win.getWidth();
     std::string t = text(in);
     win.setTitle(t.c_str(), alignment(in));
+    if (win.getWindow() == nullptr)
+        return Rects{};                 // an inert window has no cell to change
     if (CurLabel::getEffHeight(t.c_str(), w - 3) > 1)
         return Rects{{h, w, 0, 0}};
     return Rects{{1, w, 0, 0}, {1, w, h - 1, 0}, {h, 1, 0, 0}, {h, 1, 0, w - 1}};
@@ -214,8 +217,8 @@ static void drawBanner(FuzzedDataProvider& in)
 static void showBox(FuzzedDataProvider& in)
 {
     int kind = in.ConsumeIntegralInRange<int>(0, 2);
-    int textHeight = in.ConsumeIntegralInRange<int>(-2, 40);
-    int textWidth = in.ConsumeIntegralInRange<int>(-2, 120);
+    int textHeight = fuzzGeometry(in);
+    int textWidth = fuzzGeometry(in);
     std::string t = lines(in), title = text(in), yes = text(in), no = text(in);
     const char* maybeTitle = in.ConsumeBool() ? title.c_str() : nullptr;
     if (kind == 2) {
@@ -233,14 +236,38 @@ static void showBox(FuzzedDataProvider& in)
     FUZZ_CHECK(before.changedOutside(Rects{}).empty());
 }
 
+// A window of any geometry is inert or lies on the screen at its own
+// place and size.
+static void checkWindow(const CurWindow& win)
+{
+    WINDOW* c = win.getWindow();
+    if (c == nullptr)
+        return;
+    FUZZ_CHECK(getbegy(c) == win.getY() && getbegx(c) == win.getX());
+    FUZZ_CHECK(getmaxy(c) == win.getHeight() && getmaxx(c) == win.getWidth());
+    FUZZ_CHECK(win.getY() >= 0 && win.getX() >= 0 && win.getY() <= LINES - win.getHeight()
+               && win.getX() <= COLS - win.getWidth());
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzScreen();
     FuzzedDataProvider in(data, size);
-    int kind = in.ConsumeIntegralInRange<int>(0, 9);
-    int h = in.ConsumeIntegralInRange<int>(1, LINES), w = in.ConsumeIntegralInRange<int>(1, COLS);
-    CurWindow win(h, w, in.ConsumeIntegralInRange<int>(0, LINES - h),
-                  in.ConsumeIntegralInRange<int>(0, COLS - w));
+    int pick = in.ConsumeIntegral<uint8_t>();
+    int kind = pick % 10;
+    CurWindow* made;
+    if (pick >= 230) {
+        int h = fuzzGeometry(in), w = fuzzGeometry(in), y = fuzzGeometry(in);
+        made = new CurWindow(h, w, y, fuzzGeometry(in));
+    } else {
+        int h = in.ConsumeIntegralInRange<int>(1, LINES), w = in.ConsumeIntegralInRange<int>(1, COLS);
+        made = new CurWindow(h, w, in.ConsumeIntegralInRange<int>(0, LINES - h),
+                             in.ConsumeIntegralInRange<int>(0, COLS - w));
+    }
+    std::unique_ptr<CurWindow> owner(made);
+    CurWindow& win = *made;
+    checkWindow(win);
+    int h = win.getHeight(), w = win.getWidth();
     fuzzFill(win.getWindow());
     FuzzCells before(win.getWindow());
     Rects allowed;

@@ -4,8 +4,12 @@
 // A removed gadget is deleted at once (the caller of a callback at the end),
 // so a focus index naming a gadget no longer held is a use after free; a
 // removed button that is still alive checks that the loop leaves it alone.
+// Resizes of the screen (1x1 to 300x100) arrive between the loops and from
+// callbacks, as the key reader gets them; each window must keep its size,
+// its place where the screen has it, and, between loops, every cell.
 #include "CurButton.h"
 #include "CurFocuser.h"
+#include "CurInit.h"
 #include "CurLineEdit.h"
 #include "CurList.h"
 #include "CurToggle.h"
@@ -30,6 +34,8 @@ public:
 
 struct Form {
     FuzzedDataProvider*     in;
+    CurWindow*              windows[2];
+    bool                    looping = false;  // callbacks act only inside the loop
     CurFocuser              focuser;
     std::vector<CurGadget*> held;
     std::vector<CurGadget*> removed;     // removed while calling back; deleted at the end
@@ -46,6 +52,9 @@ struct Form {
         int pick = in->ConsumeIntegral<uint8_t>();
         if (pick >= 250) {
             focuser.stopKbdLoop();
+        } else if (pick >= 222) {
+            int rows = in->ConsumeIntegralInRange<int>(1, 100);
+            fuzzResize(rows, in->ConsumeIntegralInRange<int>(1, 300));
         } else if (pick >= 230) {
             focuser.setFocus(pick - 230);
         } else if (!held.empty()) {
@@ -59,6 +68,29 @@ struct Form {
         }
     }
 };
+
+// A window keeps its size across resizes, and its place while that lies
+// on the screen.
+static void checkWindow(const CurWindow* win)
+{
+    WINDOW* c = win->getWindow();
+    if (c == nullptr)
+        return;
+    FUZZ_CHECK(getmaxy(c) == win->getHeight() && getmaxx(c) == win->getWidth());
+    if (win->getY() < LINES && win->getX() < COLS)
+        FUZZ_CHECK(getbegy(c) == win->getY() && getbegx(c) == win->getX());
+}
+
+// After a resize, before the repaint: the windows are fitted; inside the
+// loop the form may act on it.
+void onResize(void* data)
+{
+    Form* form = (Form*)data;
+    checkWindow(form->windows[0]);
+    checkWindow(form->windows[1]);
+    if (form->looping)
+        form->act(nullptr);
+}
 
 void FuzzButton::draw()
 {
@@ -138,6 +170,16 @@ static CurGadget* makeGadget(Form& form, CurWindow* window, Slot* slot)
     return g;
 }
 
+// A resize between loops, followed by the key reader: the windows keep
+// every cell.
+static void resize(Form& form, int rows, int cols)
+{
+    FuzzCells top(form.windows[0]->getWindow()), bottom(form.windows[1]->getWindow());
+    fuzzResize(rows, cols);
+    FUZZ_CHECK(CurInit::readKey(nullptr) == ERR);
+    FUZZ_CHECK(top.changedOutside({}).empty() && bottom.changedOutside({}).empty());
+}
+
 static void pushKeys(FuzzedDataProvider& in)
 {
     static const int keys[] = {9, KEY_BTAB, KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, 13, ' ', 'a', KEY_BACKSPACE};
@@ -155,9 +197,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzScreen();
     FuzzedDataProvider in(data, size);
-    CurWindow top(12, COLS, 0, 0), bottom(LINES - 12, COLS / 2, 12, in.ConsumeIntegralInRange<int>(0, COLS / 2));
+    CurWindow top(12, COLS, 0, 0), bottom(LINES - 12, COLS / 2, 12, in.ConsumeIntegralInRange<int>(-1, COLS / 2));
     Form form;
     form.in = &in;
+    form.windows[0] = &top;
+    form.windows[1] = &bottom;
+    CurInit::setResizeCB(onResize, &form);
     Slot slots[12];
     int count = in.ConsumeIntegralInRange<int>(0, 12);
     for (int i = 0; i < count; i++) {
@@ -168,12 +213,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     form.focuser.setEnterCB(onEnter, &form);
     if (in.ConsumeBool())
         form.focuser.setFocus(in.ConsumeIntegralInRange<int>(-2, 14));
-    pushKeys(in);
     for (int runs = 0; runs < 3; runs++) {
+        if (in.ConsumeIntegral<uint8_t>() >= 192) {
+            int rows = in.ConsumeIntegralInRange<int>(1, 100);
+            resize(form, rows, in.ConsumeIntegralInRange<int>(1, 300));
+        }
+        pushKeys(in);
+        form.looping = true;
         form.focuser.kbdLoop();
+        form.looping = false;
         form.focuser.enableKbdLoop();
+        flushinp();
     }
-    flushinp();
+    if (LINES != fuzzRows || COLS != fuzzCols)
+        resize(form, fuzzRows, fuzzCols);
+    checkWindow(&top);                   // every window at its place again
+    checkWindow(&bottom);
+    CurInit::setResizeCB(nullptr, nullptr);
     for (CurGadget* g : form.held)
         delete g;
     for (CurGadget* g : form.removed)

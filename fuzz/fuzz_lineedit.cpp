@@ -1,105 +1,255 @@
 // fuzz_lineedit.cpp - the line editor (fuzz/) driven by an arbitrary key
-// stream with new texts and geometry between keys. A model of the text and
-// the edit position follows every key; after each step the editor's text
-// must equal it and the drawn field must show the cursor on that position.
+// stream with new texts and geometry between keys, in the "C" locale or in
+// C.UTF-8 as the input's first byte says. Under UTF-8 characters arrive as
+// the key loop hands them on: their bytes one key at a time (whole, cut
+// short or invalid) or as one wide key. A model of the characters and the
+// edit position follows every key; the editor's text must decode to it, and
+// the drawn field must show the cursor on that character, never on a "<" or
+// ">" mark nor on the second half of a double-width character.
 #include "CurLineEdit.h"
 #include "CurWindow.h"
 #include "FuzzSupport.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
+#include <cwchar>
 
 namespace {
+// Characters are bytes in "C" and code points under UTF-8, both decoded by
+// the C library, not by the toolkit.
 struct Model {
-    std::string text;
-    size_t      pos = 0;                 // index of the character under the cursor
+    bool             utf8;
+    std::vector<int> chars;
+    size_t           pos = 0;            // index of the character under the cursor
+    std::string      held;               // bytes of a character still arriving
 };
 }  // namespace
 
-// What a key does to the text and the position, by the editing rules, in a
-// locale where a byte is a character.
-static void apply(Model& m, int key)
+static std::vector<int> decode(const std::string& text, bool utf8, bool* valid)
 {
-    switch (key) {
-    case KEY_HOME: case KEY_PPAGE: m.pos = 0; break;
-    case KEY_EOL: case KEY_END: case KEY_NPAGE: m.pos = m.text.size(); break;
-    case KEY_LEFT: if (m.pos > 0) m.pos--; break;
-    case KEY_RIGHT: if (m.pos < m.text.size()) m.pos++; break;
-    case KEY_BACKSPACE: case 8: case 127:
-        if (m.pos > 0) m.text.erase(--m.pos, 1);
-        break;
-    case KEY_DC:
-        if (m.pos < m.text.size()) m.text.erase(m.pos, 1);
-        break;
-    default:
-        if (key >= 32 && key <= 126)
-            m.text.insert(m.pos++, 1, (char)key);
+    std::vector<int> out;
+    *valid = true;
+    mbstate_t state = {};
+    for (size_t i = 0; i < text.size();) {
+        wchar_t c;
+        size_t n = utf8 ? mbrtowc(&c, text.data() + i, text.size() - i, &state) : 1;
+        if (n == 0 || n > 4) {             // a bad byte: U+FFFD stands for it
+            state = mbstate_t{};
+            *valid = false;
+            out.push_back(0xFFFD);
+            i++;
+        } else {
+            out.push_back(utf8 ? (int)c : (unsigned char)text[i]);
+            i += n;
+        }
     }
+    return out;
 }
 
-static bool consumed(int key)
+// A combining mark belongs to the character before it: the cursor steps
+// over a base and its marks at once.
+static bool isMark(const Model& m, int c)
 {
+    return m.utf8 && c >= 0xA0 && wcwidth((wchar_t)c) == 0;
+}
+
+static size_t nextPos(const Model& m, size_t p)
+{
+    if (p >= m.chars.size())
+        return m.chars.size();
+    for (p++; p < m.chars.size() && isMark(m, m.chars[p]);)
+        p++;
+    return p;
+}
+
+static size_t prevPos(const Model& m, size_t p)
+{
+    if (p == 0)
+        return 0;
+    for (p--; p > 0 && isMark(m, m.chars[p]);)
+        p--;
+    return p;
+}
+
+static bool insertable(const Model& m, int c)
+{
+    return (c >= 32 && c <= 126)
+           || (m.utf8 && c >= 0xA0 && c <= 0x10FFFF && wcwidth((wchar_t)c) >= 0);
+}
+
+// The character a key inserts, -2 for a byte held or dropped, -1 for none.
+// Under UTF-8 a byte from 128 up that can lead a sequence starts a new one,
+// any other joins the held bytes; once the lead byte's count is there the
+// sequence enters only if it is valid.
+static int keyChar(Model& m, int key)
+{
+    if (key >= CurGadget::WIDE_CHAR && key <= CurGadget::WIDE_CHAR + 0x10FFFF)
+        return key - CurGadget::WIDE_CHAR;
+    if (key < 128 || key > 255 || !m.utf8)
+        return key >= 32 && key <= 126 ? key : -1;
+    if (key >= 0xC2 && key <= 0xF4)
+        m.held.clear();
+    else if (m.held.empty())
+        return -2;
+    m.held += (char)key;
+    unsigned char lead = (unsigned char)m.held[0];
+    size_t need = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (m.held.size() < need)
+        return -2;
+    bool valid;
+    std::vector<int> c = decode(m.held, true, &valid);
+    m.held.clear();
+    return valid && c.size() == 1 ? c[0] : -2;
+}
+
+// What a key does, by the editing rules; true when the editor takes it.
+static bool apply(Model& m, int key)
+{
+    if (key < 128 || key > 255)
+        m.held.clear();
+    size_t end = m.chars.size(), p = m.pos;
     switch (key) {
-    case KEY_HOME: case KEY_PPAGE: case KEY_EOL: case KEY_END: case KEY_NPAGE: case KEY_LEFT:
-    case KEY_RIGHT: case KEY_BACKSPACE: case 8: case KEY_DC: case 127:
+    case KEY_HOME: case KEY_PPAGE: m.pos = 0; return true;
+    case KEY_EOL: case KEY_END: case KEY_NPAGE: m.pos = end; return true;
+    case KEY_LEFT: m.pos = prevPos(m, p); return true;
+    case KEY_RIGHT: m.pos = nextPos(m, p); return true;
+    case KEY_BACKSPACE: case 8: case 127:
+        m.pos = prevPos(m, p);
+        m.chars.erase(m.chars.begin() + m.pos, m.chars.begin() + p);
+        return true;
+    case KEY_DC:
+        m.chars.erase(m.chars.begin() + p, m.chars.begin() + nextPos(m, p));
         return true;
     }
-    return key >= 32 && key <= 126;
+    int c = keyChar(m, key);
+    if (c == -2 || !insertable(m, c))
+        return c == -2;
+    m.chars.insert(m.chars.begin() + p, c);
+    m.pos = nextPos(m, p);               // behind the marks it now carries too
+    return true;
 }
 
-// The field, drawn where the window holds all of it (a box of no row or
-// column draws nothing): the cursor stands in
-// it, on the model's character (or a blank behind the end), never on a "<"
-// or ">" mark that stands for text out of view.
+// A key from the stream: mostly as fuzzKey makes them; under UTF-8 also a
+// character as its bytes one key at a time, all of them or fewer, or as
+// one wide key.
+static void pushCharacter(FuzzedDataProvider& in, std::vector<int>& keys)
+{
+    static const int some[] = {0xE9, 0x65E5, 0x301, 0x1F600, 0x200D, 0xFFFD, 0x85, 0xFF01};
+    int pick = in.ConsumeIntegral<uint8_t>();
+    int c = pick < 128 ? some[pick % 8] : in.ConsumeIntegralInRange<int>(0, 0x10FFFF);
+    if (pick % 4 == 0) {
+        keys.push_back(CurGadget::WIDE_CHAR + c);
+        return;
+    }
+    char bytes[MB_LEN_MAX];
+    mbstate_t state = {};
+    size_t n = wcrtomb(bytes, (wchar_t)c, &state);
+    if (n > 4)
+        return;                          // a surrogate has no encoding
+    if (pick % 4 == 1)
+        n = in.ConsumeIntegralInRange<size_t>(1, n);
+    for (size_t i = 0; i < n; i++)
+        keys.push_back((unsigned char)bytes[i]);
+}
+
+// Coordinates compared in long long: the generated ones reach the int limits.
+static bool fieldShows(CurLineEdit& edit, WINDOW* w)
+{
+    long long row = edit.getY() + (long long)(edit.getHeight() / 2), x = edit.getX();
+    return edit.getWidth() >= 1 && edit.getHeight() >= 1 && row >= 0 && row < getmaxy(w)
+           && x >= 0 && x + edit.getWidth() <= getmaxx(w);
+}
+
+// The field, drawn where the window holds all of it: the cursor stands in
+// it, on the model's character (or a blank behind the end) and never on
+// the second half of a double-width one; in a box with room for the marks,
+// off "<" while text lies to the left and off the last column unless behind
+// the end. Controls, bad bytes and lone marks show as marks of their own.
 static void checkField(CurLineEdit& edit, const Model& m, WINDOW* w)
 {
     edit.draw();
-    int row = edit.getY() + edit.getHeight() / 2, x = edit.getX(), width = edit.getWidth();
-    if (width < 1 || edit.getHeight() < 1 || row < 0 || row >= getmaxy(w) || x < 0 || x + width > getmaxx(w))
+    if (!fieldShows(edit, w))
         return;
+    int row = edit.getY() + edit.getHeight() / 2, x = edit.getX(), width = edit.getWidth();
     int cy, cx;
     getyx(w, cy, cx);
     FUZZ_CHECK(cy == row && cx >= x && cx < x + width);
-    int shown = (int)(mvwinch(w, cy, cx) & A_CHARTEXT);
+    cchar_t cell;
+    wchar_t shown[CCHARW_MAX + 1] = {};
+    attr_t attr;
+    short pair;
+    mvwin_wch(w, cy, cx, &cell);
+    getcchar(&cell, shown, &attr, &pair, nullptr);
     wmove(w, cy, cx);
-    // Controls and bad bytes show as marks of their own; printable ones as themselves.
-    int expected = m.pos < m.text.size() ? (edit.hidden ? '*' : (unsigned char)m.text[m.pos]) : ' ';
-    FUZZ_CHECK(shown == expected || expected < 32 || expected > 126);
+    FUZZ_CHECK((cell.attr & A_CHARTEXT) <= 1);   // curses marks a second half with 2
+    bool noneLeft = true;               // nothing to the left takes a column
+    for (size_t i = 0; i < m.pos; i++)
+        noneLeft = noneLeft && !edit.hidden && isMark(m, m.chars[i]);
+    int c = m.pos < m.chars.size() ? m.chars[m.pos] : ' ';
+    bool wide = m.utf8 && !edit.hidden && c >= 0xA0 && wcwidth((wchar_t)c) > 1;
+    bool plain = (c >= 32 && c <= 126) || (m.utf8 && c >= 0xA0 && wcwidth((wchar_t)c) > 0);
+    // A double-width character cannot show in one column, nor between "<"
+    // and the column kept for ">" in a box of three.
+    bool fits = !wide || width == 2 || (width == 3 && noneLeft) || width > 3;
+    int expected = edit.hidden && m.pos < m.chars.size() ? '*' : c;
+    FUZZ_CHECK(!plain || !fits || (int)shown[0] == expected);
     if (width >= 3) {
-        FUZZ_CHECK(cx > x || m.pos == 0);
-        FUZZ_CHECK(cx < x + width - 1 || m.pos == m.text.size());
+        FUZZ_CHECK(cx > x || noneLeft);
+        FUZZ_CHECK(cx < x + width - 1 || m.pos == m.chars.size());
     }
+}
+
+static void check(CurLineEdit& edit, const Model& m, WINDOW* w)
+{
+    bool valid;
+    FUZZ_CHECK(decode(edit.getText(), m.utf8, &valid) == m.chars && valid);
+    checkField(edit, m, w);
+}
+
+static void setText(CurLineEdit& edit, Model& m, FuzzedDataProvider& in)
+{
+    std::string text = fuzzText(in, 100, false);
+    edit.setText(text.c_str(), in.ConsumeBool());
+    bool valid;
+    m.chars = decode(text.c_str(), m.utf8, &valid);   // the editor's copy ends at a NUL
+    m.pos = m.chars.size();
+    m.held.clear();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzScreen(false);                  // the model counts a byte as a character
+    fuzzScreen();
     FuzzedDataProvider in(data, size);
+    Model m;
+    m.utf8 = in.ConsumeBool();
+    fuzzLocale(m.utf8);
     CurWindow win(LINES, COLS, 0, 0);
     CurLineEdit edit(&win);
-    Model m;
     edit.setGeometry(1, in.ConsumeIntegralInRange<int>(0, 12), 0, 0);
     while (in.remaining_bytes() > 0) {
         int step = in.ConsumeIntegral<uint8_t>();
+        std::vector<int> keys;
         if (step < 16) {
             int h = fuzzGeometry(in), w = fuzzGeometry(in), y = fuzzGeometry(in);
             edit.setGeometry(h, w, y, fuzzGeometry(in));
         } else if (step < 20) {
-            m.text = fuzzText(in, 100, false);
-            m.pos = m.text.size();
-            edit.setText(m.text.c_str(), in.ConsumeBool());
-            m.text = m.text.c_str();    // the editor's copy ends at a NUL
-            m.pos = m.text.size();
+            setText(edit, m, in);
         } else if (step < 22) {
             edit.setHidden(in.ConsumeBool());
         } else if (step < 24) {
             edit.acceptFocus(in.ConsumeBool());
+        } else if (step < 64 && m.utf8) {
+            pushCharacter(in, keys);
         } else {
-            int key = fuzzKey(in);
-            FUZZ_CHECK(edit.processKey(key) == consumed(key));
-            apply(m, key);
+            keys.push_back(fuzzKey(in));
         }
-        FUZZ_CHECK(m.text == edit.getText());
-        checkField(edit, m, win.getWindow());
+        if (keys.empty())
+            check(edit, m, win.getWindow());
+        for (int key : keys) {
+            FUZZ_CHECK(edit.processKey(key) == apply(m, key));
+            check(edit, m, win.getWindow());
+        }
     }
     return 0;
 }

@@ -68,8 +68,8 @@ static void checkView(CurList& list, const Model& m, WINDOW* w)
 {
     list.draw();
     int y = list.getY(), x = list.getX(), h = list.getHeight(), width = list.getWidth();
-    if (m.lines.empty() || h < 3 || width < 3 || y < 0 || x < 0 || y + h > getmaxy(w)
-        || x + width > getmaxx(w))
+    if (m.lines.empty() || h < 3 || width < 3 || y < 0 || x < 0 || (long long)y + h > getmaxy(w)
+        || (long long)x + width > getmaxx(w))
         return;
     int cy, cx;
     getyx(w, cy, cx);
