@@ -71,12 +71,14 @@ void CurInit::initialize()
     startEvents(tty_in);
 
     if (has_colors()) {
-        start_color();
         // Cells that ask for no colour keep the terminal's own colours
         // rather than an explicit white on black, so curses need not send
         // both colours again after every reset of the attributes. A terminal
         // that cannot return to its default colours keeps white on black.
+        // Asked for before colour starts, curses knows the terminal's colours
+        // are the defaults already and sends them, and a reset, once less.
         use_default_colors();
+        start_color();
         col_pair = new ColorPair[pairTableSize()];
         col_pair_num = 0;
     }
