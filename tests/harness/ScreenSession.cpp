@@ -51,6 +51,8 @@ ScreenSession::~ScreenSession()
     if (!err.empty()) std::fprintf(stderr, "[scenario stderr]\n%s\n", err.c_str());
     unlink(resultPath().c_str());
     unlink((dir + "/stderr").c_str());
+    unlink((dir + "/stdout").c_str());
+    unlink((dir + "/stdin").c_str());
     rmdir(dir.c_str());
 }
 
@@ -90,6 +92,13 @@ bool ScreenSession::start(const std::vector<std::string>& argv)
     argp.push_back(nullptr);
     envp.push_back(nullptr);
     int errFd = open((dir + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    int outFd = -1, inFd = -1;
+    if (stdoutCaptured)
+        outFd = open((dir + "/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (stdinGiven) {
+        std::ofstream(dir + "/stdin", std::ios::binary) << stdinBytes;
+        inFd = open((dir + "/stdin").c_str(), O_RDONLY | O_CLOEXEC);
+    }
     struct winsize ws = {};
     ws.ws_row = rows();
     ws.ws_col = cols();
@@ -98,6 +107,8 @@ bool ScreenSession::start(const std::vector<std::string>& argv)
     pid = forkpty(&master, nullptr, nullptr, &ws);
     if (pid == 0) {
         if (errFd >= 0) dup2(errFd, 2);  // sanitizer reports stay readable
+        if (outFd >= 0) dup2(outFd, 1);
+        if (inFd >= 0) dup2(inFd, 0);
         execve(argp[0], argp.data(), envp.data());
         const char msg[] = "ScreenSession: cannot execute the program\n";
         ssize_t ignored = write(2, msg, sizeof msg - 1);
@@ -105,6 +116,8 @@ bool ScreenSession::start(const std::vector<std::string>& argv)
         _exit(127);
     }
     if (errFd >= 0) close(errFd);
+    if (outFd >= 0) close(outFd);
+    if (inFd >= 0) close(inFd);
     if (pid < 0) {
         master = -1;
         return false;
@@ -247,6 +260,11 @@ bool ScreenSession::hasResult(const std::string& key) const
 std::string ScreenSession::stderrText() const
 {
     return dir.empty() ? std::string() : readFile(dir + "/stderr");
+}
+
+std::string ScreenSession::stdoutText() const
+{
+    return dir.empty() ? std::string() : readFile(dir + "/stdout");
 }
 
 std::string ScreenSession::dump() const

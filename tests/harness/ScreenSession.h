@@ -53,6 +53,10 @@ public:
     void unsetTerm() { termMode = TERM_UNSET; }
     void emptyTerm() { termMode = TERM_EMPTY; }
     void setEnv(const std::string& name, const std::string& value);
+    // Standard output into a file (stdoutText()) instead of the terminal,
+    // and standard input from the given bytes instead of the terminal.
+    void captureStdout() { stdoutCaptured = true; }
+    void setStdin(const std::string& bytes) { stdinBytes = bytes; stdinGiven = true; }
     bool start(const std::vector<std::string>& argv);   // argv[0] is a path
 
     // waiting; every wait ends after limitMs at the latest
@@ -86,6 +90,7 @@ public:
     bool        hasResult(const std::string& key) const;
     std::string resultPath() const { return dir + "/result"; }
     std::string stderrText() const;      // what the child wrote to standard error
+    std::string stdoutText() const;      // what it wrote to standard output, when captured
     const std::string& output() const { return raw; }  // every byte the child wrote so far
     std::string dump() const override;   // screen, then the child's standard error
 
@@ -103,7 +108,10 @@ private:
     std::string termValue = "xterm";
     std::vector<std::pair<std::string, std::string>> extraEnv;
     std::string raw;                     // the child's output as it came
-    std::string dir;                     // temporary: result and stderr files
+    std::string dir;                     // temporary: result, stderr, stdout and stdin files
+    bool stdoutCaptured = false;
+    bool stdinGiven = false;
+    std::string stdinBytes;
     int  master = -1;
     int  pid = -1;
     int  exitCode = -1;
