@@ -21,6 +21,7 @@ public:
     static bool isInitialized();
 
     // colour pairs
+    // With NO_COLOR set and not empty no colour is shown: pairs are still handed out, pairToAttr gives 0.
     static int  addColorPair(int fg, int bg);        // 1, 2, ... up to 255 at most; 0 without colours; -1 when full
     static bool setColorPair(int pair, int fg, int bg); // false for a pair not handed out; redefines it in curses
     static int  pairToAttr(int pair);                 // pair << 8 on a colour terminal; 0 without colours or outside 0..255

@@ -20,6 +20,10 @@ int CurInit::standout = 0, CurInit::underline = 0, CurInit::reverse = 0;
 int CurInit::blink = 0, CurInit::dim = 0, CurInit::bold = 0;
 int CurInit::width = 0, CurInit::height = 0;
 
+// NO_COLOR set and not empty: colours are never started, pairs are still
+// handed out (their numbers select nothing) and attributes show as usual.
+static bool colorsOff = false;
+
 // Character set G0 to ASCII, G1 to the line-drawing set, shift in to G0:
 // a terminal left in the graphics set by an earlier program shows text again.
 static const char CHARSET_RESET[] = "\x1b(B\x1b)0\x0f";
@@ -33,7 +37,8 @@ static const int MAX_PAIRS = 256;
 // pairs that an attribute value can select.
 static int pairTableSize()
 {
-    return COLOR_PAIRS < MAX_PAIRS ? COLOR_PAIRS : MAX_PAIRS;
+    int pairs = colorsOff ? tigetnum("pairs") : COLOR_PAIRS;   // COLOR_PAIRS is set by start_color
+    return pairs < MAX_PAIRS ? (pairs > 1 ? pairs : 1) : MAX_PAIRS;
 }
 
 void CurInit::initialize()
@@ -64,7 +69,10 @@ void CurInit::initialize()
     keypad(stdscr, TRUE);
 
     if (has_colors()) {
-        start_color();
+        const char* noColor = getenv("NO_COLOR");
+        colorsOff = noColor != nullptr && noColor[0] != '\0';
+        if (!colorsOff)
+            start_color();
         col_pair = new ColorPair[pairTableSize()];
         col_pair_num = 0;
     }
@@ -103,7 +111,8 @@ int CurInit::addColorPair(int fg, int bg)
     col_pair_num++;
     col_pair[col_pair_num].fg = fg;
     col_pair[col_pair_num].bg = bg;
-    init_pair((short)col_pair_num, (short)fg, (short)bg);
+    if (!colorsOff)
+        init_pair((short)col_pair_num, (short)fg, (short)bg);
     return col_pair_num;
 }
 
@@ -117,7 +126,8 @@ bool CurInit::setColorPair(int pair, int fg, int bg)
     col_pair[pair].bg = bg;
     // Redefining the pair in curses too makes text already drawn in it change
     // colour at the next repaint, which is what a caller changing a pair wants.
-    init_pair((short)pair, (short)fg, (short)bg);
+    if (!colorsOff)
+        init_pair((short)pair, (short)fg, (short)bg);
     return true;
 }
 
@@ -125,7 +135,7 @@ bool CurInit::setColorPair(int pair, int fg, int bg)
 // selects no colour rather than spilling into the attribute bits.
 int CurInit::pairToAttr(int pair)
 {
-    if (!has_colors() || pair < 0 || pair >= MAX_PAIRS)
+    if (!has_colors() || colorsOff || pair < 0 || pair >= MAX_PAIRS)
         return 0;
     return (int)((unsigned)pair << 8);
 }
