@@ -33,6 +33,11 @@ public:
     static void refreshAllWindows();                  // standard screen, then every mapped window, one update
     static void killAllWindows();                     // deletes every registered window (all made with new)
 
+    // key recording and replay, for the key reader of the toolkit's loops
+    static int  replayKey();             // next key of the VELMORA_REPLAY file; -1: none (left), read the terminal
+    static void recordKey(int key);      // appends the key to the VELMORA_KEYLOG file, when one is named
+    static void keylogEnd();             // closes both files; the next call reads the environment again
+
     // colour numbers and attribute bits, set by initialize
     static int black, red, green, yellow, blue, magenta, cyan, white;
     static int standout, underline, reverse, blink, dim, bold;
