@@ -27,11 +27,12 @@ std::vector<std::vector<std::string>> pictureCells(const char* picture)
     return lines;
 }
 
+// The cells as one text, trailing blanks cut so that a report stays short.
 std::string joined(const std::vector<std::string>& cells)
 {
     std::string out;
     for (const auto& c : cells) out += c;
-    return out;
+    return out.erase(out.find_last_not_of(' ') + 1);
 }
 
 }  // namespace
@@ -71,8 +72,8 @@ bool CurTestScreen::compareRows(int row, int col, int height, int width, const c
         char head[64];
         std::snprintf(head, sizeof head, "row %d, from column %d:\n", row + r, col);
         report += head;
-        report += "  expected |" + joined(want) + "|\n";
-        report += "  actual   |" + joined(got) + "|\n";
+        report += "  expected |" + joined(want) + "\n";
+        report += "  actual   |" + joined(got) + "\n";
         report += "           " + std::string(size_t(first) + 1, ' ') + "^ column " + std::to_string(col + first) + "\n";
     }
     keep(DIFFERENCE, report.c_str());
