@@ -6,8 +6,8 @@
 
 class CurTestCell {
 public:
-    static const int DEFAULT = -1;       // fg/bg: the terminal's default colour
-    static const int RGB = -2;           // fg/bg: a direct colour, not a palette index
+    // fg/bg besides palette indexes: the terminal's default colour, a direct colour
+    enum COLOUR : int { DEFAULT = -1, RGB = -2 };
 
     CurTestCell();                       // a blank cell in default colours
 

@@ -40,7 +40,7 @@ int colourIndex(const VTermColor& c, bool foreground)
 {
     if (foreground ? VTERM_COLOR_IS_DEFAULT_FG(&c) : VTERM_COLOR_IS_DEFAULT_BG(&c))
         return CurTestCell::DEFAULT;
-    return VTERM_COLOR_IS_INDEXED(&c) ? c.indexed.idx : CurTestCell::RGB;
+    return VTERM_COLOR_IS_INDEXED(&c) ? int(c.indexed.idx) : int(CurTestCell::RGB);
 }
 
 }  // namespace
