@@ -89,11 +89,13 @@ void CurFocuser::kbdLoop()
         }
         // Keypad mode belongs to each curses window, so the focused gadget's
         // window gets it before every read; otherwise arrows arrive as
-        // escape sequences.
+        // escape sequences. Switching it on sends the terminal's keypad
+        // string each time, so a window that has it already is left alone.
         WINDOW* w = holder->getWindow()->getWindow();
         if (w == nullptr)
             return;             // an inert window can never deliver a key
-        keypad(w, TRUE);
+        if (!is_keypad(w))
+            keypad(w, TRUE);
         errno = 0;
         int key = wgetch(w);
         // A no-delay window yields ERR whenever no key waits, and that ERR

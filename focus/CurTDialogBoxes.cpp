@@ -81,9 +81,10 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
             label.setText(clipped ? shown : text, false);
             label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
 
+            // No update of its own: the loop's first key read sends the box
+            // together with the focused button, in one update.
             dialog.draw();
             label.draw();
-            dialog.update();
             chosen = dialog.kbdLoop();
         }
         delete[] shown;

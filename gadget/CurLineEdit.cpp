@@ -11,7 +11,8 @@ CurLineEdit::CurLineEdit(CurWindow* window)
       cursorCol(0), focused(true)
 {
     text[0] = '\0';
-    if (window->getWindow() != nullptr)
+    // Each switch resends the terminal's keypad string: only when it is off.
+    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
         keypad(window->getWindow(), TRUE);
 }
 

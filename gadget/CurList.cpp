@@ -13,7 +13,8 @@ CurList::CurList(CurWindow* window)
     : CurGadget(window), selected(nullptr), lines(nullptr), numLines(0), topLine(0),
       curLine(0), focused(true), selectMode(MULTIPLE), capacity(0)
 {
-    if (window->getWindow() != nullptr)
+    // Each switch resends the terminal's keypad string: only when it is off.
+    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
         keypad(window->getWindow(), TRUE);
 }
 
@@ -164,6 +165,7 @@ void CurList::drawFrame(WINDOW* w)
 // thumb on the rows between them: in the second row at the top of the list,
 // in the last but one when the last page shows. A box of 4 rows has no row
 // between its arrows and shows no thumb; a lower one shows no scroll bar.
+// The track is drawn first, so a thumb that moved leaves no trace.
 void CurList::drawScrollBar(WINDOW* w)
 {
     int col = x + width - 1;
@@ -171,6 +173,8 @@ void CurList::drawScrollBar(WINDOW* w)
     putCell(w, y + height - 2, col, ACS_DARROW);
     if (height < 5)
         return;
+    for (int row = y + 2; row <= y + height - 3; row++)
+        putCell(w, row, col, ACS_VLINE);
     long long track = (long long)topLine * (height - 5) / (numLines - (height - 2));
     putCell(w, y + 2 + (int)track, col, ACS_CKBOARD);
 }
@@ -184,6 +188,15 @@ void CurList::draw()
     fitView();
     if (width >= 2 && height >= 2)
         drawFrame(w);
+    drawView(w);
+}
+
+// The scroll bar and the rows in view: all that a scroll changes, since the
+// frame stays as it is.
+void CurList::drawView(WINDOW* w)
+{
+    if (w == nullptr)
+        return;
     if (numLines >= height - 1 && height >= 4 && width >= 2)
         drawScrollBar(w);
     for (int k = 0; topLine + k < numLines && k < height - 2; k++)
@@ -234,7 +247,7 @@ void CurList::placeCursor()
 }
 
 // Moving inside the view repaints the two rows concerned; a move that
-// scrolls repaints the whole list. Up and down are consumed even at the ends
+// scrolls repaints the rows in view and the scroll bar. Up and down are consumed even at the ends
 // of the list, so a form never moves the focus away on them; left, right,
 // Tab and Return are left to the caller.
 bool CurList::processKey(int key)
@@ -248,7 +261,7 @@ bool CurList::processKey(int key)
             curLine--;
             if (curLine < topLine) {
                 topLine--;
-                draw();
+                drawView(window->getWindow());
             } else {
                 drawLine(curLine + 1);
                 drawLine(curLine);
@@ -262,7 +275,7 @@ bool CurList::processKey(int key)
                 drawLine(curLine);
             } else {
                 topLine++;
-                draw();
+                drawView(window->getWindow());
             }
         }
     } else if (key == ' ' && numLines > 0) {

@@ -34,6 +34,7 @@ private:
     int  viewRows() const;               // interior rows, at least 1 for the scrolling rules
     void drawFrame(WINDOW* w);
     void drawScrollBar(WINDOW* w);
+    void drawView(WINDOW* w);            // scroll bar, rows in view, cursor; not the frame
     void placeCursor();
     void clearOthers(int keep);          // SINGLE mode: deselects and repaints every line but keep
 

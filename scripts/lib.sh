@@ -13,6 +13,8 @@ VELMORA_PACKAGES=(
   libbenchmark-dev
   ncurses-term      # terminal descriptions beyond the basic ones
   ncurses-bin       # tput and clear, which the toolkit runs
+  doxygen           # the API reference (the doc target)
+  dpkg-dev          # dpkg-shlibdeps, for the Debian package's dependencies
 )
 
 # Prints the packages among the arguments that are not installed.

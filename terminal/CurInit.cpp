@@ -71,8 +71,14 @@ void CurInit::initialize()
     if (has_colors()) {
         const char* noColor = getenv("NO_COLOR");
         colorsOff = noColor != nullptr && noColor[0] != '\0';
-        if (!colorsOff)
+        if (!colorsOff) {
             start_color();
+            // Cells that ask for no colour keep the terminal's own colours
+            // rather than an explicit white on black, so curses need not send
+            // both colours again after every reset of the attributes. A terminal
+            // that cannot return to its default colours keeps white on black.
+            use_default_colors();
+        }
         col_pair = new ColorPair[pairTableSize()];
         col_pair_num = 0;
     }

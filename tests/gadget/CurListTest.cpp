@@ -116,7 +116,7 @@ TEST_F(CursesTest, ListKeepsUpAndDownAtItsEndsAndLeavesOtherKeys)
 }
 
 // Moving inside the view repaints the two rows concerned only: a cell changed
-// behind the list's back survives it, and a scroll repaints everything.
+// behind the list's back survives it, and a scroll repaints every row.
 TEST_F(CursesTest, ListScrollsOneLineAtEitherEndOfTheView)
 {
     ListFixture f(20);

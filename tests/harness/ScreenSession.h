@@ -28,8 +28,10 @@
 //   Every wait has a time limit; the destructor kills a child still running.
 //   The child's standard error goes to a file (stderrText(), dump()), so
 //   sanitizer reports stay readable; it is also printed when the session ends.
-//   Colours: once a program has called start_color, curses paints cells
-//   without a colour pair as white (7) on black (0), not as DEFAULT.
+//   Colours: the toolkit keeps the terminal's default colours for cells
+//   without a colour pair, so they read as DEFAULT. A program that calls
+//   start_color itself without use_default_colors gets them painted white
+//   (7) on black (0) instead.
 //   Reverse video is a flag of the cell; fg and bg stay as the program set them.
 //   The emulator keeps no alternate screen, so the program's last image
 //   stays readable after it has ended.

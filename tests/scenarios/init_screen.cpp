@@ -15,7 +15,8 @@ static void next()
 }
 
 // Pairs handed out in order, the attribute of a pair, the checks of
-// setColorPair, a redefined pair on screen, and the table filled up.
+// setColorPair, text in a pair and in none, a redefined pair on screen, and
+// the table filled up.
 static void colours()
 {
     int first = CurInit::addColorPair(CurInit::red, CurInit::blue);
@@ -30,6 +31,7 @@ static void colours()
     CurWindow win(3, 20, 1, 2);
     win.setAttributes(CurInit::pairToAttr(first) | CurInit::bold);
     mvwaddstr(win.getWindow(), 1, 1, "coloured");
+    mvwaddstr(stdscr, 5, 2, "plain");       // no colour pair
     CurInit::refreshAllWindows();
     next();
     CurInit::setColorPair(first, CurInit::green, CurInit::black);

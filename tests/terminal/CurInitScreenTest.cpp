@@ -122,6 +122,34 @@ TEST(CurInitScreen, NoColorShowsAttributesButNoColours)
     EXPECT_EQ("63", s.result("last"));
 }
 
+// Text in a pair shows its colours where the terminal has colours; text and
+// blanks in no pair keep the terminal's own colours on every type.
+TEST(CurInitScreen, ColoursAsEachTerminalTypeShowsThem)
+{
+    struct Case {
+        const char* term;
+        int fg, bg;                          // of the text in a pair
+    } cases[] = {
+        {"xterm", 1, 4}, {"xterm-256color", 1, 4}, {"linux", 1, 4}, {"screen", 1, 4},
+        {"vt100", ScreenCell::DEFAULT, ScreenCell::DEFAULT},
+    };
+    for (const Case& t : cases) {
+        ScreenSession s(24, 80);
+        ASSERT_TRUE(startColours(s, t.term)) << t.term << "\n" << s.dump();
+        ScreenCell c = s.cell(2, 3), plain = s.cell(5, 2), blank = s.cell(0, 0);
+        EXPECT_EQ(t.fg, c.fg) << t.term << "\n" << s.dump();
+        EXPECT_EQ(t.bg, c.bg) << t.term;
+        EXPECT_TRUE(c.bold) << t.term;
+        EXPECT_EQ('p', (int)plain.ch) << t.term << "\n" << s.dump();
+        for (ScreenCell d : {plain, blank}) {
+            EXPECT_EQ(ScreenCell::DEFAULT, d.fg) << t.term;
+            EXPECT_EQ(ScreenCell::DEFAULT, d.bg) << t.term;
+            EXPECT_FALSE(d.reverse || d.bold) << t.term;
+        }
+        ASSERT_EQ(0, fillTableAndExit(s)) << t.term << "\n" << s.dump();
+    }
+}
+
 // cleanup before initialize, initialize twice, cleanup twice, then a fresh
 // start: the program runs through, and the restarted screen works.
 TEST(CurInitScreen, RepeatedAndMissingSetUpCallsAreHarmless)
