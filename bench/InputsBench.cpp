@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <curses.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -73,6 +74,55 @@ static void BM_LineEditMoveAt(benchmark::State& state)
     lineEditAt(state, KEY_LEFT, KEY_RIGHT);
 }
 BENCHMARK(BM_LineEditMoveAt)->Arg(1)->Arg(50)->Arg(100);
+
+// The same in a UTF-8 locale, with whole characters as a reader using
+// wget_wch hands them over: argument 0 types ASCII, 1 a mix of one- to
+// four-byte characters, double-width ones among them.
+static const int mixed[] = {'a', 0xE9, 0x65E5, 0x416, ' ', 0x3B1, 0x1F600, 0x672C};
+
+static int utf8Key(int i, bool mix)
+{
+    int code = mix ? mixed[i % 8] : 'a' + i % 26;
+    return code < 128 ? code : CurGadget::WIDE_CHAR + code;
+}
+
+static void BM_LineEditTypeUtf8(benchmark::State& state)
+{
+    setlocale(LC_CTYPE, "C.UTF-8");
+    CurWindow win(3, 60, 0, 0);
+    for (auto _ : state) {
+        CurLineEdit edit(&win);
+        edit.setGeometry(1, 40, 1, 1);
+        for (int i = 0; i < bigCount; i++)
+            edit.processKey(utf8Key(i, state.range(0) != 0));
+        benchmark::DoNotOptimize(edit.getText());
+    }
+    state.SetItemsProcessed(state.iterations() * bigCount);
+    setlocale(LC_CTYPE, "C");
+}
+BENCHMARK(BM_LineEditTypeUtf8)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Left and right at a place in a 100,000-character mixed UTF-8 text, in
+// percent of its length, as BM_LineEditMoveAt does for ASCII.
+static void BM_LineEditMoveUtf8At(benchmark::State& state)
+{
+    setlocale(LC_CTYPE, "C.UTF-8");
+    CurWindow win(3, 60, 0, 0);
+    CurLineEdit edit(&win);
+    edit.setGeometry(1, 40, 1, 1);
+    for (int i = 0; i < bigCount; i++)
+        edit.processKey(utf8Key(i, true));
+    edit.processKey(KEY_HOME);
+    for (int i = 0; i < (int)(state.range(0) * (long)bigCount / 100); i++)
+        edit.processKey(KEY_RIGHT);
+    for (auto _ : state) {
+        edit.processKey(KEY_LEFT);
+        edit.processKey(KEY_RIGHT);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+    setlocale(LC_CTYPE, "C");
+}
+BENCHMARK(BM_LineEditMoveUtf8At)->Arg(1)->Arg(50)->Arg(100);
 
 static void fillList(CurList& list, int n)
 {

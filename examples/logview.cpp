@@ -1,5 +1,7 @@
 // logview.cpp - follows a growing file, as tail -f does, in a log pane under
 // a banner. Lines that mention an error are shown in bold red. q quits.
+// UTF-8 logs show as text where the terminal is UTF-8 (the toolkit takes
+// the locale from the environment); other bytes show as marks.
 //
 //     logview /var/log/app.log
 #include <CurBanner.h>
@@ -16,8 +18,23 @@ static bool isErrorLine(const char* line)
     return strcasestr(line, "error") != nullptr || strcasestr(line, "fail") != nullptr;
 }
 
+// Bytes at the end of a full line that begin a UTF-8 character not yet
+// complete: a lead byte and the continuation bytes after it.
+static size_t unfinishedTail(const char* line, size_t used)
+{
+    for (size_t back = 1; back <= 3 && back <= used; back++) {
+        unsigned char b = (unsigned char)line[used - back];
+        if (b < 0x80 || b >= 0xC0) {
+            size_t need = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+            return need > back ? back : 0;
+        }
+    }
+    return 0;
+}
+
 // Hands every complete line read so far to the pane; a line still being
-// written waits in `line` until its newline arrives.
+// written waits in `line` until its newline arrives. An overlong line goes
+// on in the next entry, split between characters, not inside one.
 static void follow(FILE* file, CurLogger& pane, char* line, size_t size, size_t& used)
 {
     int c;
@@ -26,13 +43,17 @@ static void follow(FILE* file, CurLogger& pane, char* line, size_t size, size_t&
             line[used++] = (char)c;
             continue;
         }
-        line[used] = '\0';
+        size_t tail = c == '\n' ? 0 : unfinishedTail(line, used);
+        char carried[4];
+        memcpy(carried, line + used - tail, tail);
+        line[used - tail] = '\0';
         if (isErrorLine(line))
             pane.error(line);
         else
             pane.log(line);
-        used = 0;
-        if (c != '\n')                     // an overlong line goes on in the next entry
+        memcpy(line, carried, tail);
+        used = tail;
+        if (c != '\n')
             line[used++] = (char)c;
     }
     clearerr(file);                        // at the end for now; the file may grow

@@ -3,6 +3,7 @@
 // button. The one-call boxes are in CurTDialogBoxes.cpp.
 #include "CurTDialog.h"
 #include "CurButton.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
@@ -47,7 +48,7 @@ void CurTDialog::layoutButtons()
 {
     int maxLen = 0;
     for (int i = 0; i < numButtons; i++) {
-        int len = (int)strlen(buttons[i]->getText());
+        int len = CurText::columns(buttons[i]->getText());
         if (len > maxLen)
             maxLen = len;
     }
@@ -81,10 +82,10 @@ void CurTDialog::draw()
     drawFrame();
     if (height >= 3 && width >= 2) {
         wmove(win, height - 3, 0);
-        waddch(win, ACS_LTEE);
+        CurText::addLine(win, CurText::LTEE, 0);
         for (int i = 1; i <= width - 2; i++)
-            waddch(win, ACS_HLINE);
-        waddch(win, ACS_RTEE);
+            CurText::addLine(win, CurText::HLINE, 0);
+        CurText::addLine(win, CurText::RTEE, 0);
     }
     for (int i = 0; i < numButtons; i++)
         buttons[i]->draw();

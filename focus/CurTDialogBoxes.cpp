@@ -3,6 +3,7 @@
 // and the screen repainted once the box is gone.
 #include "CurTDialog.h"
 #include "CurLabel.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
@@ -11,9 +12,9 @@
 // neighbours so that two bars never run together.
 static int rowWidth(const char* first, const char* second)
 {
-    int bw = (int)strlen(first);
-    if (second != nullptr && (int)strlen(second) > bw)
-        bw = (int)strlen(second);
+    int bw = CurText::columns(first);
+    if (second != nullptr && CurText::columns(second) > bw)
+        bw = CurText::columns(second);
     bw += 2;
     return second == nullptr ? bw : 2 * bw + 1;
 }

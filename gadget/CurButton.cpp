@@ -2,6 +2,7 @@
 // a centred text, activated by Enter or the space bar.
 #include "CurButton.h"
 #include "CurInit.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -64,21 +65,14 @@ void CurButton::draw()
     int row = y + height / 2;
     if (row < 0 || row >= getmaxy(w))
         return;
-    int n = (int)strlen(text);
+    int n = CurText::columns(text);
     int start = (n <= width) ? x + (width - n) / 2 : x;
-    chtype a = focused ? (chtype)(CurInit::reverse | CurInit::bold) : (chtype)CurInit::reverse;
+    int a = focused ? CurInit::reverse | CurInit::bold : CurInit::reverse;
 
-    const char* p = text;
+    CurText::blank(w, row, x, width, a);
     int end = start;        // where the text ends; an empty text ends where it would start
-    for (int col = x; col < x + width; col++) {
-        chtype ch = ' ';
-        if (col >= start && *p != '\0') {
-            ch = (unsigned char)*p++;
-            end = col + 1;
-        }
-        if (col >= 0 && col < getmaxx(w))
-            mvwaddch(w, row, col, ch | a);
-    }
+    if (start >= 0)
+        end += CurText::draw(w, row, start, text, (int)strlen(text), x + width - start, a);
     wmove(w, row, end < getmaxx(w) ? end : getmaxx(w) - 1);
 }
 

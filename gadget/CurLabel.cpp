@@ -1,6 +1,7 @@
 // CurLabel.cpp - the static-text gadget (gadget/): drawing aligned lines, and
 // the toolkit's one word-wrapping routine with its line counters.
 #include "CurLabel.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -35,6 +36,8 @@ void CurLabel::setText(const char* text, bool redraw)
     if (text == nullptr)
         return;
     char* copy = copyText(text);
+    if (redraw)
+        paint(true);
     delete[] this->text;
     this->text = copy;
     if (redraw)
@@ -50,7 +53,8 @@ void CurLabel::setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign
 }
 
 // Each output byte stands for an input byte, or is the separator, indent or
-// line break that goes with one. The worst case is width 1, where a word of
+// line break that goes with one; a character of several bytes needs no more
+// than a character of one. The worst case is width 1, where a word of
 // n characters becomes an indent line and n one-character lines (2n + 2
 // bytes) and may need a line break of its own first: 2n + 3 bytes against
 // the n + 1 bytes of the word and the white space before it. Three bytes for
@@ -66,6 +70,8 @@ int CurLabel::formatMsgSize(const char* text)
 // indent blank and is cut at the margin onto as many lines as it needs. When
 // the line it would start on is already full (a word filled it exactly), it
 // starts on a new line: its blank would otherwise stand past the margin.
+// Lengths are screen columns, and words are cut only between characters; a
+// character wider than the whole line gets a line of its own.
 int CurLabel::formatMsg(char* out, const char* text, int width)
 {
     if (width < 1)
@@ -81,9 +87,10 @@ int CurLabel::formatMsg(char* out, const char* text, int width)
         int len = 0;
         while (p[len] != '\0' && !isSpace(p[len]))
             len++;
+        int cols = CurText::columns(p, len);
 
-        if (len <= width) {
-            if (col > 0 && col + 1 + len > width) {
+        if (cols <= width) {
+            if (col > 0 && col + 1 + cols > width) {
                 *out++ = '\n';
                 col = 0;
                 lines++;
@@ -93,7 +100,7 @@ int CurLabel::formatMsg(char* out, const char* text, int width)
             }
             memcpy(out, p, len);
             out += len;
-            col += len;
+            col += cols;
         } else {
             if (col >= width) {
                 *out++ = '\n';
@@ -105,13 +112,19 @@ int CurLabel::formatMsg(char* out, const char* text, int width)
             // The indent may fill the line (width 1, or a line one short of
             // full): then no character fits, and the break comes first.
             for (int done = 0; done < len;) {
-                int n = width - col;
-                if (n > len - done)
-                    n = len - done;
+                int n = CurText::cut(p + done, len - done, width - col);
+                if (n == 0 && col > 0) {
+                    *out++ = '\n';
+                    col = 0;
+                    lines++;
+                    continue;
+                }
+                if (n == 0)
+                    n = CurText::next(p + done, len - done, 0);
                 memcpy(out, p + done, n);
                 out += n;
+                col += CurText::columns(p + done, n);
                 done += n;
-                col += n;
                 if (col >= width) {
                     *out++ = '\n';
                     col = 0;
@@ -151,8 +164,9 @@ int CurLabel::getLongestLine(const char* text)
         int len = 0;
         while (p[len] != '\0' && p[len] != '\n')
             len++;
-        if (len > longest)
-            longest = len;
+        int cols = CurText::columns(p, len);
+        if (cols > longest)
+            longest = cols;
         p += len;
     }
     return longest;
@@ -184,11 +198,12 @@ static int place(int align, int far, int room, int size)
     return start < 0 ? 0 : start;
 }
 
-// The label neither clears its rectangle nor clips its lines: it writes each
-// line at its place and lets curses stop at the window's edge. A line whose
-// start lies outside the window is left out; writing it anyway would put it
-// wherever the previous line left the cursor.
-void CurLabel::draw()
+// Each line is measured in columns, placed, and cut at the rectangle's
+// right edge; lines below the rectangle are left out, and so is a line whose
+// start lies outside the window. With blankOnly the cells each line would
+// take are blanked instead (the window background shows), which is how a new
+// text first clears the old one.
+void CurLabel::paint(bool blankOnly)
 {
     WINDOW* w = window->getWindow();
     if (w == nullptr)
@@ -210,17 +225,26 @@ void CurLabel::draw()
             row++;
             p++;
         }
-        if (*p == '\0')
+        if (*p == '\0' || row >= y + height)
             break;
         int len = 0;
         while (p[len] != '\0' && p[len] != '\n')
             len++;
-        int col = x + place(hAlign, CurInit::RIGHT, width, len);
-        if (wmove(w, row, col) != ERR)
-            waddnstr(w, p, len);
+        int cols = CurText::columns(p, len);
+        int col = x + place(hAlign, CurInit::RIGHT, width, cols);
+        int room = x + width - col;
+        if (blankOnly)
+            CurText::blank(w, row, col, cols < room ? cols : room, 0);
+        else
+            CurText::draw(w, row, col, p, len, room, 0);
         p += len;
     }
 
     if (block != text)
         delete[] block;
+}
+
+void CurLabel::draw()
+{
+    paint(false);
 }

@@ -1,6 +1,8 @@
 // CurLineEdit.cpp - the single-line text editor gadget (gadget/): the field
-// with its sideways scrolling and "<" / ">" marks, masking, and the editing keys.
+// with its sideways scrolling and "<" / ">" marks, masking, and the editing
+// keys, which move over and remove whole characters.
 #include "CurLineEdit.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -8,7 +10,7 @@
 
 CurLineEdit::CurLineEdit(CurWindow* window)
     : CurGadget(window), text(new char[5]), hidden(false), textSize(5), cursorPos(0),
-      cursorCol(0), focused(true)
+      cursorCol(0), focused(true), pendingLen(0)
 {
     text[0] = '\0';
     // Each switch resends the terminal's keypad string: only when it is off.
@@ -21,20 +23,41 @@ CurLineEdit::~CurLineEdit()
     delete[] text;
 }
 
+// Under UTF-8 a bad byte would make getText invalid: it becomes U+FFFD,
+// the mark the toolkit shows for it anyway.
 void CurLineEdit::setText(const char* newText, bool redraw)
 {
     if (newText == nullptr)
         return;
     int length = (int)strlen(newText);
-    char* copy = new char[length + 1];
-    memcpy(copy, newText, length + 1);
+    bool asUtf8 = CurText::utf8();
+    int bad = 0;
+    for (int i = 0; asUtf8 && i < length;) {
+        int code;
+        i += CurText::decode(newText + i, length - i, &code, nullptr);
+        bad += code < 0;
+    }
+    char* copy = new char[length + 2 * bad + 1];
+    int out = 0;
+    for (int i = 0; i < length;) {
+        int code = 0;
+        int n = asUtf8 ? CurText::decode(newText + i, length - i, &code, nullptr) : 1;
+        if (code < 0) {
+            out += CurText::encode(0xFFFD, copy + out);
+        } else {
+            memcpy(copy + out, newText + i, n);
+            out += n;
+        }
+        i += n;
+    }
+    copy[out] = '\0';
     delete[] text;
     text = copy;
-    textSize = length + 1;
-    cursorPos = cursorCol = length;
-    if (width <= cursorCol)
-        cursorCol = width - 1;
-    fitCursor(length);
+    textSize = out + 1;
+    cursorPos = out;
+    cursorCol = width;
+    pendingLen = 0;
+    fitCursor(out);
     if (redraw)
         draw();
 }
@@ -49,11 +72,47 @@ void CurLineEdit::setHidden(bool on)
     hidden = on;
 }
 
+// Hidden, every character (with its combining marks) takes one column.
+int CurLineEdit::span(int from, int to) const
+{
+    if (!hidden)
+        return CurText::columns(text + from, to - from);
+    int n = 0;
+    for (int p = from; p < to; p = CurText::next(text, to, p))
+        n++;
+    return n;
+}
+
+// Counting stops once past limit, so the cost follows the box's width, not
+// the text's length: callers only ask whether more than limit lie there.
+int CurLineEdit::colsBefore(int pos, int limit) const
+{
+    int cols = 0;
+    while (pos > 0 && cols <= limit) {
+        int q = CurText::prev(text, pos);
+        cols += span(q, pos);
+        pos = q;
+    }
+    return cols;
+}
+
+int CurLineEdit::colsAfter(int pos, int length, int limit) const
+{
+    int cols = 0;
+    while (pos < length && cols <= limit) {
+        int q = CurText::next(text, length, pos);
+        cols += span(pos, q);
+        pos = q;
+    }
+    return cols;
+}
+
 // The editing rules keep the cursor inside the box, off the "<" mark while
-// text lies to the left, and off the last column unless it stands behind the
-// last character (that column is kept for the ">" mark). A new geometry or a
-// text the application shortened in place can break these rules; this puts
-// them right again and changes nothing in a box that follows them.
+// text lies to the left, off the last column unless it stands behind the
+// last character (that column is kept for the ">" mark), and no further
+// right than the columns of the text before it. A new geometry or a text the
+// application shortened in place can break these rules; this puts them right
+// again and changes nothing in a box that follows them.
 // In a box of fewer than 3 columns there is no room for the marks: the
 // cursor simply stands as far right as the box and the text allow.
 void CurLineEdit::fitCursor(int length)
@@ -61,20 +120,23 @@ void CurLineEdit::fitCursor(int length)
     if (cursorPos > length)
         cursorPos = length;
     int W = width;
+    int& C = cursorCol;
     if (W < 3) {
-        cursorCol = W < 1 ? 0 : (cursorPos < W - 1 ? cursorPos : W - 1);
+        int before = colsBefore(cursorPos, W);
+        C = W < 1 ? 0 : (before < W - 1 ? before : W - 1);
         return;
     }
-    if (cursorCol > W - 1)
-        cursorCol = W - 1;
-    if (cursorCol > cursorPos)
-        cursorCol = cursorPos;
-    if (cursorCol < 0)
-        cursorCol = 0;
-    if (cursorCol == 0 && cursorPos > 0)
-        cursorCol = 1;
-    if (cursorCol == W - 1 && cursorPos < length)
-        cursorCol = W - 2;
+    if (C > W - 1)
+        C = W - 1;
+    int before = colsBefore(cursorPos, C < 1 ? 1 : C);
+    if (C > before)
+        C = before;
+    if (C < 0)
+        C = 0;
+    if (C == 0 && before > 0)
+        C = 1;
+    if (C == W - 1 && cursorPos < length)
+        C = W - 2;
 }
 
 // The field row: the visible part of the text (or "*" for each character
@@ -87,27 +149,52 @@ void CurLineEdit::draw()
     WINDOW* w = window->getWindow();
     if (w == nullptr)
         return;
-    int L = (int)strlen(text);
-    fitCursor(L);
+    fitCursor((int)strlen(text));
     int row = y + height / 2;
-    int first = cursorPos - cursorCol;
-    chtype a = focused ? A_REVERSE : A_UNDERLINE;
-
-    wmove(w, row, x);
-    for (int i = 0; i < width; i++) {
-        int index = first + i;
-        chtype ch = ' ';
-        if (index >= 0 && index < L)
-            ch = hidden ? '*' : (unsigned char)text[index];
-        waddch(w, ch | a);
-    }
-    if (width >= 3) {
-        if (cursorPos > cursorCol && wmove(w, row, x) != ERR)
-            waddch(w, '<' | a);
-        if (L - cursorPos > width - 1 - cursorCol && wmove(w, row, x + width - 1) != ERR)
-            waddch(w, '>' | a);
-    }
+    drawText(row, focused ? A_REVERSE : A_UNDERLINE);
     placeCursor();
+}
+
+// The text is laid out backwards from the cursor: a double-width character
+// that would straddle the left edge is left out (blanks stand in for it),
+// and so is one that would straddle the right edge. The marks get cells of
+// their own: a character under one is left out, never halved.
+void CurLineEdit::drawText(int row, int a)
+{
+    WINDOW* w = window->getWindow();
+    int L = (int)strlen(text);
+    int start = cursorPos;
+    int before = 0;
+    while (start > 0 && before < cursorCol) {
+        int q = CurText::prev(text, start);
+        before += span(q, start);
+        start = q;
+    }
+    int lead = 0;
+    if (before > cursorCol) {
+        int q = CurText::next(text, L, start);
+        lead = cursorCol - before + span(start, q);
+        start = q;
+    }
+    bool marks = width >= 3;
+    if (marks && start > 0 && lead == 0) {
+        int q = CurText::next(text, L, start);
+        lead = span(start, q);
+        start = q;
+    }
+    bool more = marks && colsAfter(cursorPos, L, width - cursorCol) > width - 1 - cursorCol;
+    int room = more ? width - 1 : width;
+    CurText::blank(w, row, x, width, a);
+    if (hidden && wmove(w, row, x + lead) != ERR) {
+        for (int p = start, used = lead; p < L && used < room; p = CurText::next(text, L, p), used++)
+            waddch(w, '*' | (chtype)a);
+    } else if (!hidden && lead < room) {
+        CurText::draw(w, row, x + lead, text + start, L - start, room - lead, a);
+    }
+    if (marks && start > 0)
+        mvwaddch(w, row, x, '<' | (chtype)a);
+    if (more)
+        mvwaddch(w, row, x + width - 1, '>' | (chtype)a);
 }
 
 void CurLineEdit::placeCursor()
@@ -122,26 +209,18 @@ void CurLineEdit::repaint()
     window->update();
 }
 
-// length is the text's length before the insertion.
-void CurLineEdit::insertAt(int index, char ch, int length)
+void CurLineEdit::removeRange(int from, int to)
 {
-    growFor(length);
-    memmove(text + index + 1, text + index, length - index + 1);
-    text[index] = ch;
-}
-
-void CurLineEdit::removeAt(int index)
-{
-    memmove(text + index, text + index + 1, strlen(text + index));
+    memmove(text + from, text + to, strlen(text + to) + 1);
 }
 
 // The array grows in steps of 1024 bytes, to the smallest multiple of 1024
-// above length + 2, so typing reallocates once per 1024 characters.
-void CurLineEdit::growFor(int length)
+// above length + more + 1, so typing reallocates once per 1024 bytes.
+void CurLineEdit::growFor(int length, int more)
 {
-    if (length + 1 < textSize)
+    if (length + more < textSize)
         return;
-    int size = 1024 * ((length + 2) / 1024 + 1);
+    int size = 1024 * ((length + more + 1) / 1024 + 1);
     char* grown = new char[size];
     memcpy(grown, text, length + 1);
     delete[] text;
@@ -149,13 +228,57 @@ void CurLineEdit::growFor(int length)
     textSize = size;
 }
 
+// The character a key inserts. Bytes of 128 and above (curses reads a
+// character typed in UTF-8 as its bytes) are held until they form a whole
+// valid character; a byte that cannot continue one drops what was held, so
+// a partial or invalid sequence never enters the text.
+int CurLineEdit::keyCode(int key)
+{
+    if (key >= 32 && key <= 126)
+        return key;
+    if (key >= WIDE_CHAR && key <= WIDE_CHAR + 0x10FFFF)
+        return key - WIDE_CHAR;
+    if (key < 128 || key > 255 || !CurText::utf8())
+        return -1;
+    bool lead = key >= 0xC2 && key <= 0xF4;
+    if (pendingLen == 0 || lead || pendingLen >= 4)
+        pendingLen = 0;
+    if (pendingLen == 0 && !lead)
+        return -2;
+    pending[pendingLen++] = (char)key;
+    unsigned first = (unsigned char)pending[0];
+    int need = first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
+    if (pendingLen < need)
+        return -2;
+    pendingLen = 0;
+    int code;
+    if (CurText::decode(pending, need, &code, nullptr) != need)
+        return -2;
+    return code;
+}
+
+// Inserts at the cursor; the cursor moves behind the new character.
+void CurLineEdit::insertCode(int code, int length)
+{
+    char bytes[4];
+    int n = CurText::encode(code, bytes);
+    growFor(length, n);
+    int P = cursorPos;
+    memmove(text + P + n, text + P, length - P + 1);
+    memcpy(text + P, bytes, n);
+    cursorPos += n;
+    cursorCol += span(P, cursorPos);
+}
+
 // Cursor moves that keep the visible part only move the curses cursor; the
 // next key read shows it. Everything else redraws the field and updates the
-// window. Up, down, Tab, Return and every code outside " " to "z" are left
-// to the caller, so a form moves the focus on them; left and right are
-// always consumed, even at the ends of the text.
+// window. Up, down, Tab, Return and every code that inserts no printable
+// character are left to the caller, so a form moves the focus on them; left
+// and right are always consumed, even at the ends of the text.
 bool CurLineEdit::processKey(int key)
 {
+    if (key < 128 || key > 255)
+        pendingLen = 0;                 // a character's bytes come one after another
     int oldPos = cursorPos, oldCol = cursorCol;
     int L = (int)strlen(text);
     fitCursor(L);
@@ -176,75 +299,106 @@ bool CurLineEdit::processKey(int key)
         }
         return true;
     case KEY_EOL:
+    case KEY_END:
     case KEY_NPAGE:
-        P = C = L;
-        if (W <= C)
-            C = W - 1;
+        P = L;
+        C = W - 1;
+        fitCursor(L);
         repaint();
         return true;
-    case KEY_LEFT:
-        if (C == 0)
-            return true;
-        if (C == 1 && P != 1) {         // scroll: the cursor stays off the "<" mark
-            P--;
-            repaint();
-        } else {
-            C--;
-            P--;
-            placeCursor();
-        }
-        return true;
-    case KEY_RIGHT:
-        if (P == L)
-            return true;
-        if (C == W - 2 && P != L - 1) { // scroll: the cursor stays off the ">" mark
-            P++;
-            repaint();
-        } else {
-            C++;
-            P++;
-            placeCursor();
-        }
-        return true;
-    case KEY_BACKSPACE:
-    case 8:
+    case KEY_LEFT: {
         if (P == 0)
             return true;
-        if (C == 1 && P != 1) {
-            // The removed character lay under "<"; every other cell already
-            // shows what it should, unless the mark has to go.
-            removeAt(--P);
-            if (P == 1)
-                repaint();
-        } else if (W - 1 - C == L - P && P > C) {
-            removeAt(--P);              // the text scrolls right under the cursor
+        int q = CurText::prev(text, P);
+        int kept = C - span(q, P);      // the cursor's column if the view stays
+        int c = kept;
+        if (q == 0)
+            c = 0;
+        else if (c < 1)
+            c = 1;                      // scroll: the cursor stays off the "<" mark
+        P = q;
+        C = c;
+        if (c == kept)
+            placeCursor();
+        else
             repaint();
-        } else {
-            C--;
-            removeAt(--P);
-            repaint();
-        }
         return true;
-    case KEY_DC:
-    case 127:
+    }
+    case KEY_RIGHT: {
         if (P == L)
             return true;
-        if (W - 1 - C == L - P && P > C)
-            C++;                        // the text scrolls right; the cursor follows its character
-        removeAt(P);
-        repaint();
+        int q = CurText::next(text, L, P);
+        int c = C + span(P, q);
+        P = q;
+        int limit = P < L ? W - 2 : W - 1;  // the cursor stays off the ">" mark
+        if (c > limit) {
+            C = limit;
+            repaint();
+        } else {
+            C = c;
+            placeCursor();
+        }
         return true;
+    }
+    case KEY_BACKSPACE:
+    case KEY_DC:
+    case 8:
+    case 127:
+        return editKey(key, L);
     default:
         break;
     }
-    if (key < 32 || key > 122)
+    int code = keyCode(key);
+    if (code == -2)
+        return true;
+    if (code < 0 || !CurText::insertable(code))
         return false;
-    insertAt(P++, (char)key, L);
-    C++;
-    if (C == W)
+    insertCode(code, L);
+    if (C >= W)
         C = W - 1;
     if (C == W - 1 && text[P] != '\0')
         C = W - 2;                      // the last column is kept for ">"
+    repaint();
+    return true;
+}
+
+// Backspace (also 127, which many terminals send for it, and 8) removes the
+// character before the cursor, Delete the one under it. While text lies
+// hidden to the left and the end of the text shows, the text moves right
+// under the cursor instead of leaving blanks at the end of the box.
+bool CurLineEdit::editKey(int key, int length)
+{
+    int W = width;
+    int& P = cursorPos;
+    int& C = cursorCol;
+    bool forward = key == KEY_DC;
+    if (forward ? P == length : P == 0)
+        return true;
+    bool shifts = colsBefore(P, C) > C && colsAfter(P, length, W - C) <= W - 1 - C;
+    if (forward) {
+        int q = CurText::next(text, length, P);
+        if (shifts)
+            C += span(P, q);            // the cursor follows its character
+        removeRange(P, q);
+        length -= q - P;
+    } else {
+        int q = CurText::prev(text, P);
+        bool underMark = !shifts && C == 1;
+        if (!shifts)
+            C -= span(q, P);
+        removeRange(q, P);
+        length -= P - q;
+        P = q;
+        if (P > 0 && C < 1)
+            C = 1;
+        if (underMark && colsBefore(P, 1) > 1) {
+            // The removed character lay under "<", which stays: every
+            // cell already shows what it should.
+            placeCursor();
+            return true;
+        }
+    }
+    fitCursor(length);
     repaint();
     return true;
 }
@@ -261,36 +415,44 @@ bool CurLineEdit::processNarrowKey(int key, int length)
         P = 0;
         break;
     case KEY_EOL:
+    case KEY_END:
     case KEY_NPAGE:
         P = length;
         break;
     case KEY_LEFT:
-        if (P > 0)
-            P--;
+        P = CurText::prev(text, P);
         break;
     case KEY_RIGHT:
-        if (P < length)
-            P++;
+        P = CurText::next(text, length, P);
         break;
     case KEY_BACKSPACE:
     case 8:
+    case 127:
         if (P > 0) {
-            removeAt(--P);
-            length--;
+            int q = CurText::prev(text, P);
+            removeRange(q, P);
+            length -= P - q;
+            P = q;
         }
         break;
     case KEY_DC:
-    case 127:
         if (P < length) {
-            removeAt(P);
-            length--;
+            int q = CurText::next(text, length, P);
+            removeRange(P, q);
+            length -= q - P;
         }
         break;
-    default:
-        if (key < 32 || key > 122)
+    default: {
+        int code = keyCode(key);
+        if (code == -2)
+            return true;
+        if (code < 0 || !CurText::insertable(code))
             return false;
-        insertAt(P++, (char)key, length++);
+        int at = cursorPos;
+        insertCode(code, length);
+        length += cursorPos - at;
         break;
+    }
     }
     fitCursor(length);
     repaint();

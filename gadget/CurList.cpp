@@ -2,6 +2,7 @@
 // selection marks, a highlighted current line, a scroll bar, and the keys
 // that move through the lines and select them.
 #include "CurList.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -136,10 +137,9 @@ void CurList::fitView()
 }
 
 // Puts one frame or scroll bar character where the window has the cell.
-static void putCell(WINDOW* w, int row, int col, chtype ch)
+static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
 {
-    if (wmove(w, row, col) != ERR)
-        waddch(w, ch);
+    CurText::putLine(w, row, col, part, 0);
 }
 
 // A box narrower or lower than 2 has no room for a frame and shows nothing.
@@ -147,17 +147,17 @@ void CurList::drawFrame(WINDOW* w)
 {
     int right = x + width - 1;
     int bottom = y + height - 1;
-    putCell(w, y, x, ACS_ULCORNER);
-    putCell(w, y, right, ACS_URCORNER);
-    putCell(w, bottom, right, ACS_LRCORNER);
-    putCell(w, bottom, x, ACS_LLCORNER);
+    putCell(w, y, x, CurText::ULCORNER);
+    putCell(w, y, right, CurText::URCORNER);
+    putCell(w, bottom, right, CurText::LRCORNER);
+    putCell(w, bottom, x, CurText::LLCORNER);
     for (int i = 0; i <= width - 3; i++) {
-        putCell(w, y, x + 1 + i, ACS_HLINE);
-        putCell(w, bottom, x + 1 + i, ACS_HLINE);
+        putCell(w, y, x + 1 + i, CurText::HLINE);
+        putCell(w, bottom, x + 1 + i, CurText::HLINE);
     }
     for (int i = 0; i <= height - 3; i++) {
-        putCell(w, y + 1 + i, x, ACS_VLINE);
-        putCell(w, y + 1 + i, right, ACS_VLINE);
+        putCell(w, y + 1 + i, x, CurText::VLINE);
+        putCell(w, y + 1 + i, right, CurText::VLINE);
     }
 }
 
@@ -169,14 +169,14 @@ void CurList::drawFrame(WINDOW* w)
 void CurList::drawScrollBar(WINDOW* w)
 {
     int col = x + width - 1;
-    putCell(w, y + 1, col, ACS_UARROW);
-    putCell(w, y + height - 2, col, ACS_DARROW);
+    putCell(w, y + 1, col, CurText::UARROW);
+    putCell(w, y + height - 2, col, CurText::DARROW);
     if (height < 5)
         return;
     for (int row = y + 2; row <= y + height - 3; row++)
-        putCell(w, row, col, ACS_VLINE);
+        putCell(w, row, col, CurText::VLINE);
     long long track = (long long)topLine * (height - 5) / (numLines - (height - 2));
-    putCell(w, y + 2 + (int)track, col, ACS_CKBOARD);
+    putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }
 
 // Interior rows below the last line keep what the window holds there.
@@ -206,7 +206,8 @@ void CurList::drawView(WINDOW* w)
 
 // Mark, blank, then the text, cut at the frame or padded with blanks up to
 // it, all in the highlight when this is the current line. Nothing is written
-// right of the interior, however narrow the box.
+// right of the interior, however narrow the box: a double-width character
+// that would straddle the frame is left out, and blanks stand in its place.
 void CurList::drawLine(int index)
 {
     WINDOW* w = window->getWindow();
@@ -224,10 +225,11 @@ void CurList::drawLine(int index)
         waddch(w, (chtype)(selected[index] ? '*' : ' ') | a);
     if (col++ <= last)
         waddch(w, ' ' | a);
-    for (const char* p = lines[index]; *p != '\0' && col <= last; p++, col++)
-        waddch(w, (unsigned char)*p | a);
-    for (; col <= last; col++)
-        waddch(w, ' ' | a);
+    if (col <= last)
+        col += CurText::draw(w, y + index - topLine + 1, col, lines[index],
+                             (int)strlen(lines[index]), last + 1 - col, (int)a);
+    if (col <= last)
+        CurText::blank(w, y + index - topLine + 1, col, last + 1 - col, (int)a);
 }
 
 // The mark column of the current line, kept inside the box when the box has
@@ -246,10 +248,21 @@ void CurList::placeCursor()
     wmove(w, row < y ? y : row, col < x ? x : col);
 }
 
+// Home and End jump to the first and the last line, Page Up and Page Down
+// move the current line and the view by one view's rows; the view then
+// follows the current line as far as needed, and the list is repainted.
+void CurList::jumpTo(int line, int top)
+{
+    curLine = line < 0 ? 0 : line;
+    topLine = top < 0 ? 0 : top;
+    fitView();
+    draw();
+}
+
 // Moving inside the view repaints the two rows concerned; a move that
-// scrolls repaints the rows in view and the scroll bar. Up and down are consumed even at the ends
-// of the list, so a form never moves the focus away on them; left, right,
-// Tab and Return are left to the caller.
+// scrolls repaints the rows in view and the scroll bar. Up, down, Home, End
+// and the page keys are consumed even at the ends of the list, so a form never
+// moves the focus away on them; left, right, Tab and Return are left to the caller.
 bool CurList::processKey(int key)
 {
     int oldTop = topLine, oldCur = curLine;
@@ -278,6 +291,14 @@ bool CurList::processKey(int key)
                 drawView(window->getWindow());
             }
         }
+    } else if (key == KEY_HOME) {
+        jumpTo(0, 0);
+    } else if (key == KEY_END) {
+        jumpTo(numLines - 1, numLines);
+    } else if (key == KEY_PPAGE) {
+        jumpTo(curLine - viewRows(), topLine - viewRows());
+    } else if (key == KEY_NPAGE) {
+        jumpTo(curLine + viewRows(), topLine + viewRows());
     } else if (key == ' ' && numLines > 0) {
         selected[curLine] = !selected[curLine];
         drawLine(curLine);

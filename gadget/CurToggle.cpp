@@ -2,6 +2,7 @@
 // flip and the toggle callback. Grouping into radio sets is CurRadioBox's job.
 #include "CurToggle.h"
 #include "CurRadioBox.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -97,7 +98,8 @@ int CurToggle::labelIndent(int length) const
 }
 
 // One row, the middle one: bracketed mark, blanks, the label cut at the
-// right edge, blanks to the edge; all reversed while focused. The cursor is
+// right edge, blanks to the edge; all reversed while focused. A box narrower
+// than the mark shows what fits of it. The cursor is
 // left on the mark, where the focus search measures from.
 void CurToggle::draw()
 {
@@ -108,20 +110,17 @@ void CurToggle::draw()
     chtype a = focused ? (chtype)CurInit::reverse : 0;
     bool square = type == CHECK;
 
-    wmove(w, row, x);
-    waddch(w, (chtype)(square ? '[' : '(') | a);
-    waddch(w, (chtype)(toggled ? '*' : ' ') | a);
-    waddch(w, (chtype)(square ? ']' : ')') | a);
+    const char mark[] = {square ? '[' : '(', toggled ? '*' : ' ', square ? ']' : ')'};
+    int markCols = width < 3 ? width : 3;
+    if (markCols > 0)
+        CurText::draw(w, row, x, mark, 3, markCols, (int)a);
 
-    int start = x + labelIndent((int)strlen(text));
+    int start = x + labelIndent(CurText::columns(text));
     int col = x + 3;
-    for (; col < start; col++)
-        waddch(w, ' ' | a);
-    wmove(w, row, start);
-    for (const char* p = text; *p != '\0' && col < x + width; p++, col++)
-        waddch(w, (unsigned char)*p | a);
-    for (; col < x + width; col++)
-        waddch(w, ' ' | a);
+    if (col < x + width)
+        CurText::blank(w, row, col, x + width - col, (int)a);
+    if (start < x + width)
+        CurText::draw(w, row, start, text, (int)strlen(text), x + width - start, (int)a);
     wmove(w, row, x + 1);
 }
 

@@ -6,6 +6,10 @@ class CurWindow;
 
 class CurGadget {
 public:
+    // A character beyond ASCII read whole (as wget_wch reads it) reaches
+    // processKey as WIDE_CHAR plus its code point, apart from every curses key code.
+    enum : int { WIDE_CHAR = 0x1000000 };
+
     CurGadget(CurWindow* window);        // covers the whole window until setGeometry
     virtual ~CurGadget();
 

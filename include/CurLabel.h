@@ -11,9 +11,9 @@ public:
     CurLabel(CurWindow* window, bool wrap); // empty text, centred on both axes
     virtual ~CurLabel();
 
-    void setText(const char* text, bool redraw);   // copies; null is ignored
+    void setText(const char* text, bool redraw);   // copies; null is ignored; redraw blanks the old text first
     void setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign, bool redraw);
-    virtual void draw();                 // writes the lines; neither clears nor clips, nor refreshes
+    virtual void draw();                 // writes the lines cut to the rectangle; neither clears nor refreshes
 
     int getEffHeight();                  // rows the current text needs
 
@@ -21,17 +21,20 @@ public:
     static int getEffHeight(const char* text, int width);
     // 1 plus the number of newlines in text.
     static int getNumLines(const char* text);
-    // The length of text's longest line, each line counted from its first
+    // The columns of text's longest line, each line counted from its first
     // character that is not white space: leading blanks and blank lines do
     // not count, inner and trailing blanks do. 0 for an empty or blank text.
     static int getLongestLine(const char* text);
-    // Word-wraps text to width columns (a width below 1 counts as 1) into out
-    // and returns the number of lines. out must hold formatMsgSize(text) bytes.
+    // Word-wraps text to width screen columns (a width below 1 counts as 1)
+    // into out and returns the number of lines; words are cut only between
+    // characters. out must hold formatMsgSize(text) bytes.
     static int formatMsg(char* out, const char* text, int width);
     // Bytes that formatMsg may write for text, terminating NUL included.
     static int formatMsgSize(const char* text);
 
 private:
+    void paint(bool blankOnly);          // draws the lines, or blanks the cells they take
+
     CurInit::ALIGNMENT hAlign;
     CurInit::ALIGNMENT vAlign;
     char*              text;             // own copy

@@ -3,7 +3,8 @@
 // CurLineEdit: a single line of editable text, scrolled sideways with "<"
 // and ">" marks when it is wider than its box, optionally masked with "*".
 // A box narrower than 3 columns has no room for the marks: it shows the text
-// around the cursor and edits with the same keys.
+// around the cursor and edits with the same keys. In a UTF-8 locale it edits
+// whole characters and counts screen columns; elsewhere one byte is one column.
 #include "CurGadget.h"
 
 class CurLineEdit : public CurGadget {
@@ -11,12 +12,17 @@ public:
     CurLineEdit(CurWindow* window);      // empty, focused, not hidden; keypad mode on for the window
     virtual ~CurLineEdit();
 
-    void        setText(const char* newText, bool redraw); // copies; cursor behind the end; null is ignored
+    // Copies; cursor behind the end; null is ignored. In a UTF-8 locale
+    // every bad byte becomes a replacement character, so the text stays valid.
+    void        setText(const char* newText, bool redraw);
     const char* getText() const;         // the edited text; valid until the next edit or setText
     void        setHidden(bool on);      // show every character as "*"; takes effect at the next draw
 
     // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // the field row; leaves the cursor on the edit position
+    // Inserts printable ASCII; in a UTF-8 locale also any printable character
+    // arriving as CurGadget::WIDE_CHAR plus its code point, or as its UTF-8
+    // bytes one key at a time (codes 128 to 255, as curses reads them).
     virtual bool processKey(int key);
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
@@ -27,15 +33,23 @@ public:
 private:
     void fitCursor(int length);          // brings the cursor back into the box for a text of length
     bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
-    void growFor(int length);            // room for one more character
-    void insertAt(int index, char ch, int length);
-    void removeAt(int index);
+    bool editKey(int key, int length);   // Backspace and Delete in a box of 3 columns or more
+    int  keyCode(int key);               // the character a key inserts; -1 for none, -2 for a byte held
+    void insertCode(int code, int length);
+    void growFor(int length, int more);  // room for more bytes
+    void removeRange(int from, int to);
+    int  span(int from, int to) const;   // columns text[from, to) takes in the field
+    int  colsBefore(int pos, int limit) const; // columns before pos, counted up to just past limit
+    int  colsAfter(int pos, int length, int limit) const;
+    void drawText(int row, int attr);
     void placeCursor();
     void repaint();                      // draw, then update the window
 
     int  textSize;                       // bytes allocated for text
-    int  cursorPos;                      // index of the character under the cursor
+    int  cursorPos;                      // byte index of the character under the cursor
     int  cursorCol;                      // column of the cursor inside the box
     bool focused;
+    char pending[4];                     // the bytes of a character still being typed
+    int  pendingLen;
 };
 #endif

@@ -25,7 +25,7 @@ public:
     // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // frame, scroll bar, lines; cursor on the current line's mark
     void         drawLine(int index);    // one line's row, when in view
-    virtual bool processKey(int key);    // up, down, and space on a non-empty list
+    virtual bool processKey(int key);    // up, down, Home, End, Page Up/Down, and space on a non-empty list
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
 
@@ -36,6 +36,7 @@ private:
     void drawScrollBar(WINDOW* w);
     void drawView(WINDOW* w);            // scroll bar, rows in view, cursor; not the frame
     void placeCursor();
+    void jumpTo(int line, int top);      // current line and top line, brought into a valid view, then draw
     void clearOthers(int keep);          // SINGLE mode: deselects and repaints every line but keep
 
     bool*       selected;                // numLines flags (capacity entries allocated)

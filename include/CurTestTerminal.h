@@ -49,6 +49,8 @@ public:
     bool running() const;
     int  childPid() const;               // -1 when none runs
     const char* stderrText();            // what the child wrote to standard error
+    const char* output() const;          // every byte the child wrote to the terminal so far
+    size_t      outputSize() const;      // their number
     virtual const char* dump();          // the screen, how the child ended, its standard error
     const char* workDir() const;         // a temporary folder of this session, removed with it
 

@@ -3,11 +3,14 @@
 // the whole screen is repainted. Terminal type detection is in CurInitDetect.cpp.
 #include "CurInit.h"
 #include "CurWindow.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <term.h>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 bool                 CurInit::initialized  = false;
 CurInit::ColorPair*  CurInit::col_pair     = nullptr;
@@ -41,12 +44,24 @@ static int pairTableSize()
     return pairs < MAX_PAIRS ? (pairs > 1 ? pairs : 1) : MAX_PAIRS;
 }
 
+// The character type comes from the environment, so that text and keys are
+// UTF-8 where the user's terminal is, unless the program chose one itself
+// (its LC_CTYPE is no longer the "C" it starts with). Only LC_CTYPE: numbers
+// and messages stay the program's business.
+static void takeCharacterType()
+{
+    const char* current = setlocale(LC_CTYPE, nullptr);
+    if (current == nullptr || strcmp(current, "C") == 0 || strcmp(current, "POSIX") == 0)
+        setlocale(LC_CTYPE, "");
+}
+
 void CurInit::initialize()
 {
     // A second initialize without cleanup would start curses over itself.
     if (initialized)
         return;
 
+    takeCharacterType();
     const char* term = getenv("TERM");
     if (term == nullptr || term[0] == '\0')
         autodetect();
@@ -148,10 +163,13 @@ int CurInit::pairToAttr(int pair)
 
 void CurInit::clearScreen(int attr, int ch)
 {
-    chtype fill = (ch == 0) ? ACS_BULLET : (chtype)ch;
     wmove(stdscr, 0, 0);
-    for (int i = 0; i < COLS * LINES; i++)
-        waddch(stdscr, fill | (chtype)attr);
+    for (int i = 0; i < COLS * LINES; i++) {
+        if (ch == 0)
+            CurText::addLine(stdscr, CurText::BULLET, attr);
+        else
+            waddch(stdscr, (chtype)ch | (chtype)attr);
+    }
     wtouchln(stdscr, 0, getmaxy(stdscr), 1);
     wrefresh(stdscr);
 }

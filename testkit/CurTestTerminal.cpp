@@ -34,6 +34,7 @@ struct CurTestTerminal::Setup {
     std::vector<std::pair<std::string, std::pair<bool, std::string>>> env;   // name, (set, value)
     std::string dir;                     // temporary: the child's standard error
     std::string text;                    // the last text handed out by stderrText
+    std::string raw;                     // the child's output as it came
 
     std::vector<std::string> environment() const;
 };
@@ -172,6 +173,7 @@ bool CurTestTerminal::launch(const char* const* argv, int (*body)(void*), void* 
     fcntl(master, F_SETFD, FD_CLOEXEC);
     setInputFd(master);
     outputClosed = hung = false;
+    setup->raw.clear();
     exitCode = -1;
     signalNumber = 0;
     return true;
@@ -197,6 +199,7 @@ bool CurTestTerminal::pump(long ms)
         ssize_t n = read(master, buf, sizeof buf);
         if (n > 0) {
             feed(buf, size_t(n));
+            setup->raw.append(buf, size_t(n));
             got = true;
         } else if (n < 0 && errno == EINTR) {
             continue;
@@ -343,6 +346,16 @@ const char* CurTestTerminal::stderrText()
 {
     setup->text = setup->dir.empty() ? std::string() : readFile(setup->dir + "/stderr");
     return setup->text.c_str();
+}
+
+const char* CurTestTerminal::output() const
+{
+    return setup->raw.data();
+}
+
+size_t CurTestTerminal::outputSize() const
+{
+    return setup->raw.size();
 }
 
 const char* CurTestTerminal::dump()

@@ -1,6 +1,7 @@
 // CurLogger.cpp - the log pane (window/): a frame window and an inner text
 // window that scrolls the lines written by log and error.
 #include "CurLogger.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
@@ -47,11 +48,12 @@ void CurLogger::setErrorAttr(int attr)
 
 // Every entry ends with exactly one newline of its own, so the cursor waits at
 // the start of the row below the newest entry, and a newline on the last row
-// scrolls the text up. The text is written literally, never as a format.
+// scrolls the text up. The text is written literally, never as a format:
+// newlines inside it break lines, tabs become blanks, and every other control
+// character or bad byte shows as a mark, so nothing moves the cursor back.
 // A line whose last character fills the last column has already moved the
 // cursor to the next row; its newline is left out, or the entry would take an
-// extra blank row. A carriage return or a backspace that leaves the cursor in
-// column 0 has not ended a row: the newline stays, and the entry keeps its row.
+// extra blank row.
 void CurLogger::write(const char* text, int attr)
 {
     if (text == nullptr || textWin->getWindow() == nullptr)
@@ -61,10 +63,9 @@ void CurLogger::write(const char* text, int attr)
     int len = (int)strlen(text);
     if (len > 0 && text[len - 1] == '\n')
         len--;
-    if (len > 0)
-        waddnstr(w, text, len);
+    CurText::flow(w, text, len, attr);
     char last = len > 0 ? text[len - 1] : '\n';
-    bool wrapped = last != '\n' && last != '\r' && last != '\b' && getcurx(w) == 0;
+    bool wrapped = last != '\n' && getcurx(w) == 0;
     if (!wrapped)
         waddch(w, '\n');
     textWin->update();

@@ -15,10 +15,9 @@ CurNote::~CurNote()
 {
 }
 
-// The text goes first and the border after it: a text taller than the note
-// spills onto the bottom row (lines below the window are dropped by the
-// label), and the border, drawn or blanked, then covers that row again. So
-// the text is clipped to the text area, and the frame always stays whole.
+// The text goes first and the border after it. The label keeps its lines
+// inside the text area, and the border, drawn or blanked, then covers the
+// frame's cells, so the frame always stays whole.
 void CurNote::draw()
 {
     label.draw();

@@ -2,6 +2,7 @@
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
 #include "CurLabel.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
@@ -66,7 +67,7 @@ void CurWindow::drawFrame()
 {
     if (win == nullptr)
         return;
-    box(win, 0, 0);
+    CurText::frame(win);
     if (title == nullptr || title[0] == '\0')
         return;
     CurLabel label(this, true);

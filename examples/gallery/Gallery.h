@@ -12,6 +12,7 @@ void pageDialogs();    // a grid of buttons, message and question boxes
 void pageForm();       // a complete form of input gadgets
 void pageLog();        // a log pane streaming lines
 void pageNote();       // a note
+void pageText();       // accented, Greek, Cyrillic and CJK text in a label, a list and an editor
 
 // shared by the pages
 void galleryClear();                       // blank screen, repainted (the banner stays)

@@ -37,13 +37,16 @@ static const GalleryPage pages[] = {
     {"Note", "q: back",
      "A framed note with aligned text, and showNote: one call puts a note on the "
      "screen and returns at once.", pageNote},
+    {"Text and languages", "Back: back",
+     "Accented, Greek, Cyrillic and CJK text in a label, a list and a line editor, "
+     "measured in screen columns.", pageText},
 };
 static const int numPages = sizeof(pages) / sizeof(pages[0]);
 
 static const int LIST_WIDTH = 28;
 
 static const char* welcome =
-    "Welcome to the Velmora gallery, a tour of the toolkit in six pages. The line at "
+    "Welcome to the Velmora gallery, a tour of the toolkit in seven pages. The line at "
     "the top of the screen is a CurBanner: the gallery's name on the left, the page "
     "title in the middle and the keys that leave the page on the right.\n"
     "Every page shows a part of the toolkit at work and tells how it is done; each is "

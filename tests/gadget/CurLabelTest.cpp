@@ -232,7 +232,8 @@ TEST_F(CursesTest, LabelPlacesItsLinesByBothAlignments)
         {CurInit::TOP, CurInit::BOTTOM, 5, 20, "xy", 2 + 4, 3},           // other axis: left column
         {CurInit::BOTTOM, CurInit::CENTER, 5, 20, "xy", 2 + 2, 3},
         {CurInit::RIGHT, CurInit::TOP, 1, 4, "longer", 2, 3},             // too long: from the left edge
-        {CurInit::CENTER, CurInit::BOTTOM, 1, 20, "\n\nab", 2 + 2, 3 + 9}, // leading newlines take rows
+        {CurInit::CENTER, CurInit::BOTTOM, 3, 20, "\n\nab", 2 + 2, 3 + 9}, // leading newlines take rows
+        {CurInit::CENTER, CurInit::BOTTOM, 1, 20, "\n\nab", -1, -1},   // and lines below the label are left out
     };
     for (const auto& c : cases) {
         CurWindow w(12, 40, 0, 0);
@@ -272,14 +273,14 @@ TEST_F(CursesTest, UnwrappedLabelKeepsItsLinesAsTheyAre)
     EXPECT_EQ("  indented", winText(w.getWindow(), 1, 0, 10));
 }
 
-TEST_F(CursesTest, ShorterTextDrawnOverLongerLeavesTheOldTail)
+TEST_F(CursesTest, ShorterTextDrawnOverLongerBlanksTheOldTail)
 {
     CurWindow w(1, 20, 0, 0);
     CurLabel label(&w, false);
     label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     label.setText("abcdef", true);
     label.setText("xyz", true);
-    EXPECT_EQ("xyzdef", winText(w.getWindow(), 0, 0, 6));
+    EXPECT_EQ("xyz   ", winText(w.getWindow(), 0, 0, 6));
     w.erase();
     label.draw();
     EXPECT_EQ("xyz   ", winText(w.getWindow(), 0, 0, 6));
@@ -325,7 +326,7 @@ TEST_F(CursesTest, HundredKilobyteWrappedTextFillsTheWindowAndNoMore)
     EXPECT_EQ("word2 word3 word4   ", winText(w.getWindow(), 4));
 }
 
-TEST_F(CursesTest, HundredKilobyteUnwrappedLineRunsOnAsFarAsTheWindowGoes)
+TEST_F(CursesTest, HundredKilobyteUnwrappedLineIsCutAtTheLabelsEdge)
 {
     std::string text(100000, 'x');
     text[0] = 'a';
@@ -335,5 +336,5 @@ TEST_F(CursesTest, HundredKilobyteUnwrappedLineRunsOnAsFarAsTheWindowGoes)
     label.setText(text.c_str(), true);
     EXPECT_EQ(1, label.getEffHeight());
     EXPECT_EQ("axxxxxxxxx", winText(w.getWindow(), 0));
-    EXPECT_EQ(std::string(10, 'x'), winText(w.getWindow(), 2));
+    EXPECT_EQ(std::string(10, ' '), winText(w.getWindow(), 1));
 }

@@ -81,7 +81,9 @@ TEST_F(CursesTest, LineEditKeysOnEveryKindOfTextAndPosition)
         {"abc", {H}, L, "abc", "abc   ", 0},
         {"abc", {H}, R, "abc", "abc   ", 1},
         {"abc", {H}, 8, "abc", "abc   ", 0},
-        {"abc", {H}, 127, "bc", "bc    ", 0},
+        {"abc", {H}, 127, "abc", "abc   ", 0},           // 127 is Backspace
+        {"abc", {L}, 127, "ac", "ac    ", 1},
+        {"abc", {H}, KEY_END, "abc", "abc   ", 3},
         {"abc", {H}, 'x', "xabc", "xabc  ", 1},
         {"abc", {H}, KEY_NPAGE, "abc", "abc   ", 3},
         {"abc", {H, R}, BS, "bc", "bc    ", 0},
@@ -189,7 +191,7 @@ TEST_F(CursesTest, LineEditLeavesKeysOutsideItsTableToTheCaller)
     edit.setGeometry(1, W, 1, X);
     edit.setText("abc", false);
     edit.processKey(KEY_LEFT);
-    for (int key : std::vector<int>{'{', '|', '}', '~', 0, 1, 9, 10, 13, 27, 31, 128, 200, 255, KEY_END,
+    for (int key : std::vector<int>{0, 1, 9, 10, 13, 27, 31, 128, 200, 255, CurGadget::WIDE_CHAR + 0xE9,
                     KEY_UP, KEY_DOWN, KEY_ENTER, KEY_BTAB, KEY_F(1), ERR})
         EXPECT_FALSE(edit.processKey(key)) << key;
     EXPECT_STREQ("abc", edit.getText());
@@ -197,12 +199,12 @@ TEST_F(CursesTest, LineEditLeavesKeysOutsideItsTableToTheCaller)
     EXPECT_STREQ("abzc", edit.getText());
 }
 
-TEST_F(CursesTest, LineEditInsertsEveryCodeFromBlankToZ)
+TEST_F(CursesTest, LineEditInsertsEveryCodeFromBlankToTilde)
 {
     CurWindow win(3, 20, 0, 0);
     CurLineEdit edit(&win);
     std::string typed;
-    for (int key = 32; key <= 122; key++) {
+    for (int key = 32; key <= 126; key++) {
         EXPECT_TRUE(edit.processKey(key)) << key;
         typed += (char)key;
     }

@@ -125,6 +125,12 @@ std::string ScreenSession::resultPath() const
     return std::string(term->workDir()) + "/result";
 }
 
+const std::string& ScreenSession::output() const
+{
+    raw.assign(term->output(), term->outputSize());
+    return raw;
+}
+
 std::string ScreenSession::stderrText() const
 {
     return term->stderrText();

@@ -86,13 +86,15 @@ public:
     bool        hasResult(const std::string& key) const;
     std::string resultPath() const;
     std::string stderrText() const;      // what the child wrote to standard error
+    const std::string& output() const;   // every byte the child wrote so far
     CurTestTerminal& terminal() const { return *term; }  // the kit's session itself
 
     static long nowMs();
 
 private:
     ScreenSession(CurTestTerminal* t);
-    CurTestTerminal* term;               // owned by VtScreen
+    CurTestTerminal*    term;            // owned by VtScreen
+    mutable std::string raw;             // output(): a copy of the kit's record
 };
 
 // The path of a scenario program built with velmora_scenario().

@@ -33,14 +33,14 @@ TEST(CurBanner, AnOddFreeWidthPutsTheExtraColumnRightOfTheCentredText)
     finishSteps(s);
 }
 
-TEST(CurBanner, AShorterTextLeavesTheTailOfTheOldOneUntilTheRowIsErased)
+TEST(CurBanner, AShorterTextBlanksTheOldOneFirst)
 {
     ScreenSession s(24, 80);
     startSteps(s, "banner_demo", "tail");
     EXPECT_EQ("ABCDEFGHIJKLMNOPQRST", s.text(0, 30, 20));
     nextStep(s, "replaced");
-    // "short" lands on columns 37 to 41, over H to L
-    EXPECT_EQ("ABCDEFGshortMNOPQRST", s.text(0, 30, 20)) << s.dump();
+    // "short" lands on columns 37 to 41; the rest of the old text is blanked
+    EXPECT_EQ("       short        ", s.text(0, 30, 20)) << s.dump();
     nextStep(s, "erased");
     EXPECT_EQ(std::string(37, ' ') + "short", s.rowText(0)) << s.dump();
     finishSteps(s);

@@ -1,0 +1,332 @@
+// CurText.cpp - the text module (gadget/): UTF-8 decoding, column widths,
+// whole-character steps and cuts, and drawing text with controls and bad
+// bytes made visible. The box lines are in CurTextLines.cpp.
+#include "CurText.h"
+
+#define NCURSES_WIDECHAR 1
+#include <curses.h>
+#include <cctype>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <langinfo.h>
+#include <wchar.h>
+
+// Code points drawn in place of what cannot be shown: the control pictures
+// for C0 controls and DEL, the replacement character for bad bytes, C1
+// controls and unprintable characters; a question mark without UTF-8.
+static const int REPLACEMENT = 0xFFFD;
+static const int CONTROL_PICTURES = 0x2400;
+static const int DELETE_PICTURE = 0x2421;
+
+// MB_CUR_MAX is 1 in every single-byte locale, so they are told apart at
+// once; the code set name is asked only in a multibyte one, and compared
+// only when it is not the name seen last (a locale's data stays loaded).
+bool CurText::utf8()
+{
+    static const char* lastSet = nullptr;
+    static bool lastUtf8 = false;
+    if (MB_CUR_MAX == 1)
+        return false;
+    const char* set = nl_langinfo(CODESET);
+    if (set != lastSet) {
+        lastUtf8 = strcmp(set, "UTF-8") == 0 || strcmp(set, "utf8") == 0;
+        lastSet = set;
+    }
+    return lastUtf8;
+}
+
+// Shortest forms only, no surrogates, nothing above U+10FFFF: any other
+// sequence leaves its first byte a bad byte, and decoding goes on after it.
+static int decodeUtf8(const unsigned char* s, int len, int* code)
+{
+    unsigned c = s[0];
+    *code = (int)c;
+    if (c < 0x80)
+        return 1;
+    int need;
+    if (c >= 0xC2 && c <= 0xDF)
+        need = 1;
+    else if (c >= 0xE0 && c <= 0xEF)
+        need = 2;
+    else if (c >= 0xF0 && c <= 0xF4)
+        need = 3;
+    else
+        need = 0;
+    *code = -1;
+    if (need == 0 || need >= len)
+        return 1;
+    unsigned lo = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    unsigned hi = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+    unsigned cp = c & (0x3F >> need);
+    for (int i = 1; i <= need; i++) {
+        unsigned b = s[i];
+        if (b < lo || b > hi)
+            return 1;
+        lo = 0x80;
+        hi = 0xBF;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    *code = (int)cp;
+    return need + 1;
+}
+
+// A character's columns and what stands in its cells: itself when it is
+// printable, a mark otherwise (glyph 0 for a tab, which becomes blanks).
+static int classify(int code, bool asUtf8, int* glyph)
+{
+    *glyph = code;
+    if (code == '\t') {
+        *glyph = 0;
+        return CurText::TAB_COLUMNS;
+    }
+    if (code >= 0x20 && code < 0x7F)
+        return 1;
+    if (!asUtf8) {
+        if (code < 0x80 || !isprint(code))
+            *glyph = '?';
+        return 1;
+    }
+    if (code >= 0xA0) {
+        int width = wcwidth((wchar_t)code);
+        if (width >= 0)
+            return width;
+    }
+    if (code >= 0 && code < 0x20)
+        *glyph = CONTROL_PICTURES + code;
+    else if (code == 0x7F)
+        *glyph = DELETE_PICTURE;
+    else
+        *glyph = REPLACEMENT;
+    return 1;
+}
+
+static int decodeAs(const char* s, int len, bool asUtf8, int* code, int* glyph, int* cols)
+{
+    int n = 1;
+    if (asUtf8)
+        n = decodeUtf8((const unsigned char*)s, len, code);
+    else
+        *code = (unsigned char)s[0];
+    *cols = classify(*code, asUtf8, glyph);
+    return n;
+}
+
+int CurText::decode(const char* s, int len, int* code, int* columns)
+{
+    int c = 0, glyph = 0, cols = 0;
+    int n = decodeAs(s, len, utf8(), &c, &glyph, &cols);
+    if (code != nullptr)
+        *code = c;
+    if (columns != nullptr)
+        *columns = cols;
+    return n;
+}
+
+int CurText::columns(const char* s)
+{
+    return s == nullptr ? 0 : columns(s, (int)strlen(s));
+}
+
+int CurText::columns(const char* s, int len)
+{
+    bool asUtf8 = utf8();
+    int total = 0;
+    for (int pos = 0; pos < len;) {
+        int code, glyph, cols;
+        pos += decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &cols);
+        total += cols;
+    }
+    return total;
+}
+
+int CurText::cut(const char* s, int len, int cols)
+{
+    bool asUtf8 = utf8();
+    int used = 0;
+    int pos = 0;
+    while (pos < len) {
+        int code, glyph, width;
+        int n = decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &width);
+        if (used + width > cols)
+            break;
+        used += width;
+        pos += n;
+    }
+    return pos;
+}
+
+// A zero-width character that decoded well is a combining mark (or a joiner)
+// and belongs to the character before it.
+static bool isMark(const char* s, int len, int pos, bool asUtf8, int* n)
+{
+    int code, glyph, cols;
+    *n = decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &cols);
+    return cols == 0 && code >= 0;
+}
+
+int CurText::next(const char* s, int len, int pos)
+{
+    if (pos >= len)
+        return len;
+    bool asUtf8 = utf8();
+    int n;
+    isMark(s, len, pos, asUtf8, &n);
+    pos += n;
+    while (pos < len && isMark(s, len, pos, asUtf8, &n))
+        pos += n;
+    return pos;
+}
+
+// Backwards, a character starts at the nearest byte that is no continuation
+// byte, at most three back, if decoding from there ends exactly at pos;
+// otherwise the byte before pos is a bad byte, as decoding forwards finds.
+static int prevChar(const char* s, int pos, bool asUtf8)
+{
+    int q = pos - 1;
+    if (!asUtf8)
+        return q;
+    while (q > 0 && q > pos - 4 && ((unsigned char)s[q] & 0xC0) == 0x80)
+        q--;
+    int code;
+    if (decodeUtf8((const unsigned char*)s + q, pos - q, &code) == pos - q && code >= 0)
+        return q;
+    return pos - 1;
+}
+
+int CurText::prev(const char* s, int pos)
+{
+    if (pos <= 0)
+        return 0;
+    bool asUtf8 = utf8();
+    int n;
+    int q = prevChar(s, pos, asUtf8);
+    while (q > 0 && isMark(s, pos, q, asUtf8, &n))
+        q = prevChar(s, q, asUtf8);
+    return q;
+}
+
+bool CurText::insertable(int code)
+{
+    if (code >= 0x20 && code < 0x7F)
+        return true;
+    if (code < 0xA0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) || !utf8())
+        return false;
+    return wcwidth((wchar_t)code) >= 0;
+}
+
+int CurText::encode(int code, char* out)
+{
+    unsigned c = (unsigned)code;
+    if (c < 0x80) {
+        out[0] = (char)c;
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = (char)(0xC0 | (c >> 6));
+        out[1] = (char)(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = (char)(0xE0 | (c >> 12));
+        out[1] = (char)(0x80 | ((c >> 6) & 0x3F));
+        out[2] = (char)(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = (char)(0xF0 | (c >> 18));
+    out[1] = (char)(0x80 | ((c >> 12) & 0x3F));
+    out[2] = (char)(0x80 | ((c >> 6) & 0x3F));
+    out[3] = (char)(0x80 | (c & 0x3F));
+    return 4;
+}
+
+// One cell at the cursor: a base character with the combining marks that
+// came after it, in the wide set under UTF-8, a byte otherwise.
+static void putCell(WINDOW* w, const wchar_t* codes, int n, int attr, bool asUtf8)
+{
+    if (!asUtf8) {
+        waddch(w, (chtype)(unsigned char)codes[0] | (chtype)(attr & ~0xff));
+        return;
+    }
+    wchar_t text[CCHARW_MAX + 1];
+    for (int i = 0; i < n; i++)
+        text[i] = codes[i];
+    text[n] = L'\0';
+    cchar_t cell;
+    attr_t a = (attr_t)attr;
+    setcchar(&cell, text, a & ~A_COLOR, (short)PAIR_NUMBER(a), nullptr);
+    wadd_wch(w, &cell);
+}
+
+// The loop draw and flow share. A cell is written once its marks are known,
+// when the next base character or the end comes; marks beyond what a cell
+// holds, and marks with no base before them, are dropped. Within cols
+// (drawing) a character that does not fit whole ends the text.
+static int emit(WINDOW* w, const char* s, int len, int cols, int attr, bool flowing)
+{
+    bool asUtf8 = CurText::utf8();
+    wchar_t cell[CCHARW_MAX];
+    int held = 0;
+    int used = 0;
+    for (int pos = 0; pos < len;) {
+        int code, glyph, width;
+        pos += decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &width);
+        if (width == 0 && code >= 0) {
+            if (held > 0 && held < CCHARW_MAX)
+                cell[held++] = (wchar_t)glyph;
+            continue;
+        }
+        if (held > 0)
+            putCell(w, cell, held, attr, asUtf8);
+        held = 0;
+        if (flowing && code == '\n') {
+            waddch(w, '\n');
+            continue;
+        }
+        if (!flowing && used + width > cols)
+            break;
+        used += width;
+        if (glyph == 0) {
+            for (int i = 0; i < width; i++)
+                waddch(w, ' ' | (chtype)attr);
+            continue;
+        }
+        cell[held++] = (wchar_t)glyph;
+    }
+    if (held > 0)
+        putCell(w, cell, held, attr, asUtf8);
+    return used;
+}
+
+int CurText::draw(WINDOW* w, int row, int col, const char* s, int len, int cols, int attr)
+{
+    if (w == nullptr || s == nullptr || row < 0 || col < 0 || row >= getmaxy(w))
+        return 0;
+    if (cols > getmaxx(w) - col)
+        cols = getmaxx(w) - col;
+    if (cols <= 0 || wmove(w, row, col) == ERR)
+        return 0;
+    return emit(w, s, len, cols, attr, false);
+}
+
+void CurText::blank(WINDOW* w, int row, int col, int cols, int attr)
+{
+    if (w == nullptr || row < 0 || row >= getmaxy(w))
+        return;
+    if (col < 0) {
+        cols += col;
+        col = 0;
+    }
+    if (cols > getmaxx(w) - col)
+        cols = getmaxx(w) - col;
+    if (cols <= 0 || wmove(w, row, col) == ERR)
+        return;
+    for (int i = 0; i < cols; i++)
+        waddch(w, ' ' | (chtype)attr);
+}
+
+void CurText::flow(WINDOW* w, const char* s, int len, int attr)
+{
+    if (w != nullptr && s != nullptr)
+        emit(w, s, len, 0, attr, true);
+}

@@ -1,0 +1,66 @@
+#ifndef VELMORA_CURTEXT_H
+#define VELMORA_CURTEXT_H
+// CurText: the toolkit's one text module (internal, not installed). It decodes
+// the text every gadget shows, measures it in screen columns, steps over and
+// cuts at whole characters, draws it with controls and bad bytes made
+// visible, and draws the box lines of frames in the locale's own set.
+typedef struct _win_st WINDOW;
+
+class CurText {
+public:
+    // The locale decides, at every call, how bytes read: in a UTF-8 LC_CTYPE
+    // as UTF-8, where a byte that is not part of a valid sequence is a "bad
+    // byte" of its own; in any other as one character per byte (the "C"
+    // locale: a byte is a column, as curses counts).
+    static bool utf8();
+
+    // Columns every character takes on the screen: a printable one its width
+    // (2 for double-width, 0 for a combining mark), a tab TAB_COLUMNS blanks,
+    // any other control character, bad byte or unprintable character one mark.
+    enum : int { TAB_COLUMNS = 4 };
+
+    // One character at s, of at most len bytes (len > 0): returns its bytes
+    // (at least 1), stores its code point (-1 for a bad byte) and columns.
+    // Either pointer may be null.
+    static int decode(const char* s, int len, int* code, int* columns);
+
+    static int columns(const char* s);             // of a NUL-terminated text; null is 0
+    static int columns(const char* s, int len);    // of its first len bytes
+    // Bytes of the longest start of s[0..len) that fits in cols columns,
+    // ending at a character boundary; combining marks stay with their base.
+    static int cut(const char* s, int len, int cols);
+    // The boundary after the character at pos (with the combining marks that
+    // follow it), and the one before pos (the base a mark belongs to included).
+    static int next(const char* s, int len, int pos);
+    static int prev(const char* s, int pos);
+
+    // Draws s[0..len) on one row of w from (row, col), within cols columns
+    // and the window, in attr: a character that would not fit whole is left
+    // out, and so is everything after it. Tabs become blanks, other controls
+    // and bad bytes marks; nothing moves the cursor off the row. Returns the
+    // columns written, which end the row's drawn part.
+    static int draw(WINDOW* w, int row, int col, const char* s, int len, int cols, int attr);
+    // Blanks cols cells from (row, col), clipped to the window.
+    static void blank(WINDOW* w, int row, int col, int cols, int attr);
+    // Writes s[0..len) at the cursor and lets curses wrap and scroll it as
+    // the window allows: a newline breaks the line, a tab becomes blanks,
+    // other controls and bad bytes marks.
+    static void flow(WINDOW* w, const char* s, int len, int attr);
+
+    // Keys: true for a code point the line editor may insert (printable,
+    // and beyond ASCII only in a UTF-8 locale); encode writes it as UTF-8
+    // into out (4 bytes at most) and returns the bytes written.
+    static bool insertable(int code);
+    static int  encode(int code, char* out);
+
+    // Box lines (CurTextLines.cpp): Unicode box drawing in a UTF-8 locale,
+    // the terminal's line-drawing set elsewhere (curses' ASCII fallback where
+    // the terminal has none).
+    enum LINE : int { ULCORNER, URCORNER, LLCORNER, LRCORNER, HLINE, VLINE, LTEE, RTEE,
+                      UARROW, DARROW, CKBOARD, BULLET };
+    static void putLine(WINDOW* w, int row, int col, LINE part, int attr); // one cell, when inside w
+    static void addLine(WINDOW* w, LINE part, int attr);   // at the cursor, moving it on
+    static void frame(WINDOW* w);                          // the box along the window's edges
+
+};
+#endif
