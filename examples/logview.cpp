@@ -2,6 +2,9 @@
 // a banner. Lines that mention an error are shown in bold red. q quits.
 // UTF-8 logs show as text where the terminal is UTF-8 (the toolkit takes
 // the locale from the environment); other bytes show as marks.
+// The file is read when inotify says it changed, and by a timer besides
+// (a file replaced under its name is no longer the one inotify watches);
+// between the two the program sleeps in the toolkit's key reader.
 //
 //     logview /var/log/app.log
 #include <CurBanner.h>
@@ -11,7 +14,9 @@
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 static bool isErrorLine(const char* line)
 {
@@ -70,6 +75,32 @@ static void rewindIfTruncated(FILE* file, CurLogger& pane, size_t& used)
     }
 }
 
+// What the timer and the inotify watch need: the file, the pane and the
+// line still being written.
+struct Follower {
+    FILE*      file;
+    CurLogger* pane;
+    char       line[512];
+    size_t     used;
+};
+
+static bool readNew(void* data)
+{
+    Follower* f = static_cast<Follower*>(data);
+    rewindIfTruncated(f->file, *f->pane, f->used);
+    follow(f->file, *f->pane, f->line, sizeof f->line, f->used);
+    return false;                          // keep waiting for keys
+}
+
+// The events themselves do not matter: whatever changed, the file is read.
+static bool fileChanged(int fd, void* data)
+{
+    char events[4096];
+    while (read(fd, events, sizeof events) > 0) {
+    }
+    return readNew(data);
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -94,17 +125,20 @@ int main(int argc, char** argv)
                       | CurInit::bold);
     pane.update();
 
-    char line[512];
-    size_t used = 0;
-    banner.nodelay(true);
+    Follower follower = {file, &pane, {0}, 0};
+    readNew(&follower);
+    int notify = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    bool watched = notify >= 0 && inotify_add_watch(notify, argv[1], IN_MODIFY) >= 0;
+    if (watched)
+        CurInit::addWatch(notify, fileChanged, &follower);
+    CurInit::addTimer(watched ? 1000 : 200, readNew, &follower);
     for (;;) {
-        rewindIfTruncated(file, pane, used);
-        follow(file, pane, line, sizeof line, used);
-        int key = banner.getChar();
-        if (key == 'q' || key == 'Q')
+        int key = CurInit::readKey(&banner);
+        if (key == 'q' || key == 'Q' || key == ERR)
             break;
-        napms(200);
     }
+    if (notify >= 0)
+        close(notify);
 
     fclose(file);
     CurInit::cleanup();

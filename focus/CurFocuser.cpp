@@ -1,22 +1,22 @@
 // CurFocuser.cpp - the form's keyboard loop and focus ring (focus/): Tab and
 // back-tab in the order of addition, the arrow keys geometrically, Enter to
-// an optional callback.
+// optional callbacks.
 #include "CurFocuser.h"
 #include "CurGadget.h"
 #include "CurInit.h"
 #include "CurWindow.h"
 
 #include <curses.h>
-#include <cerrno>
+#include <climits>
 #include <cstdlib>
 
-// A position beyond any screen cell: searches start from it and wrap-around
-// searches use it as their limit.
-static const int FAR = 500;
+// A position beyond any screen cell, whatever the terminal's size: searches
+// start from it and wrap-around searches use it as their limit.
+static const int FAR = INT_MAX;
 
 CurFocuser::CurFocuser()
     : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false),
-      enterCallback(nullptr), enterData(nullptr)
+      enterCallback(nullptr), enterData(nullptr), keyCallback(nullptr), keyData(nullptr)
 {
 }
 
@@ -96,13 +96,12 @@ void CurFocuser::kbdLoop()
             return;             // an inert window can never deliver a key
         if (!is_keypad(w))
             keypad(w, TRUE);
-        errno = 0;
-        int key = wgetch(w);
+        int key = CurInit::readKey(holder->getWindow());
         // A no-delay window yields ERR whenever no key waits, and that ERR
         // is offered like any key. A window that waits for keys yields it
-        // only when the input has ended (an interrupted read aside): no key
-        // can follow, so the loop ends rather than spin.
-        if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
+        // only when the input has ended: no key can follow, so the loop ends
+        // rather than spin. A timer or watch callback may ask it to end.
+        if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
             return;
 
         if (key == 9) {
@@ -114,19 +113,33 @@ void CurFocuser::kbdLoop()
         } else if (!holder->processKey(key)) {
             // Declined. A consumed key ends here: its callback may have
             // stopped the loop or changed the ring, which the next turn sees.
-            if (key == 13) {
-                if (enterCallback != nullptr)
-                    enterCallback(enterData);
-            } else if (isArrow(key) && clampFocus()) {
-                int target = moveTarget(key);
-                if (target != focusIndex) {
-                    moveFocus(target);
-                    holder = gadgets[focusIndex];
-                    holder->getWindow()->update();
-                }
-            }
+            if (declined(key))
+                holder = gadgets[focusIndex];
         }
     }
+}
+
+// Enter goes to its own callback; an arrow moves the focus when a gadget
+// lies that way; the rest, and an arrow that finds none, go to the key
+// callback. Any callback may change the ring, which the loop checks again.
+// True when an arrow moved the focus.
+bool CurFocuser::declined(int key)
+{
+    if (key == 13 && enterCallback != nullptr) {
+        enterCallback(enterData);
+        return false;
+    }
+    if (isArrow(key) && clampFocus()) {
+        int target = moveTarget(key);
+        if (target != focusIndex) {
+            moveFocus(target);
+            gadgets[focusIndex]->getWindow()->update();
+            return true;
+        }
+    }
+    if (keyCallback != nullptr && key != ERR)
+        keyCallback(key, keyData);
+    return false;
 }
 
 // Brings focusIndex back among the gadgets held; false when there are none.
@@ -161,6 +174,12 @@ void CurFocuser::setEnterCB(void (*callback)(void*), void* data)
 {
     enterCallback = callback;
     enterData = data;
+}
+
+void CurFocuser::setKeyCB(bool (*callback)(int, void*), void* data)
+{
+    keyCallback = callback;
+    keyData = data;
 }
 
 // The screen position of a gadget: its place in its window plus the window's.
@@ -200,7 +219,7 @@ static int search(CurGadget** gadgets, int numGadgets, CurWindow* window,
     int cursor = dir.sideways ? curRow : curCol;
     int maxTolerance = dir.sideways ? CurInit::height / 2 : CurInit::width / 2;
     for (int tolerance = wrap ? FAR : 0;; tolerance++) {
-        int best = dir.greatest ? -FAR : FAR;
+        int best = dir.greatest ? INT_MIN : FAR;
         int result = -1;
         for (int i = 0; i < numGadgets; i++) {
             CurGadget* g = gadgets[i];
@@ -267,7 +286,7 @@ int CurFocuser::moveTarget(int key)
     case KEY_DOWN:
         target = getMostTop(window, row, false);
         if (target < 0)
-            target = getMostTop(window, -FAR, true);
+            target = getMostTop(window, INT_MIN, true);
         break;
     case KEY_LEFT:
         target = getMostRight(window, col, false);
@@ -277,7 +296,7 @@ int CurFocuser::moveTarget(int key)
     case KEY_RIGHT:
         target = getMostLeft(window, col, false);
         if (target < 0)
-            target = getMostLeft(window, -FAR, true);
+            target = getMostLeft(window, INT_MIN, true);
         break;
     }
     if (target < 0)

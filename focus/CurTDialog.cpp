@@ -9,9 +9,11 @@
 #include <cstring>
 
 CurTDialog::CurTDialog(int height, int width, int y, int x)
-    : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false)
+    : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false),
+      escButton(-1), keyCallback(nullptr), keyData(nullptr)
 {
     focuser.setEnterCB(CurTDialog::enterCB, this);
+    focuser.setKeyCB(CurTDialog::keyCB, this);
 }
 
 CurTDialog::~CurTDialog()
@@ -74,6 +76,22 @@ void CurTDialog::setExitOnEnter(bool on)
     exitOnEnter = on;
 }
 
+void CurTDialog::setEscButton(int index)
+{
+    escButton = index;
+}
+
+void CurTDialog::setKeyCB(bool (*callback)(int, void*), void* data)
+{
+    keyCallback = callback;
+    keyData = data;
+}
+
+void CurTDialog::stopKbdLoop()
+{
+    focuser.stopKbdLoop();
+}
+
 // The separator on row height - 3 joins the frame with tees on both sides.
 void CurTDialog::draw()
 {
@@ -108,6 +126,16 @@ int CurTDialog::kbdLoop()
 void CurTDialog::activateCB(void* data)
 {
     static_cast<CurTDialog*>(data)->focuser.stopKbdLoop();
+}
+
+// Esc presses the Esc button as the space bar would, which ends the loop
+// through that button's callback; an index that names no button is ignored.
+bool CurTDialog::keyCB(int key, void* data)
+{
+    CurTDialog* dialog = static_cast<CurTDialog*>(data);
+    if (key == 27 && dialog->escButton >= 0 && dialog->escButton < dialog->numButtons)
+        return dialog->buttons[dialog->escButton]->processKey(' ');
+    return dialog->keyCallback != nullptr && dialog->keyCallback(key, dialog->keyData);
 }
 
 void CurTDialog::enterCB(void* data)

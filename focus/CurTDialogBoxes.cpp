@@ -70,6 +70,7 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
             dialog.setTitle(title, CurInit::CENTER);
         if (focus >= 0)
             dialog.focuser.setFocus(focus);
+        dialog.setEscButton(second == nullptr ? 0 : 1);   // closes a message, answers no
 
         // A text with more lines than the area holds goes in already wrapped
         // and cut; a label that does not wrap shows it line for line.

@@ -1,10 +1,10 @@
 // CurGadget.cpp - the base of every widget placed in a window (gadget/): its
 // rectangle, harmless defaults for the gadget contract and the plain keyboard loop.
 #include "CurGadget.h"
+#include "CurInit.h"
 #include "CurWindow.h"
 
 #include <curses.h>
-#include <cerrno>
 
 CurGadget::CurGadget(CurWindow* window)
     : window(window), x(0), y(0), width(window->getWidth()), height(window->getHeight())
@@ -33,20 +33,20 @@ bool CurGadget::processKey(int)
 }
 
 // Every gadget kind runs this same loop: each key goes to processKey, and
-// Enter ends the loop after the gadget has seen it. A read that fails while
-// the window waits for keys means the input has ended (a no-delay or timed
-// window fails whenever no key is waiting, and an interrupted read is tried
-// again): no Enter can follow, so the loop ends with -1 instead of spinning.
-// An inert window has no input at all.
+// Enter ends the loop after the gadget has seen it. CurInit::readKey waits
+// for the key and answers ERR to a window that waits only when the input
+// has ended: no Enter can follow, so the loop ends with -1 instead of
+// spinning (a no-delay or timed window gets ERR whenever no key is waiting).
+// A timer or watch callback that asks to stop ends it with -1 too. An inert
+// window has no input at all.
 int CurGadget::kbdLoop()
 {
     WINDOW* w = window->getWindow();
     if (w == nullptr)
         return -1;
     for (;;) {
-        errno = 0;
-        int key = wgetch(w);
-        if (key == ERR && wgetdelay(w) < 0 && errno != EINTR)
+        int key = CurInit::readKey(window);
+        if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
             return -1;
         if (key == ERR)
             continue;

@@ -2,7 +2,8 @@
 #define VELMORA_CURFOCUSER_H
 // CurFocuser: turns a set of gadgets into a form. It runs the form's keyboard
 // loop, moves the focus with Tab, back-tab and the arrow keys, and hands
-// Enter that no gadget consumed to an optional callback. It owns no gadget.
+// Enter and other keys that no gadget consumed to optional callbacks. It
+// owns no gadget.
 class CurGadget;
 class CurWindow;
 
@@ -21,6 +22,11 @@ public:
     void stopKbdLoop();                  // takes effect after the current key
     void enableKbdLoop();                // needed before a stopped loop can run again
     void setEnterCB(void (*callback)(void*), void* data); // Enter left by the gadget
+    // Keys that neither the focused gadget nor a focus move consumed (Enter
+    // too when no Enter callback is set): function keys, Esc, control keys,
+    // CurInit::ALT plus a key. The callback returns true when it handled the
+    // key; it may stop the loop with stopKbdLoop.
+    void setKeyCB(bool (*callback)(int key, void*), void* data);
 
     // Directional search: the index of the gadget nearest the cursor of window
     // in that direction, only gadgets strictly beyond limit (a screen column or
@@ -34,6 +40,7 @@ private:
     bool clampFocus();                   // focusIndex back among the gadgets; false when none
     int  moveTarget(int key);            // target index of an arrow key the gadget declined
     void moveFocus(int target);          // loseFocus on the old, acceptFocus on the new; both redrawn
+    bool declined(int key);              // a key the focused gadget left; true when it moved the focus
 
     CurGadget** gadgets;                 // exactly numGadgets entries
     int         numGadgets;
@@ -41,5 +48,7 @@ private:
     bool        loopStopped;
     void (*enterCallback)(void*);
     void*       enterData;
+    bool (*keyCallback)(int, void*);
+    void*       keyData;
 };
 #endif

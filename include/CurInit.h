@@ -32,6 +32,34 @@ public:
     static void delWindow(CurWindow* win);
     static void refreshAllWindows();                  // standard screen, then every mapped window, one update
     static void killAllWindows();                     // deletes every registered window (all made with new)
+    static void repaintScreen();                      // refreshAllWindows over a terminal wiped first: what others wrote there goes
+
+    // Keys and events (CurInitEvents.cpp). Every toolkit loop reads its keys
+    // through readKey; programs with loops of their own may too. It waits
+    // (poll, no busy waiting) for a key in window (stdscr when null), a
+    // watched descriptor and the next timer at once, and runs their callbacks
+    // between keys. It handles these itself and returns no key for them: a
+    // resize (sizes, windows, resize callback, full repaint) and Ctrl-L (12,
+    // repaintScreen). It returns what wgetch returns for a key: a character
+    // byte or a KEY_ code; Esc alone as 27; a key typed with Alt (Esc and the
+    // key within the escape delay) as ALT plus the key. ERR when the window's
+    // delay (nodelay, wtimeout) ran out, or when the input has ended in a
+    // window that waits; STOP when a timer or watch callback returned true.
+    static int  readKey(CurWindow* window);
+    static const int ALT  = 0x20000000;               // added to a key typed with Alt
+    static const int STOP = -2;                       // a callback asked the loop to stop
+    static void setResizeCB(void (*callback)(void*), void* data); // after a resize, before the repaint
+    // A repeating timer every ms milliseconds (0: at every turn of the wait,
+    // after the keys waiting; the wait then never sleeps). Returns its id
+    // (> 0). The callback returns true to stop the loop that is waiting.
+    // cleanup drops every timer and watch.
+    static int  addTimer(int ms, bool (*callback)(void*), void* data);
+    static bool removeTimer(int id);                  // false for an unknown id; allowed inside callbacks
+    // Watches fd for input: the callback runs when it is readable (and must
+    // read, or it runs again at once) and returns true to stop the loop. On
+    // hang-up or error it runs once more and the watch is dropped.
+    static int  addWatch(int fd, bool (*callback)(int fd, void*), void* data); // id (> 0); -1 for a negative fd
+    static bool removeWatch(int id);                  // false for an unknown id; allowed inside callbacks
 
     // key recording and replay, for the key reader of the toolkit's loops
     static int  replayKey();             // next key of the VELMORA_REPLAY file; -1: none (left), read the terminal
@@ -41,7 +69,7 @@ public:
     // colour numbers and attribute bits, set by initialize
     static int black, red, green, yellow, blue, magenta, cyan, white;
     static int standout, underline, reverse, blink, dim, bold;
-    // the terminal's columns and lines when initialize ran
+    // the terminal's columns and lines, kept up to date by readKey on a resize
     static int width, height;
 
 private:
@@ -55,6 +83,9 @@ private:
     };
     static void autodetect();             // interactive choice of TERM; returns or exits with status 1
     static bool tryTerm(const char* term);
+    static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
+    static void stopEvents();
+    static void followResize();           // new size, windows fitted, callback, repaint
 
     static bool       initialized;
     static ColorPair* col_pair;           // COLOR_PAIRS entries; entry n describes pair n

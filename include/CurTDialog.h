@@ -17,11 +17,17 @@ public:
     // for the row are narrowed (their texts cut), never placed outside it.
     int  addButton(const char* text);
     void setExitOnEnter(bool on);        // Enter left by the focused gadget ends the loop; off at first
+    void setEscButton(int index);        // Esc activates that button; -1 (at first): Esc is ignored
+    // Keys the dialog's gadgets and focus moves left, as CurFocuser::setKeyCB;
+    // Esc too when no button takes it. True when the callback handled the key.
+    void setKeyCB(bool (*callback)(int key, void*), void* data);
+    void stopKbdLoop();                  // ends kbdLoop after the current key (-1 unless a button was activated)
     virtual void draw();                 // frame, title, separator and buttons; no refresh
     virtual int  kbdLoop();              // index of the activated button, or -1
 
     static void activateCB(void* data);  // every button's activation callback; data is the dialog
     static void enterCB(void* data);     // the focuser's Enter callback; data is the dialog
+    static bool keyCB(int key, void* data); // the focuser's key callback: Esc, then the program's
 
     // One-call boxes, centred and sized to the text: a negative width is
     // measured from the text, a negative height computed by wrapping it. The
@@ -41,6 +47,9 @@ protected:
     int         numButtons;
     CurFocuser  focuser;
     bool        exitOnEnter;
+    int         escButton;
+    bool (*keyCallback)(int, void*);
+    void*       keyData;
 
 private:
     void layoutButtons();

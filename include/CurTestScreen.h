@@ -20,7 +20,7 @@ public:
     // the program's side
     void feed(const char* bytes, size_t len);        // output of the program
     void setInputFd(int fd);                         // where keys and the terminal's replies go
-    virtual bool resize(int rows, int cols);         // false for a size below 1 x 1
+    virtual bool resize(int rows, int cols);         // a blank screen of the new size; false below 1 x 1
 
     // keys. A name is one of Tab, BackTab, Up, Down, Left, Right, Home, End,
     // PageUp, PageDown, Insert, Delete, Backspace, Esc, Enter, Space, F1..F12,
@@ -61,6 +61,7 @@ protected:
 
 private:
     friend struct CurTestScreenHooks;                // the emulator's callbacks
+    void build();                                    // the emulator, numRows x numCols
     bool sendNamed(const char* name);
     void writeInput(const char* bytes, size_t len);   // to the program, as they are
     bool compareRows(int row, int col, int height, int width, const char* picture);

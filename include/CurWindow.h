@@ -31,7 +31,13 @@ public:
 
     // keys
     void nodelay(bool on);               // reading a key does not wait
-    int  getChar();                      // the key code; -1 when no key waits in no-delay mode
+    int  getChar();                      // CurInit::readKey from this window: -1 when no key waits in no-delay mode
+
+    // A terminal resize (CurInit::readKey calls these around curses' own).
+    // A window keeps its size and contents; what no longer fits hangs off
+    // the screen until it grows. A window built centred is centred again.
+    void keepContents();                 // before the resize
+    virtual void fitScreen();            // after it: built size, place, contents
 
     bool    isMapped() const;
     WINDOW* getWindow() const;           // null for an inert window
@@ -50,5 +56,8 @@ protected:
     bool    mapped;
     char*   title;                       // own copy, null until setTitle
     CurInit::ALIGNMENT titleAlign;
+    bool    centredY;                    // built with a negative y: centred again on a resize
+    bool    centredX;
+    WINDOW* kept;                        // a pad with every cell during a resize, else null
 };
 #endif

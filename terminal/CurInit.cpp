@@ -82,6 +82,7 @@ void CurInit::initialize()
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
+    startEvents(fileno(stdin));
 
     if (has_colors()) {
         const char* noColor = getenv("NO_COLOR");
@@ -112,6 +113,7 @@ void CurInit::cleanup()
 {
     if (!initialized)
         return;
+    stopEvents();
     endwin();
     delete[] col_pair;
     col_pair = nullptr;

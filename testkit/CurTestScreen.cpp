@@ -84,7 +84,15 @@ CurTestScreen::CurTestScreen(int rows, int cols)
       inputFd(-1), cursorShown(true)
 {
     capture[TEXT] = capture[DUMP] = capture[DIFFERENCE] = nullptr;
+    build();
+}
+
+void CurTestScreen::build()
+{
     lastChar[0] = '\0';
+    seqState = SEQ_NONE;
+    seqLen = 0;
+    cursorShown = true;
     vt = vterm_new(numRows, numCols);
     vterm_set_utf8(vt, 1);
     vterm_output_set_callback(vt, CurTestScreenHooks::output, this);
@@ -168,12 +176,15 @@ void CurTestScreen::setInputFd(int fd)
     inputFd = fd;
 }
 
+// libvterm 0.1.4 loses what a program draws after its screen has grown, so
+// the emulator is built anew, blank: a program repaints on a resize anyway.
 bool CurTestScreen::resize(int rows, int cols)
 {
     if (rows < 1 || cols < 1) return false;
     numRows = rows;
     numCols = cols;
-    vterm_set_size(vt, rows, cols);
+    vterm_free(vt);
+    build();
     return true;
 }
 

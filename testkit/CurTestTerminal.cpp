@@ -278,15 +278,21 @@ bool CurTestTerminal::waitSettled(int quietMs, int limitMs)
     }
 }
 
+// Output still pending was drawn for the old size and is read at it. The
+// kernel signals a changed size itself; SIGWINCH is sent as well, so that a
+// program is told even when the size stayed.
 bool CurTestTerminal::resize(int newRows, int newCols)
 {
-    if (!CurTestScreen::resize(newRows, newCols)) return false;
+    if (newRows < 1 || newCols < 1) return false;
+    while (pump(0)) {}
+    CurTestScreen::resize(newRows, newCols);
     if (master < 0) return true;
     struct winsize ws = {};
     ws.ws_row = (unsigned short)newRows;
     ws.ws_col = (unsigned short)newCols;
-    // A changed size makes the kernel send SIGWINCH to the program.
-    return ioctl(master, TIOCSWINSZ, &ws) == 0;
+    bool done = ioctl(master, TIOCSWINSZ, &ws) == 0;
+    if (pid > 0) ::kill(-pid, SIGWINCH);
+    return done;
 }
 
 void CurTestTerminal::reap(int status)

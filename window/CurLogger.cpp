@@ -9,10 +9,12 @@
 // The text window lies exactly inside the frame. For a logger too small to
 // have an inside it is an empty rectangle, which makes an inert window, and
 // the lines are ignored. It is made on its own terms: when only the frame
-// does not fit the screen, the text area still shows the lines.
+// does not fit the screen, the text area still shows the lines. Inside a
+// centred frame it is centred too, so a resize moves both alike.
 CurLogger::CurLogger(int height, int width, int y, int x)
     : CurWindow(height, width, y, x),
-      textWin(new CurWindow(this->height - 2, this->width - 2, this->y + 1, this->x + 1)),
+      textWin(new CurWindow(this->height - 2, this->width - 2,
+                            centredY ? -1 : this->y + 1, centredX ? -1 : this->x + 1)),
       logAttr(0), errorAttr(0)
 {
     if (textWin->getWindow() != nullptr)
@@ -77,9 +79,12 @@ void CurLogger::touch()
     CurWindow::touch();
 }
 
+// The frame window covers the text area with blanks on the terminal, so the
+// text window is touched: curses would otherwise send only its changed lines.
 void CurLogger::update()
 {
     CurWindow::update();
+    textWin->touch();
     textWin->update();
 }
 

@@ -13,6 +13,7 @@ static bool fits(int height, int width, int y, int x)
 }
 
 CurWindow::CurWindow(int height, int width, int y, int x)
+    : centredY(y < 0), centredX(x < 0), kept(nullptr)
 {
     if (height > LINES)
         height = LINES;
@@ -50,6 +51,8 @@ CurWindow::~CurWindow()
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);
+    if (kept != nullptr)
+        delwin(kept);
     delete[] title;
 }
 
@@ -142,7 +145,53 @@ int CurWindow::getChar()
 {
     if (win == nullptr)
         return ERR;
-    return wgetch(win);
+    return CurInit::readKey(this);
+}
+
+// A window keeps its built size whatever the screen's: what does not fit
+// hangs off the screen, is kept and drawn into as usual, and shows when the
+// screen grows. Curses' resize cuts and moves windows and forgets the cells
+// it cuts, so a pad (which the resize leaves alone) holds every cell across it.
+void CurWindow::keepContents()
+{
+    if (win == nullptr)
+        return;
+    if (kept == nullptr)
+        kept = newpad(height, width);
+    if (kept != nullptr)
+        copywin(win, kept, 0, 0, 0, 0, getmaxy(win) - 1, getmaxx(win) - 1, FALSE);
+}
+
+// Back to the built size and place, the contents from the pad. Curses moves
+// a window only when it lies on the screen, so it is made one cell small to
+// move; a place off the new screen cannot be taken, but there the window is
+// invisible, and it is placed once the screen grows. A window hanging off
+// the screen leaves the terminal's cursor alone: curses would scroll the
+// terminal to reach a cursor beyond its last line.
+void CurWindow::fitScreen()
+{
+    if (win == nullptr)
+        return;
+    int cy, cx, top, bottom;
+    getyx(win, cy, cx);
+    wgetscrreg(win, &top, &bottom);
+    int ty = centredY && height < LINES ? (LINES - height) / 2 : centredY ? 0 : y;
+    int tx = centredX && width < COLS ? (COLS - width) / 2 : centredX ? 0 : x;
+    if (ty < LINES && tx < COLS) {
+        wresize(win, 1, 1);
+        mvwin(win, ty, tx);
+        y = ty;
+        x = tx;
+    }
+    wresize(win, height, width);
+    wsetscrreg(win, top, bottom);
+    wmove(win, cy, cx);
+    leaveok(win, y + height > LINES || x + width > COLS);
+    if (kept != nullptr) {
+        copywin(kept, win, 0, 0, 0, 0, height - 1, width - 1, FALSE);
+        delwin(kept);
+        kept = nullptr;
+    }
 }
 
 bool CurWindow::isMapped() const

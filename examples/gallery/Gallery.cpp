@@ -12,7 +12,6 @@ static int        pairOf[8][8];            // colour pair per foreground and bac
 void galleryStart()
 {
     CurInit::initialize();
-    set_escdelay(50);                      // Esc leaves pages; don't make it wait a second
     banner = new CurBanner();
     banner->setAttributes(galleryColor(CurInit::white, CurInit::blue) | CurInit::bold);
     banner->leftLabel.setText("Velmora gallery", false);
@@ -58,22 +57,17 @@ void galleryClear()
     CurInit::refreshAllWindows();
 }
 
-// A read interrupted by a signal (the terminal being resized, say) returns
-// ERR although nothing is wrong; only many in a row mean the input is gone.
+// Keys come through the toolkit's reader, which also follows resizes and
+// repaints on Ctrl-L; ERR there means the input is gone.
 int galleryWaitKey()
 {
-    for (int failures = 0; failures < 50; failures++) {
-        int key = wgetch(stdscr);
-        if (key != ERR)
-            return key;
-    }
-    return ERR;
+    return CurInit::readKey(nullptr);
 }
 
 int galleryWaitKeyFor(int ms)
 {
     wtimeout(stdscr, ms);
-    int key = wgetch(stdscr);
+    int key = CurInit::readKey(nullptr);
     wtimeout(stdscr, -1);
     return key;
 }

@@ -1,5 +1,6 @@
 // pageLog.cpp - a gallery page: a log pane that streams lines while the user
 // watches, log() and error() in different attributes, with pause and clear.
+// A toolkit timer writes the lines; the page only waits for keys.
 #include "Gallery.h"
 
 #include <CurInit.h>
@@ -41,6 +42,21 @@ static void writeEntry(CurLogger& logger, int number)
         logger.log(line);
 }
 
+// The stream: the timer writes the next entry unless the user paused it.
+struct Stream {
+    CurLogger* logger;
+    int        number;
+    bool       paused;
+};
+
+static bool streamNext(void* data)
+{
+    Stream* stream = static_cast<Stream*>(data);
+    if (!stream->paused)
+        writeEntry(*stream->logger, stream->number++);
+    return false;
+}
+
 static const char* about =
     "A CurLogger is a frame with a scrolling text window inside. "
     "Each log() or error() call adds one line at the bottom and shows it at once; "
@@ -65,21 +81,23 @@ void pageLog()
     side.update();
     logger.update();
 
-    bool paused = false;
-    for (int number = 0;;) {
-        int key = galleryWaitKeyFor(300);
-        if (key == 'q' || key == 'Q' || key == 27)
+    Stream stream = {&logger, 0, false};
+    int timer = CurInit::addTimer(300, streamNext, &stream);
+    for (;;) {
+        int key = galleryWaitKey();
+        if (key == 'q' || key == 'Q' || key == 27 || key == -1)
             break;
         if (key == ' ')
-            paused = !paused;
+            stream.paused = !stream.paused;
         else if (key == 'e')
             logger.error("you pressed e: an error, shown with error()");
         else if (key == 'c') {
             logger.erase();              // the text and the frame; drawFrame restores the frame
             logger.drawFrame();
             logger.update();
-            number = 0;
-        } else if ((key == 's' && paused) || (key == -1 && !paused))
-            writeEntry(logger, number++);
+            stream.number = 0;
+        } else if (key == 's' && stream.paused)
+            writeEntry(logger, stream.number++);
     }
+    CurInit::removeTimer(timer);
 }

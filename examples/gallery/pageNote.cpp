@@ -81,7 +81,7 @@ void pageNote()
             showOneCallNote();
             continue;
         } else if (key == 'r') {
-            galleryClear();
+            CurInit::repaintScreen();    // from scratch: the one-call note's image goes
             galleryFooter("Arrows align the text, f frame off/on, n one-call note, r repaint, q back.");
             continue;
         }

@@ -247,6 +247,19 @@ TEST_F(BoxTest, ArrowThenSpaceChoosesTheOtherButton)
     answer("no", false, [this] { s.left(); s.sendText(" "); }, "1");
 }
 
+TEST_F(BoxTest, EscAnswersNoWhicheverButtonHasTheFocus)
+{
+    answer("yes", true, [this] { s.escape(); }, "0");
+}
+
+TEST_F(BoxTest, EscClosesAMessage)
+{
+    open("message", "Twenty one characters");
+    s.escape();
+    finish("returned", "1");
+    end();
+}
+
 TEST_F(BoxTest, ArrowsWrapAndBackTabMovesBack)
 {
     answer("yes", true, [this] { s.right(); s.right(); s.backTab(); s.enter(); }, "0");

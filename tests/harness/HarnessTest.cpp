@@ -51,7 +51,6 @@ TEST(ScreenSession, KeysArriveAsTheCursesCodesOfARealTerminal)
         {"Ctrl-a", [](ScreenSession& s) { s.key("Ctrl-a"); }, 1},
         {"Space", [](ScreenSession& s) { s.key("Space"); }, ' '},
         {"0x02", [](ScreenSession& s) { s.key("0x02"); }, 2},
-        {"resize", [](ScreenSession& s) { s.resize(30, 100); }, KEY_RESIZE},
         {"escape", [](ScreenSession& s) { s.escape(); }, 27},
     };
     ScreenSession s(24, 80);

@@ -72,7 +72,9 @@ public:
         }
     }
     bool pump(long ms);                  // waits up to ms for output, reads it; true if any came
-    bool resize(int rows, int cols);     // the pseudo-terminal too: the child gets SIGWINCH
+    // A terminal's resize: pending output read at the old size, then the emulator (blank)
+    // and the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
+    bool resize(int rows, int cols);
 
     // the child
     int  waitExit(int limitMs = 5000);   // exit code; 128+signal; -1 on time-out (child killed)

@@ -24,6 +24,13 @@ void VtScreen::feed(const char* bytes, size_t len)
     vt->feed(bytes, len);
 }
 
+// The emulator alone: a session's resize (ScreenSession::resize) tells the
+// program too.
+void VtScreen::setSize(int rows, int cols)
+{
+    vt->CurTestScreen::resize(rows, cols);
+}
+
 void VtScreen::setInputFd(int fd)
 {
     vt->setInputFd(fd);

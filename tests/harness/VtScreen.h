@@ -47,6 +47,7 @@ public:
     VtScreen& operator=(const VtScreen&) = delete;
 
     void feed(const char* bytes, size_t len);
+    void setSize(int rows, int cols);    // a blank terminal of the new size
     void setInputFd(int fd);             // where keys and terminal replies go
 
     // keys; the codes noted are what wgetch returns under TERM=xterm with keypad on

@@ -87,8 +87,8 @@ std::string readFile(const std::string& path)
 
 // A child of `parent` other than `previous` that is blocked reading standard
 // input: the process of one try, its question box waiting for a key. The
-// kernel tells the system call a process is blocked in (read is 0 on this
-// architecture, and its first argument the descriptor).
+// kernel tells the system call a process is blocked in: poll (7) or ppoll
+// (271) for the toolkit's key reader, or read (0) of descriptor 0.
 int readingChild(int parent, int previous)
 {
     std::string dir = "/proc/" + std::to_string(parent) + "/task/" + std::to_string(parent);
@@ -96,7 +96,8 @@ int readingChild(int parent, int previous)
     for (int child; children >> child;) {
         if (child == previous)
             continue;
-        if (readFile("/proc/" + std::to_string(child) + "/syscall").rfind("0 0x0 ", 0) == 0)
+        std::string call = readFile("/proc/" + std::to_string(child) + "/syscall");
+        if (call.rfind("0 0x0 ", 0) == 0 || call.rfind("7 ", 0) == 0 || call.rfind("271 ", 0) == 0)
             return child;
     }
     return 0;

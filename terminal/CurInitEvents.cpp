@@ -1,0 +1,427 @@
+// CurInitEvents.cpp - the one key reader of every toolkit loop (terminal/):
+// it waits at once for a key, watched descriptors and the next timer, and
+// handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves.
+#include "CurInit.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+struct TimerNode {
+    int       id;
+    int       interval;                  // milliseconds
+    long long due;                       // monotonic milliseconds
+    bool (*callback)(void*);
+    void*     data;
+    bool      removed;                   // freed once no callback runs
+    TimerNode* next;
+};
+
+struct WatchNode {
+    int        id;
+    int        fd;
+    bool (*callback)(int, void*);
+    void*      data;
+    bool       removed;
+    short      revents;                  // what the last poll reported
+    WatchNode* next;
+};
+
+static TimerNode* timers = nullptr;      // in the order added
+static WatchNode* watches = nullptr;
+static int        nextId = 1;            // timers and watches share the ids
+static int        depth = 0;             // readKey calls running (callbacks may nest loops)
+static int        keyFd = 0;             // where curses reads the keys
+static int        winchPipe[2] = {-1, -1}; // the resize signal's wake-up
+static void (*resizeCallback)(void*) = nullptr;
+static void*      resizeData = nullptr;
+static struct pollfd* pollSet = nullptr; // grown as watches are added
+static int        pollSize = 0;
+
+static const int CTRL_L = 12;
+static const int ESC = 27;
+static const int ESC_DELAY_MS = 25;      // unless ESCDELAY is set
+
+static void purge();
+
+static long long nowMs()
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return (long long)ts.tv_sec * 1000 + ts.tv_nsec / 1000000;
+}
+
+// The signal only writes a byte: the loop that polls the pipe does the work.
+static void onWinch(int)
+{
+    int saved = errno;
+    char byte = 1;
+    ssize_t ignored = write(winchPipe[1], &byte, 1);   // a full pipe already wakes the loop
+    (void)ignored;
+    errno = saved;
+}
+
+static bool takeWinch()
+{
+    char buf[64];
+    bool got = false;
+    while (winchPipe[0] >= 0 && read(winchPipe[0], buf, sizeof buf) > 0)
+        got = true;
+    return got;
+}
+
+// Curses' own resize handler is replaced: it would cut windows that no
+// longer fit before the toolkit could keep their contents. Output flow
+// control goes off, so Ctrl-S and Ctrl-Q reach the program as keys instead
+// of freezing the screen; curses is told, and gives it back at the end.
+void CurInit::startEvents(int fd)
+{
+    keyFd = fd;
+    if (getenv("ESCDELAY") == nullptr)
+        set_escdelay(ESC_DELAY_MS);
+    struct termios mode;
+    if (tcgetattr(fd, &mode) == 0) {
+        mode.c_iflag &= ~(tcflag_t)IXON;
+        tcsetattr(fd, TCSANOW, &mode);
+        def_prog_mode();
+    }
+    if (winchPipe[0] < 0 && pipe2(winchPipe, O_NONBLOCK | O_CLOEXEC) != 0)
+        winchPipe[0] = winchPipe[1] = -1;
+    if (winchPipe[0] >= 0) {
+        struct sigaction sa = {};
+        sa.sa_handler = onWinch;
+        sa.sa_flags = SA_RESTART;
+        sigemptyset(&sa.sa_mask);
+        sigaction(SIGWINCH, &sa, nullptr);
+    }
+}
+
+// Timers and watches end with the screen; the resize callback stays.
+void CurInit::stopEvents()
+{
+    signal(SIGWINCH, SIG_DFL);
+    for (int i = 0; i < 2; i++) {
+        if (winchPipe[i] >= 0)
+            close(winchPipe[i]);
+        winchPipe[i] = -1;
+    }
+    for (TimerNode* t = timers; t != nullptr; t = t->next)
+        t->removed = true;
+    for (WatchNode* w = watches; w != nullptr; w = w->next)
+        w->removed = true;
+    if (depth == 0) {
+        delete[] pollSet;
+        pollSet = nullptr;
+        pollSize = 0;
+    }
+    purge();
+}
+
+void CurInit::setResizeCB(void (*callback)(void*), void* data)
+{
+    resizeCallback = callback;
+    resizeData = data;
+}
+
+void CurInit::repaintScreen()
+{
+    clearok(curscr, TRUE);
+    refreshAllWindows();
+}
+
+int CurInit::addTimer(int ms, bool (*callback)(void*), void* data)
+{
+    if (callback == nullptr)
+        return -1;
+    if (ms < 0)
+        ms = 0;
+    TimerNode* node = new TimerNode{nextId++, ms, nowMs() + ms, callback, data, false, nullptr};
+    TimerNode** tail = &timers;
+    while (*tail != nullptr)
+        tail = &(*tail)->next;
+    *tail = node;
+    return node->id;
+}
+
+bool CurInit::removeTimer(int id)
+{
+    for (TimerNode* t = timers; t != nullptr; t = t->next) {
+        if (t->id == id && !t->removed) {
+            t->removed = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+int CurInit::addWatch(int fd, bool (*callback)(int, void*), void* data)
+{
+    if (fd < 0 || callback == nullptr)
+        return -1;
+    WatchNode* node = new WatchNode{nextId++, fd, callback, data, false, 0, nullptr};
+    WatchNode** tail = &watches;
+    while (*tail != nullptr)
+        tail = &(*tail)->next;
+    *tail = node;
+    return node->id;
+}
+
+bool CurInit::removeWatch(int id)
+{
+    for (WatchNode* w = watches; w != nullptr; w = w->next) {
+        if (w->id == id && !w->removed) {
+            w->removed = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Removed entries are freed only when no readKey runs: a callback may have
+// removed the very entry a loop further out is walking through.
+static void purge()
+{
+    if (depth > 0)
+        return;
+    for (TimerNode** link = &timers; *link != nullptr;) {
+        TimerNode* t = *link;
+        if (t->removed) {
+            *link = t->next;
+            delete t;
+        } else {
+            link = &t->next;
+        }
+    }
+    for (WatchNode** link = &watches; *link != nullptr;) {
+        WatchNode* w = *link;
+        if (w->removed) {
+            *link = w->next;
+            delete w;
+        } else {
+            link = &w->next;
+        }
+    }
+}
+
+// Runs every timer that is due, each once, timers added meanwhile not
+// before the next turn; a timer's next time counts from now, so a late
+// loop never runs one timer in a burst. True when a callback asked to stop.
+static bool runTimers()
+{
+    int limit = nextId;
+    bool stop = false;
+    long long now = nowMs();
+    for (TimerNode* t = timers; t != nullptr; t = t->next) {
+        if (t->removed || t->id >= limit || t->due > now)
+            continue;
+        t->due = now + t->interval;
+        if (t->callback(t->data))        // may add, remove, draw or nest a loop
+            stop = true;
+    }
+    return stop;
+}
+
+// Milliseconds until the next timer or the end of the reader's own delay,
+// whichever is first; -1 for neither.
+static int waitTime(long long end)
+{
+    long long now = nowMs();
+    long long first = end;
+    for (TimerNode* t = timers; t != nullptr; t = t->next)
+        if (!t->removed && (first < 0 || t->due < first))
+            first = t->due;
+    if (first < 0)
+        return -1;
+    if (first <= now)
+        return 0;
+    return first - now > INT_MAX ? INT_MAX : (int)(first - now);
+}
+
+static int countWatches()
+{
+    int n = 0;
+    for (WatchNode* w = watches; w != nullptr; w = w->next)
+        n += w->removed ? 0 : 1;
+    return n;
+}
+
+// Runs the callbacks of the watches poll found ready. A descriptor that hung
+// up or failed is told once and dropped, so it cannot wake the loop forever.
+static bool runWatches()
+{
+    bool stop = false;
+    for (WatchNode* w = watches; w != nullptr; w = w->next) {
+        short ev = w->revents;
+        w->revents = 0;
+        if (w->removed || ev == 0)
+            continue;
+        if (ev & (POLLHUP | POLLERR | POLLNVAL))
+            w->removed = true;
+        if (w->callback(w->fd, w->data))  // may add, remove, draw or nest a loop
+            stop = true;
+    }
+    return stop;
+}
+
+// What one wait brought.
+enum Wake { WAKE_NONE, WAKE_KEYS, WAKE_ENDED, WAKE_STOP };
+
+// Waits up to ms (-1: no limit) for the keyboard, the resize pipe and every
+// watch at once, then runs the watches that are ready.
+static Wake waitEvents(int ms)
+{
+    int n = countWatches() + 2;
+    if (n > pollSize) {
+        delete[] pollSet;
+        pollSize = n + 8;
+        pollSet = new struct pollfd[pollSize];
+    }
+    pollSet[0] = {keyFd, POLLIN, 0};
+    pollSet[1] = {winchPipe[0], POLLIN, 0};
+    int i = 2;
+    for (WatchNode* w = watches; w != nullptr; w = w->next)
+        if (!w->removed)
+            pollSet[i++] = {w->fd, POLLIN, 0};
+    if (poll(pollSet, (nfds_t)n, ms) <= 0)
+        return WAKE_NONE;                // time-out or a signal
+    // The results go into the watches before any callback runs: a callback
+    // may nest a loop that polls with this same array.
+    i = 2;
+    for (WatchNode* w = watches; w != nullptr; w = w->next)
+        if (!w->removed)
+            w->revents = pollSet[i++].revents;
+    short keys = pollSet[0].revents;
+    if (runWatches())
+        return WAKE_STOP;
+    if (keys & (POLLHUP | POLLERR | POLLNVAL))
+        return WAKE_ENDED;
+    return (keys & POLLIN) ? WAKE_KEYS : WAKE_NONE;
+}
+
+// Windows keep what no longer fits, curses takes the new size, windows are
+// cut, moved or made whole, and the program lays out before the repaint.
+void CurInit::followResize()
+{
+    int rows = LINES, cols = COLS;
+    struct winsize ws;
+    if ((ioctl(keyFd, TIOCGWINSZ, &ws) == 0 || ioctl(1, TIOCGWINSZ, &ws) == 0)
+        && ws.ws_row > 0 && ws.ws_col > 0) {
+        rows = ws.ws_row;
+        cols = ws.ws_col;
+    }
+    if (rows == LINES && cols == COLS)
+        return;                          // signals of one change may come twice
+    for (WinNode* node = win_list; node != nullptr; node = node->next)
+        node->window->keepContents();
+    // resize_term, not resizeterm: the latter queues a KEY_RESIZE, which
+    // would bring the reader back here for ever.
+    resize_term(rows, cols);
+    height = LINES;
+    width = COLS;
+    for (WinNode* node = win_list; node != nullptr; node = node->next)
+        node->window->fitScreen();
+    if (resizeCallback != nullptr)
+        resizeCallback(resizeData);
+    repaintScreen();
+}
+
+// After a repaint the terminal's cursor goes back to the reading window's,
+// where the loop left it (the focused gadget's draw put it there).
+static void placeCursor(WINDOW* w)
+{
+    int y, x;
+    getyx(w, y, x);
+    setsyx(getbegy(w) + y, getbegx(w) + x);
+    doupdate();
+}
+
+// Esc followed within the escape delay by another key is one key typed
+// with Alt: curses has already waited that delay for an escape sequence and
+// holds the next key back for the following read.
+static int withAlt(WINDOW* w)
+{
+    int saved = wgetdelay(w);
+    nodelay(w, TRUE);
+    int next = wgetch(w);
+    wtimeout(w, saved);
+    return next == ERR ? ESC : CurInit::ALT + next;
+}
+
+// One key curses has or the terminal sends without waiting. Ctrl-L is
+// handled here and read as no key; a resize is passed on as KEY_RESIZE.
+static int takeKey(WINDOW* w, bool* handled)
+{
+    int saved = wgetdelay(w);
+    nodelay(w, TRUE);
+    int key = wgetch(w);
+    wtimeout(w, saved);
+    *handled = key == CTRL_L;
+    if (key == CTRL_L) {
+        CurInit::repaintScreen();
+        placeCursor(w);
+        return ERR;
+    }
+    return key == ESC ? withAlt(w) : key;
+}
+
+// The wait of readKey: keys first, then timers due, then poll until
+// something happens or the window's own delay runs out.
+static int nextKey(WINDOW* w)
+{
+    int delay = wgetdelay(w);
+    long long end = delay > 0 ? nowMs() + delay : -1;
+    for (;;) {
+        if (takeWinch())
+            return KEY_RESIZE;
+        bool handled = false;
+        int key = takeKey(w, &handled);
+        if (key != ERR)
+            return key;
+        if (runTimers())
+            return CurInit::STOP;
+        if (handled)
+            continue;                    // a repaint may leave keys behind
+        if (delay == 0 || (end >= 0 && nowMs() >= end))
+            return ERR;
+        Wake wake = waitEvents(waitTime(end));
+        if (wake == WAKE_STOP)
+            return CurInit::STOP;
+        if (wake == WAKE_ENDED)
+            return ERR;
+        if (wake == WAKE_KEYS) {
+            key = takeKey(w, &handled);
+            // Readable, yet no key: the input has ended (end of file).
+            if (key == ERR && !handled && delay < 0)
+                return ERR;
+            if (key != ERR)
+                return key;
+        }
+    }
+}
+
+int CurInit::readKey(CurWindow* window)
+{
+    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
+    if (w == nullptr)
+        return ERR;                      // an inert window has no input
+    depth++;
+    int key;
+    while ((key = nextKey(w)) == KEY_RESIZE) {
+        followResize();
+        placeCursor(w);
+    }
+    depth--;
+    purge();
+    // Every key a toolkit loop gets has been obtained here, just before it
+    // is handed back.
+    return key;
+}
