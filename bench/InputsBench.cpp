@@ -12,12 +12,14 @@
 #include <curses.h>
 
 #include <clocale>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -253,6 +255,16 @@ BENCHMARK(BM_FormDraw)->Unit(benchmark::kMicrosecond);
 // report goes to where the standard output pointed before.
 int main(int argc, char** argv)
 {
+    // With standard output not a terminal the toolkit draws on the
+    // controlling terminal; a new session without one keeps it on /dev/null.
+    pid_t child = fork();
+    if (child > 0) {
+        int status = 1;
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    }
+    setsid();
     int report = dup(1);
     int devnull = open("/dev/null", O_WRONLY);
     if (report < 0 || devnull < 0 || dup2(devnull, 1) < 0)

@@ -48,6 +48,8 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
     // width that is left, so the wrapped text matches the area it gets.
     if (textWidth < 0)
         textWidth = CurLabel::getLongestLine(text);
+    if (textWidth > COLS)
+        textWidth = COLS;       // the box is cut to the screen anyway; + 4 stays an int
     int boxWidth = textWidth + 4;
     if (boxWidth < rowWidth(first, second) + 2)
         boxWidth = rowWidth(first, second) + 2;
@@ -56,6 +58,8 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
     textWidth = boxWidth - 4;
     if (textHeight < 0)
         textHeight = CurLabel::getEffHeight(text, textWidth);
+    if (textHeight > LINES)
+        textHeight = LINES;
 
     int chosen;
     {

@@ -15,12 +15,23 @@ CurGadget::~CurGadget()
 {
 }
 
+// The largest coordinate a curses window can hold: nothing beyond it can be
+// drawn, and sums and differences of a few such values never overflow.
+static const int COORDINATE_LIMIT = 32767;
+
+static int bounded(int value)
+{
+    if (value > COORDINATE_LIMIT)
+        return COORDINATE_LIMIT;
+    return value < -COORDINATE_LIMIT ? -COORDINATE_LIMIT : value;
+}
+
 void CurGadget::setGeometry(int height, int width, int y, int x)
 {
-    this->height = height;
-    this->width = width;
-    this->y = y;
-    this->x = x;
+    this->height = bounded(height);
+    this->width = bounded(width);
+    this->y = bounded(y);
+    this->x = bounded(x);
 }
 
 void CurGadget::draw()

@@ -14,7 +14,8 @@ public:
     virtual ~CurGadget();
 
     // the gadget contract
-    virtual void setGeometry(int height, int width, int y, int x); // relative to the window; no redraw
+    virtual void setGeometry(int height, int width, int y, int x); // relative to the window; no redraw;
+                                         // each value kept within +-32767
     virtual void draw();                 // paints into the window's curses window; never refreshes
     virtual bool processKey(int key);    // true when the key was consumed; the base consumes none
     virtual int  kbdLoop();              // reads keys from the window until Enter (13): 0; -1 when input ends

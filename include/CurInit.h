@@ -16,9 +16,10 @@ public:
     virtual ~CurInit() {}
 
     // set-up and shut-down
-    static void initialize();            // runs type detection when TERM is unset or empty; a second call while initialised is ignored
-    static void cleanup();               // ends curses, frees the colour table; harmless when not initialised
+    static void initialize();            // runs type detection when TERM is unset, empty or unknown; a second call while initialised is ignored
+    static void cleanup();               // ends curses, frees the colour table, puts signal handlers back; harmless when not initialised
     static bool isInitialized();
+    static bool repaintIfResumed();      // after a stop and continue: repaints the whole screen once; true if it did
 
     // colour pairs
     // With NO_COLOR set and not empty no colour is shown: pairs are still handed out, pairToAttr gives 0.
@@ -72,17 +73,28 @@ public:
     // the terminal's columns and lines, kept up to date by readKey on a resize
     static int width, height;
 
+    // The registry's link, held inside each window so that adding and
+    // removing one costs the same whatever the number of windows.
+    struct WinNode {
+        CurWindow* window;                // null while the window is not registered
+        WinNode*   prev;
+        WinNode*   next;
+    };
+
 private:
     struct ColorPair {
         int fg;
         int bg;
     };
-    struct WinNode {
-        CurWindow* window;                // not owned
-        WinNode*   next;
-    };
     static void autodetect();             // interactive choice of TERM; returns or exits with status 1
     static bool tryTerm(const char* term);
+    // the terminal in use and its guard (CurInitTerminal.cpp, CurInitGuard.cpp)
+    static void openTerminal();           // picks the terminal, checks TERM, sends its init strings
+    static void startCurses();            // curses on that terminal
+    static void endCurses();
+    static void guardTerminal();          // saves the modes, installs the handlers
+    static void releaseTerminal();        // puts the handlers back
+    static int  tty_in, tty_out;          // descriptors of the terminal: 0 and 1, or /dev/tty
     static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
     static void stopEvents();
     static void followResize();           // new size, windows fitted, callback, repaint
@@ -91,5 +103,6 @@ private:
     static ColorPair* col_pair;           // COLOR_PAIRS entries; entry n describes pair n
     static int        col_pair_num;       // pairs handed out so far
     static WinNode*   win_list;           // oldest first
+    static WinNode*   win_last;           // newest
 };
 #endif

@@ -45,6 +45,12 @@ public:
     bool cursorVisible() const;
     virtual const char* dump();                      // every row numbered, and the cursor; valid until the next call
 
+    // what the program sent, and the modes it left the terminal in
+    const char* output() const;                      // every byte fed so far, as it came
+    size_t      outputSize() const;                  // their number
+    bool alternateScreen() const;                    // asked for by private modes 47, 1047, 1049
+    bool keypadMode();                               // arrows or keypad keys encoded in application mode
+
     // comparing with a picture: lines of text separated by newlines, as the
     // screen would show them (line-drawing characters as their Unicode boxes).
     // On a difference both print each differing row, expected above actual
@@ -66,7 +72,13 @@ private:
     void writeInput(const char* bytes, size_t len);   // to the program, as they are
     bool compareRows(int row, int col, int height, int width, const char* picture);
 
+    void noteMode();                                 // alternateScreen from a finished CSI sequence
     char*        capture[3];             // owned copies, see CAPTURE
+    char*        raw;                    // output(), grown by feed()
+    size_t       rawLen, rawCap;
+    char         keyCapture[32];         // keys go here instead of the input while capturing
+    int          keyCaptureLen;          // -1: not capturing
+    bool         altScreen;
 
     VTerm*       vt;
     VTermScreen* screen;

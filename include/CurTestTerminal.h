@@ -16,6 +16,8 @@
 // here throws or depends on a test framework: results are return values.
 #include "CurTestScreen.h"
 
+struct termios;
+
 class CurTestTerminal : public CurTestScreen {
 public:
     CurTestTerminal(int rows = 24, int cols = 80);
@@ -49,8 +51,7 @@ public:
     bool running() const;
     int  childPid() const;               // -1 when none runs
     const char* stderrText();            // what the child wrote to standard error
-    const char* output() const;          // every byte the child wrote to the terminal so far
-    size_t      outputSize() const;      // their number
+    bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     virtual const char* dump();          // the screen, how the child ended, its standard error
     const char* workDir() const;         // a temporary folder of this session, removed with it
 

@@ -59,5 +59,9 @@ protected:
     bool    centredY;                    // built with a negative y: centred again on a resize
     bool    centredX;
     WINDOW* kept;                        // a pad with every cell during a resize, else null
+
+private:
+    friend class CurInit;
+    CurInit::WinNode regLink;            // this window's place in CurInit's registry
 };
 #endif

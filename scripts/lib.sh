@@ -12,7 +12,7 @@ VELMORA_PACKAGES=(
   libgtest-dev
   libbenchmark-dev
   ncurses-term      # terminal descriptions beyond the basic ones
-  ncurses-bin       # tput and clear, which the toolkit runs
+  ncurses-bin       # tput, whose init strings a test compares with the toolkit's
   doxygen           # the API reference (the doc target)
   dpkg-dev          # dpkg-shlibdeps, for the Debian package's dependencies
 )

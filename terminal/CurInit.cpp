@@ -16,6 +16,7 @@ bool                 CurInit::initialized  = false;
 CurInit::ColorPair*  CurInit::col_pair     = nullptr;
 int                  CurInit::col_pair_num = 0;
 CurInit::WinNode*    CurInit::win_list     = nullptr;
+CurInit::WinNode*    CurInit::win_last     = nullptr;
 
 int CurInit::black = 0, CurInit::red = 0, CurInit::green = 0, CurInit::yellow = 0;
 int CurInit::blue = 0, CurInit::magenta = 0, CurInit::cyan = 0, CurInit::white = 0;
@@ -26,10 +27,6 @@ int CurInit::width = 0, CurInit::height = 0;
 // NO_COLOR set and not empty: colours are never started, pairs are still
 // handed out (their numbers select nothing) and attributes show as usual.
 static bool colorsOff = false;
-
-// Character set G0 to ASCII, G1 to the line-drawing set, shift in to G0:
-// a terminal left in the graphics set by an earlier program shows text again.
-static const char CHARSET_RESET[] = "\x1b(B\x1b)0\x0f";
 
 // An attribute value holds a pair number in its 8 colour bits, so pairs
 // above 255 cannot be selected by one: pair 256 would read as standout. The
@@ -62,27 +59,21 @@ void CurInit::initialize()
         return;
 
     takeCharacterType();
-    const char* term = getenv("TERM");
-    if (term == nullptr || term[0] == '\0')
-        autodetect();
-
-    putp(CHARSET_RESET);
-    fflush(stdout);
-    // The result is ignored on purpose: a missing tput goes unnoticed.
-    int ignored = system("tput init");
-    (void)ignored;
+    // TERM checked (detected when unusable), init strings sent, and the
+    // guard set before curses starts.
+    openTerminal();
 
     // LINES and COLUMNS in the environment are ignored, but the size comes
     // from the terminal itself: a description's own size (often 80 x 24, and
     // none at all for some types) is rarely the size of the window in use.
     use_env(FALSE);
     use_tioctl(TRUE);
-    initscr();
+    startCurses();
     nonl();                 // Enter arrives as 13, not 10
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
-    startEvents(fileno(stdin));
+    startEvents(tty_in);
 
     if (has_colors()) {
         const char* noColor = getenv("NO_COLOR");
@@ -114,7 +105,8 @@ void CurInit::cleanup()
     if (!initialized)
         return;
     stopEvents();
-    endwin();
+    endCurses();
+    releaseTerminal();          // endwin has given the terminal back already
     delete[] col_pair;
     col_pair = nullptr;
     initialized = false;
@@ -176,25 +168,39 @@ void CurInit::clearScreen(int attr, int ch)
     wrefresh(stdscr);
 }
 
+// The link lives in the window, so both ends of the list are reached at
+// once: a window is appended (drawn on top) and taken out in constant time.
 void CurInit::addWindow(CurWindow* win)
 {
-    WinNode* node = new WinNode{win, nullptr};
-    WinNode** tail = &win_list;
-    while (*tail != nullptr)
-        tail = &(*tail)->next;
-    *tail = node;
+    if (win == nullptr)
+        return;
+    delWindow(win);             // a window added again moves to the top
+    WinNode* node = &win->regLink;
+    node->window = win;
+    node->prev = win_last;
+    node->next = nullptr;
+    if (win_last != nullptr)
+        win_last->next = node;
+    else
+        win_list = node;
+    win_last = node;
 }
 
 void CurInit::delWindow(CurWindow* win)
 {
-    for (WinNode** link = &win_list; *link != nullptr; link = &(*link)->next) {
-        if ((*link)->window == win) {
-            WinNode* node = *link;
-            *link = node->next;
-            delete node;
-            return;
-        }
-    }
+    if (win == nullptr || win->regLink.window == nullptr)
+        return;
+    WinNode* node = &win->regLink;
+    if (node->prev != nullptr)
+        node->prev->next = node->next;
+    else
+        win_list = node->next;
+    if (node->next != nullptr)
+        node->next->prev = node->prev;
+    else
+        win_last = node->prev;
+    node->window = nullptr;
+    node->prev = node->next = nullptr;
 }
 
 // Later windows are copied over earlier ones, so the newest lies on top.
@@ -204,7 +210,7 @@ void CurInit::refreshAllWindows()
     wnoutrefresh(stdscr);
     for (WinNode* node = win_list; node != nullptr; node = node->next) {
         CurWindow* window = node->window;
-        if (window == nullptr || !window->isMapped() || window->getWindow() == nullptr)
+        if (!window->isMapped() || window->getWindow() == nullptr)
             continue;
         window->touch();
         wnoutrefresh(window->getWindow());
@@ -212,13 +218,9 @@ void CurInit::refreshAllWindows()
     doupdate();
 }
 
+// Each window's destructor takes it out of the registry.
 void CurInit::killAllWindows()
 {
-    while (win_list != nullptr) {
-        WinNode* node = win_list;
-        win_list = node->next;
-        // The window's destructor calls delWindow, which no longer finds it.
-        delete node->window;
-        delete node;
-    }
+    while (win_list != nullptr)
+        delete win_list->window;
 }

@@ -1,5 +1,5 @@
 // CurInitDetect.cpp - interactive terminal type detection (terminal/), run by
-// CurInit::initialize when TERM is unset or empty. Each candidate type is
+// CurInit::initialize when TERM is unset, empty or unknown. Each candidate type is
 // tried in a child process that asks the user, in a question box drawn with
 // that type, whether the screen looks right; the parent's terminal state and
 // environment stay untouched until a type is accepted.
@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -60,35 +61,55 @@ static const char FAREWELL[] =
     "\n"
     "Thank you for using Velmora.\n";
 
-// "clear" cannot know the terminal either while TERM is missing, and says so
-// on standard error; that complaint is kept off the screen the user reads.
-static void clearTerminal()
+// ANSI's home and erase, understood by nearly every candidate; with the
+// type unknown, no description can say better. Sent without a shell.
+static const char CLEAR[] = "\x1b[H\x1b[2J";
+
+// Detection talks on the terminal curses will use: standard input and
+// output, or the controlling terminal when output goes elsewhere.
+static void say(int fd, const char* text)
 {
-    fflush(stdout);
-    fflush(stderr);
-    int saved = dup(2);
-    int null = open("/dev/null", O_WRONLY);
-    if (null >= 0) {
-        dup2(null, 2);
-        close(null);
+    for (size_t left = strlen(text); left > 0;) {
+        ssize_t n = write(fd, text, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        text += n;
+        left -= (size_t)n;
     }
-    // The result is ignored on purpose: a missing clear goes unnoticed.
-    int ignored = system("clear");
-    (void)ignored;
-    if (saved >= 0) {
-        dup2(saved, 2);
-        close(saved);
+}
+
+// The terminal is in line mode: this returns on Enter, false at the end of
+// the input.
+static bool awaitEnter(int fd)
+{
+    char c;
+    for (;;) {
+        ssize_t n = read(fd, &c, 1);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        if (c == '\n')
+            return true;
     }
 }
 
 void CurInit::autodetect()
 {
-    clearTerminal();
-    puts(INTRODUCTION);
-    // The terminal is in line mode: this returns on Enter. At the end of
-    // the input nobody is there to answer, and every question box would
-    // wait for keys that never come: no candidate can be accepted.
-    if (getchar() != EOF) {
+    fflush(stdout);
+    if (!isatty(tty_in)) {
+        fprintf(stderr, "TERM names no known terminal type, and there is no terminal "
+                        "to ask which type it is.\n");
+        exit(1);
+    }
+    say(tty_out, CLEAR);
+    say(tty_out, INTRODUCTION);
+    say(tty_out, "\n");
+    // At the end of the input nobody is there to answer, and every question
+    // box would wait for keys that never come: no candidate can be accepted.
+    if (awaitEnter(tty_in)) {
         for (const auto& candidate : candidates) {
             if (tryTerm(candidate.term)) {
                 putenv(const_cast<char*>(candidate.entry));
@@ -96,8 +117,9 @@ void CurInit::autodetect()
             }
         }
     }
-    clearTerminal();
-    puts(FAREWELL);
+    say(tty_out, CLEAR);
+    say(tty_out, FAREWELL);
+    say(tty_out, "\n");
     exit(1);
 }
 

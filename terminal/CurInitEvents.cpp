@@ -318,8 +318,12 @@ void CurInit::followResize()
         rows = ws.ws_row;
         cols = ws.ws_col;
     }
-    if (rows == LINES && cols == COLS)
-        return;                          // signals of one change may come twice
+    // A signal without a change of size still repaints: the terminal may
+    // have reflowed or cleared its lines, and one change may signal twice.
+    if (rows == LINES && cols == COLS) {
+        repaintScreen();
+        return;
+    }
     for (WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->keepContents();
     // resize_term, not resizeterm: the latter queues a KEY_RESIZE, which
@@ -382,6 +386,8 @@ static int nextKey(WINDOW* w)
     for (;;) {
         if (takeWinch())
             return KEY_RESIZE;
+        if (CurInit::repaintIfResumed())
+            placeCursor(w);
         bool handled = false;
         int key = takeKey(w, &handled);
         if (key != ERR)

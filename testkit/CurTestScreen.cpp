@@ -57,7 +57,13 @@ CurTestCell::CurTestCell()
 struct CurTestScreenHooks {
     static void output(const char* s, size_t len, void* user)
     {
-        int fd = static_cast<CurTestScreen*>(user)->inputFd;
+        CurTestScreen* self = static_cast<CurTestScreen*>(user);
+        if (self->keyCaptureLen >= 0) {
+            for (size_t i = 0; i < len && self->keyCaptureLen + 1 < int(sizeof self->keyCapture); ++i)
+                self->keyCapture[self->keyCaptureLen++] = s[i];
+            return;
+        }
+        int fd = self->inputFd;
         while (fd >= 0 && len > 0) {
             ssize_t n = write(fd, s, len);
             if (n > 0) {
@@ -84,6 +90,10 @@ CurTestScreen::CurTestScreen(int rows, int cols)
       inputFd(-1), cursorShown(true)
 {
     capture[TEXT] = capture[DUMP] = capture[DIFFERENCE] = nullptr;
+    raw = nullptr;
+    rawLen = rawCap = 0;
+    keyCaptureLen = -1;
+    altScreen = false;
     lastChar[0] = '\0';
     build();
 }
@@ -108,6 +118,7 @@ CurTestScreen::~CurTestScreen()
 {
     vterm_free(vt);
     for (char* c : capture) std::free(c);
+    std::free(raw);
 }
 
 const char* CurTestScreen::keep(CAPTURE which, const char* value)
@@ -123,6 +134,19 @@ const char* CurTestScreen::keep(CAPTURE which, const char* value)
 // uses REP on xterm; the repetitions are therefore spelt out here.
 void CurTestScreen::feed(const char* bytes, size_t len)
 {
+    if (rawLen + len + 1 > rawCap) {
+        size_t cap = (rawLen + len + 1) * 2;
+        char* grown = static_cast<char*>(std::realloc(raw, cap));
+        if (grown) {
+            raw = grown;
+            rawCap = cap;
+        }
+    }
+    if (rawLen + len + 1 <= rawCap) {
+        std::memcpy(raw + rawLen, bytes, len);
+        rawLen += len;
+        raw[rawLen] = '\0';
+    }
     std::string out;
     for (size_t i = 0; i < len; ++i) {
         unsigned char b = bytes[i];
@@ -163,6 +187,7 @@ void CurTestScreen::feed(const char* bytes, size_t len)
                 for (long k = 0; k < n && k < 100000L; ++k) out += lastChar;
             } else {
                 out.append(seq, seqLen);
+                if (seqState == SEQ_CSI) noteMode();
             }
             seqState = SEQ_NONE;
         }
@@ -298,4 +323,49 @@ const char* CurTestScreen::dump()
         out += "\n";
     }
     return keep(DUMP, out.c_str());
+}
+
+const char* CurTestScreen::output() const
+{
+    return raw ? raw : "";
+}
+
+size_t CurTestScreen::outputSize() const
+{
+    return rawLen;
+}
+
+// The emulator keeps no alternate screen (so a program's last image stays
+// readable); whether the program asked for one is noted from seq here.
+void CurTestScreen::noteMode()
+{
+    char last = seq[seqLen - 1];
+    if (seqLen < 4 || std::strncmp(seq, "\x1b[?", 3) != 0 || (last != 'h' && last != 'l'))
+        return;
+    std::string params(seq + 3, seqLen - 4);
+    for (size_t at = 0; at <= params.size();) {
+        size_t end = params.find(';', at);
+        std::string p = params.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (p == "47" || p == "1047" || p == "1049") altScreen = last == 'h';
+        if (end == std::string::npos) break;
+        at = end + 1;
+    }
+}
+
+bool CurTestScreen::alternateScreen() const
+{
+    return altScreen;
+}
+
+// What the terminal would send for Up and for keypad 0 shows its modes.
+bool CurTestScreen::keypadMode()
+{
+    keyCaptureLen = 0;
+    vterm_keyboard_key(vt, VTERM_KEY_UP, VTERM_MOD_NONE);
+    bool up = keyCaptureLen >= 2 && std::strncmp(keyCapture, "\x1bO", 2) == 0;
+    keyCaptureLen = 0;
+    vterm_keyboard_key(vt, VTERM_KEY_KP_0, VTERM_MOD_NONE);
+    bool zero = keyCaptureLen >= 2 && std::strncmp(keyCapture, "\x1bO", 2) == 0;
+    keyCaptureLen = -1;
+    return up || zero;
 }

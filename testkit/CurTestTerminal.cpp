@@ -23,6 +23,7 @@
 #include <sys/ioctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -34,7 +35,6 @@ struct CurTestTerminal::Setup {
     std::vector<std::pair<std::string, std::pair<bool, std::string>>> env;   // name, (set, value)
     std::string dir;                     // temporary: the child's standard error
     std::string text;                    // the last text handed out by stderrText
-    std::string raw;                     // the child's output as it came
 
     std::vector<std::string> environment() const;
 };
@@ -173,7 +173,6 @@ bool CurTestTerminal::launch(const char* const* argv, int (*body)(void*), void* 
     fcntl(master, F_SETFD, FD_CLOEXEC);
     setInputFd(master);
     outputClosed = hung = false;
-    setup->raw.clear();
     exitCode = -1;
     signalNumber = 0;
     return true;
@@ -199,7 +198,6 @@ bool CurTestTerminal::pump(long ms)
         ssize_t n = read(master, buf, sizeof buf);
         if (n > 0) {
             feed(buf, size_t(n));
-            setup->raw.append(buf, size_t(n));
             got = true;
         } else if (n < 0 && errno == EINTR) {
             continue;
@@ -354,14 +352,9 @@ const char* CurTestTerminal::stderrText()
     return setup->text.c_str();
 }
 
-const char* CurTestTerminal::output() const
+bool CurTestTerminal::terminalModes(struct termios* modes) const
 {
-    return setup->raw.data();
-}
-
-size_t CurTestTerminal::outputSize() const
-{
-    return setup->raw.size();
+    return master >= 0 && tcgetattr(master, modes) == 0;
 }
 
 const char* CurTestTerminal::dump()

@@ -50,10 +50,12 @@ void CurNote::showNote(int textHeight, int textWidth, int attributes, const char
         return;
     if (textWidth < 0)
         textWidth = CurLabel::getLongestLine(text);
-    if (textWidth + 4 > COLS)
+    if (textWidth > COLS - 4)
         textWidth = COLS - 4;
     if (textHeight < 0)
         textHeight = CurLabel::getEffHeight(text, textWidth);
+    if (textHeight > LINES)
+        textHeight = LINES;     // the window is cut to the screen anyway; + 2 stays an int
 
     CurNote note(textHeight + 2, textWidth + 4, -1, -1);
     note.setAttributes(attributes);

@@ -7,9 +7,19 @@
 #include <curses.h>
 #include <cstring>
 
+// Compared by subtraction: y + height could pass INT_MAX. The size is at
+// most the screen's by now, so LINES - height cannot overflow.
 static bool fits(int height, int width, int y, int x)
 {
-    return height > 0 && width > 0 && y + height <= LINES && x + width <= COLS;
+    return height > 0 && width > 0 && y <= LINES - height && x <= COLS - width;
+}
+
+// The start that centres size cells among total, or 0 when they do not fit.
+// Worked in long long: total minus a negative size may pass INT_MAX.
+static int centre(int total, int size)
+{
+    long long start = ((long long)total - size) / 2;
+    return start < 0 ? 0 : (int)start;
 }
 
 CurWindow::CurWindow(int height, int width, int y, int x)
@@ -19,16 +29,10 @@ CurWindow::CurWindow(int height, int width, int y, int x)
         height = LINES;
     if (width > COLS)
         width = COLS;
-    if (y < 0) {
-        y = (LINES - height) / 2;
-        if (y < 0)
-            y = 0;
-    }
-    if (x < 0) {
-        x = (COLS - width) / 2;
-        if (x < 0)
-            x = 0;
-    }
+    if (y < 0)
+        y = centre(LINES, height);
+    if (x < 0)
+        x = centre(COLS, width);
     this->width = width;
     this->height = height;
     this->x = x;
@@ -43,6 +47,7 @@ CurWindow::CurWindow(int height, int width, int y, int x)
     title = nullptr;
     titleAlign = CurInit::CENTER;
     mapped = true;
+    regLink = CurInit::WinNode{nullptr, nullptr, nullptr};
     CurInit::addWindow(this);
 }
 

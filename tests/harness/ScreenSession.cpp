@@ -125,10 +125,9 @@ std::string ScreenSession::resultPath() const
     return std::string(term->workDir()) + "/result";
 }
 
-const std::string& ScreenSession::output() const
+bool ScreenSession::terminalModes(struct termios* modes) const
 {
-    raw.assign(term->output(), term->outputSize());
-    return raw;
+    return term->terminalModes(modes);
 }
 
 std::string ScreenSession::stderrText() const

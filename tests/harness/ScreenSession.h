@@ -42,6 +42,7 @@
 #include "VtScreen.h"
 
 class CurTestTerminal;
+struct termios;
 
 // A program running on a pseudo-terminal of rows x cols, with its output fed
 // into a VtScreen. TERM is "xterm" unless changed before start().
@@ -88,7 +89,7 @@ public:
     bool        hasResult(const std::string& key) const;
     std::string resultPath() const;
     std::string stderrText() const;      // what the child wrote to standard error
-    const std::string& output() const;   // every byte the child wrote so far
+    bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     CurTestTerminal& terminal() const { return *term; }  // the kit's session itself
 
     static long nowMs();
@@ -96,7 +97,6 @@ public:
 private:
     ScreenSession(CurTestTerminal* t);
     CurTestTerminal*    term;            // owned by VtScreen
-    mutable std::string raw;             // output(): a copy of the kit's record
 };
 
 // The path of a scenario program built with velmora_scenario().

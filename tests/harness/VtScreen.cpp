@@ -137,3 +137,19 @@ std::string VtScreen::dump() const
 {
     return vt->dump();
 }
+
+bool VtScreen::alternateScreen() const
+{
+    return vt->alternateScreen();
+}
+
+bool VtScreen::keypadMode()
+{
+    return vt->keypadMode();
+}
+
+const std::string& VtScreen::output() const
+{
+    raw.assign(vt->output(), vt->outputSize());
+    return raw;
+}

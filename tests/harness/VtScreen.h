@@ -85,10 +85,16 @@ public:
     bool matchesRegion(int row, int col, const std::string& picture) const;
     virtual std::string dump() const;    // every row as text, and the cursor
 
+    // modes the program left the terminal in
+    bool alternateScreen() const;        // from the private modes 47, 1047, 1049
+    bool keypadMode();                   // arrows or keypad keys encoded in application mode
+    const std::string& output() const;   // every byte fed, as it came
+
 protected:
     explicit VtScreen(CurTestScreen* emulator);   // takes it over
 
 private:
-    CurTestScreen* vt;                   // owned
+    CurTestScreen*      vt;              // owned
+    mutable std::string raw;             // output(): a copy of the kit's record
 };
 #endif

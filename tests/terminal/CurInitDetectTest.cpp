@@ -11,6 +11,7 @@
 #include <term.h>
 #undef tab        // a terminfo capability macro of term.h; ScreenSession::tab is meant
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -288,13 +289,33 @@ TEST_F(DetectTest, SetTermNeverStartsDetection)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
 
-TEST_F(DetectTest, SetButUnknownTermNeverStartsDetectionEither)
+// A TERM without a description is detected like a missing one; where nobody
+// can answer (no terminal on standard input), or the type cannot move the
+// cursor, one line on standard error and status 1 end the program.
+TEST_F(DetectTest, UnknownTermIsDetectedAndUnusableTypesEndWithOneLine)
 {
-    s.setTerm("velmora-no-such-terminal");
-    ASSERT_TRUE(s.start({scenarioPath("detect_start")}));
-    EXPECT_NE(0, s.waitExit(10000)) << s.dump();
-    EXPECT_FALSE(s.contains("detection process")) << s.dump();
-    EXPECT_FALSE(s.hasResult("term"));
+    const struct {
+        std::string term;
+        const char* input;
+        const char* says;                // null: detection starts
+    } cases[] = {
+        {"velmora-no-such-terminal", "/dev/tty", nullptr}, {std::string(200, 'x'), "/dev/tty", nullptr},
+        {"velmora-no-such-terminal", "/dev/null", "no terminal to ask"}, {"", "/dev/null", "no terminal to ask"},
+        {"dumb", "/dev/tty", "\"dumb\" cannot move the cursor"},
+    };
+    for (const auto& c : cases) {
+        ScreenSession run(24, 80);
+        run.setTerm(c.term);
+        ASSERT_TRUE(run.start({"/bin/sh", "-c", "exec \"$0\" < $1", scenarioPath("detect_start"), c.input}));
+        if (c.says == nullptr) {
+            EXPECT_TRUE(run.waitForText(PROMPT, 10000)) << c.term << "\n" << run.dump();
+            continue;
+        }
+        EXPECT_EQ(1, run.waitExit(10000)) << c.term << "\n" << run.dump();
+        std::string err = run.stderrText();
+        EXPECT_TRUE(err.find(c.says) != std::string::npos && std::count(err.begin(), err.end(), '\n') == 1) << err;
+        EXPECT_EQ("", run.rowText(0) + run.rowText(5)) << c.term << "\n" << run.dump();
+    }
 }
 
 } // namespace

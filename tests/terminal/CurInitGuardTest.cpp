@@ -1,0 +1,123 @@
+// CurInitGuardTest.cpp - the terminal given back, checked from outside after
+// signals, stops, exits and exceptions (pty modes; alternate screen, keypad
+// and cursor as the emulator sees them); output into a pipe; init strings.
+#include "ScreenSession.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+// Line mode, echo, signals and CR to NL, as on a new pty; no screen modes.
+::testing::AssertionResult givenBack(ScreenSession& s)
+{
+    struct termios fresh, now;
+    int master, slave;
+    bool read = openpty(&master, &slave, nullptr, nullptr, nullptr) == 0 && tcgetattr(slave, &fresh) == 0;
+    close(master);
+    close(slave);
+    const tcflag_t l = ICANON | ECHO | ISIG;
+    if (!read || !s.terminalModes(&now) || (now.c_lflag & l) != (fresh.c_lflag & l) ||
+        (now.c_iflag & ICRNL) != (fresh.c_iflag & ICRNL))
+        return ::testing::AssertionFailure() << "modes still raw\n" << s.dump();
+    if (s.alternateScreen() || s.keypadMode() || !s.cursorVisible())
+        return ::testing::AssertionFailure() << "screen modes left on\n" << s.dump();
+    return ::testing::AssertionSuccess();
+}
+
+// Faults end the program by their signal, not through the sanitizer's report.
+bool startGuarded(ScreenSession& s, const char* mode)
+{
+    s.setEnv("ASAN_OPTIONS", "detect_leaks=1:handle_segv=0:handle_sigbus=0:handle_sigfpe=0:handle_sigill=0");
+    return s.start({scenarioPath("guard_form"), mode}) && s.waitForResult("ready") && s.waitQuiet();
+}
+}  // namespace
+
+// Each signal (0: Tab and Enter on the button, whose callback ends the
+// program as the mode says), once or twice, with a form or a box up.
+TEST(CurInitGuard, EveryEndGivesTheTerminalBackWithItsOwnStatus)
+{
+    const struct {
+        const char* mode;
+        int sig, times, status;
+    } cases[] = {
+        {"form", SIGINT, 1, 130},    {"form", SIGTERM, 1, 143}, {"form", SIGHUP, 1, 129},
+        {"form", SIGQUIT, 1, 131},   {"form", SIGPIPE, 1, 141}, {"form", SIGSEGV, 1, 139},
+        {"form", SIGBUS, 1, 135},    {"form", SIGFPE, 1, 136},  {"form", SIGILL, 1, 132},
+        {"form", SIGABRT, 1, 134},   {"box", SIGTERM, 1, 143},  {"box", SIGHUP, 1, 129},
+        {"box", SIGINT, 2, 130},     {"form", SIGSEGV, 2, 139}, {"handler", SIGTERM, 1, 5},
+        {"exit", 0, 1, 3},           {"return", 0, 1, 4},       {"throw", 0, 1, 134},
+        {"null", 0, 1, 139},
+    };
+    for (const auto& c : cases) {
+        ScreenSession s(24, 80);
+        ASSERT_TRUE(startGuarded(s, c.mode)) << c.mode << "\n" << s.dump();
+        EXPECT_TRUE(s.alternateScreen() && s.keypadMode()) << s.dump();
+        for (int k = 0; k < c.times && c.sig != 0; k++)
+            ::kill(s.childPid(), c.sig);
+        if (c.sig == 0) {
+            s.tab();
+            s.enter();
+        }
+        EXPECT_EQ(c.status, s.waitExit()) << c.mode << " " << c.sig << "\n" << s.dump();
+        EXPECT_TRUE(givenBack(s)) << c.mode << " " << c.sig;
+        EXPECT_EQ(c.status == 5, s.hasResult("chained")) << "the program's handler runs after";
+    }
+}
+
+// Stopped, the terminal is the shell's; continued, the form is repainted whole.
+TEST(CurInitGuard, StopGivesTheTerminalBackAndContinueRepaints)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(startGuarded(s, "job")) << s.dump();
+    pid_t job = std::atoi(s.result("pid").c_str());
+    ASSERT_GT(job, 0);
+    ::kill(job, SIGTSTP);
+    ASSERT_TRUE(s.waitFor([&] { return !s.alternateScreen(); }) && s.waitQuiet(300)) << s.dump();
+    EXPECT_TRUE(givenBack(s));
+    s.feed("\x1b[2J", 4);                // what the shell would show instead
+    ::kill(job, SIGCONT);
+    EXPECT_TRUE(s.waitForText("Guarded form")) << s.dump();
+    EXPECT_TRUE(s.alternateScreen() && s.keypadMode()) << s.dump();
+    s.tab();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+}
+
+// Output into a pipe: the box is on the terminal, the answer in the pipe.
+TEST(CurInitGuard, OutputIntoAPipeLeavesTheScreenOnTheTerminal)
+{
+    ScreenSession s(24, 80);
+    std::string answer = s.resultPath() + ".answer";
+    ASSERT_TRUE(s.start({"/bin/sh", "-c", "\"$0\" answer | cat > \"$1\"", scenarioPath("guard_form"), answer}));
+    ASSERT_TRUE(s.waitForText("Proceed?")) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    std::string got;
+    std::getline(std::ifstream(answer), got);
+    unlink(answer.c_str());
+    EXPECT_EQ("yes", got);
+    EXPECT_TRUE(givenBack(s));
+}
+
+// The strings sent at start are tput init's, after the character set reset.
+TEST(CurInitGuard, InitStringsAreThoseOfTputInit)
+{
+    if (access("/usr/bin/tput", X_OK) != 0)
+        GTEST_SKIP() << "tput is not installed";
+    for (const char* term : {"xterm", "screen", "linux", "vt100"}) {
+        ScreenSession tput(24, 80), ours(24, 80);
+        tput.setTerm(term);
+        ours.setTerm(term);
+        ASSERT_TRUE(tput.start({"/usr/bin/tput", "init"}) && tput.waitExit() == 0) << term;
+        ASSERT_TRUE(ours.start({scenarioPath("init_screen")}) && ours.waitExit() == 0) << term;
+        std::string expected = "\x1b(B\x1b)0\x0f" + tput.output();
+        EXPECT_EQ(expected, ours.output().substr(0, expected.size())) << term;
+    }
+}

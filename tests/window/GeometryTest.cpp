@@ -1,0 +1,54 @@
+// GeometryTest.cpp - placement arithmetic at INT_MIN, -1, 0 and INT_MAX:
+// windows, note and box sizes, text measuring, every gadget drawn and keyed.
+// The sanitizer fails the test on any signed overflow.
+#include <CurButton.h>
+#include <CurLabel.h>
+#include <CurLineEdit.h>
+#include <CurList.h>
+#include <CurNote.h>
+#include <CurTDialog.h>
+#include <CurToggle.h>
+#include <curses.h>
+
+#include <climits>
+#include <vector>
+
+#include "CursesTest.h"
+
+TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
+{
+    const int ends[] = {INT_MIN, -1, 0, INT_MAX};
+    const int keys[] = {KEY_DOWN, KEY_UP, KEY_END, KEY_HOME, KEY_LEFT, KEY_RIGHT, 'x', KEY_BACKSPACE, ' '};
+    const char* text = "words that wrap\nat any width";
+    std::vector<char> wrapped(CurLabel::formatMsgSize(text));
+    CurWindow host(20, 60, 1, 1);
+    CurLabel label(&host, true);
+    CurButton button(&host);
+    CurToggle toggle(&host);
+    CurList list(&host);
+    CurLineEdit edit(&host);
+    list.addLine("line", false, false);
+    label.setText(text, false);
+    edit.setText("text", false);
+    CurGadget* gadgets[] = {&label, &button, &toggle, &list, &edit};
+    for (int h : ends) {
+        CurLabel::getEffHeight(text, h);
+        CurLabel::formatMsg(wrapped.data(), text, h);
+        for (int w : ends) {
+            CurNote::showNote(h, w, 0, "a note");
+            pushKeys({13});
+            CurTDialog::showMessage(h, w, 0, "a message", "Title");
+            for (int y : ends)
+                for (int x : ends) {
+                    CurWindow win(h, w, y, x);
+                    for (CurGadget* g : gadgets) {
+                        g->setGeometry(h, w, y, x);
+                        g->draw();
+                        for (int key : keys)
+                            g->processKey(key);
+                        g->draw();
+                    }
+                }
+        }
+    }
+}
