@@ -1,8 +1,10 @@
-// CurTDialogBoxes.cpp - the one-call message and question boxes of CurTDialog
-// (focus/): a dialog sized to its text, a wrapped label, the dialog's loop,
-// and the screen repainted once the box is gone.
+// CurTDialogBoxes.cpp - the one-call message, question and choice boxes of
+// CurTDialog (focus/), and the input box: a dialog sized to its text, a
+// wrapped label, the dialog's loop, and the screen repainted once the box is gone.
 #include "CurTDialog.h"
+#include "CurButton.h"
 #include "CurLabel.h"
+#include "CurLineEdit.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -38,8 +40,19 @@ static char* clippedText(const char* text, int width, int rows)
     return block;
 }
 
+// Esc ends the loop with no button chosen, so that it is told apart from
+// every button; data is the dialog.
+bool CurTDialog::escapeEndsCB(int key, void* data)
+{
+    if (key != 27)
+        return false;
+    static_cast<CurTDialog*>(data)->stopKbdLoop();
+    return true;
+}
+
 int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char* text,
-                       const char* title, const char* first, const char* second, int focus)
+                       const char* title, const char* first, const char* second, int focus,
+                       bool escape)
 {
     if (text == nullptr)
         text = "";
@@ -74,7 +87,10 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
             dialog.setTitle(title, CurInit::CENTER);
         if (focus >= 0)
             dialog.focuser.setFocus(focus);
-        dialog.setEscButton(second == nullptr ? 0 : 1);   // closes a message, answers no
+        if (escape)
+            dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
+        else
+            dialog.setEscButton(second == nullptr ? 0 : 1);   // closes a message, answers no
 
         // A text with more lines than the area holds goes in already wrapped
         // and cut; a label that does not wrap shows it line for line.
@@ -103,7 +119,7 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
 void CurTDialog::showMessage(int textHeight, int textWidth, int attributes,
                              const char* text, const char* title)
 {
-    runBox(textHeight, textWidth, attributes, text, title, " OK ", nullptr, -1);
+    runBox(textHeight, textWidth, attributes, text, title, " OK ", nullptr, -1, false);
 }
 
 bool CurTDialog::showQuestion(int textHeight, int textWidth, int attributes,
@@ -113,5 +129,108 @@ bool CurTDialog::showQuestion(int textHeight, int textWidth, int attributes,
     const char* first = yesText != nullptr ? yesText : "Yes";
     const char* second = noText != nullptr ? noText : "No";
     return runBox(textHeight, textWidth, attributes, text, title, first, second,
-                  defaultYes ? 0 : 1) == 0;
+                  defaultYes ? 0 : 1, false) == 0;
+}
+
+int CurTDialog::showChoice(int textHeight, int textWidth, int attributes,
+                           const char* text, const char* title,
+                           const char* first, const char* second, bool defaultFirst)
+{
+    if (first == nullptr)
+        first = " OK ";
+    return runBox(textHeight, textWidth, attributes, text, title, first, second,
+                  defaultFirst || second == nullptr ? 0 : 1, true);
+}
+
+// The input box's editor: Enter in it activates the OK button, which ends
+// the dialog's loop the way a click on OK would.
+namespace {
+class InputEdit : public CurLineEdit {
+public:
+    InputEdit(CurWindow* window, CurButton* ok) : CurLineEdit(window), ok(ok) {}
+    virtual bool processKey(int key)
+    {
+        return key == 13 ? ok->processKey(13) : CurLineEdit::processKey(key);
+    }
+
+private:
+    CurButton* ok;
+};
+} // namespace
+
+// Bytes of the len bytes of text kept in room bytes: all when they fit,
+// otherwise up to the last character boundary that fits.
+static int cutLength(const char* text, int len, int room)
+{
+    int kept = 0;
+    while (kept < len) {
+        int next = CurText::next(text, len, kept);
+        if (next > room)
+            break;
+        kept = next;
+    }
+    return kept;
+}
+
+// Copies text into out of size bytes (size above 0), cut and NUL-ended.
+static void copyCut(char* out, int size, const char* text, int len)
+{
+    int n = cutLength(text, len, size - 1);
+    memcpy(out, text, n);
+    out[n] = '\0';
+}
+
+// The dialog: text rows, the editor on the row above the separator, OK and
+// Cancel. It is at least 30 columns inside, so that there is room to type.
+int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
+                          const char* text, const char* title,
+                          char* buffer, int size, bool hidden)
+{
+    if (text == nullptr)
+        text = "";
+    if (textWidth < 0)
+        textWidth = CurLabel::getLongestLine(text) > 30 ? CurLabel::getLongestLine(text) : 30;
+    int boxWidth = textWidth + 4 > COLS ? COLS : textWidth + 4;
+    if (textHeight < 0)
+        textHeight = CurLabel::getEffHeight(text, boxWidth - 4);
+    // A buffer with no NUL within size gives what the result could hold.
+    int initialLen = buffer != nullptr && size > 0 ? (int)strnlen(buffer, size) : 0;
+    char* initial = new char[initialLen + 1];
+    copyCut(initial, size > 0 ? size : 1, initialLen > 0 ? buffer : "", initialLen);
+
+    int chosen;
+    {
+        CurTDialog dialog(textHeight + 5, boxWidth, -1, -1);
+        int H = dialog.getHeight();
+        int W = dialog.getWidth();
+        dialog.setAttributes(attributes);
+        dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
+        dialog.addButton(" OK ");
+        dialog.addButton("Cancel");
+        if (title != nullptr)
+            dialog.setTitle(title, CurInit::CENTER);
+        int rows = H - 5 > 0 ? H - 5 : 0;
+        bool clipped = CurLabel::getEffHeight(text, W - 4) > rows;
+        char* shown = clipped ? clippedText(text, W - 4, rows) : nullptr;
+        CurLabel label(&dialog, !clipped);
+        label.setGeometry(rows, W - 4, 1, 2);
+        label.setText(clipped ? shown : text, false);
+        label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+        InputEdit edit(&dialog, dialog.buttons[0]);
+        edit.setGeometry(1, W - 4, H - 4, 2);
+        edit.setText(initial, false);
+        edit.setHidden(hidden);
+        dialog.focuser.addGadget(&edit);
+        dialog.focuser.setFocus(2);
+
+        dialog.draw();                  // sent with the loop's first key read
+        label.draw();
+        chosen = dialog.kbdLoop();
+        if (chosen == 0 && buffer != nullptr && size > 0)
+            copyCut(buffer, size, edit.getText(), (int)strlen(edit.getText()));
+        delete[] shown;
+    }
+    delete[] initial;
+    CurInit::refreshAllWindows();
+    return chosen;
 }

@@ -41,6 +41,33 @@ public:
     static bool showQuestion(int textHeight, int textWidth, int attributes,
                              const char* text, const char* title,
                              const char* yesText, const char* noText, bool defaultYes);
+    // The question box with the answers apart: 0 for the first button, 1 for
+    // the second, -1 for Esc (or input that ended). A null second text makes
+    // a message box with the one button first; a null first text is " OK ".
+    static int  showChoice(int textHeight, int textWidth, int attributes,
+                           const char* text, const char* title,
+                           const char* first, const char* second, bool defaultFirst);
+
+    // The input box: the text, a line editor and OK and Cancel buttons. Enter
+    // in the editor accepts, Esc cancels. buffer holds the initial text (its
+    // first size bytes at most, up to a NUL) and, when accepted, receives the
+    // edited text cut to size - 1 bytes at a character boundary and ended
+    // with a NUL; it is untouched otherwise, and always when size is 0.
+    // hidden shows every character as "*". 0 when accepted, 1 for Cancel,
+    // -1 for Esc (or input that ended).
+    static int  showInput(int textHeight, int textWidth, int attributes,
+                          const char* text, const char* title,
+                          char* buffer, int size, bool hidden);
+
+    // The viewer box: a framed CurViewer showing viewHeight x viewWidth cells
+    // of text (negative: the screen less a margin) over an " OK " button;
+    // a file is shown unwrapped, a text wrapped.
+    // The arrows, pages, "/" and "n" go to the viewer; Enter ends, as does
+    // Esc. 0 for Enter, -1 for Esc, -2 when the file cannot be shown.
+    static int  showFile(int viewHeight, int viewWidth, int attributes,
+                         const char* path, const char* title);
+    static int  showText(int viewHeight, int viewWidth, int attributes,
+                         const char* text, const char* title);
 
 protected:
     CurButton** buttons;                 // exactly numButtons entries, owned
@@ -56,6 +83,10 @@ private:
     // The steps both one-call boxes share: second is null for a message box;
     // focus is the index of the button given the focus, or -1 to leave it on the first.
     static int runBox(int textHeight, int textWidth, int attributes, const char* text,
-                      const char* title, const char* first, const char* second, int focus);
+                      const char* title, const char* first, const char* second, int focus,
+                      bool escape);
+    static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
+    static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
+                         const char* text, const char* title);
 };
 #endif

@@ -27,6 +27,8 @@ public:
     void setTerm(const char* term);      // "xterm" by default; nullptr unsets TERM
     void setLocale(const char* locale);  // LC_ALL for the program; nullptr (default) keeps the test's
     void setEnv(const char* name, const char* value);   // value nullptr removes the variable
+    void captureStdout();                // standard output into a file (stdoutText()), not the terminal
+    void setStdin(const char* bytes, size_t len);        // standard input from these bytes, not the terminal
 
     // starting; false when the program could not be started or one runs already
     bool start(const char* const* argv);                // argv[0] is a path; the list ends in nullptr
@@ -51,6 +53,7 @@ public:
     bool running() const;
     int  childPid() const;               // -1 when none runs
     const char* stderrText();            // what the child wrote to standard error
+    const char* stdoutText();            // what it wrote to standard output, when captured
     bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     virtual const char* dump();          // the screen, how the child ended, its standard error
     const char* workDir() const;         // a temporary folder of this session, removed with it

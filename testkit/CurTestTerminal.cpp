@@ -34,7 +34,10 @@ struct CurTestTerminal::Setup {
     std::string locale;
     std::vector<std::pair<std::string, std::pair<bool, std::string>>> env;   // name, (set, value)
     std::string dir;                     // temporary: the child's standard error
-    std::string text;                    // the last text handed out by stderrText
+    std::string text;                    // the last text handed out by stderrText or stdoutText
+    bool        stdoutCaptured = false;
+    bool        stdinGiven = false;
+    std::string stdinBytes;
 
     std::vector<std::string> environment() const;
 };
@@ -94,6 +97,17 @@ void CurTestTerminal::setEnv(const char* name, const char* value)
     setup->env.emplace_back(name, std::make_pair(value != nullptr, value ? value : ""));
 }
 
+void CurTestTerminal::captureStdout()
+{
+    setup->stdoutCaptured = true;
+}
+
+void CurTestTerminal::setStdin(const char* bytes, size_t len)
+{
+    setup->stdinBytes.assign(bytes ? bytes : "", bytes ? len : 0);
+    setup->stdinGiven = true;
+}
+
 const char* CurTestTerminal::workDir() const
 {
     return setup->dir.c_str();
@@ -144,6 +158,13 @@ bool CurTestTerminal::launch(const char* const* argv, int (*body)(void*), void* 
     for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
     envp.push_back(nullptr);
     int errFd = open((setup->dir + "/stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    int outFd = -1, inFd = -1;
+    if (setup->stdoutCaptured)
+        outFd = open((setup->dir + "/stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (setup->stdinGiven) {
+        std::ofstream(setup->dir + "/stdin", std::ios::binary) << setup->stdinBytes;
+        inFd = open((setup->dir + "/stdin").c_str(), O_RDONLY | O_CLOEXEC);
+    }
     struct winsize ws = {};
     ws.ws_row = (unsigned short)rows();
     ws.ws_col = (unsigned short)cols();
@@ -152,6 +173,8 @@ bool CurTestTerminal::launch(const char* const* argv, int (*body)(void*), void* 
     pid = forkpty(&master, nullptr, nullptr, &ws);
     if (pid == 0) {
         if (errFd >= 0) dup2(errFd, 2);  // sanitizer reports stay readable
+        if (outFd >= 0) dup2(outFd, 1);
+        if (inFd >= 0) dup2(inFd, 0);
         if (body) {
             environ = envp.data();
             int status = body(data);
@@ -165,6 +188,8 @@ bool CurTestTerminal::launch(const char* const* argv, int (*body)(void*), void* 
         _exit(127);
     }
     if (errFd >= 0) close(errFd);
+    if (outFd >= 0) close(outFd);
+    if (inFd >= 0) close(inFd);
     if (pid < 0) {
         pid = master = -1;
         return false;
@@ -355,6 +380,12 @@ const char* CurTestTerminal::stderrText()
 bool CurTestTerminal::terminalModes(struct termios* modes) const
 {
     return master >= 0 && tcgetattr(master, modes) == 0;
+}
+
+const char* CurTestTerminal::stdoutText()
+{
+    setup->text = setup->dir.empty() ? std::string() : readFile(setup->dir + "/stdout");
+    return setup->text.c_str();
 }
 
 const char* CurTestTerminal::dump()

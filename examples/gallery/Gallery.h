@@ -13,6 +13,7 @@ void pageForm();       // a complete form of input gadgets
 void pageLog();        // a log pane streaming lines
 void pageNote();       // a note
 void pageText();       // accented, Greek, Cyrillic and CJK text in a label, a list and an editor
+void pageBoxes();      // a gauge, the gauge, input and viewer boxes
 
 // shared by the pages
 void galleryClear();                       // blank screen, repainted (the banner stays)

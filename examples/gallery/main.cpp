@@ -40,13 +40,16 @@ static const GalleryPage pages[] = {
     {"Text and languages", "Back: back",
      "Accented, Greek, Cyrillic and CJK text in a label, a list and a line editor, "
      "measured in screen columns.", pageText},
+    {"Gauge, input, viewer", "q: back",
+     "A gauge, the gauge box fed while work runs, the input and password boxes, and "
+     "the viewer box with its search.", pageBoxes},
 };
 static const int numPages = sizeof(pages) / sizeof(pages[0]);
 
 static const int LIST_WIDTH = 28;
 
 static const char* welcome =
-    "Welcome to the Velmora gallery, a tour of the toolkit in seven pages. The line at "
+    "Welcome to the Velmora gallery, a tour of the toolkit in eight pages. The line at "
     "the top of the screen is a CurBanner: the gallery's name on the left, the page "
     "title in the middle and the keys that leave the page on the right.\n"
     "Every page shows a part of the toolkit at work and tells how it is done; each is "
@@ -146,7 +149,7 @@ static int choosePage(int current)
     CurNote about(8, 44, 3, 33);
     about.setTitle("About this page", CurInit::LEFT);
     about.setAlignment(CurInit::LEFT, CurInit::TOP, false);
-    CurNote intro(CurLabel::getEffHeight(welcome, 70) + 2, 74, 12, 3);
+    CurNote intro(CurLabel::getEffHeight(welcome, 70) + 2, 74, numPages + 6, 3); // a row below the list
     intro.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     intro.setText(welcome, true);
     intro.update();

@@ -280,4 +280,43 @@ TEST_F(BoxTest, DetectionQuestionIsFortyEightColumnsWideInItsColours)
     end();
 }
 
+// The input box over a buffer holding "Bob": Enter in the editor accepts,
+// Cancel and Esc leave the buffer alone, the result is cut to the buffer.
+TEST(InputBox, AcceptCancelEscHiddenAndSmallBuffers)
+{
+    struct Case {
+        const char* size;
+        const char* mode;
+        const char* shown;               // the editor's row at first
+        std::function<void(ScreenSession&)> keys;
+        const char* answer;
+        const char* text;
+    } cases[] = {
+        {"64", "plain", "Bob", [](ScreenSession& s) { s.sendText("x"); s.enter(); }, "0", "Bobx"},
+        {"64", "plain", "Bob", [](ScreenSession& s) { s.sendText("x"); s.tab(); s.enter(); }, "0", "Bobx"},
+        {"64", "plain", "Bob", [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, "1", "Bob"},
+        {"64", "plain", "Bob", [](ScreenSession& s) { s.sendText("x"); s.escape(); }, "-1", "Bob"},
+        {"64", "hidden", "***", [](ScreenSession& s) { s.sendText("y"); s.enter(); }, "0", "Boby"},
+        {"3", "plain", "Bo ", [](ScreenSession& s) { s.sendText("b"); s.enter(); }, "0", "Bo"},
+        {"1", "plain", "   ", [](ScreenSession& s) { s.sendText("ab"); s.enter(); }, "0", ""},
+        {"0", "plain", "   ", [](ScreenSession& s) { s.sendText("ab"); s.enter(); }, "0", "Bob"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.size) + " " + c.mode + " " + c.answer);
+        ScreenSession s(24, 80);
+        s.setEnv("ESCDELAY", "50");
+        ASSERT_TRUE(s.start({scenarioPath("more_boxes"), "input", c.size, c.mode}));
+        ASSERT_TRUE(s.waitForText("Your name?")) << s.dump();
+        ASSERT_TRUE(s.waitQuiet()) << s.dump();
+        int row = s.findRow("Your name?");
+        EXPECT_EQ(c.shown, s.text(row + 1, 25, 3)) << s.dump();
+        EXPECT_NE(std::string::npos, s.rowText(row + 3).find("Cancel")) << s.dump();
+        c.keys(s);
+        ASSERT_TRUE(s.waitForResult("text")) << s.dump();
+        EXPECT_EQ(c.answer, s.result("answer"));
+        EXPECT_EQ(c.text, s.result("text"));
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+    }
+}
+
 } // namespace

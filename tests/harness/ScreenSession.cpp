@@ -37,6 +37,21 @@ void ScreenSession::setEnv(const std::string& name, const std::string& value)
     term->setEnv(name.c_str(), value.c_str());
 }
 
+void ScreenSession::captureStdout()
+{
+    term->captureStdout();
+}
+
+void ScreenSession::setStdin(const std::string& bytes)
+{
+    term->setStdin(bytes.data(), bytes.size());
+}
+
+std::string ScreenSession::stdoutText() const
+{
+    return term->stdoutText();
+}
+
 bool ScreenSession::start(const std::vector<std::string>& argv)
 {
     std::vector<const char*> args;

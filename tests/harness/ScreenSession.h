@@ -56,6 +56,10 @@ public:
     void unsetTerm();
     void emptyTerm();
     void setEnv(const std::string& name, const std::string& value);
+    // Standard output into a file (stdoutText()) instead of the terminal,
+    // and standard input from the given bytes instead of the terminal.
+    void captureStdout();
+    void setStdin(const std::string& bytes);
     bool start(const std::vector<std::string>& argv);   // argv[0] is a path
 
     // waiting; every wait ends after limitMs at the latest
@@ -89,6 +93,7 @@ public:
     bool        hasResult(const std::string& key) const;
     std::string resultPath() const;
     std::string stderrText() const;      // what the child wrote to standard error
+    std::string stdoutText() const;      // what it wrote to standard output, when captured
     bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
     CurTestTerminal& terminal() const { return *term; }  // the kit's session itself
 

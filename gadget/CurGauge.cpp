@@ -1,0 +1,173 @@
+// CurGauge.cpp - the gauge gadget (gadget/): a percentage bar with the number
+// centred on it and an optional label above, and the one-call gauge box that
+// a program opens, updates while its work runs, and closes.
+#include "CurGauge.h"
+#include "CurLabel.h"
+#include "CurText.h"
+#include "CurWindow.h"
+
+#include <curses.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+CurWindow* CurGauge::boxWindow = nullptr;
+CurGauge*  CurGauge::boxGauge = nullptr;
+char*      CurGauge::boxText = nullptr;
+int        CurGauge::boxTextRows = 0;
+
+CurGauge::CurGauge(CurWindow* window)
+    : CurGadget(window), percent(0), fillAttr(0), label(nullptr)
+{
+}
+
+CurGauge::~CurGauge()
+{
+    free(label);
+}
+
+void CurGauge::setPercent(int value, bool redraw)
+{
+    percent = value < 0 ? 0 : (value > 100 ? 100 : value);
+    if (redraw)
+        draw();
+}
+
+int CurGauge::getPercent() const
+{
+    return percent;
+}
+
+void CurGauge::setLabel(const char* text, bool redraw)
+{
+    free(label);
+    label = text != nullptr ? strdup(text) : nullptr;
+    if (redraw)
+        draw();
+}
+
+void CurGauge::setFillAttr(int attr)
+{
+    fillAttr = attr;
+}
+
+bool CurGauge::processKey(int)
+{
+    return false;
+}
+
+void CurGauge::draw()
+{
+    if (window->getWindow() == nullptr || height < 1 || width < 1)
+        return;
+    if (height >= 2 && label != nullptr) {
+        const char* end = strchr(label, '\n');
+        drawLabel(y, label, end != nullptr ? (int)(end - label) : (int)strlen(label));
+    }
+    drawBar(y + height - 1);
+}
+
+// The label's first line, cut at the gauge's width and padded with blanks,
+// so a shorter label leaves nothing of a longer one behind.
+void CurGauge::drawLabel(int row, const char* text, int len)
+{
+    WINDOW* w = window->getWindow();
+    int used = CurText::draw(w, row, x, text, len, width, 0);
+    CurText::blank(w, row, x + used, width - used, 0);
+}
+
+// Every cell left of the filled width takes the fill attribute, the number's
+// digits included, so the number reads across the edge of the fill. The fill
+// is rounded down: a bar shows full only at 100.
+void CurGauge::drawBar(int row)
+{
+    WINDOW* w = window->getWindow();
+    char number[8];
+    snprintf(number, sizeof number, "%d%%", percent);
+    int len = (int)strlen(number);
+    int start = (width - len) / 2;
+    int filled = (int)((long long)width * percent / 100);
+    chtype fill = fillAttr != 0 ? (chtype)fillAttr : A_REVERSE;
+    wmove(w, row, x);
+    for (int col = 0; col < width; col++) {
+        chtype ch = ' ';
+        if (col >= start && col - start < len)
+            ch = (unsigned char)number[col - start];
+        waddch(w, ch | (col < filled ? fill : 0));
+    }
+}
+
+// The box: frame, the wrapped text, a blank row, the bar, a margin of two
+// columns each side. Its width is at least 20 so that a short text still
+// gets a bar worth reading.
+void CurGauge::openBox(int textHeight, int textWidth, int attributes,
+                       const char* text, const char* title, int percent)
+{
+    closeBox();
+    if (text == nullptr)
+        text = "";
+    if (textWidth < 0)
+        textWidth = CurLabel::getLongestLine(text);
+    if (textWidth < 20)
+        textWidth = 20;
+    if (textWidth + 4 > COLS)
+        textWidth = COLS - 4;
+    if (textHeight < 0)
+        textHeight = CurLabel::getEffHeight(text, textWidth);
+    boxWindow = new CurWindow(textHeight + 4, textWidth + 4, -1, -1);
+    boxWindow->setAttributes(attributes);
+    if (title != nullptr)
+        boxWindow->setTitle(title, CurInit::CENTER);
+    boxGauge = new CurGauge(boxWindow);
+    boxText = strdup(text);
+    boxTextRows = boxWindow->getHeight() - 4 > 0 ? boxWindow->getHeight() - 4 : 0;
+    boxGauge->setGeometry(1, boxWindow->getWidth() - 4, boxWindow->getHeight() - 2, 2);
+    boxGauge->setPercent(percent, false);
+    drawBox();
+}
+
+void CurGauge::updateBox(int percent, const char* text)
+{
+    if (boxWindow == nullptr)
+        return;
+    boxGauge->setPercent(percent, false);
+    if (text != nullptr) {
+        free(boxText);
+        boxText = strdup(text);
+    }
+    drawBox();
+}
+
+void CurGauge::drawBox()
+{
+    boxWindow->erase();
+    boxWindow->drawFrame();
+    if (boxTextRows > 0) {
+        CurLabel label(boxWindow, true);
+        label.setGeometry(boxTextRows, boxWindow->getWidth() - 4, 1, 2);
+        label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+        label.setText(boxText, false);
+        label.draw();
+        boxWindow->drawFrame();         // a text taller than its rows spills onto the frame
+    }
+    boxGauge->draw();
+    boxWindow->update();
+}
+
+void CurGauge::closeBox()
+{
+    if (boxWindow == nullptr)
+        return;
+    delete boxGauge;
+    delete boxWindow;
+    free(boxText);
+    boxGauge = nullptr;
+    boxWindow = nullptr;
+    boxText = nullptr;
+    CurInit::refreshAllWindows();
+}
+
+bool CurGauge::isBoxOpen()
+{
+    return boxWindow != nullptr;
+}

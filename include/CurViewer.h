@@ -1,0 +1,84 @@
+#ifndef VELMORA_CURVIEWER_H
+#define VELMORA_CURVIEWER_H
+// CurViewer: a framed, scrolling view of a long text or a file, word-wrapped
+// or not, with a scroll bar like the list's, a position indicator and a
+// forward search. A file is read lazily around what is shown: opening costs
+// nothing however large it is, and each key costs at most a few bounded reads.
+#include "CurGadget.h"
+
+typedef struct _win_st WINDOW;
+
+class CurViewer : public CurGadget {
+public:
+    CurViewer(CurWindow* window);        // empty, not wrapped, focused; keypad mode on for the window
+    virtual ~CurViewer();                // closes the file, frees the text
+
+    // What is shown. A file is read as it is at each draw, so one that grows
+    // or shrinks is followed. openFile takes regular files only: false for a
+    // missing file, a directory or a device, and the view is then empty.
+    bool openFile(const char* path);
+    void setText(const char* text);      // copies; null empties the view
+    void setWrap(bool on);               // word-wrap at the width; off at first
+    bool isWrapped() const;
+
+    // Moves to the next occurrence of pattern after the first row shown and
+    // marks it; false, with a note in the bottom frame, when none follows.
+    bool search(const char* pattern);
+    long long getTop() const;            // byte offset of the first row shown
+    int  getPercent();                   // how much of the text lies above the last row's end
+
+    // the gadget contract (the keyboard loop is CurGadget's)
+    virtual void draw();                 // frame, scroll bar, indicator, rows; cursor on the first row
+    // Up, Down, Page Up, Page Down, Home, End, Left and Right (not wrapped),
+    // "/" (reads a search text on the bottom frame row; Enter searches, Esc
+    // cancels) and "n" (the last search again). Every other key is declined.
+    virtual bool processKey(int key);
+    virtual void acceptFocus(bool redraw);
+    virtual void loseFocus(bool redraw);
+
+private:
+    // reading
+    void restat();                       // takes the file's size; drops the cache when it changed
+    long long total() const;             // bytes of the text or the file
+    const char* fetch(long long offset, int* avail); // bytes from offset, at least 1 unless at the end
+    const char* fetchRun(long long offset, long long want, int* avail); // at least want bytes where there are
+    int  byteAt(long long offset);       // -1 at the end
+    long long cutAt(long long k);        // the k-th cut of an over-long line
+    long long boundaryAfter(long long pos);   // the first cut after pos
+    long long lineEnd(long long start);  // offset of the newline or cut ending the line from start
+    long long lineStartOf(long long pos); // start of the line holding byte pos
+    // rows (a line, or one wrapped piece of it)
+    long long rowEnd(long long start);   // end of the row from start, newline excluded
+    long long rowEndIn(long long start, long long lineEnd);
+    long long nextRow(long long start);  // start of the row after; size() at the end
+    long long prevRow(long long start);  // start of the row before; 0 at the top
+    long long lastTop();                 // the top that shows the last page full
+    long long rowHolding(long long pos); // start of the row holding byte pos
+    // drawing
+    int  viewRows() const;
+    int  viewCols() const;
+    void drawRow(int row, long long start, long long end);
+    void drawText(int row, const char* text, int len, long long offset, int skip, int* col);
+    void drawScrollBar(WINDOW* w);
+    void drawStatus(WINDOW* w);
+    bool readPattern();                  // the "/" prompt; true when a text was entered
+    bool moveKey(int key);
+    void freeSource();
+
+    int       fd;                        // the file, or -1
+    char*     text;                      // own copy of a text, or null
+    long long textSize;
+    char*     cache;                     // a window of the file, CACHE_SIZE bytes
+    long long cacheStart;
+    int       cacheLen;
+    long long fileSize;
+    long long fileStamp;                 // modification time seen with fileSize
+    long long top;                       // start of the first row shown
+    int       leftCol;                   // columns scrolled off on the left (not wrapped)
+    bool      wrap;
+    bool      focused;
+    char      pattern[256];              // the last search text
+    long long matchStart;                // the marked match, -1 when none
+    bool      notFound;                  // the last search failed: say so until the next key
+};
+#endif
