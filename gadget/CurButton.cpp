@@ -60,8 +60,8 @@ void CurButton::reset()
 void CurButton::draw()
 {
     WINDOW* w = window->getWindow();
-    if (w == nullptr)
-        return;
+    if (w == nullptr || height < 1)
+        return;                         // no row to draw on
     int row = y + height / 2;
     if (row < 0 || row >= getmaxy(w))
         return;

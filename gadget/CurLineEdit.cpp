@@ -147,8 +147,8 @@ void CurLineEdit::fitCursor(int length)
 void CurLineEdit::draw()
 {
     WINDOW* w = window->getWindow();
-    if (w == nullptr)
-        return;
+    if (w == nullptr || height < 1)
+        return;                         // no row to draw on
     fitCursor((int)strlen(text));
     int row = y + height / 2;
     drawText(row, focused ? A_REVERSE : A_UNDERLINE);
@@ -186,7 +186,8 @@ void CurLineEdit::drawText(int row, int a)
     int room = more ? width - 1 : width;
     CurText::blank(w, row, x, width, a);
     if (hidden && wmove(w, row, x + lead) != ERR) {
-        for (int p = start, used = lead; p < L && used < room; p = CurText::next(text, L, p), used++)
+        int fit = getmaxx(w) - x < room ? getmaxx(w) - x : room;   // curses would wrap the rest
+        for (int p = start, used = lead; p < L && used < fit; p = CurText::next(text, L, p), used++)
             waddch(w, '*' | (chtype)a);
     } else if (!hidden && lead < room) {
         CurText::draw(w, row, x + lead, text + start, L - start, room - lead, a);

@@ -208,6 +208,7 @@ void CurList::drawView(WINDOW* w)
 // it, all in the highlight when this is the current line. Nothing is written
 // right of the interior, however narrow the box: a double-width character
 // that would straddle the frame is left out, and blanks stand in its place.
+// Nor is anything written past the window's edge.
 void CurList::drawLine(int index)
 {
     WINDOW* w = window->getWindow();
@@ -219,8 +220,11 @@ void CurList::drawLine(int index)
     if (index == curLine)
         a = focused ? A_REVERSE : A_UNDERLINE;
     int last = x + width - 2;
+    if (last > getmaxx(w) - 1)
+        last = getmaxx(w) - 1;          // curses would wrap the rest onto the next row
     int col = x + 1;
-    wmove(w, y + index - topLine + 1, col);
+    if (wmove(w, y + index - topLine + 1, col) == ERR)
+        return;                         // a row the window does not have
     if (col++ <= last)
         waddch(w, (chtype)(selected[index] ? '*' : ' ') | a);
     if (col++ <= last)

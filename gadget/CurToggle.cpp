@@ -104,8 +104,8 @@ int CurToggle::labelIndent(int length) const
 void CurToggle::draw()
 {
     WINDOW* w = window->getWindow();
-    if (w == nullptr)
-        return;
+    if (w == nullptr || height < 1)
+        return;                         // no row to draw on
     int row = y + height / 2;
     chtype a = focused ? (chtype)CurInit::reverse : 0;
     bool square = type == CHECK;

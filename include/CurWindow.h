@@ -17,8 +17,8 @@ public:
 
     // appearance
     void setAttributes(int attr);        // drawing attributes and background of every cell
-    void drawFrame();                    // box and title
-    void hideFrame();                    // blanks the border; leaves the frame flag alone
+    void drawFrame();                    // box and title; none below 2 x 2
+    void hideFrame();                    // blanks the border (none below 2 x 2); leaves the frame flag alone
     void enableFrame(bool on);           // sets the frame flag, then draws or hides the frame
     void setTitle(const char* title, CurInit::ALIGNMENT align); // null is ignored
 

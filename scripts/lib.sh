@@ -8,13 +8,20 @@ VELMORA_PACKAGES=(
   cmake
   pkg-config
   libncurses-dev    # the wide-character curses the toolkit is built on
-  libvterm-dev      # the terminal emulator of the screen tests
+  libvterm-dev      # the terminal emulator of the test kit (velmora-testkit)
   libgtest-dev
   libbenchmark-dev
   ncurses-term      # terminal descriptions beyond the basic ones
   ncurses-bin       # tput, whose init strings a test compares with the toolkit's
   doxygen           # the API reference (the doc target)
   dpkg-dev          # dpkg-shlibdeps, for the Debian package's dependencies
+)
+
+# The fuzz targets' compiler and its libFuzzer runtime (Debian 12 puts the
+# runtime of clang 14 in its own package); scripts/fuzz installs them.
+VELMORA_FUZZ_PACKAGES=(
+  clang
+  libclang-rt-14-dev
 )
 
 # Prints the packages among the arguments that are not installed.
@@ -26,9 +33,12 @@ velmora_missing_packages() {
   done
 }
 
+# Installs the missing ones among the packages given, or among
+# VELMORA_PACKAGES when none are given.
 velmora_install_packages() {
-  local missing=()
-  mapfile -t missing < <(velmora_missing_packages "${VELMORA_PACKAGES[@]}")
+  local missing=() wanted=("$@")
+  [[ ${#wanted[@]} -gt 0 ]] || wanted=("${VELMORA_PACKAGES[@]}")
+  mapfile -t missing < <(velmora_missing_packages "${wanted[@]}")
   if [[ ${#missing[@]} -eq 0 ]]; then
     return 0
   fi

@@ -71,9 +71,16 @@ void CurWindow::setAttributes(int attr)
     wbkgd(win, (chtype)attr);
 }
 
+// A frame needs two rows and two columns. On a window of one column curses
+// writes the border past the end of its rows, so narrower windows get none.
+static bool hasRoomForFrame(WINDOW* win)
+{
+    return win != nullptr && getmaxy(win) >= 2 && getmaxx(win) >= 2;
+}
+
 void CurWindow::drawFrame()
 {
-    if (win == nullptr)
+    if (!hasRoomForFrame(win))
         return;
     CurText::frame(win);
     if (title == nullptr || title[0] == '\0')
@@ -87,7 +94,7 @@ void CurWindow::drawFrame()
 
 void CurWindow::hideFrame()
 {
-    if (win != nullptr)
+    if (hasRoomForFrame(win))
         wborder(win, ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ');
 }
 

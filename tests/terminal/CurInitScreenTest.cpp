@@ -102,6 +102,26 @@ TEST(CurInitScreen, MonochromeTerminalShowsPlainText)
     EXPECT_EQ("0", s.result("full"));
 }
 
+// NO_COLOR: pairs are handed out as on any colour terminal, but select no
+// colour; bold still shows.
+TEST(CurInitScreen, NoColorShowsAttributesButNoColours)
+{
+    ScreenSession s(24, 80);
+    s.setEnv("NO_COLOR", "1");
+    ASSERT_TRUE(startColours(s, "xterm")) << s.dump();
+    EXPECT_EQ("1", s.result("first"));
+    EXPECT_EQ("2", s.result("second"));
+    EXPECT_EQ("0", s.result("attr3"));
+    EXPECT_EQ("1", s.result("setLatest"));
+    ScreenCell c = s.cell(2, 3);
+    EXPECT_EQ('c', (int)c.ch) << s.dump();
+    EXPECT_EQ(ScreenCell::DEFAULT, c.fg) << s.dump();
+    EXPECT_EQ(ScreenCell::DEFAULT, c.bg) << s.dump();
+    EXPECT_TRUE(c.bold) << s.dump();
+    ASSERT_EQ(0, fillTableAndExit(s)) << s.dump();
+    EXPECT_EQ("63", s.result("last"));
+}
+
 // Text in a pair shows its colours where the terminal has colours; text and
 // blanks in no pair keep the terminal's own colours on every type.
 TEST(CurInitScreen, ColoursAsEachTerminalTypeShowsThem)

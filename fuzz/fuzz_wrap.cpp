@@ -1,0 +1,73 @@
+// fuzz_wrap.cpp - word wrapping and line counting (fuzz/): arbitrary bytes
+// and widths through CurLabel's static helpers, against their documented rules.
+#include "CurLabel.h"
+#include "CurText.h"
+#include "FuzzSupport.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+// The words (runs of bytes that are not white space) of text, in order.
+static std::string words(const char* text)
+{
+    std::string out;
+    for (const char* p = text; *p != '\0'; p++)
+        if (!isspace((unsigned char)*p))
+            out += *p;
+    return out;
+}
+
+// One character, after the indent blank a cut word starts with.
+static bool oneCharacter(const char* p, int len)
+{
+    if (len > 0 && *p == ' ') {
+        p++;
+        len--;
+    }
+    return len > 0 && CurText::next(p, len, 0) == len;
+}
+
+// Checks every line of a wrapped block against the width (only a character
+// wider than the whole line may exceed it, on a line of its own), and
+// counts the lines.
+static int checkLines(const char* block, int width)
+{
+    int lines = 1;
+    for (const char* p = block;; p++) {
+        int len = (int)strcspn(p, "\n");
+        FUZZ_CHECK(fuzzColumns(p, len) <= width || oneCharacter(p, len));
+        p += len;
+        if (*p == '\0')
+            return lines;
+        lines++;
+    }
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static bool once = (fuzzLocale(true), true);
+    (void)once;
+    FuzzedDataProvider in(data, size);
+    int width = in.ConsumeBool() ? in.ConsumeIntegralInRange<int>(-3, 90)
+                                 : in.ConsumeIntegral<int>();
+    std::string input = in.ConsumeRemainingBytesAsString();
+    const char* text = input.c_str();
+
+    // Exactly the documented size, so one byte more is an overflow ASan sees.
+    int size_needed = CurLabel::formatMsgSize(text);
+    FUZZ_CHECK(size_needed >= 1);
+    std::unique_ptr<char[]> out(new char[size_needed]);
+    int lines = CurLabel::formatMsg(out.get(), text, width);
+
+    FUZZ_CHECK(lines == checkLines(out.get(), width < 1 ? 1 : width));
+    FUZZ_CHECK(lines == CurLabel::getNumLines(out.get()));
+    FUZZ_CHECK(lines == CurLabel::getEffHeight(text, width));
+    FUZZ_CHECK(words(out.get()) == words(text));        // nothing lost, nothing added
+
+    int newlines = (int)std::count(input.c_str(), input.c_str() + strlen(text), '\n');
+    FUZZ_CHECK(CurLabel::getNumLines(text) == newlines + 1);
+    int longest = CurLabel::getLongestLine(text);
+    FUZZ_CHECK(longest >= 0 && longest <= fuzzColumns(text, (int)strlen(text)));
+    return 0;
+}
