@@ -105,6 +105,7 @@ void CurInit::cleanup()
     if (!initialized)
         return;
     stopEvents();
+    keylogEnd();
     endCurses();
     releaseTerminal();          // endwin has given the terminal back already
     delete[] col_pair;
