@@ -108,6 +108,7 @@ void CurInit::cleanup()
     if (!initialized)
         return;
     stopEvents();
+    keylogEnd();
     endCurses();
     releaseTerminal();          // endwin has given the terminal back already
     delete[] col_pair;

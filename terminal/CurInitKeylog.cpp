@@ -6,7 +6,8 @@
 // a blank, and the key's name, e.g. "1.250 Tab". Names: Tab, BackTab,
 // Enter, KeypadEnter, Esc, Space, Backspace, Insert, Delete, Home, End,
 // PageUp, PageDown, Up, Down, Left, Right, Resize, F0..F63, Ctrl-@..Ctrl-_
-// and Ctrl-? for control codes, the character itself for printable ASCII,
+// and Ctrl-? for control codes, Alt- before the name of a key typed with Alt,
+// the character itself for printable ASCII,
 // 0xNN for bytes from 128 and KeyNNN for any other curses code. Lines
 // starting with # are comments.
 #include "CurInit.h"
@@ -45,6 +46,11 @@ int        replayLine = 0;
 
 void keyName(int code, char* out, size_t size)
 {
+    if (code >= CurInit::ALT && size > 4) {  // a key typed with Alt: "Alt-" and its name
+        std::snprintf(out, size, "Alt-");
+        keyName(code - CurInit::ALT, out + 4, size - 4);
+        return;
+    }
     for (const KeyName& k : KEY_NAMES)
         if (k.code == code) {
             std::snprintf(out, size, "%s", k.name);
@@ -67,6 +73,10 @@ int keyCode(const char* name)
 {
     for (const KeyName& k : KEY_NAMES)
         if (std::strcmp(k.name, name) == 0) return k.code;
+    if (std::strncmp(name, "Alt-", 4) == 0) {
+        int code = keyCode(name + 4);
+        return code >= 0 && code < CurInit::ALT ? CurInit::ALT + code : -1;
+    }
     size_t len = std::strlen(name);
     char* end = nullptr;
     if (len == 1 && name[0] > 32 && name[0] < 127) return name[0];

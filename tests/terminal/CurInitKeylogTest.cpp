@@ -26,7 +26,7 @@ const KeyCase KEYS[] = {
     {' ', "Space"},   {'a', "a"},              {'#', "#"},           {1, "Ctrl-A"},
     {0, "Ctrl-@"},    {127, "Ctrl-?"},         {KEY_UP, "Up"},       {KEY_NPAGE, "PageDown"},
     {KEY_DC, "Delete"}, {KEY_BACKSPACE, "Backspace"}, {KEY_F(12), "F12"}, {0xE9, "0xE9"},
-    {KEY_RESIZE, "Resize"},
+    {KEY_RESIZE, "Resize"}, {CurInit::ALT + 'x', "Alt-x"}, {CurInit::ALT + KEY_F(2), "Alt-F2"},
 };
 
 std::string tempPath(const char* name)
