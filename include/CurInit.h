@@ -22,6 +22,7 @@ public:
     static bool repaintIfResumed();      // after a stop and continue: repaints the whole screen once; true if it did
 
     // colour pairs
+    // With NO_COLOR set and not empty no colour is shown: pairs are still handed out, pairToAttr gives 0.
     static int  addColorPair(int fg, int bg);        // 1, 2, ... up to 255 at most; 0 without colours; -1 when full
     static bool setColorPair(int pair, int fg, int bg); // false for a pair not handed out; redefines it in curses
     static int  pairToAttr(int pair);                 // pair << 8 on a colour terminal; 0 without colours or outside 0..255
@@ -60,6 +61,11 @@ public:
     // hang-up or error it runs once more and the watch is dropped.
     static int  addWatch(int fd, bool (*callback)(int fd, void*), void* data); // id (> 0); -1 for a negative fd
     static bool removeWatch(int id);                  // false for an unknown id; allowed inside callbacks
+
+    // key recording and replay, for the key reader of the toolkit's loops
+    static int  replayKey();             // next key of the VELMORA_REPLAY file; -1: none (left), read the terminal
+    static void recordKey(int key);      // appends the key to the VELMORA_KEYLOG file, when one is named
+    static void keylogEnd();             // closes both files; the next call reads the environment again
 
     // colour numbers and attribute bits, set by initialize
     static int black, red, green, yellow, blue, magenta, cyan, white;

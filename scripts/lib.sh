@@ -8,7 +8,7 @@ VELMORA_PACKAGES=(
   cmake
   pkg-config
   libncurses-dev    # the wide-character curses the toolkit is built on
-  libvterm-dev      # the terminal emulator of the screen tests
+  libvterm-dev      # the terminal emulator of the test kit (velmora-testkit)
   libgtest-dev
   libbenchmark-dev
   ncurses-term      # terminal descriptions beyond the basic ones

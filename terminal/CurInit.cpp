@@ -24,6 +24,10 @@ int CurInit::standout = 0, CurInit::underline = 0, CurInit::reverse = 0;
 int CurInit::blink = 0, CurInit::dim = 0, CurInit::bold = 0;
 int CurInit::width = 0, CurInit::height = 0;
 
+// NO_COLOR set and not empty: colours are never started, pairs are still
+// handed out (their numbers select nothing) and attributes show as usual.
+static bool colorsOff = false;
+
 // An attribute value holds a pair number in its 8 colour bits, so pairs
 // above 255 cannot be selected by one: pair 256 would read as standout. The
 // table is cut there even when the terminal offers more pairs.
@@ -33,7 +37,8 @@ static const int MAX_PAIRS = 256;
 // pairs that an attribute value can select.
 static int pairTableSize()
 {
-    return COLOR_PAIRS < MAX_PAIRS ? COLOR_PAIRS : MAX_PAIRS;
+    int pairs = colorsOff ? tigetnum("pairs") : COLOR_PAIRS;   // COLOR_PAIRS is set by start_color
+    return pairs < MAX_PAIRS ? (pairs > 1 ? pairs : 1) : MAX_PAIRS;
 }
 
 // The character type comes from the environment, so that text and keys are
@@ -71,12 +76,19 @@ void CurInit::initialize()
     startEvents(tty_in);
 
     if (has_colors()) {
-        start_color();
-        // Cells that ask for no colour keep the terminal's own colours
-        // rather than an explicit white on black, so curses need not send
-        // both colours again after every reset of the attributes. A terminal
-        // that cannot return to its default colours keeps white on black.
-        use_default_colors();
+        const char* noColor = getenv("NO_COLOR");
+        colorsOff = noColor != nullptr && noColor[0] != '\0';
+        if (!colorsOff) {
+            // Cells that ask for no colour keep the terminal's own colours
+            // rather than an explicit white on black, so curses need not send
+            // both colours again after every reset of the attributes. A terminal
+            // that cannot return to its default colours keeps white on black.
+            // Asked for before colour starts, curses knows the terminal's
+            // colours are the defaults already and sends them, and a reset,
+            // once less.
+            use_default_colors();
+            start_color();
+        }
         col_pair = new ColorPair[pairTableSize()];
         col_pair_num = 0;
     }
@@ -96,6 +108,7 @@ void CurInit::cleanup()
     if (!initialized)
         return;
     stopEvents();
+    keylogEnd();
     endCurses();
     releaseTerminal();          // endwin has given the terminal back already
     delete[] col_pair;
@@ -117,7 +130,8 @@ int CurInit::addColorPair(int fg, int bg)
     col_pair_num++;
     col_pair[col_pair_num].fg = fg;
     col_pair[col_pair_num].bg = bg;
-    init_pair((short)col_pair_num, (short)fg, (short)bg);
+    if (!colorsOff)
+        init_pair((short)col_pair_num, (short)fg, (short)bg);
     return col_pair_num;
 }
 
@@ -131,7 +145,8 @@ bool CurInit::setColorPair(int pair, int fg, int bg)
     col_pair[pair].bg = bg;
     // Redefining the pair in curses too makes text already drawn in it change
     // colour at the next repaint, which is what a caller changing a pair wants.
-    init_pair((short)pair, (short)fg, (short)bg);
+    if (!colorsOff)
+        init_pair((short)pair, (short)fg, (short)bg);
     return true;
 }
 
@@ -139,7 +154,7 @@ bool CurInit::setColorPair(int pair, int fg, int bg)
 // selects no colour rather than spilling into the attribute bits.
 int CurInit::pairToAttr(int pair)
 {
-    if (!has_colors() || pair < 0 || pair >= MAX_PAIRS)
+    if (!has_colors() || colorsOff || pair < 0 || pair >= MAX_PAIRS)
         return 0;
     return (int)((unsigned)pair << 8);
 }

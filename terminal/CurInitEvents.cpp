@@ -442,15 +442,20 @@ int CurInit::readKey(CurWindow* window)
     WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
     if (w == nullptr)
         return ERR;                      // an inert window has no input
-    depth++;
-    int key;
-    while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
-        followResize();
-        placeCursor(readingWindow(w));
+    // A replayed session's keys come first, as fast as the loops ask.
+    int key = replayKey();
+    if (key < 0) {
+        depth++;
+        while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
+            followResize();
+            placeCursor(readingWindow(w));
+        }
+        depth--;
+        purge();
     }
-    depth--;
-    purge();
     // Every key a toolkit loop gets has been obtained here, just before it
-    // is handed back.
+    // is handed back: the place where a session's keys are recorded.
+    if (key != ERR && key != STOP)
+        recordKey(key);
     return key;
 }

@@ -2,11 +2,16 @@
 // as the codes a real terminal produces, the emulated screen shows what
 // curses drew, processes end or are ended, and the curses fixture works.
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include <CurTestTerminal.h>
 
 #include "CursesTest.h"
 #include "ScreenSession.h"
@@ -39,6 +44,13 @@ TEST(ScreenSession, KeysArriveAsTheCursesCodesOfARealTerminal)
         {"enter", [](ScreenSession& s) { s.enter(); }, 13},
         {"text", [](ScreenSession& s) { s.sendText("a"); }, 'a'},
         {"raw byte", [](ScreenSession& s) { s.sendBytes("\x01"); }, 1},
+        {"F5", [](ScreenSession& s) { s.key("F5"); }, KEY_F(5)},
+        {"Insert", [](ScreenSession& s) { s.key("Insert"); }, KEY_IC},
+        {"Shift-Up", [](ScreenSession& s) { s.key("Shift-Up"); }, KEY_SR},
+        {"Shift-Tab", [](ScreenSession& s) { s.key("Shift-Tab"); }, KEY_BTAB},
+        {"Ctrl-a", [](ScreenSession& s) { s.key("Ctrl-a"); }, 1},
+        {"Space", [](ScreenSession& s) { s.key("Space"); }, ' '},
+        {"0x02", [](ScreenSession& s) { s.key("0x02"); }, 2},
         {"escape", [](ScreenSession& s) { s.escape(); }, 27},
     };
     ScreenSession s(24, 80);
@@ -95,6 +107,77 @@ TEST(ScreenSession, ShowsAttributesColoursLineDrawingAndTheCursor)
 
 // The lower-right corner is the one cell curses must write without letting
 // the terminal wrap; a frame around the whole screen must stay in place.
+// The kit's picture comparison, straight through its own interface.
+TEST(CurTestTerminal, PictureComparisonShowsTheDifferingRows)
+{
+    CurTestTerminal t(24, 80);
+    std::string probe = scenarioPath("harness_probe");
+    const char* argv[] = {probe.c_str(), "keys", nullptr};
+    ASSERT_TRUE(t.start(argv));
+    ASSERT_TRUE(t.waitForText("last key: none")) << t.dump();
+    EXPECT_TRUE(t.matchesRegion(3, 0, "\u250c\u2500\u2500\u2500\u2500\u2500\u2500\u2500\u2500\u2510\n"
+                                      "\u2502        \u2502\n\u2502 box    \u2502")) << t.difference();
+    EXPECT_FALSE(t.matchesRegion(0, 0, "REV BOLD UL\nRAD"));
+    EXPECT_STREQ("row 1, from column 0:\n"
+                 "  expected |RAD\n"
+                 "  actual   |RED\n"
+                 "             ^ column 1\n", t.difference());
+    EXPECT_FALSE(t.matches("REV BOLD UL"));              // the rest of the screen is not blank
+    EXPECT_FALSE(t.key("NoSuchKey"));
+    EXPECT_FALSE(t.key("Ctrl-1"));
+    t.type("q");
+    EXPECT_EQ(3, t.waitExit()) << t.dump();
+}
+
+namespace {
+int readsALine(void*)
+{
+    std::printf("ready\n");
+    std::fflush(stdout);
+    char c = 0;
+    return read(0, &c, 1) == 1 ? c : 1;
+}
+int killsItself(void*)
+{
+    raise(SIGTERM);
+    return 0;
+}
+int hangs(void*)
+{
+    for (;;) pause();
+}
+}  // namespace
+
+// A function child that waits for a key, one that dies of a signal and one
+// that never ends: each is reported as it ended and none is left behind.
+TEST(CurTestTerminal, ChildrenAreReportedAsTheyEndedAndNeverLeftBehind)
+{
+    struct Case {
+        const char* name;
+        int (*body)(void*);
+        bool settles;                    // waits for input, or ends
+        int status, signal;
+        const char* told;                // by dump()
+    } cases[] = {
+        {"reads", readsALine, true, 'x', 0, "child exit code 120"},
+        {"killed", killsItself, true, 128 + SIGTERM, SIGTERM, "killed by signal 15"},
+        {"hangs", hangs, false, -1, SIGKILL, "did not end in time"},
+    };
+    for (const Case& c : cases) {
+        CurTestTerminal t(5, 20);
+        ASSERT_TRUE(t.startFunction(c.body, nullptr)) << c.name;
+        ASSERT_EQ(c.settles, t.waitSettled(50, c.settles ? 5000 : 300)) << c.name << t.dump();
+        long before = CurTestTerminal::nowMs();
+        EXPECT_FALSE(t.waitForText("never shown", 200)) << c.name;
+        EXPECT_LT(CurTestTerminal::nowMs() - before, 2000) << c.name;
+        EXPECT_TRUE(t.keys("x Enter")) << c.name;
+        EXPECT_EQ(c.status, t.waitExit(500)) << c.name << t.dump();
+        EXPECT_EQ(c.signal, t.exitSignal()) << c.name;
+        EXPECT_FALSE(t.running()) << c.name;
+        EXPECT_NE(nullptr, std::strstr(t.dump(), c.told)) << c.name << t.dump();
+    }
+}
+
 TEST(ScreenSession, FullScreenFrameKeepsAllFourCorners)
 {
     ScreenSession s(24, 80);

@@ -1,7 +1,8 @@
 #ifndef VELMORA_TESTS_SCREENSESSION_H
 #define VELMORA_TESTS_SCREENSESSION_H
 // Screen-level test support: a program on a pseudo-terminal, watched through
-// the libvterm terminal emulator.
+// the libvterm terminal emulator; the test kit's CurTestTerminal with
+// standard strings, lambdas and the scenarios' result channel.
 //
 // Writing a screen test
 //   1. Write a small toolkit program (a scenario) and register it in CMake
@@ -40,7 +41,9 @@
 
 #include "VtScreen.h"
 
+class CurTestTerminal;
 struct termios;
+
 // A program running on a pseudo-terminal of rows x cols, with its output fed
 // into a VtScreen. TERM is "xterm" unless changed before start().
 class ScreenSession : public VtScreen {
@@ -49,18 +52,19 @@ public:
     ~ScreenSession() override;           // kills a child still running
 
     // before start()
-    void setTerm(const std::string& term) { termMode = TERM_SET; termValue = term; }
-    void unsetTerm() { termMode = TERM_UNSET; }
-    void emptyTerm() { termMode = TERM_EMPTY; }
+    void setTerm(const std::string& term);
+    void unsetTerm();
+    void emptyTerm();
     void setEnv(const std::string& name, const std::string& value);
     // Standard output into a file (stdoutText()) instead of the terminal,
     // and standard input from the given bytes instead of the terminal.
-    void captureStdout() { stdoutCaptured = true; }
-    void setStdin(const std::string& bytes) { stdinBytes = bytes; stdinGiven = true; }
+    void captureStdout();
+    void setStdin(const std::string& bytes);
     bool start(const std::vector<std::string>& argv);   // argv[0] is a path
 
     // waiting; every wait ends after limitMs at the latest
     bool waitQuiet(int quietMs = 150, int limitMs = 5000);  // no output for quietMs
+    bool waitSettled(int quietMs = 100, int limitMs = 5000); // quiet and waiting for input
     bool waitForText(const std::string& utf8, int limitMs = 5000);
     bool waitForResult(const std::string& key, int limitMs = 5000);
     template <class Pred> bool waitFor(Pred pred, int limitMs = 5000)
@@ -73,49 +77,31 @@ public:
         }
     }
     bool pump(long ms);                  // waits up to ms for output, reads it; true if any came
+    // A terminal's resize: pending output read at the old size, then the emulator (blank)
+    // and the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
+    bool resize(int rows, int cols);
 
     // the child
     int  waitExit(int limitMs = 5000);   // exit code; 128+signal; -1 on time-out (child killed)
     void kill();                         // the child's whole process group
-    // A terminal's resize: pending output read at the old size, then the emulator and
-    // the pseudo-terminal take the new one and SIGWINCH goes to the child's group.
-    void resize(int rows, int cols);
-    bool running() const { return pid > 0; }
-    bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
-    int  childPid() const { return pid; }
+    bool running() const;
+    int  childPid() const;
 
     // what the child reported besides the screen
     std::vector<std::pair<std::string, std::string>> results() const;
     std::string result(const std::string& key) const;   // last value; "" when absent
     bool        hasResult(const std::string& key) const;
-    std::string resultPath() const { return dir + "/result"; }
+    std::string resultPath() const;
     std::string stderrText() const;      // what the child wrote to standard error
     std::string stdoutText() const;      // what it wrote to standard output, when captured
-    const std::string& output() const { return raw; }  // every byte the child wrote so far
-    std::string dump() const override;   // screen, then the child's standard error
+    bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
+    CurTestTerminal& terminal() const { return *term; }  // the kit's session itself
 
     static long nowMs();
 
-protected:
-    void beforeKey() override { pump(0); }
-
 private:
-    enum TermMode { TERM_SET, TERM_UNSET, TERM_EMPTY };
-    std::vector<std::string> childEnvironment() const;
-    void reap(int status);
-
-    TermMode termMode = TERM_SET;
-    std::string termValue = "xterm";
-    std::vector<std::pair<std::string, std::string>> extraEnv;
-    std::string raw;                     // the child's output as it came
-    std::string dir;                     // temporary: result, stderr, stdout and stdin files
-    bool stdoutCaptured = false;
-    bool stdinGiven = false;
-    std::string stdinBytes;
-    int  master = -1;
-    int  pid = -1;
-    int  exitCode = -1;
-    bool outputClosed = false;
+    ScreenSession(CurTestTerminal* t);
+    CurTestTerminal*    term;            // owned by VtScreen
 };
 
 // The path of a scenario program built with velmora_scenario().

@@ -13,11 +13,14 @@ bool step(ScreenSession& s, const std::string& name)
     return s.waitFor([&] { return s.result("step") == name; }) && s.waitQuiet();
 }
 
-// Starts the colour scenario on a terminal type and waits for its window.
+// Starts the colour scenario on a terminal type and waits for its window;
+// the terminal is left in the line-drawing set first, as a program may leave it.
 bool startColours(ScreenSession& s, const std::string& term)
 {
     s.setTerm(term);
-    return s.start({scenarioPath("init_screen"), "colours"}) && s.waitForText("coloured") && s.waitQuiet();
+    return s.start({"/bin/sh", "-c", "printf '\\033(0\\016'; exec \"$0\" colours",
+                    scenarioPath("init_screen")}) &&
+           s.waitForText("coloured") && s.waitQuiet();
 }
 
 // Steps past the redefined pair and lets the scenario fill the table and end.
@@ -100,6 +103,26 @@ TEST(CurInitScreen, MonochromeTerminalShowsPlainText)
     EXPECT_FALSE(c.reverse) << s.dump();
     ASSERT_EQ(0, fillTableAndExit(s)) << s.dump();
     EXPECT_EQ("0", s.result("full"));
+}
+
+// NO_COLOR: pairs are handed out as on any colour terminal, but select no
+// colour; bold still shows.
+TEST(CurInitScreen, NoColorShowsAttributesButNoColours)
+{
+    ScreenSession s(24, 80);
+    s.setEnv("NO_COLOR", "1");
+    ASSERT_TRUE(startColours(s, "xterm")) << s.dump();
+    EXPECT_EQ("1", s.result("first"));
+    EXPECT_EQ("2", s.result("second"));
+    EXPECT_EQ("0", s.result("attr3"));
+    EXPECT_EQ("1", s.result("setLatest"));
+    ScreenCell c = s.cell(2, 3);
+    EXPECT_EQ('c', (int)c.ch) << s.dump();
+    EXPECT_EQ(ScreenCell::DEFAULT, c.fg) << s.dump();
+    EXPECT_EQ(ScreenCell::DEFAULT, c.bg) << s.dump();
+    EXPECT_TRUE(c.bold) << s.dump();
+    ASSERT_EQ(0, fillTableAndExit(s)) << s.dump();
+    EXPECT_EQ("63", s.result("last"));
 }
 
 // Text in a pair shows its colours where the terminal has colours; text and
