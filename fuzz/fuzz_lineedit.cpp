@@ -34,7 +34,9 @@ static std::vector<int> decode(const std::string& text, bool utf8, bool* valid)
     for (size_t i = 0; i < text.size();) {
         wchar_t c;
         size_t n = utf8 ? mbrtowc(&c, text.data() + i, text.size() - i, &state) : 1;
-        if (n == 0 || n > 4) {             // a bad byte: U+FFFD stands for it
+        // A bad byte: U+FFFD stands for it. The C library takes sequences
+        // up to U+1FFFFF; UTF-8 ends at U+10FFFF.
+        if (n == 0 || n > 4 || (utf8 && c > 0x10FFFF)) {
             state = mbstate_t{};
             *valid = false;
             out.push_back(0xFFFD);
