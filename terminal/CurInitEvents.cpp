@@ -356,11 +356,12 @@ static void placeCursor(WINDOW* w)
 
 // Curses refreshes the window it reads from, and cannot refresh one that a
 // resize left starting past the screen's edge (it fails, or worse). Keys
-// for such a window are read through a pad of one cell, which curses never
-// refreshes, in the window's keypad mode and with its delay.
+// for a window not wholly on the screen are read through a pad of one cell,
+// which curses never refreshes, in the window's keypad mode and with its
+// delay; the toolkit updates its windows itself after drawing.
 static WINDOW* readingWindow(WINDOW* w)
 {
-    if (getbegy(w) < LINES && getbegx(w) < COLS)
+    if (getbegy(w) <= LINES - getmaxy(w) && getbegx(w) <= COLS - getmaxx(w))
         return w;
     if (readPad == nullptr)
         readPad = newpad(1, 1);
