@@ -321,8 +321,13 @@ void CurText::blank(WINDOW* w, int row, int col, int cols, int attr)
         cols = getmaxx(w) - col;
     if (cols <= 0 || wmove(w, row, col) == ERR)
         return;
-    for (int i = 0; i < cols; i++)
-        waddch(w, ' ' | (chtype)attr);
+    // whline stores the blank, rendered as waddch would, in every cell at
+    // once and leaves the cursor; the last blank is added, so the cursor
+    // ends where (or wraps as) a blank added cell by cell leaves it.
+    chtype blank = ' ' | (chtype)attr;
+    whline(w, blank, cols - 1);
+    wmove(w, row, col + cols - 1);
+    waddch(w, blank);
 }
 
 void CurText::flow(WINDOW* w, const char* s, int len, int attr)

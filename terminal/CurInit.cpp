@@ -79,12 +79,15 @@ void CurInit::initialize()
         const char* noColor = getenv("NO_COLOR");
         colorsOff = noColor != nullptr && noColor[0] != '\0';
         if (!colorsOff) {
-            start_color();
             // Cells that ask for no colour keep the terminal's own colours
             // rather than an explicit white on black, so curses need not send
             // both colours again after every reset of the attributes. A terminal
             // that cannot return to its default colours keeps white on black.
+            // Asked for before colour starts, curses knows the terminal's
+            // colours are the defaults already and sends them, and a reset,
+            // once less.
             use_default_colors();
+            start_color();
         }
         col_pair = new ColorPair[pairTableSize()];
         col_pair_num = 0;

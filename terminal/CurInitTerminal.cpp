@@ -22,6 +22,11 @@ static FILE*   output = stdout;        // where the strings below are sent
 // a terminal left in the graphics set by an earlier program shows text again.
 static const char CHARSET_RESET[] = "\x1b(B\x1b)0\x0f";
 
+// A soft terminal reset designates ASCII into every character set and
+// shifts to G0 itself, so init strings holding one make the reset above
+// redundant.
+static const char SOFT_RESET[] = "\x1b[!p";
+
 static int putOutput(int c)
 {
     return putc(c, output);
@@ -101,12 +106,19 @@ static void sendFile(const char* path)
     fclose(in);
 }
 
+static bool resetsCharsets(const char* value)
+{
+    return value != nullptr && strstr(value, SOFT_RESET) != nullptr;
+}
+
 // What "tput init" sends, in its order, without a shell or a child process:
 // the first two strings, margins, tab stops, the file, the third string. A
-// program named by the description to run first (iprog) is not run.
+// program named by the description to run first (iprog) is not run. The
+// character set reset goes first unless those strings already do it.
 static void sendInitStrings()
 {
-    fputs(CHARSET_RESET, output);
+    if (!resetsCharsets(capability("is1")) && !resetsCharsets(capability("is2")))
+        fputs(CHARSET_RESET, output);
     send(capability("is1"));
     send(capability("is2"));
     clearMargins();

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -106,18 +107,21 @@ TEST(CurInitGuard, OutputIntoAPipeLeavesTheScreenOnTheTerminal)
     EXPECT_TRUE(givenBack(s));
 }
 
-// The strings sent at start are tput init's, after the character set reset.
+// The strings sent at start are tput init's, after the character set reset
+// where they hold no soft reset (which resets the character sets itself).
 TEST(CurInitGuard, InitStringsAreThoseOfTputInit)
 {
     if (access("/usr/bin/tput", X_OK) != 0)
         GTEST_SKIP() << "tput is not installed";
-    for (const char* term : {"xterm", "screen", "linux", "vt100"}) {
+    const std::string reset = "\x1b(B\x1b)0\x0f";
+    for (auto [term, first] : {std::pair<const char*, std::string>{"xterm", ""},
+                               {"screen", reset}, {"linux", reset}, {"vt100", reset}}) {
         ScreenSession tput(24, 80), ours(24, 80);
         tput.setTerm(term);
         ours.setTerm(term);
         ASSERT_TRUE(tput.start({"/usr/bin/tput", "init"}) && tput.waitExit() == 0) << term;
         ASSERT_TRUE(ours.start({scenarioPath("init_screen")}) && ours.waitExit() == 0) << term;
-        std::string expected = "\x1b(B\x1b)0\x0f" + tput.output();
+        std::string expected = first + tput.output();
         EXPECT_EQ(expected, ours.output().substr(0, expected.size())) << term;
     }
 }

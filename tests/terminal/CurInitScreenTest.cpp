@@ -13,11 +13,14 @@ bool step(ScreenSession& s, const std::string& name)
     return s.waitFor([&] { return s.result("step") == name; }) && s.waitQuiet();
 }
 
-// Starts the colour scenario on a terminal type and waits for its window.
+// Starts the colour scenario on a terminal type and waits for its window;
+// the terminal is left in the line-drawing set first, as a program may leave it.
 bool startColours(ScreenSession& s, const std::string& term)
 {
     s.setTerm(term);
-    return s.start({scenarioPath("init_screen"), "colours"}) && s.waitForText("coloured") && s.waitQuiet();
+    return s.start({"/bin/sh", "-c", "printf '\\033(0\\016'; exec \"$0\" colours",
+                    scenarioPath("init_screen")}) &&
+           s.waitForText("coloured") && s.waitQuiet();
 }
 
 // Steps past the redefined pair and lets the scenario fill the table and end.
