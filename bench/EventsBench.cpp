@@ -4,12 +4,11 @@
 // Keys would come from a pipe that stays open and silent, so no read ends.
 #include <CurInit.h>
 #include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
-#include <fstream>
 #include <string>
 #include <sys/resource.h>
 #include <thread>
@@ -116,27 +115,5 @@ BENCHMARK(BM_WatchLatency)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRea
 
 int main(int argc, char** argv)
 {
-    int report = dup(1);
-    int devnull = open("/dev/null", O_WRONLY);
-    int keys[2];
-    if (report < 0 || devnull < 0 || dup2(devnull, 1) < 0 || pipe(keys) != 0
-        || dup2(keys[0], 0) < 0)
-        return 1;
-    close(devnull);
-    setenv("TERM", "xterm", 0);
-    if (getenv("TERM")[0] == '\0')
-        setenv("TERM", "xterm", 1);
-    CurInit::initialize();
-
-    std::ofstream out("/proc/self/fd/" + std::to_string(report));
-    benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
-    reporter.SetOutputStream(&out);
-    reporter.SetErrorStream(&out);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    CurInit::cleanup();
-    close(keys[1]);
-    return 0;
+    return benchMain(argc, argv, BenchSetup{SILENT_PIPE_INPUT, false, nullptr});
 }

@@ -9,17 +9,14 @@
 #include <CurToggle.h>
 #include <CurWindow.h>
 #include <benchmark/benchmark.h>
+#include "BenchMain.h"
 #include <curses.h>
 
 #include <clocale>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -251,38 +248,7 @@ static void BM_FormDraw(benchmark::State& state)
 }
 BENCHMARK(BM_FormDraw)->Unit(benchmark::kMicrosecond);
 
-// Curses starts on the standard output, so that goes to /dev/null while the
-// report goes to where the standard output pointed before.
 int main(int argc, char** argv)
 {
-    // With standard output not a terminal the toolkit draws on the
-    // controlling terminal; a new session without one keeps it on /dev/null.
-    pid_t child = fork();
-    if (child > 0) {
-        int status = 1;
-        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
-    }
-    setsid();
-    int report = dup(1);
-    int devnull = open("/dev/null", O_WRONLY);
-    if (report < 0 || devnull < 0 || dup2(devnull, 1) < 0)
-        return 1;
-    close(devnull);
-    setenv("TERM", "xterm", 0);
-    if (getenv("TERM")[0] == '\0')
-        setenv("TERM", "xterm", 1);
-    CurInit::initialize();
-
-    std::ofstream out("/proc/self/fd/" + std::to_string(report));
-    benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
-    reporter.SetOutputStream(&out);
-    reporter.SetErrorStream(&out);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    CurInit::cleanup();
-    return 0;
+    return benchMain(argc, argv, BenchSetup{KEEP_INPUT, false, nullptr});
 }

@@ -8,16 +8,13 @@
 #include <CurTDialog.h>
 #include <CurWindow.h>
 #include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <fstream>
 #include <random>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -51,44 +48,19 @@ BENCHMARK(createAndDelete)
     ->Args({SHUFFLED, 10000, 1})
     ->Unit(benchmark::kMillisecond);
 
-// Curses draws into /dev/null. The work runs in a child without a
-// controlling terminal, so that the toolkit does not take the terminal the
-// benchmark was started from; the report goes to the standard output.
-static int run(int argc, char** argv, int report)
-{
-    int devnull = open("/dev/null", O_RDWR);
-    if (devnull < 0 || setsid() < 0 || dup2(devnull, 0) < 0 || dup2(devnull, 1) < 0)
-        return 1;
-    close(devnull);
-    setenv("TERM", "xterm", 1);
-    CurInit::initialize();
-    if (argc > 1 && strcmp(argv[1], "--startup") == 0) {
-        // One message box: input at its end, so the box's loop returns at once.
-        CurTDialog::showMessage(-1, -1, 0, "Started.", "Start-up");
-        CurInit::cleanup();
-        return 0;
-    }
-    std::ofstream out("/proc/self/fd/" + std::to_string(report));
-    benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
-    reporter.SetOutputStream(&out);
-    reporter.SetErrorStream(&out);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    CurInit::cleanup();
-    return 0;
-}
-
 // "--startup" runs only the message box program's start, for
 //   valgrind --tool=callgrind bench_registry --startup
+// One message box: input at its end, so the box's loop returns at once.
+static bool startupOnly(int argc, char** argv)
+{
+    if (argc < 2 || strcmp(argv[1], "--startup") != 0)
+        return false;
+    CurTDialog::showMessage(-1, -1, 0, "Started.", "Start-up");
+    CurInit::cleanup();
+    return true;
+}
+
 int main(int argc, char** argv)
 {
-    int report = dup(1);
-    pid_t child = fork();
-    if (child == 0)
-        _exit(run(argc, argv, report));
-    int status = 1;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    return benchMain(argc, argv, BenchSetup{NULL_INPUT, true, startupOnly});
 }

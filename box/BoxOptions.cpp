@@ -25,7 +25,8 @@ const char BOX_USAGE[] =
     "  --help        this text\n"
     "H and W are the box's rows and columns; 0 fits the box to its text.\n"
     "In TEXT, \\n starts a new line.\n"
-    "exit status: 0 OK or Yes, 1 Cancel or No, 255 Esc, 2 usage error.\n";
+    "exit status: 0 OK or Yes, 1 Cancel or No, 255 Esc,\n"
+    "2 usage error, unreadable file or no terminal.\n";
 
 // The largest size taken; the screen cuts a box to itself anyway.
 static const int MAX_SIZE = 1000;
