@@ -21,9 +21,9 @@ static int rowWidth(const char* first, const char* second)
     return second == nullptr ? bw : 2 * bw + 1;
 }
 
-// The first `rows` lines of text wrapped to width, for a text area that the
-// screen made too low: the rest is dropped rather than drawn over the
-// separator and the frame. The caller frees the result as an array.
+// The first `rows` lines of text wrapped to width: the rest is dropped
+// rather than drawn over the separator and the frame. The caller frees the
+// result as an array.
 static char* clippedText(const char* text, int width, int rows)
 {
     char* block = new char[CurLabel::formatMsgSize(text)];
@@ -38,6 +38,20 @@ static char* clippedText(const char* text, int width, int rows)
     }
     *end = '\0';
     return block;
+}
+
+// The box's text area: rows x width cells from row 1, column 2, showing the
+// text wrapped to the width and cut to the rows, line for line, so a text
+// taller than the area never reaches the separator. The label copies it.
+static void placeText(CurLabel* label, const char* text, int rows, int width)
+{
+    if (rows < 0)
+        rows = 0;
+    char* shown = clippedText(text, width, rows);
+    label->setGeometry(rows, width, 1, 2);
+    label->setText(shown, false);
+    label->setAlignment(CurInit::LEFT, CurInit::TOP, false);
+    delete[] shown;
 }
 
 // Esc ends the loop with no button chosen, so that it is told apart from
@@ -92,24 +106,13 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
         else
             dialog.setEscButton(second == nullptr ? 0 : 1);   // closes a message, answers no
 
-        // A text with more lines than the area holds goes in already wrapped
-        // and cut; a label that does not wrap shows it line for line.
-        int rows = H - 5 > 0 ? H - 5 : 0;
-        bool clipped = CurLabel::getEffHeight(text, W - 4) > rows;
-        char* shown = clipped ? clippedText(text, W - 4, rows) : nullptr;
-        {
-            CurLabel label(&dialog, !clipped);
-            label.setGeometry(rows, W - 4, 1, 2);
-            label.setText(clipped ? shown : text, false);
-            label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
-
-            // No update of its own: the loop's first key read sends the box
-            // together with the focused button, in one update.
-            dialog.draw();
-            label.draw();
-            chosen = dialog.kbdLoop();
-        }
-        delete[] shown;
+        CurLabel label(&dialog, false);
+        placeText(&label, text, H - 5, W - 4);
+        // No update of its own: the loop's first key read sends the box
+        // together with the focused button, in one update.
+        dialog.draw();
+        label.draw();
+        chosen = dialog.kbdLoop();
     }
     // The dialog leaves its image on the terminal: repaint what lies beneath.
     CurInit::refreshAllWindows();
@@ -209,13 +212,8 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
         dialog.addButton("Cancel");
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);
-        int rows = H - 5 > 0 ? H - 5 : 0;
-        bool clipped = CurLabel::getEffHeight(text, W - 4) > rows;
-        char* shown = clipped ? clippedText(text, W - 4, rows) : nullptr;
-        CurLabel label(&dialog, !clipped);
-        label.setGeometry(rows, W - 4, 1, 2);
-        label.setText(clipped ? shown : text, false);
-        label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+        CurLabel label(&dialog, false);
+        placeText(&label, text, H - 5, W - 4);
         InputEdit edit(&dialog, dialog.buttons[0]);
         edit.setGeometry(1, W - 4, H - 4, 2);
         edit.setText(initial, false);
@@ -228,7 +226,6 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
         chosen = dialog.kbdLoop();
         if (chosen == 0 && buffer != nullptr && size > 0)
             copyCut(buffer, size, edit.getText(), (int)strlen(edit.getText()));
-        delete[] shown;
     }
     delete[] initial;
     CurInit::refreshAllWindows();
