@@ -142,6 +142,16 @@ static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
     CurText::putLine(w, row, col, part, 0);
 }
 
+// Puts part in the cells from..to of a row (across) or a column (down),
+// only those the window has: a box far larger than the window costs no
+// more than one that fits it.
+static void putRun(WINDOW* w, bool across, int fixed, int from, int to, CurText::LINE part)
+{
+    int last = (across ? getmaxx(w) : getmaxy(w)) - 1;
+    for (int i = from < 0 ? 0 : from; i <= to && i <= last; i++)
+        putCell(w, across ? fixed : i, across ? i : fixed, part);
+}
+
 // A box narrower or lower than 2 has no room for a frame and shows nothing.
 void CurList::drawFrame(WINDOW* w)
 {
@@ -151,14 +161,10 @@ void CurList::drawFrame(WINDOW* w)
     putCell(w, y, right, CurText::URCORNER);
     putCell(w, bottom, right, CurText::LRCORNER);
     putCell(w, bottom, x, CurText::LLCORNER);
-    for (int i = 0; i <= width - 3; i++) {
-        putCell(w, y, x + 1 + i, CurText::HLINE);
-        putCell(w, bottom, x + 1 + i, CurText::HLINE);
-    }
-    for (int i = 0; i <= height - 3; i++) {
-        putCell(w, y + 1 + i, x, CurText::VLINE);
-        putCell(w, y + 1 + i, right, CurText::VLINE);
-    }
+    putRun(w, true, y, x + 1, right - 1, CurText::HLINE);
+    putRun(w, true, bottom, x + 1, right - 1, CurText::HLINE);
+    putRun(w, false, x, y + 1, bottom - 1, CurText::VLINE);
+    putRun(w, false, right, y + 1, bottom - 1, CurText::VLINE);
 }
 
 // Arrows on the first and last interior rows of the right frame column, the
@@ -173,8 +179,7 @@ void CurList::drawScrollBar(WINDOW* w)
     putCell(w, y + height - 2, col, CurText::DARROW);
     if (height < 5)
         return;
-    for (int row = y + 2; row <= y + height - 3; row++)
-        putCell(w, row, col, CurText::VLINE);
+    putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE);
     long long track = (long long)topLine * (height - 5) / (numLines - (height - 2));
     putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }
