@@ -82,18 +82,24 @@ void CurGauge::drawLabel(int row, const char* text, int len)
 void CurGauge::drawBar(int row)
 {
     WINDOW* w = window->getWindow();
+    if (row < 0 || row >= getmaxy(w))
+        return;
     char number[8];
     snprintf(number, sizeof number, "%d%%", percent);
     int len = (int)strlen(number);
     int start = (width - len) / 2;
     int filled = (int)((long long)width * percent / 100);
     chtype fill = fillAttr != 0 ? (chtype)fillAttr : A_REVERSE;
-    wmove(w, row, x);
-    for (int col = 0; col < width; col++) {
+    // Only the cells the window has: curses would carry the rest of the bar
+    // onto the next row, and a bar wider than the window would cost its
+    // whole width.
+    int first = x < 0 ? -x : 0;
+    int end = getmaxx(w) - x < width ? getmaxx(w) - x : width;
+    for (int col = first; col < end; col++) {
         chtype ch = ' ';
         if (col >= start && col - start < len)
             ch = (unsigned char)number[col - start];
-        waddch(w, ch | (col < filled ? fill : 0));
+        mvwaddch(w, row, x + col, ch | (col < filled ? fill : 0));
     }
 }
 
@@ -110,10 +116,12 @@ void CurGauge::openBox(int textHeight, int textWidth, int attributes,
         textWidth = CurLabel::getLongestLine(text);
     if (textWidth < 20)
         textWidth = 20;
-    if (textWidth + 4 > COLS)
+    if (textWidth > COLS - 4)
         textWidth = COLS - 4;
     if (textHeight < 0)
         textHeight = CurLabel::getEffHeight(text, textWidth);
+    if (textHeight > LINES)
+        textHeight = LINES;     // the box is cut to the screen anyway; + 4 stays an int
     boxWindow = new CurWindow(textHeight + 4, textWidth + 4, -1, -1);
     boxWindow->setAttributes(attributes);
     if (title != nullptr)
