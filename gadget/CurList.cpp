@@ -142,29 +142,10 @@ static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
     CurText::putLine(w, row, col, part, 0);
 }
 
-// Puts part in the cells from..to of a row (across) or a column (down),
-// only those the window has: a box far larger than the window costs no
-// more than one that fits it.
-static void putRun(WINDOW* w, bool across, int fixed, int from, int to, CurText::LINE part)
-{
-    int last = (across ? getmaxx(w) : getmaxy(w)) - 1;
-    for (int i = from < 0 ? 0 : from; i <= to && i <= last; i++)
-        putCell(w, across ? fixed : i, across ? i : fixed, part);
-}
-
 // A box narrower or lower than 2 has no room for a frame and shows nothing.
 void CurList::drawFrame(WINDOW* w)
 {
-    int right = x + width - 1;
-    int bottom = y + height - 1;
-    putCell(w, y, x, CurText::ULCORNER);
-    putCell(w, y, right, CurText::URCORNER);
-    putCell(w, bottom, right, CurText::LRCORNER);
-    putCell(w, bottom, x, CurText::LLCORNER);
-    putRun(w, true, y, x + 1, right - 1, CurText::HLINE);
-    putRun(w, true, bottom, x + 1, right - 1, CurText::HLINE);
-    putRun(w, false, x, y + 1, bottom - 1, CurText::VLINE);
-    putRun(w, false, right, y + 1, bottom - 1, CurText::VLINE);
+    CurText::frame(w, y, x, height, width);
 }
 
 // Arrows on the first and last interior rows of the right frame column, the
@@ -179,7 +160,7 @@ void CurList::drawScrollBar(WINDOW* w)
     putCell(w, y + height - 2, col, CurText::DARROW);
     if (height < 5)
         return;
-    putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE);
+    CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE);
     long long track = (long long)topLine * (height - 5) / (numLines - (height - 2));
     putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }

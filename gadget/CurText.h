@@ -61,6 +61,11 @@ public:
     static void putLine(WINDOW* w, int row, int col, LINE part, int attr); // one cell, when inside w
     static void addLine(WINDOW* w, LINE part, int attr);   // at the cursor, moving it on
     static void frame(WINDOW* w);                          // the box along the window's edges
+    // The box along a rectangle's edges, and a run of one part along a row
+    // (across) or a column from..to: only the cells the window has, so a box
+    // far larger than the window costs no more than one that fits it.
+    static void frame(WINDOW* w, int y, int x, int height, int width);
+    static void putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE part);
 
 };
 #endif

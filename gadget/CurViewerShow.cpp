@@ -16,24 +16,6 @@ static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
     CurText::putLine(w, row, col, part, 0);
 }
 
-static void drawFrame(WINDOW* w, int y, int x, int height, int width)
-{
-    int right = x + width - 1;
-    int bottom = y + height - 1;
-    putCell(w, y, x, CurText::ULCORNER);
-    putCell(w, y, right, CurText::URCORNER);
-    putCell(w, bottom, right, CurText::LRCORNER);
-    putCell(w, bottom, x, CurText::LLCORNER);
-    for (int i = 1; i < width - 1; i++) {
-        putCell(w, y, x + i, CurText::HLINE);
-        putCell(w, bottom, x + i, CurText::HLINE);
-    }
-    for (int i = 1; i < height - 1; i++) {
-        putCell(w, y + i, x, CurText::VLINE);
-        putCell(w, y + i, right, CurText::VLINE);
-    }
-}
-
 // Rows below the end of the text are blank. The scroll bar shows only when
 // the text does not fit, as the list's does.
 void CurViewer::draw()
@@ -42,7 +24,7 @@ void CurViewer::draw()
     if (w == nullptr || width < 3 || height < 3)
         return;
     restat();
-    drawFrame(w, y, x, height, width);
+    CurText::frame(w, y, x, height, width);
     long long size = total();
     long long row = top;
     for (int i = 0; i < viewRows(); i++) {
@@ -126,10 +108,11 @@ void CurViewer::drawStatus(WINDOW* w)
     char note[32];
     snprintf(note, sizeof note, " %d%% ", getPercent());
     int len = (int)strlen(note);
+    // Drawn cut at the window's edge, where curses would carry on to the next row.
     if (len + 2 <= width)
-        mvwaddnstr(w, bottom, x + width - 1 - len, note, len);
+        CurText::draw(w, bottom, x + width - 1 - len, note, len, len, 0);
     if (notFound && width > len + 14)
-        mvwaddnstr(w, bottom, x + 1, " Not found ", width - len - 4);
+        CurText::draw(w, bottom, x + 1, " Not found ", 11, 11, 0);
 }
 
 bool CurViewer::search(const char* text)
