@@ -3,6 +3,7 @@
 // is checked by comparing the curses window's cells before and after.
 #include "CurBanner.h"
 #include "CurButton.h"
+#include "CurGauge.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
 #include "CurList.h"
@@ -11,6 +12,7 @@
 #include "CurRadioBox.h"
 #include "CurTDialog.h"
 #include "CurToggle.h"
+#include "CurViewer.h"
 #include "FuzzSupport.h"
 
 #include <cstring>
@@ -153,6 +155,35 @@ static Rects drawLineEdit(CurWindow& win, FuzzedDataProvider& in)
     return allowed;
 }
 
+static Rects drawGauge(CurWindow& win, FuzzedDataProvider& in)
+{
+    CurGauge gauge(&win);
+    Rects allowed = place(gauge, rect(in));
+    if (in.ConsumeBool())
+        gauge.setLabel(lines(in).c_str(), false);
+    gauge.setPercent(fuzzGeometry(in), false);
+    gauge.draw();
+    return allowed;
+}
+
+// Frame, rows, scroll bar, indicator and a search's note, wherever the
+// keys moved the view. "/" is left out: it reads a search text.
+static Rects drawViewer(CurWindow& win, FuzzedDataProvider& in)
+{
+    static const int keys[] = {KEY_DOWN, KEY_UP, KEY_NPAGE, KEY_PPAGE, KEY_HOME, KEY_END,
+                               KEY_LEFT, KEY_RIGHT, 'n'};
+    CurViewer viewer(&win);
+    Rects allowed = place(viewer, rect(in));
+    viewer.setText(lines(in).c_str());
+    viewer.setWrap(in.ConsumeBool());
+    for (int n = in.ConsumeIntegralInRange<int>(0, 20); n > 0; n--)
+        viewer.processKey(keys[in.ConsumeIntegralInRange<int>(0, 8)]);
+    if (in.ConsumeBool())
+        viewer.search(text(in).c_str());
+    viewer.draw();
+    return allowed;
+}
+
 // The title sits in the top border and the inside of the window stays as
 // it was, unless the title is wider than the border: then it is wrapped and
 // its further lines stand on the rows below.
@@ -216,7 +247,7 @@ static void drawBanner(FuzzedDataProvider& in)
 // showed before. Input has ended, so the box's loop returns at once.
 static void showBox(FuzzedDataProvider& in)
 {
-    int kind = in.ConsumeIntegralInRange<int>(0, 2);
+    int kind = in.ConsumeIntegralInRange<int>(0, 3);
     int textHeight = fuzzGeometry(in);
     int textWidth = fuzzGeometry(in);
     std::string t = lines(in), title = text(in), yes = text(in), no = text(in);
@@ -227,7 +258,11 @@ static void showBox(FuzzedDataProvider& in)
     }
     CurInit::refreshAllWindows();
     FuzzCells before(curscr);
-    if (kind == 0)
+    if (kind == 3) {
+        CurGauge::openBox(textHeight, textWidth, 0, t.c_str(), maybeTitle, fuzzGeometry(in));
+        CurGauge::updateBox(fuzzGeometry(in), in.ConsumeBool() ? yes.c_str() : nullptr);
+        CurGauge::closeBox();
+    } else if (kind == 0)
         CurTDialog::showMessage(textHeight, textWidth, 0, t.c_str(), maybeTitle);
     else
         CurTDialog::showQuestion(textHeight, textWidth, 0, t.c_str(), maybeTitle,
@@ -254,7 +289,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzScreen();
     FuzzedDataProvider in(data, size);
     int pick = in.ConsumeIntegral<uint8_t>();
-    int kind = pick % 10;
+    int kind = pick % 12;
     CurWindow* made;
     if (pick >= 230) {
         int h = fuzzGeometry(in), w = fuzzGeometry(in), y = fuzzGeometry(in);
@@ -281,6 +316,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 6: drawNote(in); return 0;
     case 7: drawLogger(in); return 0;
     case 8: drawBanner(in); return 0;
+    case 9: allowed = drawGauge(win, in); break;
+    case 10: allowed = drawViewer(win, in); break;
     default: showBox(in); return 0;
     }
     std::string changed = before.changedOutside(allowed);

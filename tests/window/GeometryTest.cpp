@@ -1,13 +1,16 @@
 // GeometryTest.cpp - placement arithmetic at INT_MIN, -1, 0 and INT_MAX:
-// windows, note and box sizes, text measuring, every gadget drawn and keyed.
+// windows, note and box sizes (gauge box included), text measuring, every
+// gadget drawn and keyed.
 // The sanitizer fails the test on any signed overflow.
 #include <CurButton.h>
+#include <CurGauge.h>
 #include <CurLabel.h>
 #include <CurLineEdit.h>
 #include <CurList.h>
 #include <CurNote.h>
 #include <CurTDialog.h>
 #include <CurToggle.h>
+#include <CurViewer.h>
 #include <curses.h>
 
 #include <climits>
@@ -27,10 +30,14 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
     CurToggle toggle(&host);
     CurList list(&host);
     CurLineEdit edit(&host);
+    CurGauge gauge(&host);
+    CurViewer viewer(&host);
+    gauge.setLabel("label", false);
+    viewer.setText("a text\nof lines");
     list.addLine("line", false, false);
     label.setText(text, false);
     edit.setText("text", false);
-    CurGadget* gadgets[] = {&label, &button, &toggle, &list, &edit};
+    CurGadget* gadgets[] = {&label, &button, &toggle, &list, &edit, &gauge, &viewer};
     for (int h : ends) {
         CurLabel::getEffHeight(text, h);
         CurLabel::formatMsg(wrapped.data(), text, h);
@@ -38,6 +45,8 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
             CurNote::showNote(h, w, 0, "a note");
             pushKeys({13});
             CurTDialog::showMessage(h, w, 0, "a message", "Title");
+            CurGauge::openBox(h, w, 0, "progress", "Title", 50);
+            CurGauge::closeBox();
             for (int y : ends)
                 for (int x : ends) {
                     CurWindow win(h, w, y, x);
