@@ -193,9 +193,11 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
         text = "";
     if (textWidth < 0)
         textWidth = CurLabel::getLongestLine(text) > 30 ? CurLabel::getLongestLine(text) : 30;
-    int boxWidth = textWidth + 4 > COLS ? COLS : textWidth + 4;
+    int boxWidth = textWidth > COLS - 4 ? COLS : textWidth + 4;
     if (textHeight < 0)
         textHeight = CurLabel::getEffHeight(text, boxWidth - 4);
+    if (textHeight > LINES)
+        textHeight = LINES;     // the box is cut to the screen anyway; + 5 stays an int
     // A buffer with no NUL within size gives what the result could hold.
     int initialLen = buffer != nullptr && size > 0 ? (int)strnlen(buffer, size) : 0;
     char* initial = new char[initialLen + 1];

@@ -32,9 +32,9 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const c
         viewHeight = LINES - 8;
     if (viewWidth < 0)
         viewWidth = COLS - 8;
-    if (viewHeight + 6 > LINES)
+    if (viewHeight > LINES - 6)
         viewHeight = LINES - 6;
-    if (viewWidth + 6 > COLS)
+    if (viewWidth > COLS - 6)
         viewWidth = COLS - 6;
     int chosen;
     {

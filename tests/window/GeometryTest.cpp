@@ -1,6 +1,6 @@
 // GeometryTest.cpp - placement arithmetic at INT_MIN, -1, 0 and INT_MAX:
-// windows, note and box sizes (gauge box included), text measuring, every
-// gadget drawn and keyed.
+// windows, note and box sizes (gauge, input and viewer boxes included), text
+// measuring, every gadget drawn and keyed.
 // The sanitizer fails the test on any signed overflow.
 #include <CurButton.h>
 #include <CurGauge.h>
@@ -47,6 +47,11 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
             CurTDialog::showMessage(h, w, 0, "a message", "Title");
             CurGauge::openBox(h, w, 0, "progress", "Title", 50);
             CurGauge::closeBox();
+            char answer[16] = "typed";
+            pushKeys({13});
+            CurTDialog::showInput(h, w, 0, "a question", "Title", answer, sizeof answer, false);
+            pushKeys({13});
+            CurTDialog::showText(h, w, 0, "a text to read", "Title");
             for (int y : ends)
                 for (int x : ends) {
                     CurWindow win(h, w, y, x);
