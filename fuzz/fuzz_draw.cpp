@@ -15,6 +15,7 @@
 #include "CurViewer.h"
 #include "FuzzSupport.h"
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -244,10 +245,14 @@ static void drawBanner(FuzzedDataProvider& in)
 
 // A one-call box is sized to its text and cut to the screen, and the screen
 // beneath it is repainted once it is gone: the terminal shows what it
-// showed before. Input has ended, so the box's loop returns at once.
+// showed before. Input has ended, so the box's loop returns at once; the
+// gauge box is opened, updated and closed.
 static void showBox(FuzzedDataProvider& in)
 {
-    int kind = in.ConsumeIntegralInRange<int>(0, 3);
+    // The first three kinds as they always were; 252 to 255 the boxes that
+    // came later.
+    int box = in.ConsumeIntegral<uint8_t>();
+    int kind = box < 252 ? box % 3 : box - 249;
     int textHeight = fuzzGeometry(in);
     int textWidth = fuzzGeometry(in);
     std::string t = lines(in), title = text(in), yes = text(in), no = text(in);
@@ -262,6 +267,21 @@ static void showBox(FuzzedDataProvider& in)
         CurGauge::openBox(textHeight, textWidth, 0, t.c_str(), maybeTitle, fuzzGeometry(in));
         CurGauge::updateBox(fuzzGeometry(in), in.ConsumeBool() ? yes.c_str() : nullptr);
         CurGauge::closeBox();
+    } else if (kind == 4) {
+        CurTDialog::showChoice(textHeight, textWidth, 0, t.c_str(), maybeTitle,
+                               in.ConsumeBool() ? yes.c_str() : nullptr,
+                               in.ConsumeBool() ? no.c_str() : nullptr, in.ConsumeBool());
+    } else if (kind == 5) {
+        // Input that has ended cancels: the buffer must come back as it went in.
+        char buffer[64] = {};
+        snprintf(buffer, sizeof buffer, "%s", no.c_str());
+        std::string kept(buffer, sizeof buffer);
+        int size = in.ConsumeIntegralInRange<int>(0, (int)sizeof buffer);
+        FUZZ_CHECK(CurTDialog::showInput(textHeight, textWidth, 0, t.c_str(), maybeTitle,
+                                         buffer, size, in.ConsumeBool()) == -1);
+        FUZZ_CHECK(std::string(buffer, sizeof buffer) == kept);
+    } else if (kind == 6) {
+        CurTDialog::showText(textHeight, textWidth, 0, t.c_str(), maybeTitle);
     } else if (kind == 0)
         CurTDialog::showMessage(textHeight, textWidth, 0, t.c_str(), maybeTitle);
     else
@@ -288,10 +308,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzScreen();
     FuzzedDataProvider in(data, size);
+    // Values up to 249 choose among the first ten kinds as they always did,
+    // so the regression inputs keep their meaning; 250 to 255 the gauge and
+    // the viewer, which came later.
     int pick = in.ConsumeIntegral<uint8_t>();
-    int kind = pick % 12;
+    int kind = pick < 250 ? pick % 10 : (pick < 253 ? 10 : 11);
     CurWindow* made;
-    if (pick >= 230) {
+    if (pick >= 230 && pick < 250) {
         int h = fuzzGeometry(in), w = fuzzGeometry(in), y = fuzzGeometry(in);
         made = new CurWindow(h, w, y, fuzzGeometry(in));
     } else {
@@ -316,9 +339,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 6: drawNote(in); return 0;
     case 7: drawLogger(in); return 0;
     case 8: drawBanner(in); return 0;
-    case 9: allowed = drawGauge(win, in); break;
-    case 10: allowed = drawViewer(win, in); break;
-    default: showBox(in); return 0;
+    case 9: showBox(in); return 0;
+    case 10: allowed = drawGauge(win, in); break;
+    default: allowed = drawViewer(win, in); break;
     }
     std::string changed = before.changedOutside(allowed);
     if (!changed.empty())
