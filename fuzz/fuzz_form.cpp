@@ -52,11 +52,11 @@ struct Form {
         int pick = in->ConsumeIntegral<uint8_t>();
         if (pick >= 250) {
             focuser.stopKbdLoop();
+        } else if (pick >= 230) {
+            focuser.setFocus(pick - 240);          // -10 to 9: none, a held one, past the end
         } else if (pick >= 222) {
             int rows = in->ConsumeIntegralInRange<int>(1, 100);
             fuzzResize(rows, in->ConsumeIntegralInRange<int>(1, 300));
-        } else if (pick >= 230) {
-            focuser.setFocus(pick - 230);
         } else if (!held.empty()) {
             CurGadget* g = held[pick % held.size()];
             held.erase(std::find(held.begin(), held.end(), g));
