@@ -25,6 +25,7 @@ public:
     // the terminal
     void touch();                        // marks every line changed for the next refresh
     void update();                       // refreshes this window when mapped
+    bool stage();                        // copies it for the next screen update, unsent; false when unmapped or off the screen
     void erase();                        // blanks every cell, frame included
     void map();                          // takes part in refreshes again (nothing is drawn)
     void unmap();                        // skipped by refreshes (nothing is erased)

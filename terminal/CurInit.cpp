@@ -213,14 +213,8 @@ void CurInit::refreshAllWindows()
     wtouchln(stdscr, 0, getmaxy(stdscr), 1);
     wnoutrefresh(stdscr);
     for (WinNode* node = win_list; node != nullptr; node = node->next) {
-        CurWindow* window = node->window;
-        WINDOW* w = window->getWindow();
-        // After a resize a window may start past the screen's edge, where
-        // curses cannot copy it (it fails, or worse); it shows nothing there.
-        if (!window->isMapped() || w == nullptr || getbegy(w) >= LINES || getbegx(w) >= COLS)
-            continue;
-        window->touch();
-        wnoutrefresh(window->getWindow());
+        node->window->touch();
+        node->window->stage();
     }
     doupdate();
 }

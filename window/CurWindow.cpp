@@ -125,12 +125,37 @@ void CurWindow::touch()
         wtouchln(win, 0, getmaxy(win), 1);
 }
 
-// A window left past the screen's edge by a resize is not refreshed: curses
-// cannot copy it, and it would show nothing.
 void CurWindow::update()
 {
-    if (mapped && win != nullptr && getbegy(win) < LINES && getbegx(win) < COLS)
+    if (!mapped || win == nullptr || getbegy(win) >= LINES || getbegx(win) >= COLS)
+        return;
+    if (getbegx(win) <= COLS - getmaxx(win))
         wrefresh(win);
+    else if (stage())
+        doupdate();
+}
+
+// A window left past the screen's edge by a resize is not copied: curses
+// cannot, and it would show nothing. Nor can curses copy a window hanging
+// past the right edge (it reads past the end of the screen's rows), so
+// such a window goes through a subwindow of its part on the screen, touched
+// whole: the subwindow shares the cells, not the record of what changed.
+bool CurWindow::stage()
+{
+    if (!mapped || win == nullptr || getbegy(win) >= LINES || getbegx(win) >= COLS)
+        return false;
+    if (getbegx(win) <= COLS - getmaxx(win)) {
+        wnoutrefresh(win);
+        return true;
+    }
+    WINDOW* part = derwin(win, getmaxy(win), COLS - getbegx(win), 0, 0);
+    if (part == nullptr)
+        return false;
+    leaveok(part, TRUE);        // a window hanging off the screen leaves the cursor alone
+    touchwin(part);
+    wnoutrefresh(part);
+    delwin(part);
+    return true;
 }
 
 void CurWindow::erase()
