@@ -62,6 +62,8 @@ void CurViewer::drawText(int row, const char* bytes, int len, long long offset, 
     if (CurText::columns(bytes, start) < skip && start < len) { // a character straddles the edge
         int after = CurText::next(bytes, len, start);
         int shown = CurText::columns(bytes, after) - skip;
+        if (shown > viewCols())
+            shown = viewCols();         // a tab's blanks in a view narrower than they are
         CurText::blank(w, y + 1 + row, x + 1, shown, 0);
         *col += shown;
         start = after;
