@@ -25,6 +25,7 @@ struct BenchSetup {
     BenchInput input;
     bool fixedTerm;                       // TERM=xterm always, not only when unset
     bool (*instead)(int argc, char** argv); // may run something else and return true
+    void (*after)() = nullptr;            // runs once the benchmarks are done, before cleanup
 };
 
 // The child's standard input as the setup asks; false when that fails.
@@ -67,6 +68,8 @@ static int benchChild(int argc, char** argv, const BenchSetup& setup, int report
     reporter.SetErrorStream(&out);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    if (setup.after != nullptr)
+        setup.after();
     CurInit::cleanup();
     return 0;
 }

@@ -7,13 +7,12 @@
 #include <CurViewer.h>
 #include <CurWindow.h>
 #include <benchmark/benchmark.h>
+#include "BenchMain.h"
 #include <curses.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <fstream>
 #include <poll.h>
 #include <pty.h>
 #include <string>
@@ -160,8 +159,15 @@ static int child(const char* which)
     return 0;
 }
 
-// Curses starts on the standard output, so that goes to /dev/null while the
-// report goes to where the standard output pointed before.
+// The big file goes with the temporary directory it was made in.
+static void removeBigFile()
+{
+    if (!tempDir.empty()) {
+        unlink(bigPath.c_str());
+        rmdir(tempDir.c_str());
+    }
+}
+
 int main(int argc, char** argv)
 {
     if (argc > 2 && strcmp(argv[1], "--child") == 0)
@@ -169,26 +175,5 @@ int main(int argc, char** argv)
     char path[4096];
     ssize_t len = readlink("/proc/self/exe", path, sizeof path - 1);
     self = len > 0 ? std::string(path, len) : argv[0];
-    int report = dup(1);
-    int devnull = open("/dev/null", O_WRONLY);
-    if (report < 0 || devnull < 0 || dup2(devnull, 1) < 0)
-        return 1;
-    close(devnull);
-    setenv("TERM", "xterm", 1);
-    CurInit::initialize();
-
-    std::ofstream out("/proc/self/fd/" + std::to_string(report));
-    benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
-    reporter.SetOutputStream(&out);
-    reporter.SetErrorStream(&out);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-
-    CurInit::cleanup();
-    if (!tempDir.empty()) {
-        unlink(bigPath.c_str());
-        rmdir(tempDir.c_str());
-    }
-    return 0;
+    return benchMain(argc, argv, BenchSetup{KEEP_INPUT, true, nullptr, removeBigFile});
 }
