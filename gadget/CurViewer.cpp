@@ -7,6 +7,7 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -262,35 +263,58 @@ long long CurViewer::nextRow(long long start)
     return byteAt(end) == '\n' ? end + 1 : end;
 }
 
-long long CurViewer::prevRow(long long start)
+// Going up a row at a time would walk a wrapped line from its start again
+// for every row; this walks each line at most twice: once to count its rows
+// above start, once more to reach the one wanted when it lies inside.
+long long CurViewer::rowsBack(long long start, int count)
 {
-    if (start <= 0)
-        return 0;
-    return rowHolding(start - 1);
+    while (count > 0 && start > 0) {
+        long long line = lineStartOf(start - 1);
+        int above = 0;                  // rows of the line before the one holding start - 1
+        if (wrap)
+            walkRows(line, start - 1, INT_MAX, &above);
+        if (above < count) {
+            count -= above + 1;
+            start = line;
+        } else {
+            start = walkRows(line, LLONG_MAX, above - count + 1, nullptr);
+            count = 0;
+        }
+    }
+    return start;
 }
 
 long long CurViewer::rowHolding(long long pos)
 {
     if (pos <= 0)
         return 0;
-    long long row = lineStartOf(pos);
-    if (!wrap)
-        return row;
-    long long end = lineEnd(row);
-    for (;;) {
+    long long line = lineStartOf(pos);
+    return wrap ? walkRows(line, pos, INT_MAX, nullptr) : line;
+}
+
+// From the start of a line, the start of its row that holds pos or of its
+// row number most, whichever comes first; *count, when given, is that
+// row's number (0 for the line's first row).
+long long CurViewer::walkRows(long long line, long long pos, int most, int* count)
+{
+    long long end = lineEnd(line);
+    long long row = line;
+    int n = 0;
+    while (n < most) {
         long long next = rowEndIn(row, end);
         if (next >= end || next > pos)
-            return row;
+            break;
         row = next;
+        n++;
     }
+    if (count != nullptr)
+        *count = n;
+    return row;
 }
 
 long long CurViewer::lastTop()
 {
-    long long t = total();
-    for (int i = 0; i < viewRows() && t > 0; i++)
-        t = prevRow(t);
-    return t;
+    return rowsBack(total(), viewRows());
 }
 
 int CurViewer::viewRows() const

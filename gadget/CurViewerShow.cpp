@@ -184,15 +184,14 @@ bool CurViewer::moveKey(int key)
     long long last = lastTop();
     switch (key) {
     case KEY_UP:
-        top = prevRow(top);
+        top = rowsBack(top, 1);
         return true;
     case KEY_DOWN:
         if (top < last)
             top = nextRow(top);
         return true;
     case KEY_PPAGE:
-        for (int i = 0; i < viewRows() && top > 0; i++)
-            top = prevRow(top);
+        top = rowsBack(top, viewRows());
         return true;
     case KEY_NPAGE:
         for (int i = 0; i < viewRows() && top < last; i++)

@@ -51,9 +51,10 @@ private:
     long long rowEnd(long long start);   // end of the row from start, newline excluded
     long long rowEndIn(long long start, long long lineEnd);
     long long nextRow(long long start);  // start of the row after; size() at the end
-    long long prevRow(long long start);  // start of the row before; 0 at the top
+    long long rowsBack(long long start, int count); // start of the row count rows up; 0 at the top
     long long lastTop();                 // the top that shows the last page full
     long long rowHolding(long long pos); // start of the row holding byte pos
+    long long walkRows(long long line, long long pos, int most, int* count);
     // drawing
     int  viewRows() const;
     int  viewCols() const;
