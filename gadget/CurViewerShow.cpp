@@ -27,9 +27,16 @@ void CurViewer::draw()
     CurText::frame(w, y, x, height, width);
     long long size = total();
     long long row = top;
+    // Only rows in the window are drawn; below it the rows are still
+    // walked while there is text, as the scroll bar needs to know whether
+    // the text goes on past the view.
+    int windowRows = getmaxy(w);
     for (int i = 0; i < viewRows(); i++) {
-        long long end = row < size ? rowEnd(row) : row;
-        drawRow(i, row, end);
+        int line = y + 1 + i;
+        if (line >= windowRows && row >= size)
+            break;
+        if (line >= 0 && line < windowRows)
+            drawRow(i, row, row < size ? rowEnd(row) : row);
         row = row < size ? nextRow(row) : row;
     }
     if ((top > 0 || row < size) && height >= 4)
