@@ -77,6 +77,28 @@ static void BM_ViewerPageKeys(benchmark::State& state)
 }
 BENCHMARK(BM_ViewerPageKeys)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// One line of 64,000 bytes of words, wrapped: about 850 rows. At the end,
+// Page Up and Page Down, and End (which finds the last page from the end);
+// each row up is found from the line's start.
+static void BM_ViewerWrappedLongLine(benchmark::State& state)
+{
+    std::string line;
+    while (line.size() < 64000)
+        line += "wrapped words ";
+    CurWindow win(24, 80, 0, 0);
+    CurViewer viewer(&win);
+    viewer.setGeometry(24, 80, 0, 0);
+    viewer.setText(line.c_str());
+    viewer.setWrap(true);
+    viewer.processKey(KEY_END);
+    for (auto _ : state) {
+        viewer.processKey(KEY_PPAGE);
+        viewer.processKey(KEY_END);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_ViewerWrappedLongLine)->Unit(benchmark::kMicrosecond);
+
 // Runs argv on a 24 x 80 pseudo-terminal, presses Enter once the output
 // has rested for 300 ms, and returns the bytes it wrote until it ended.
 static long bytesOnTerminal(const char* const* argv)
