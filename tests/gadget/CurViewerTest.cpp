@@ -117,9 +117,11 @@ TEST_F(ViewerTest, KeysScrollAndSearchAFileOfThousandLines)
 TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
 {
     std::string huge(10 * 1024 * 1024, 'a');
-    std::string words;
+    std::string words, many;
     for (int i = 1; i <= 12; i++)
         words += "word" + std::to_string(i) + " ";
+    for (int i = 100; i < 300; i++)
+        many += "w" + std::to_string(i) + " ";
     struct Case {
         std::string path;
         const char* wrap;
@@ -141,6 +143,8 @@ TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
          [](ScreenSession& s) { s.right(); s.right(); s.right(); }, "1", "e 1", "e 3"},
         {write("words", words), "wrap", [](ScreenSession&) {}, "1",
          "word1 word2 word3 word4 word5 word6", "word7 word8 word9 word10 word11 word12"},
+        {write("many words", many), "wrap", [](ScreenSession& s) { s.end(); s.pageUp(); }, "1",
+         "w163 w164 w165 w166 w167 w168 w169", "w226 w227 w228 w229 w230 w231 w232"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path + " " + c.wrap);
