@@ -206,13 +206,15 @@ long long CurViewer::lineEnd(long long start)
     return limit;
 }
 
-// The nearest cut at or before pos bounds the scan for a newline.
+// The nearest cut at or before pos bounds the scan for a newline. A cut
+// moved back to the start of a character may lie a few bytes before its
+// multiple of LINE_CUT, at or before pos: then it is the nearest.
 long long CurViewer::lineStartOf(long long pos)
 {
     long long k = pos / LINE_CUT;
-    long long cut = cutAt(k);
+    long long cut = cutAt(k + 1);
     if (cut > pos)
-        cut = k > 0 ? cutAt(k - 1) : 0;
+        cut = cutAt(k);
     if (cut == pos && pos > 0 && byteAt(pos) == '\n')
         return byteAt(pos - 1) == '\n' ? pos : lineStartOf(pos - 1); // a cut on a newline is none
     long long from = cut;

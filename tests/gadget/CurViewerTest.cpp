@@ -143,6 +143,8 @@ TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
          [](ScreenSession& s) { s.right(); s.right(); s.right(); }, "1", "e 1", "e 3"},
         {write("words", words), "wrap", [](ScreenSession&) {}, "1",
          "word1 word2 word3 word4 word5 word6", "word7 word8 word9 word10 word11 word12"},
+        {write("cut in a character", std::string(65535, 'a') + "\u00e9XYZ\n" + lines(1, 20)), "plain",
+         [](ScreenSession& s) { s.sendText("/\u00e9XY"); s.enter(); }, "1", "\u00e9XYZ", "line 8"},
         {write("many words", many), "wrap", [](ScreenSession& s) { s.end(); s.pageUp(); }, "1",
          "w163 w164 w165 w166 w167 w168 w169", "w226 w227 w228 w229 w230 w231 w232"},
     };
