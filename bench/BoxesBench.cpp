@@ -77,9 +77,8 @@ static void BM_ViewerPageKeys(benchmark::State& state)
 }
 BENCHMARK(BM_ViewerPageKeys)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-// One line of 64,000 bytes of words, wrapped: about 850 rows. At the end,
-// Page Up and Page Down, and End (which finds the last page from the end);
-// each row up is found from the line's start.
+// One line of 64,000 bytes of words, wrapped: about 850 rows. From the
+// end, Page Up and End: each goes a page up through the line's rows.
 static void BM_ViewerWrappedLongLine(benchmark::State& state)
 {
     std::string line;

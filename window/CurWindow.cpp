@@ -125,13 +125,11 @@ void CurWindow::touch()
         wtouchln(win, 0, getmaxy(win), 1);
 }
 
+// What wrefresh does, copy then send, with the copy that windows past the
+// screen's edges need.
 void CurWindow::update()
 {
-    if (!mapped || win == nullptr || getbegy(win) >= LINES || getbegx(win) >= COLS)
-        return;
-    if (getbegx(win) <= COLS - getmaxx(win))
-        wrefresh(win);
-    else if (stage())
+    if (stage())
         doupdate();
 }
 
