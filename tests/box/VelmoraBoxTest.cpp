@@ -21,6 +21,7 @@ struct BoxCase {
     const char* err;                     // standard error
     const char* input = nullptr;         // standard input instead of the terminal
     const char* env = nullptr;           // NAME=VALUE set for the program
+    const char* after = nullptr;         // still on the screen once the program has ended
 };
 
 void press(ScreenSession& s) { s.enter(); }
@@ -51,6 +52,10 @@ void run(const BoxCase& c)
     }
     c.keys(s);
     EXPECT_EQ(c.status, s.waitExit()) << s.dump();
+    if (c.after != nullptr) {
+        s.waitQuiet();
+        EXPECT_NE(std::string::npos, s.dump().find(c.after)) << s.dump();
+    }
     EXPECT_EQ(c.out, s.stdoutText());
     std::string err = s.stderrText();
     bool stdoutAnswers = std::find(c.args.begin(), c.args.end(), "--stdout") != c.args.end();
@@ -101,7 +106,8 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\nXXX\n100\n"},
         {{"--textbox", "/etc/passwd", "0", "0"}, "root", press, 0, "", ""},
         {{"--textbox", "/etc/passwd", "10", "40"}, "root", esc, 255, "", ""},
-        {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", ""},
+        {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", "", nullptr, nullptr,
+         "Please wait"},
     };
     for (const BoxCase& c : cases)
         run(c);
