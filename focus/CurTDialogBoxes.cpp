@@ -10,6 +10,10 @@
 #include <curses.h>
 #include <cstring>
 
+// Around a box's text: the frame, a margin of a column each side, and below
+// the text a blank row, the separator and the buttons' row.
+static const CurText::Size BOX_CHROME = {5, 4};
+
 // Columns a row of buttons needs inside the frame, with one blank between
 // neighbours so that two bars never run together.
 static int rowWidth(const char* first, const char* second)
@@ -26,8 +30,8 @@ static int rowWidth(const char* first, const char* second)
 // result as an array.
 static char* clippedText(const char* text, int width, int rows)
 {
-    char* block = new char[CurLabel::formatMsgSize(text)];
-    CurLabel::formatMsg(block, text, width);
+    char* block = new char[CurText::wrapSize(text)];
+    CurText::wrap(block, text, width);
     char* end = block;
     for (int line = 0; line < rows; line++) {
         end = strchr(end, '\n');
@@ -70,27 +74,13 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
 {
     if (text == nullptr)
         text = "";
-    // The box is as wide as the text area plus frame and margins, widened to
-    // fit its buttons and cut to the screen; the height is computed at the
-    // width that is left, so the wrapped text matches the area it gets.
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth > COLS)
-        textWidth = COLS;       // the box is cut to the screen anyway; + 4 stays an int
-    int boxWidth = textWidth + 4;
-    if (boxWidth < rowWidth(first, second) + 2)
-        boxWidth = rowWidth(first, second) + 2;
-    if (boxWidth > COLS)
-        boxWidth = COLS;
-    textWidth = boxWidth - 4;
-    if (textHeight < 0)
-        textHeight = CurLabel::getEffHeight(text, textWidth);
-    if (textHeight > LINES)
-        textHeight = LINES;
-
+    // The box is at least as wide as its buttons' row with the frame's two
+    // columns; the text area is four columns narrower than the box.
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, BOX_CHROME,
+                                         rowWidth(first, second) - 2);
     int chosen;
     {
-        CurTDialog dialog(textHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int H = dialog.getHeight();
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
@@ -184,7 +174,8 @@ static void copyCut(char* out, int size, const char* text, int len)
 }
 
 // The dialog: text rows, the editor on the row above the separator, OK and
-// Cancel. It is at least 30 columns inside, so that there is room to type.
+// Cancel. Sized to its text it is at least 30 columns inside, so that there
+// is room to type; a width the caller gives is kept.
 int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
                           const char* text, const char* title,
                           char* buffer, int size, bool hidden)
@@ -192,12 +183,8 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
     if (text == nullptr)
         text = "";
     if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text) > 30 ? CurLabel::getLongestLine(text) : 30;
-    int boxWidth = textWidth > COLS - 4 ? COLS : textWidth + 4;
-    if (textHeight < 0)
-        textHeight = CurLabel::getEffHeight(text, boxWidth - 4);
-    if (textHeight > LINES)
-        textHeight = LINES;     // the box is cut to the screen anyway; + 5 stays an int
+        textWidth = CurText::longestLine(text) > 30 ? CurText::longestLine(text) : 30;
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, BOX_CHROME, 0);
     // A buffer with no NUL within size gives what the result could hold.
     int initialLen = buffer != nullptr && size > 0 ? (int)strnlen(buffer, size) : 0;
     char* initial = new char[initialLen + 1];
@@ -205,7 +192,7 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
 
     int chosen;
     {
-        CurTDialog dialog(textHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int H = dialog.getHeight();
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);

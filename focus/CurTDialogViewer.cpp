@@ -3,6 +3,7 @@
 // Enter or Esc, and the screen repainted once the box is gone.
 #include "CurTDialog.h"
 #include "CurButton.h"
+#include "CurText.h"
 #include "CurViewer.h"
 
 #include <curses.h>
@@ -28,17 +29,10 @@ private:
 int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                           const char* text, const char* title)
 {
-    if (viewHeight < 0)
-        viewHeight = LINES - 8;
-    if (viewWidth < 0)
-        viewWidth = COLS - 8;
-    if (viewHeight > LINES - 6)
-        viewHeight = LINES - 6;
-    if (viewWidth > COLS - 6)
-        viewWidth = COLS - 6;
+    CurText::Size box = CurText::boxSize(nullptr, viewHeight, viewWidth, {6, 6}, 0);
     int chosen;
     {
-        CurTDialog dialog(viewHeight + 6, viewWidth + 6, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButton(" OK ");

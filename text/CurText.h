@@ -74,6 +74,19 @@ public:
     // that is not white space; 0 for an empty or blank text.
     static int longestLine(const char* text);
 
+    // The size of a box showing a text in a rows x cols area, with chrome
+    // rows and columns around the area (frame, margins, buttons). A negative
+    // cols is the text's longest line; cols is widened to minCols (when
+    // above 0). A negative rows is the text wrapped to the columns the box
+    // leaves it. Without a text a negative size is the screen less the
+    // chrome and a cell each side. The box is cut to the screen; nothing
+    // overflows at the ends of the int range.
+    struct Size {
+        int rows;
+        int cols;
+    };
+    static Size boxSize(const char* text, int rows, int cols, Size chrome, int minCols);
+
     // Box lines (CurTextLines.cpp): Unicode box drawing in a UTF-8 locale,
     // the terminal's line-drawing set elsewhere (curses' ASCII fallback where
     // the terminal has none).

@@ -1,7 +1,8 @@
 // CurTextWrap.cpp - the word wrapping of CurText (text/): prose reflowed to a
-// width, and its line counters.
+// width, its line counters, and the size of a box around a wrapped text.
 #include "CurText.h"
 
+#include <curses.h>
 #include <cctype>
 #include <cstring>
 
@@ -136,4 +137,28 @@ int CurText::longestLine(const char* text)
         p += len;
     }
     return longest;
+}
+
+// A size plus the chrome around it, cut to the screen's size: compared by
+// subtraction, since the sum could pass INT_MAX.
+static int withChrome(int size, int chrome, int screen)
+{
+    return size > screen - chrome ? screen : size + chrome;
+}
+
+// The width comes first, since the height of a wrapped text depends on the
+// columns it gets; both then take the chrome and are cut to the screen.
+CurText::Size CurText::boxSize(const char* text, int rows, int cols, Size chrome, int minCols)
+{
+    if (cols < 0)
+        cols = text != nullptr ? longestLine(text) : COLS - chrome.cols - 2;
+    if (minCols > 0 && cols < minCols)
+        cols = minCols;
+    Size box;
+    box.cols = withChrome(cols, chrome.cols, COLS);
+    if (rows < 0)
+        rows = text != nullptr ? wrappedLines(text, box.cols - chrome.cols)
+                               : LINES - chrome.rows - 2;
+    box.rows = withChrome(rows, chrome.rows, LINES);
+    return box;
 }
