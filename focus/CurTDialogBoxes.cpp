@@ -68,6 +68,13 @@ bool CurTDialog::escapeEndsCB(int key, void* data)
     return true;
 }
 
+// Enter that the editor or the viewer leaves presses the first button (OK),
+// which ends the loop the way a click on it would; data is the dialog.
+void CurTDialog::enterPressesFirstCB(void* data)
+{
+    static_cast<CurTDialog*>(data)->buttons[0]->processKey(13);
+}
+
 int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char* text,
                        const char* title, const char* first, const char* second, int focus,
                        bool escape)
@@ -135,22 +142,6 @@ int CurTDialog::showChoice(int textHeight, int textWidth, int attributes,
                   defaultFirst || second == nullptr ? 0 : 1, true);
 }
 
-// The input box's editor: Enter in it activates the OK button, which ends
-// the dialog's loop the way a click on OK would.
-namespace {
-class InputEdit : public CurLineEdit {
-public:
-    InputEdit(CurWindow* window, CurButton* ok) : CurLineEdit(window), ok(ok) {}
-    virtual bool processKey(int key)
-    {
-        return key == 13 ? ok->processKey(13) : CurLineEdit::processKey(key);
-    }
-
-private:
-    CurButton* ok;
-};
-} // namespace
-
 // Bytes of the len bytes of text kept in room bytes: all when they fit,
 // otherwise up to the last character boundary that fits.
 static int cutLength(const char* text, int len, int room)
@@ -203,7 +194,8 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, H - 5, W - 4);
-        InputEdit edit(&dialog, dialog.buttons[0]);
+        dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog);
+        CurLineEdit edit(&dialog);
         edit.setGeometry(1, W - 4, H - 4, 2);
         edit.setText(initial, false);
         edit.setHidden(hidden);

@@ -2,26 +2,10 @@
 // CurViewer of a file or a text inside a dialog with one button, run until
 // Enter or Esc, and the screen repainted once the box is gone.
 #include "CurTDialog.h"
-#include "CurButton.h"
 #include "CurText.h"
 #include "CurViewer.h"
 
 #include <curses.h>
-
-// The box's viewer: Enter in it activates the button, which ends the loop.
-namespace {
-class BoxViewer : public CurViewer {
-public:
-    BoxViewer(CurWindow* window, CurButton* ok) : CurViewer(window), ok(ok) {}
-    virtual bool processKey(int key)
-    {
-        return key == 13 ? ok->processKey(13) : CurViewer::processKey(key);
-    }
-
-private:
-    CurButton* ok;
-};
-} // namespace
 
 // The viewer, framed itself, sits inside the dialog's frame with a margin of
 // a column each side. A negative size leaves a margin of a row or a column
@@ -38,7 +22,8 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const c
         dialog.addButton(" OK ");
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);
-        BoxViewer viewer(&dialog, dialog.buttons[0]);
+        dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog);
+        CurViewer viewer(&dialog);
         if (path != nullptr && !viewer.openFile(path))
             return -2;
         if (path == nullptr)
