@@ -61,7 +61,8 @@ public:
 
     // The viewer box: a framed CurViewer showing viewHeight x viewWidth cells
     // of text (negative: the screen less a margin) over an " OK " button;
-    // a file is shown unwrapped, a text wrapped.
+    // a file is shown unwrapped, a text wrapped as written (its blanks and
+    // indents kept, where the message box reflows it).
     // The arrows, pages, "/" and "n" go to the viewer; Enter ends, as does
     // Esc. 0 for Enter, -1 for Esc, -2 when the file cannot be shown.
     static int  showFile(int viewHeight, int viewWidth, int attributes,
