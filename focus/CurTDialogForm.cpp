@@ -61,23 +61,20 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             rows = last + 1;
         placed[i] = f;
     }
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth > inner)
-        inner = textWidth > COLS ? COLS : textWidth;
-    int boxWidth = inner > COLS - 4 ? COLS : inner + 4;
-    if (textHeight < 0)
-        textHeight = text[0] != '\0' ? CurLabel::getEffHeight(text, boxWidth - 4) : 0;
-    if (textHeight > LINES)
-        textHeight = LINES;
     if (formHeight <= 0 || formHeight > rows)
         formHeight = rows;
     if (formHeight > LINES)
         formHeight = LINES;             // the box is cut to the screen anyway
+    // The form area lies below the text, as wide as its widest field; an
+    // empty text takes no row.
+    if (textHeight < 0 && text[0] == '\0')
+        textHeight = 0;
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {formHeight + 5, 4}, inner);
+    textHeight = box.rows - formHeight - 5 > 0 ? box.rows - formHeight - 5 : 0;
 
     int chosen;
     {
-        CurTDialog dialog(textHeight + formHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);

@@ -137,16 +137,12 @@ int CurTDialog::showList(int textHeight, int textWidth, int listHeight, int attr
         return -1;
     if (text == nullptr)
         text = "";
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
     int inner = listColumns(*setup);
-    if (textWidth > inner)
-        inner = textWidth > COLS ? COLS : textWidth;
     if (inner < buttonColumns(setup->buttons))
         inner = buttonColumns(setup->buttons);
-    int boxWidth = inner > COLS - 4 ? COLS : inner + 4;
+    int boxWidth = CurText::boxSize(text, 0, textWidth, {0, 4}, inner).cols;
     if (textHeight < 0)
-        textHeight = text[0] != '\0' ? CurLabel::getEffHeight(text, boxWidth - 4) : 0;
+        textHeight = text[0] != '\0' ? CurText::wrappedLines(text, boxWidth - 4) : 0;
     int rows = listHeight > 0 ? listHeight : setup->count;
     int room = LINES - 6 - (setup->helps != nullptr ? 1 : 0);
     if (textHeight > room - 1)
