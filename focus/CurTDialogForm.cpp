@@ -2,7 +2,6 @@
 // labelled line editors in the dialog's focuser, laid out where the caller
 // asks or in rows, and their texts handed back when accepted.
 #include "CurTDialog.h"
-#include "CurButton.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
@@ -15,29 +14,18 @@ namespace {
 
 class FormView;
 
-// A field's editor: Enter presses the form's default button, and taking the
-// focus scrolls the form to its row.
+// A field's editor: taking the focus scrolls the form to its row.
 class FormEdit : public CurLineEdit {
 public:
-    FormEdit(CurWindow* window, CurButton* enter, FormView* view, int row)
-        : CurLineEdit(window), enter(enter), view(view), row(row)
-    {
-    }
-    bool processKey(int key) override
-    {
-        if (key == 13)
-            return enter != nullptr && enter->processKey(13);
-        return CurLineEdit::processKey(key);
-    }
+    FormEdit(CurWindow* window, FormView* view, int row) : CurLineEdit(window), view(view), row(row) {}
     void acceptFocus(bool redraw) override;
 
 private:
-    CurButton* enter;
-    FormView*  view;
-    int        row;
+    FormView* view;
+    int       row;
 };
 
-// The form area: rows of the form from offset, formHeight of them, from row
+// The form area: rows of the form from offset, `rows` of them, from row
 // top of the window. Labels and editors out of view wait far below the
 // window, where they draw nothing and the arrows find the buttons first;
 // Tab and back-tab still reach them, and the area scrolls to show them.
@@ -79,9 +67,9 @@ public:
                 edits[i]->draw();
         }
     }
-    CurWindow*                                  window;
-    const CurTDialog::FormField*                placed;
-    int                                         count, top, rows, offset;
+    CurWindow*                                   window;
+    const CurTDialog::FormField*                 placed;
+    int                                          count, top, rows, offset;
     std::unique_ptr<std::unique_ptr<CurLabel>[]> labels;
     std::unique_ptr<std::unique_ptr<FormEdit>[]> edits;
 
@@ -147,23 +135,22 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             rows = last + 1;
         placed[i] = f;
     }
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth > inner)
-        inner = textWidth > COLS ? COLS : textWidth;
-    int boxWidth = inner > COLS - 4 ? COLS : inner + 4;
-    if (textHeight < 0)
-        textHeight = text[0] != '\0' ? CurLabel::getEffHeight(text, boxWidth - 4) : 0;
-    if (textHeight > LINES)
-        textHeight = LINES;
     if (formHeight <= 0 || formHeight > rows)
         formHeight = rows;
-    if (formHeight > LINES - textHeight - 5)
-        formHeight = LINES - textHeight - 5 > 0 ? LINES - textHeight - 5 : 1;  // the rest scrolls
+    // A form taller than the screen leaves a row for the text and scrolls.
+    int room = LINES - 5 - (text[0] != '\0' ? 1 : 0);
+    if (formHeight > room)
+        formHeight = room > 0 ? room : 1;
+    // The form area lies below the text, as wide as its widest field; an
+    // empty text takes no row.
+    if (textHeight < 0 && text[0] == '\0')
+        textHeight = 0;
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {formHeight + 5, 4}, inner);
+    textHeight = box.rows - formHeight - 5 > 0 ? box.rows - formHeight - 5 : 0;
 
     int chosen;
     {
-        CurTDialog dialog(textHeight + formHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
@@ -172,8 +159,7 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, W - 4);
-        CurButton* enter = defaultButton >= 0 && defaultButton < dialog.numButtons
-                               ? dialog.buttons[defaultButton] : nullptr;
+        dialog.enterButton = defaultButton;     // Enter in a field presses it
 
         FormView view(&dialog, placed.get(), count, 1 + textHeight, formHeight);
         int firstEdit = -1;
@@ -186,7 +172,7 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
                 view.labels[i]->setText(f.label, false);
             }
             int width = f.width > 0 ? f.width : W - 4 - f.fieldX;
-            view.edits[i].reset(new FormEdit(&dialog, enter, &view, f.fieldY));
+            view.edits[i].reset(new FormEdit(&dialog, &view, f.fieldY));
             view.edits[i]->setGeometry(1, width, 0, 0);
             view.edits[i]->setText(firstText(f).c_str(), false);
             view.edits[i]->setHidden(f.hidden);
