@@ -2,6 +2,7 @@
 // 10 MB text at its start, middle and end (the same cost at each, as the
 // text is held by lines), a paste burst, and opening a directory of 100,000
 // entries. Every key goes through processKey, redraw and window update.
+#include <CurFileSelect.h>
 #include <CurInit.h>
 #include <CurTextEdit.h>
 #include <CurWindow.h>
@@ -9,7 +10,12 @@
 #include "BenchMain.h"
 #include <curses.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 static const int TEN_MB_LINES = 160000;  // of 64 bytes each, newline included
 
@@ -69,7 +75,71 @@ static void BM_TextEditPaste10k(benchmark::State& state)
 }
 BENCHMARK(BM_TextEditPaste10k)->Unit(benchmark::kMillisecond);
 
+// A directory of 100,000 empty files and 1,000 subdirectories, made once.
+static std::string bigDir;
+
+static const std::string& hundredThousand()
+{
+    if (!bigDir.empty())
+        return bigDir;
+    char name[] = "/tmp/velmora-bench-dir-XXXXXX";
+    if (mkdtemp(name) == nullptr)
+        return bigDir;
+    bigDir = name;
+    char entry[64];
+    for (int i = 0; i < 100000; i++) {
+        snprintf(entry, sizeof entry, "/file-%06d", (i * 7919) % 100000);
+        close(open((bigDir + entry).c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+    }
+    for (int i = 0; i < 1000; i++) {
+        snprintf(entry, sizeof entry, "/dir-%04d", i);
+        mkdir((bigDir + entry).c_str(), 0700);
+    }
+    return bigDir;
+}
+
+static void removeBigDir()
+{
+    if (!bigDir.empty()) {
+        std::string command = "rm -rf '" + bigDir + "'";
+        if (system(command.c_str()) != 0)
+            fprintf(stderr, "could not remove %s\n", bigDir.c_str());
+    }
+}
+
+// Opening: one read of the directory, both lists sorted and filled, the first draw.
+static void BM_FileSelectOpen100k(benchmark::State& state)
+{
+    CurWindow win(24, 80, 0, 0);
+    std::string path = hundredThousand() + "/";
+    for (auto _ : state) {
+        CurFileSelect select(&win);
+        select.setPath(path.c_str(), true);
+        win.update();
+    }
+}
+BENCHMARK(BM_FileSelectOpen100k)->Unit(benchmark::kMillisecond);
+
+// Scrolling the file list: Page Down, then End and Home, each shown.
+static void BM_FileSelectScroll100k(benchmark::State& state)
+{
+    CurWindow win(24, 80, 0, 0);
+    CurFileSelect select(&win);
+    select.setPath((hundredThousand() + "/").c_str(), true);
+    select.processKey(9);
+    select.processKey(KEY_RIGHT);
+    for (auto _ : state) {
+        select.processKey(KEY_NPAGE);
+        select.processKey(KEY_END);
+        select.processKey(KEY_HOME);
+    }
+    state.SetItemsProcessed(state.iterations() * 3);
+}
+BENCHMARK(BM_FileSelectScroll100k);
+
 int main(int argc, char** argv)
 {
-    return benchMain(argc, argv, BenchSetup{KEEP_INPUT, false, nullptr});
+    BenchSetup setup{KEEP_INPUT, false, nullptr};
+    setup.after = removeBigDir;
+    return benchMain(argc, argv, setup);
 }
