@@ -54,7 +54,13 @@ void CurFileSelect::setPath(const char* path, bool redraw)
 {
     if (path == nullptr)
         return;
-    setLine(path);
+    // A directory named without its "/" is listed, not filtered for.
+    struct stat st;
+    size_t len = strlen(path);
+    if (len > 0 && path[len - 1] != '/' && stat(path, &st) == 0 && S_ISDIR(st.st_mode))
+        setLine(std::string(path) + "/");
+    else
+        setLine(path);
     followPath();
     if (redraw)
         draw();
