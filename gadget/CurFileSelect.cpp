@@ -307,11 +307,14 @@ void CurFileSelect::draw()
     dirList->draw();
     if (fileList != nullptr)
         fileList->draw();
-    drawNames();
     if (part == PATH)
-        pathEdit->draw();               // last: the cursor stands in the focused part
+        pathEdit->draw();               // again: the cursor stands in the focused part
     else
         (part == DIRS ? dirList : fileList)->draw();
+    int row, col;
+    getyx(w, row, col);
+    drawNames();
+    wmove(w, row, col);
 }
 
 // ---- keys ----
