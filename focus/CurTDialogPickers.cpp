@@ -2,7 +2,6 @@
 // selection boxes of CurTDialog (focus/): each gadget in a dialog with OK
 // and Cancel, its answer handed back only when OK ends the box.
 #include "CurTDialog.h"
-#include "CurButton.h"
 #include "CurCalendar.h"
 #include "CurFileSelect.h"
 #include "CurLabel.h"
@@ -13,44 +12,7 @@
 #include <cstring>
 #include <string>
 
-// In the boxes Enter that the gadget leaves presses OK.
 namespace {
-class BoxCalendar : public CurCalendar {
-public:
-    BoxCalendar(CurWindow* window, CurButton* ok) : CurCalendar(window), ok(ok) {}
-    bool processKey(int key) override
-    {
-        return CurCalendar::processKey(key) || (key == 13 && ok->processKey(13));
-    }
-
-private:
-    CurButton* ok;
-};
-
-class BoxTime : public CurTimeEdit {
-public:
-    BoxTime(CurWindow* window, CurButton* ok) : CurTimeEdit(window), ok(ok) {}
-    bool processKey(int key) override
-    {
-        return CurTimeEdit::processKey(key) || (key == 13 && ok->processKey(13));
-    }
-
-private:
-    CurButton* ok;
-};
-
-class BoxFiles : public CurFileSelect {
-public:
-    BoxFiles(CurWindow* window, CurButton* ok) : CurFileSelect(window), ok(ok) {}
-    bool processKey(int key) override
-    {
-        return CurFileSelect::processKey(key) || (key == 13 && ok->processKey(13));
-    }
-
-private:
-    CurButton* ok;
-};
-
 // A negative size leaves a margin around the box; a large one takes the screen.
 int fitCells(int size, int screen, int chrome)
 {
@@ -66,6 +28,7 @@ int fitCells(int size, int screen, int chrome)
 int CurTDialog::runPicker(CurTDialog& dialog, CurGadget& gadget, CurLabel* label)
 {
     dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
+    dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog); // Enter the gadget leaves
     dialog.focuser.addGadget(&gadget);
     dialog.focuser.setFocus(2);
     dialog.draw();                      // sent with the loop's first key read
@@ -144,7 +107,7 @@ int CurTDialog::showCalendar(int textHeight, int textWidth, int attributes, cons
         dialog.addButton("Cancel");
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, dialog.getWidth() - 4);
-        BoxCalendar calendar(&dialog, dialog.buttons[0]);
+        CurCalendar calendar(&dialog);
         calendar.setGeometry(8, dialog.getWidth() - 4, textHeight + 1, 2);
         if (day != nullptr && month != nullptr && year != nullptr)
             calendar.setDate(*day, *month, *year, false);
@@ -173,7 +136,7 @@ int CurTDialog::showTime(int textHeight, int textWidth, int attributes, const ch
         dialog.addButton("Cancel");
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, dialog.getWidth() - 4);
-        BoxTime time(&dialog, dialog.buttons[0]);
+        CurTimeEdit time(&dialog);
         time.setGeometry(1, dialog.getWidth() - 4, textHeight + 2, 2);
         if (hours != nullptr && minutes != nullptr && seconds != nullptr)
             time.setTime(*hours, *minutes, *seconds, false);
@@ -211,7 +174,7 @@ int CurTDialog::showFileSelect(int selectHeight, int selectWidth, int attributes
             dialog.setTitle(std::string(title).c_str(), CurInit::CENTER);
         dialog.addButton(" OK ");
         dialog.addButton("Cancel");
-        BoxFiles select(&dialog, dialog.buttons[0]);
+        CurFileSelect select(&dialog);
         select.setGeometry(dialog.getHeight() - 4, dialog.getWidth() - 4, 1, 2);
         select.setDirectoryMode(directories, false);
         select.setPath(path.c_str(), false);

@@ -67,7 +67,8 @@ public:
 
     // The viewer box: a framed CurViewer showing viewHeight x viewWidth cells
     // of text (negative: the screen less a margin) over an " OK " button;
-    // a file is shown unwrapped, a text wrapped.
+    // a file is shown unwrapped, a text wrapped as written (its blanks and
+    // indents kept, where the message box reflows it).
     // The arrows, pages, "/" and "n" go to the viewer; Enter ends, as does
     // Esc. 0 for Enter, -1 for Esc, -2 when the file cannot be shown.
     static int  showFile(int viewHeight, int viewWidth, int attributes,
@@ -215,6 +216,7 @@ private:
     // Rows and columns of a box around a text: the text's measured when
     // negative, the box at least inner columns inside, all cut to the screen.
     static void fitText(const char* text, int inner, int* textHeight, int* textWidth);
+    static void enterPressesFirstCB(void* data);   // the boxes' Enter callback: the first button
     static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                          const char* text, const char* title);
 };
