@@ -70,8 +70,9 @@ TEST_F(CursesTest, PickerBoxesAnswerOnOkOnly)
         {EDIT, {'x', 13, 'y', 9, 13}, 0, "x\nyab"},
         {EDIT, {'x', 9, 9, 13}, 1, "ab"},
         {FILES, {9, 9, 13}, 0, "f"},
-        {FILES, {'s', 13, 13}, 0, "sub/"},
-        {DIRECTORIES, {9, D, 13, 9, 13}, 0, "sub/"},
+        {FILES, {'s', 13}, 0, "s"},                     // typed, and accepted as typed
+        {FILES, {'s', 9, 13}, 0, "sub/"},               // completed: the directory entered
+        {DIRECTORIES, {D, D, 13, 9, 13}, 0, "sub/"},
         {DIRECTORIES, {9, D, 27}, -1, ""},
     };
     for (const PickCase& c : cases) {
