@@ -64,6 +64,9 @@ struct BoxOptions {
     // input
     bool        insecure = false;        // kept
     int         maxInput = -1;           // -1: no limit
+    // the calendar's and time box's answers: strftime formats; null: dd/mm/yyyy, hh:mm:ss
+    const char* dateFormat = nullptr;
+    const char* timeFormat = nullptr;
     // time
     int         timeout = 0;             // seconds without a key before BOX_TIMEOUT; 0: none
     int         sleep = 0;               // seconds to wait after the box
@@ -137,6 +140,11 @@ BoxStatus runInputBox(BoxCall& call);      // --inputbox and --passwordbox
 BoxStatus runTextBox(BoxCall& call);
 BoxStatus runGauge(BoxCall& call);
 BoxStatus runPrintMaxsize(BoxCall& call);  // the sizes, not a screen
+BoxStatus runCalendar(BoxCall& call);
+BoxStatus runTimeBox(BoxCall& call);
+BoxStatus runFSelect(BoxCall& call);       // --fselect and --dselect
+BoxStatus runEditBox(BoxCall& call);
+bool      checkTimeBox(int argc, char** argv, std::string* why);
 bool      checkGauge(int argc, char** argv, std::string* why);
 bool      checkTextBox(int argc, char** argv, std::string* why);
 #endif

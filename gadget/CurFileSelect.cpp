@@ -54,14 +54,18 @@ void CurFileSelect::setPath(const char* path, bool redraw)
 {
     if (path == nullptr)
         return;
-    // A directory named without its "/" is listed, not filtered for.
+    // A directory named without its "/" is listed, not filtered for, and
+    // the line keeps the path as given until it is edited.
+    setLine(path);
     struct stat st;
     size_t len = strlen(path);
-    if (len > 0 && path[len - 1] != '/' && stat(path, &st) == 0 && S_ISDIR(st.st_mode))
-        setLine(std::string(path) + "/");
-    else
-        setLine(path);
-    followPath();
+    if (len > 0 && path[len - 1] != '/' && stat(path, &st) == 0 && S_ISDIR(st.st_mode)) {
+        readDirectory(std::string(path) + "/");
+        filter.clear();
+        fillLists();
+    } else {
+        followPath();
+    }
     if (redraw)
         draw();
 }

@@ -25,7 +25,8 @@ public:
     CurFileSelect& operator=(const CurFileSelect&) = delete;
 
     // Puts path in the path line and lists its directory part (the working
-    // directory when it has none). Null is ignored.
+    // directory when it has none), or the directory path names when it ends
+    // without a "/". Null is ignored.
     void        setPath(const char* path, bool redraw);
     // The path line: an entry taken from a list with its name's own bytes,
     // a typed one as typed. Valid until the next key or setPath.

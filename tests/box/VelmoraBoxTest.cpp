@@ -102,6 +102,19 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--textbox", "/etc/passwd", "0", "0"}, "root", press, 0, "", ""},
         {{"--textbox", "/etc/passwd", "10", "40"}, "root", esc, 255, "", ""},
         {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", ""},
+        {{"--stdout", "--calendar", "When?", "0", "0", "29", "2", "2024"}, "February 2024",
+         [](ScreenSession& s) { s.right(); s.enter(); }, 0, "01/03/2024", ""},
+        {{"--date-format", "%Y-%m-%d (%a)", "--calendar", "When?", "0", "0", "28", "2", "2023"}, "February",
+         [](ScreenSession& s) { s.down(); s.enter(); }, 0, "", "2023-03-07 (Tue)"},
+        {{"--calendar", "When?", "0", "0"}, "When?", esc, 255, "", ""},
+        {{"--stdout", "--timebox", "At?", "0", "0", "23", "59", "58"}, "23:59:58",
+         [](ScreenSession& s) { s.up(); s.enter(); }, 0, "00:59:58", ""},
+        {{"--stdout", "--time-format", "%H.%M", "--timebox", "At?", "0", "0", "1", "2", "3"}, "01:02:03",
+         [](ScreenSession& s) { s.tab(); s.tab(); s.enter(); }, 1, "", ""},
+        {{"--stdout", "--fselect", "/etc/passwd", "0", "0"}, "Directories", press, 0, "/etc/passwd", ""},
+        {{"--stdout", "--dselect", "/etc", "0", "0"}, "Directories", press, 0, "/etc", ""},
+        {{"--stdout", "--editbox", "/etc/passwd", "0", "0"}, "Cancel",
+         [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
     };
     for (const BoxCase& c : cases)
         run(c);
@@ -127,6 +140,10 @@ TEST(VelmoraBox, ErrorsSayWhyInOneLineNeverInTheAnswer)
          "velmora-box: --textbox: not a readable file"},
         {{"--stdout", "--textbox", "/", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: --textbox: not a readable file"},
+        {{"--stdout", "--timebox", "At?", "0", "0", "24"}, nullptr, none, 255, "",
+         "velmora-box: --timebox: the time is out of range"},
+        {{"--stdout", "--editbox", "/", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: --editbox: not a readable file"},
         {{"--stdout", "--output-fd", "7", "--msgbox", "Hi", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: the output descriptor 7 is not open"},
     };
