@@ -144,6 +144,8 @@ BoxStatus runCalendar(BoxCall& call);
 BoxStatus runTimeBox(BoxCall& call);
 BoxStatus runFSelect(BoxCall& call);       // --fselect and --dselect
 BoxStatus runEditBox(BoxCall& call);
+BoxStatus runTreeView(BoxCall& call);
+bool      checkTreeView(int argc, char** argv, std::string* why);
 bool      checkTimeBox(int argc, char** argv, std::string* why);
 bool      checkGauge(int argc, char** argv, std::string* why);
 bool      checkTextBox(int argc, char** argv, std::string* why);

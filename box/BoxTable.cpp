@@ -39,7 +39,7 @@ static const BoxEntry BOXES[] = {
     {"--dselect",       3, 3,          true,     INPUT_KEYS,  runFSelect,      nullptr},
     {"--editbox",       3, 3,          true,     INPUT_KEYS,  runEditBox,      checkTextBox},
     {"--buildlist",     4, -1,         true,     INPUT_KEYS,  nullptr,         nullptr},
-    {"--treeview",      4, -1,         true,     INPUT_KEYS,  nullptr,         nullptr},
+    {"--treeview",      4, -1,         true,     INPUT_KEYS,  runTreeView,     checkTreeView},
     {"--rangebox",      5, 6,          true,     INPUT_KEYS,  nullptr,         nullptr},
     {"--prgbox",        3, 4,          false,    INPUT_KEYS,  nullptr,         nullptr},
 };

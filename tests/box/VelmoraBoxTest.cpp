@@ -113,6 +113,11 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          [](ScreenSession& s) { s.tab(); s.tab(); s.enter(); }, 1, "", ""},
         {{"--stdout", "--fselect", "/etc/passwd", "0", "0"}, "Directories", press, 0, "/etc/passwd", ""},
         {{"--stdout", "--dselect", "/etc", "0", "0"}, "Directories", press, 0, "/etc", ""},
+        {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1",
+          "t3", "three", "off", "2"}, "three",
+         [](ScreenSession& s) { s.down(); s.down(); s.sendText(" "); s.enter(); }, 0, "t3", ""},
+        {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1"},
+         "two", press, 0, "t2", ""},
         {{"--stdout", "--editbox", "/etc/passwd", "0", "0"}, "Cancel",
          [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
     };
