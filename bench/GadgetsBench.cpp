@@ -49,6 +49,23 @@ static void BM_TextEditKeyAt(benchmark::State& state)
 }
 BENCHMARK(BM_TextEditKeyAt)->Arg(0)->Arg(50)->Arg(100);
 
+// A line of 1 MB wrapped at the view's width, the cursor in its middle:
+// a key lays the line out once, however many of its rows are shown.
+static void BM_TextEditWrappedMegabyteLine(benchmark::State& state)
+{
+    CurWindow win(24, 80, 0, 0);
+    CurTextEdit edit(&win);
+    edit.setWrap(true, false);
+    edit.setText(std::string(1 << 20, 'x'), false);
+    edit.setCursor(0, 1 << 19, true);
+    for (auto _ : state) {
+        edit.processKey('q');
+        edit.processKey(KEY_BACKSPACE);
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_TextEditWrappedMegabyteLine)->Unit(benchmark::kMillisecond);
+
 // Opening: the text split into lines, then the first draw.
 static void BM_TextEditOpen10MB(benchmark::State& state)
 {

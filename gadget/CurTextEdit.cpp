@@ -17,7 +17,8 @@ CurTextEdit::CurTextEdit(CurWindow* window)
     : CurGadget(window), store(1), gapStart(1), gapEnd(1), totalBytes(0), curLine(0),
       curPos(0), goalCol(0), topLine(0), topRow(0), leftCol(0), wrap(false),
       overwrite(false), readOnly(false), focused(true), tabWidth(0), maxSize(0),
-      pendingLen(0), changeCallback(nullptr), changeData(nullptr)
+      pendingLen(0), changeCallback(nullptr), changeData(nullptr), edits(0), cachedLine(-1),
+      cachedCols(0), cachedEdits(-1)
 {
     // Each switch resends the terminal's keypad string: only when it is off.
     if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
@@ -117,6 +118,7 @@ void CurTextEdit::setText(std::string_view text, bool redraw)
         start = end + 1;
     }
     totalBytes = (long)text.size();
+    edits++;
     curLine = curPos = goalCol = topLine = topRow = leftCol = 0;
     pendingLen = 0;
     if (redraw)
@@ -256,21 +258,30 @@ void CurTextEdit::rowStarts(int index, std::vector<int>& starts) const
     starts.assign(1, 0);
     if (!wrap)
         return;
+    int cols = viewCols();
+    if (index == cachedLine && edits == cachedEdits && cols == cachedCols) {
+        starts = cachedStarts;
+        return;
+    }
     const std::string& s = line(index);
     const char* p = s.c_str();
-    int len = (int)s.size(), cols = viewCols(), at = 0;
+    int len = (int)s.size(), at = 0;
     for (;;) {
         int n = CurText::cut(p + at, len - at, cols);
         if (at + n >= len) {
             if (n > 0 && CurText::columns(p + at, n) >= cols)
                 starts.push_back(len);
-            return;
+            break;
         }
         if (n == 0)
             n = CurText::next(p, len, at) - at;
         at += n;
         starts.push_back(at);
     }
+    cachedLine = index;
+    cachedEdits = edits;
+    cachedCols = cols;
+    cachedStarts = starts;
 }
 
 int CurTextEdit::rowOf(int index, int pos) const
@@ -635,6 +646,7 @@ bool CurTextEdit::editKey(int key)
         done = insertBytes(bytes, CurText::encode(code, bytes));
     }
     if (done) {
+        edits++;
         goalFromCursor();
         draw();
         window->update();

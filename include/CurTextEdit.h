@@ -116,5 +116,11 @@ private:
     void (*changeCallback)(CurTextEdit*, void*);
     void* changeData;
     std::function<void()> changeFunction;
+    // The rows of the last line laid out, while no edit came between: a
+    // long line wrapped is walked once per key, not once per row shown.
+    long  edits;                         // counts every change of the text
+    mutable int  cachedLine, cachedCols;
+    mutable long cachedEdits;
+    mutable std::vector<int> cachedStarts;
 };
 #endif
