@@ -24,7 +24,7 @@ static bool firstTime(int argc, char** argv, struct tm* clock)
     return true;
 }
 
-bool checkTimeBox(int argc, char** argv, std::string* why)
+bool checkTimeBox(const BoxOptions&, int argc, char** argv, std::string* why)
 {
     struct tm clock;
     if (!firstTime(argc, argv, &clock)) {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-bool checkTreeView(int argc, char** argv, std::string* why)
+bool checkTreeView(const BoxOptions&, int argc, char** argv, std::string* why)
 {
     if ((argc - 4) % 4 != 0) {
         *why = "rows come as TAG ITEM STATUS DEPTH";

@@ -28,7 +28,7 @@ int fitCells(int size, int screen, int chrome)
 int CurTDialog::runPicker(CurTDialog& dialog, CurGadget& gadget, CurLabel* label)
 {
     dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
-    dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog); // Enter the gadget leaves
+    dialog.enterButton = 0;             // Enter the gadget leaves presses OK
     dialog.focuser.addGadget(&gadget);
     dialog.focuser.setFocus(2);
     dialog.draw();                      // sent with the loop's first key read

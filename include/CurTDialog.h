@@ -192,6 +192,7 @@ protected:
     CurFocuser  focuser;
     bool        exitOnEnter;
     int         escButton;
+    int         enterButton;             // Enter the gadgets leave presses it; -1: none
     bool (*keyCallback)(int, void*);
     void*       keyData;
 
@@ -216,7 +217,6 @@ private:
     // Rows and columns of a box around a text: the text's measured when
     // negative, the box at least inner columns inside, all cut to the screen.
     static void fitText(const char* text, int inner, int* textHeight, int* textWidth);
-    static void enterPressesFirstCB(void* data);   // the boxes' Enter callback: the first button
     static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                          const char* text, const char* title);
 };
