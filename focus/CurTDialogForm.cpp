@@ -25,6 +25,18 @@ int labelColumns(const CurTDialog::FormField& f)
     return f.label != nullptr ? CurText::columns(f.label) : 0;
 }
 
+// The field with its places and width held at the largest coordinate a
+// curses window has: nothing lies beyond it, and the sums below of a few
+// such values never overflow.
+CurTDialog::FormField bounded(CurTDialog::FormField f)
+{
+    const int LIMIT = 32767;
+    for (int* value : {&f.labelY, &f.labelX, &f.fieldY, &f.fieldX, &f.width})
+        if (*value > LIMIT)
+            *value = LIMIT;
+    return f;
+}
+
 } // namespace
 
 // Fields without a place of their own take the row after the previous
@@ -41,11 +53,13 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
         text = "";
     std::unique_ptr<FormField[]> placed(new FormField[count > 0 ? count : 1]);
     int labelRoom = 0, rows = 0, inner = 0;
-    for (int i = 0; i < count; i++)
-        if (fields[i].fieldX < 0 && fields[i].labelX + labelColumns(fields[i]) > labelRoom)
-            labelRoom = fields[i].labelX + labelColumns(fields[i]);
     for (int i = 0; i < count; i++) {
-        FormField f = fields[i];
+        FormField f = bounded(fields[i]);
+        if (f.fieldX < 0 && f.labelX + labelColumns(f) > labelRoom)
+            labelRoom = f.labelX + labelColumns(f);
+    }
+    for (int i = 0; i < count; i++) {
+        FormField f = bounded(fields[i]);
         if (f.labelY < 0)
             f.labelY = rows;
         if (f.fieldY < 0)
