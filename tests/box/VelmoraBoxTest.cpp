@@ -223,6 +223,8 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
         {with({"--default-item", "b", "--menu"}, menu), "Banana", press, 0, "", "b"},
         {with({"--menu"}, menu), "Banana", tabs(2), 1, "", ""},
         {with({"--menu"}, menu), "Banana", esc, 255, "", ""},
+        {with({"--timeout", "1", "--menu"}, menu), "Banana", none, 5, "", ""},
+        {with({"--timeout", "1", "--form"}, form), "Who", none, 5, "", ""},
         {with({"--stdout", "--help-button", "--menu"}, menu), "Help", tabs(3), 2, "HELP a", ""},
         {with({"--stdout", "--extra-button", "--extra-label", "More", "--menu"}, menu), "More",
          tabs(2), 3, "a", ""},
