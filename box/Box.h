@@ -167,4 +167,6 @@ BoxStatus runEditBox(BoxCall& call);
 BoxStatus runTreeView(BoxCall& call);
 bool      checkTreeView(const BoxOptions&, int argc, char** argv, std::string* why);
 bool      checkTimeBox(const BoxOptions&, int argc, char** argv, std::string* why);
+BoxStatus runRangeBox(BoxCall& call);
+bool      checkRangeBox(const BoxOptions&, int argc, char** argv, std::string* why);
 #endif

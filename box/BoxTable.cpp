@@ -42,7 +42,7 @@ static const BoxEntry BOXES[] = {
     // box's row takes its function here when its file is added.
     {"--buildlist",     4, -1,         true,     INPUT_KEYS,  nullptr,         nullptr},
     {"--treeview",      4, -1,         true,     INPUT_KEYS,  runTreeView,     checkTreeView},
-    {"--rangebox",      5, 6,          true,     INPUT_KEYS,  nullptr,         nullptr},
+    {"--rangebox",      5, 6,          true,     INPUT_KEYS,  runRangeBox,     checkRangeBox},
     {"--prgbox",        3, 4,          false,    INPUT_KEYS,  nullptr,         nullptr},
 };
 

@@ -162,6 +162,8 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          [](ScreenSession& s) { s.down(); s.down(); s.sendText(" "); s.enter(); }, 0, "t3", ""},
         {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1"},
          "two", press, 0, "t2", ""},
+        {{"--stdout", "--rangebox", "Level", "0", "0", "1", "10", "5"}, "Level",
+         [](ScreenSession& s) { s.right(); s.right(); s.pageDown(); s.enter(); }, 0, "8", ""},
         {{"--stdout", "--editbox", "/etc/passwd", "0", "0"}, "Cancel",
          [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
     };
@@ -191,6 +193,8 @@ TEST(VelmoraBox, ErrorsSayWhyInOneLineNeverInTheAnswer)
          "velmora-box: --textbox: not a readable file"},
         {{"--stdout", "--timebox", "At?", "0", "0", "24"}, nullptr, none, 255, "",
          "velmora-box: --timebox: the time is out of range"},
+        {{"--stdout", "--rangebox", "L", "0", "0", "9", "1"}, nullptr, none, 255, "",
+         "velmora-box: --rangebox: expected MIN MAX"},
         {{"--stdout", "--editbox", "/", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: --editbox: not a readable file"},
         {{"--stdout", "--output-fd", "7", "--msgbox", "Hi", "0", "0"}, nullptr, none, 255, "",
