@@ -164,6 +164,10 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          "two", press, 0, "t2", ""},
         {{"--stdout", "--rangebox", "Level", "0", "0", "1", "10", "5"}, "Level",
          [](ScreenSession& s) { s.right(); s.right(); s.pageDown(); s.enter(); }, 0, "8", ""},
+        {{"--stdout", "--buildlist", "Pick", "0", "0", "5", "a", "Apple", "off", "b", "Big banana", "on",
+          "c", "Cherry", "off"}, "Cherry",
+         [](ScreenSession& s) { s.sendText(" "); s.right(); s.down(); s.sendText(" "); s.enter(); }, 0,
+         "a", ""},
         {{"--stdout", "--editbox", "/etc/passwd", "0", "0"}, "Cancel",
          [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
     };
