@@ -1,14 +1,19 @@
 // CurInitEvents.cpp - the one key reader of every toolkit loop (terminal/):
 // it waits at once for a key, watched descriptors and the next timer, and
-// handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves.
+// handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves;
+// CurKeys decodes escape sequences and puts characters together.
 #include "CurInit.h"
+#include "CurKeys.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <term.h>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
@@ -47,6 +52,13 @@ static void*      resizeData = nullptr;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
+static int        again = ERR;           // a key read past an escape sequence, to be read next
+// Keys decoded and not yet handed out, oldest first: what a character cut
+// short leaves (replacements, then the key that cut it), or the further
+// bytes of a character for a reader of bytes.
+static int        ready[8];
+static int        readyCount = 0;
+static CurKeys::Utf8 partial = {};       // a character's bytes while it arrives
 
 static const int CTRL_L = 12;
 static const int ESC = 27;
@@ -126,6 +138,9 @@ void CurInit::stopEvents()
         if (readPad != nullptr)
             delwin(readPad);
         readPad = nullptr;
+        again = ERR;                     // keys half read belong to this screen
+        readyCount = 0;
+        partial.len = 0;
     }
     purge();
 }
@@ -372,33 +387,53 @@ static WINDOW* readingWindow(WINDOW* w)
     return readPad;
 }
 
-// Esc followed within the escape delay by another key is one key typed
-// with Alt: curses has already waited that delay for an escape sequence and
-// holds the next key back for the following read.
-static int withAlt(WINDOW* w)
+// The next key curses has, within ms milliseconds (0: at once).
+static int getKey(WINDOW* w, int ms)
 {
+    int key = again;
+    again = ERR;
+    if (key != ERR)
+        return key;
     int saved = wgetdelay(w);
-    nodelay(w, TRUE);
-    int next = wgetch(w);
+    wtimeout(w, ms);
+    key = wgetch(w);
     wtimeout(w, saved);
-    return next == ERR ? ESC : CurInit::ALT + next;
+    return key;
+}
+
+// The keys after an Esc. Curses has already waited the escape delay for a
+// sequence it knows, and holds what came for the following reads: a key
+// there at once was typed with Alt or begins a sequence curses does not
+// know, whose further bytes may each take the delay again.
+static int sequenceKey(bool wait, void* w)
+{
+    return getKey(static_cast<WINDOW*>(w), wait ? get_escdelay() : 0);
+}
+
+// Whether the description's mouse report starts "ESC [ <" (SGR) rather
+// than "ESC [ M" (X10).
+static bool sgrMouse()
+{
+    const char* start = tigetstr("kmous");
+    return start != nullptr && start != (char*)-1 && strcmp(start, "\x1b[<") == 0;
 }
 
 // One key curses has or the terminal sends without waiting. Ctrl-L is
-// handled here and read as no key; a resize is passed on as KEY_RESIZE.
+// handled here and read as no key, as is a sequence that stands for none;
+// a resize is passed on as KEY_RESIZE.
 static int takeKey(WINDOW* w, bool* handled)
 {
-    int saved = wgetdelay(w);
-    nodelay(w, TRUE);
-    int key = wgetch(w);
-    wtimeout(w, saved);
-    *handled = key == CTRL_L;
+    int key = getKey(w, 0);
+    if (key == ESC)
+        key = CurKeys::escape(sequenceKey, w, &again);
+    else if (key == KEY_MOUSE)
+        key = CurKeys::mouse(sequenceKey, w, sgrMouse(), &again);
+    *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();
         placeCursor(w);
-        return ERR;
     }
-    return key == ESC ? withAlt(w) : key;
+    return *handled ? ERR : key;
 }
 
 // The wait of readKey: keys first, then timers due, then poll until
@@ -438,25 +473,73 @@ static int nextKey(WINDOW* w)
     }
 }
 
+static void putReady(const int* keys, int n, bool front)
+{
+    if (front)
+        memmove(ready + n, ready, readyCount * sizeof ready[0]);
+    memcpy(front ? ready : ready + readyCount, keys, n * sizeof ready[0]);
+    readyCount += n;
+}
+
+// The oldest key decoded, as the reader asked for it: for a reader of bytes
+// a whole character gives its first byte now and the others next.
+static int takeReady(bool whole)
+{
+    int key = ready[0];
+    memmove(ready, ready + 1, --readyCount * sizeof ready[0]);
+    int bytes[4];
+    int n = whole ? 1 : CurKeys::bytes(key, bytes);
+    if (n > 1)
+        putReady(bytes + 1, n - 1, true);
+    return n > 1 ? bytes[0] : key;
+}
+
 int CurInit::readKey(CurWindow* window)
+{
+    return readKeyAs(window, false);
+}
+
+int CurInit::readWideKey(CurWindow* window)
+{
+    return readKeyAs(window, true);
+}
+
+// Keys travel from the replay file or curses, through the Esc handling
+// (takeKey), to the putting together of characters for a reader of whole
+// ones, which keeps a character's bytes across calls until it is whole.
+int CurInit::readKeyAs(CurWindow* window, bool whole)
 {
     WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
     if (w == nullptr)
         return ERR;                      // an inert window has no input
-    // A replayed session's keys come first, as fast as the loops ask.
-    int key = replayKey();
-    if (key < 0) {
-        depth++;
-        while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
-            followResize();
-            placeCursor(readingWindow(w));
+    bool assemble = whole && CurText::utf8();
+    while (readyCount == 0) {
+        int keys[4];
+        if (!assemble && partial.len > 0) {
+            putReady(keys, CurKeys::release(&partial, keys), false);
+            break;
         }
-        depth--;
-        purge();
+        // A replayed session's keys come first, as fast as the loops ask.
+        int key = replayKey();
+        if (key < 0) {
+            depth++;
+            while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
+                followResize();
+                placeCursor(readingWindow(w));
+            }
+            depth--;
+            purge();
+        }
+        if (key == ERR || key == STOP)
+            return key;
+        if (assemble)
+            putReady(keys, CurKeys::utf8(&partial, key, keys), false);
+        else
+            putReady(&key, 1, false);
     }
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
-    if (key != ERR && key != STOP)
-        recordKey(key);
+    int key = takeReady(whole);
+    recordKey(key);
     return key;
 }
