@@ -540,6 +540,6 @@ int CurInit::readKeyAs(CurWindow* window, bool whole)
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
     int key = takeReady(whole);
-    recordKey(key);
+    recordKey(key, isSecretInput(window));
     return key;
 }
