@@ -11,6 +11,8 @@
 #include "CurText.h"
 #include "FuzzSupport.h"
 
+#include <utility>
+
 namespace {
 
 const int PAUSE = 0xFE, SGR_MOUSE = 0xFD, X10_MOUSE = 0xFC;
@@ -43,12 +45,15 @@ bool validKey(int key)
 
 void checkBytesRoundTrip(int key)
 {
-    int bytes[4], out[4], n = 0;
+    int bytes[4], again[4], count = 0, whole = CurKeys::DROPPED;
     CurKeys::Utf8 partial = {};
-    int count = CurKeys::bytes(key, bytes);
-    for (int i = 0; i < count; i++)
-        n = CurKeys::utf8(&partial, bytes[i], out);
-    FUZZ_CHECK(n == 1 && out[0] == key && partial.len == 0);
+    int n = CurKeys::bytes(key, bytes);
+    for (int i = 0; i < n; i++) {
+        FUZZ_CHECK(whole == CurKeys::DROPPED);
+        whole = CurKeys::utf8(&partial, bytes[i], again, &count);
+        FUZZ_CHECK(count == 0);
+    }
+    FUZZ_CHECK(whole == key && partial.len == 0);
 }
 
 }  // namespace
@@ -59,19 +64,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Feed f = {data, size, 0};
     CurKeys::Utf8 partial = {};
     std::vector<int> keys;
-    int out[4];
-    for (int again = ERR; again != ERR || f.pos < size;) {
-        bool sgr = f.pos < size && data[f.pos] == SGR_MOUSE;
-        int key = again != ERR ? again : nextByte(false, &f);
-        again = ERR;
-        if (key == 27)
-            key = CurKeys::escape(nextByte, &f, &again);
-        else if (key == KEY_MOUSE)
-            key = CurKeys::mouse(nextByte, &f, sgr, &again);
+    std::vector<std::pair<int, bool>> stack;  // keys to be read again, the next last; true: as sent
+    bool ended = false;                  // a Z fed after the input: what it holds comes out
+    while (!stack.empty() || !ended) {
+        bool sgr = f.pos < size && data[f.pos] == SGR_MOUSE, sent = true;
+        int key = 'Z', again[4], count = 0;
+        if (!stack.empty()) {
+            key = stack.back().first;
+            sent = stack.back().second;
+            stack.pop_back();
+        } else if (f.pos < size) {
+            key = nextByte(false, &f);
+        } else {
+            ended = true;
+        }
+        if (sent && (key == 27 || key == KEY_MOUSE)) {
+            key = key == 27 ? CurKeys::escape(nextByte, &f, again) : CurKeys::mouse(nextByte, &f, sgr, again);
+            if (again[0] != ERR)
+                stack.push_back({again[0], true});
+        }
         if (key != ERR && key != CurKeys::DROPPED)
-            keys.insert(keys.end(), out, out + CurKeys::utf8(&partial, key, out));
+            key = CurKeys::utf8(&partial, key, again, &count);
+        FUZZ_CHECK(count <= 4);
+        while (count > 0)
+            stack.push_back({again[--count], false});
+        if (key != ERR && key != CurKeys::DROPPED)
+            keys.push_back(key);
     }
-    keys.insert(keys.end(), out, out + CurKeys::utf8(&partial, 'Z', out));
     for (int key : keys) {
         FUZZ_CHECK(validKey(key));
         checkBytesRoundTrip(key);

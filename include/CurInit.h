@@ -59,6 +59,8 @@ public:
     // character as WIDE_CHAR + 0xFFFD (the replacement character), before
     // the key that follows it. In any other locale it returns what readKey
     // returns. The two may be mixed: each gets a character in its own form.
+    // What either reads ahead goes back into curses' input queue, so that
+    // flushinp discards it with the rest of what was typed ahead.
     static int  readWideKey(CurWindow* window);
     static const int ALT  = 0x20000000;               // added to a key typed with Alt
     static const int STOP = -2;                       // a callback asked the loop to stop
@@ -122,6 +124,7 @@ private:
     static int  tty_in, tty_out;          // descriptors of the terminal: 0 and 1, or /dev/tty
     static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
+    static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
     static void stopEvents();
     static void followResize();           // new size, windows fitted, callback, repaint
 

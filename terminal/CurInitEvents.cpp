@@ -52,13 +52,12 @@ static void*      resizeData = nullptr;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
-static int        again = ERR;           // a key read past an escape sequence, to be read next
-// Keys decoded and not yet handed out, oldest first: what a character cut
-// short leaves (replacements, then the key that cut it), or the further
-// bytes of a character for a reader of bytes.
-static int        ready[8];
-static int        readyCount = 0;
-static CurKeys::Utf8 partial = {};       // a character's bytes while it arrives
+// Keys of the replay file to be read again before its next line: what a
+// character cut short leaves, or the further bytes of a character for a
+// reader of bytes. The terminal's keys go back into curses' own queue.
+static int        replayAhead[8];
+static int        replayAheadCount = 0;
+static CurKeys::Utf8 partial = {};       // a character's bytes while it arrives, within one read
 
 static const int CTRL_L = 12;
 static const int ESC = 27;
@@ -138,9 +137,7 @@ void CurInit::stopEvents()
         if (readPad != nullptr)
             delwin(readPad);
         readPad = nullptr;
-        again = ERR;                     // keys half read belong to this screen
-        readyCount = 0;
-        partial.len = 0;
+        replayAheadCount = 0;
     }
     purge();
 }
@@ -390,15 +387,33 @@ static WINDOW* readingWindow(WINDOW* w)
 // The next key curses has, within ms milliseconds (0: at once).
 static int getKey(WINDOW* w, int ms)
 {
-    int key = again;
-    again = ERR;
-    if (key != ERR)
-        return key;
     int saved = wgetdelay(w);
     wtimeout(w, ms);
-    key = wgetch(w);
+    int key = wgetch(w);
     wtimeout(w, saved);
     return key;
+}
+
+// An Esc put back after it was told apart from Alt: read as 27, never as
+// the start of another key. No key has this code.
+static const int ESC_ALONE = CurInit::ALT - 1;
+
+// Puts keys the Esc handling is done with back to be read next, in their
+// order. The reader keeps no key of the terminal's between reads: they go
+// back into curses' input queue, where flushinp discards them with the rest
+// of what was typed ahead.
+static void readAgain(const int* keys, int n, bool replayed)
+{
+    if (replayed) {
+        if (replayAheadCount + n > (int)(sizeof replayAhead / sizeof replayAhead[0]))
+            return;                      // cannot happen: a read puts back 4 keys at most
+        memmove(replayAhead + n, replayAhead, replayAheadCount * sizeof replayAhead[0]);
+        memcpy(replayAhead, keys, n * sizeof replayAhead[0]);
+        replayAheadCount += n;
+        return;
+    }
+    for (int i = n; i-- > 0;)
+        ungetch(keys[i] == ESC ? ESC_ALONE : keys[i]);
 }
 
 // The keys after an Esc. Curses has already waited the escape delay for a
@@ -424,10 +439,15 @@ static bool sgrMouse()
 static int takeKey(WINDOW* w, bool* handled)
 {
     int key = getKey(w, 0);
-    if (key == ESC)
+    int again = ERR;
+    if (key == ESC_ALONE)
+        key = ESC;
+    else if (key == ESC)
         key = CurKeys::escape(sequenceKey, w, &again);
     else if (key == KEY_MOUSE)
         key = CurKeys::mouse(sequenceKey, w, sgrMouse(), &again);
+    if (again != ERR)
+        ungetch(again);                  // read past the sequence: the start of the next key
     *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();
@@ -473,27 +493,6 @@ static int nextKey(WINDOW* w)
     }
 }
 
-static void putReady(const int* keys, int n, bool front)
-{
-    if (front)
-        memmove(ready + n, ready, readyCount * sizeof ready[0]);
-    memcpy(front ? ready : ready + readyCount, keys, n * sizeof ready[0]);
-    readyCount += n;
-}
-
-// The oldest key decoded, as the reader asked for it: for a reader of bytes
-// a whole character gives its first byte now and the others next.
-static int takeReady(bool whole)
-{
-    int key = ready[0];
-    memmove(ready, ready + 1, --readyCount * sizeof ready[0]);
-    int bytes[4];
-    int n = whole ? 1 : CurKeys::bytes(key, bytes);
-    if (n > 1)
-        putReady(bytes + 1, n - 1, true);
-    return n > 1 ? bytes[0] : key;
-}
-
 int CurInit::readKey(CurWindow* window)
 {
     return readKeyAs(window, false);
@@ -504,42 +503,64 @@ int CurInit::readWideKey(CurWindow* window)
     return readKeyAs(window, true);
 }
 
-// Keys travel from the replay file or curses, through the Esc handling
-// (takeKey), to the putting together of characters for a reader of whole
-// ones, which keeps a character's bytes across calls until it is whole.
-int CurInit::readKeyAs(CurWindow* window, bool whole)
+// The next key from the replay file, then from the terminal through the
+// Esc handling (takeKey); true in *replayed for a key of the replay.
+int CurInit::rawKey(CurWindow* window, bool* replayed)
 {
     WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
-    if (w == nullptr)
+    *replayed = true;
+    if (replayAheadCount > 0) {
+        int key = replayAhead[0];
+        memmove(replayAhead, replayAhead + 1, --replayAheadCount * sizeof replayAhead[0]);
+        return key;
+    }
+    // A replayed session's keys come first, as fast as the loops ask.
+    int key = replayKey();
+    if (key >= 0)
+        return key;
+    *replayed = false;
+    depth++;
+    while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
+        followResize();
+        placeCursor(readingWindow(w));
+    }
+    depth--;
+    purge();
+    return key;
+}
+
+// A reader of whole characters puts them together from their bytes here,
+// holding them across waits of any length; a reader of bytes gets a whole
+// character of the replay file as its bytes.
+int CurInit::readKeyAs(CurWindow* window, bool whole)
+{
+    if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
         return ERR;                      // an inert window has no input
     bool assemble = whole && CurText::utf8();
-    while (readyCount == 0) {
-        int keys[4];
-        if (!assemble && partial.len > 0) {
-            putReady(keys, CurKeys::release(&partial, keys), false);
-            break;
+    int key = CurKeys::DROPPED;
+    while (key == CurKeys::DROPPED) {
+        bool replayed;
+        int raw = rawKey(window, &replayed);
+        int again[4], count = 0;
+        if (raw == ERR || raw == STOP) {
+            // Bytes of a character still held wait in curses' queue.
+            readAgain(again, CurKeys::release(&partial, again), false);
+            return raw;
         }
-        // A replayed session's keys come first, as fast as the loops ask.
-        int key = replayKey();
-        if (key < 0) {
-            depth++;
-            while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
-                followResize();
-                placeCursor(readingWindow(w));
-            }
-            depth--;
-            purge();
+        if (assemble) {
+            key = CurKeys::utf8(&partial, raw, again, &count);
+        } else if (!whole) {
+            int bytes[4];
+            count = CurKeys::bytes(raw, bytes) - 1;
+            key = bytes[0];
+            memcpy(again, bytes + 1, count * sizeof again[0]);
+        } else {
+            key = raw;
         }
-        if (key == ERR || key == STOP)
-            return key;
-        if (assemble)
-            putReady(keys, CurKeys::utf8(&partial, key, keys), false);
-        else
-            putReady(&key, 1, false);
+        readAgain(again, count, replayed);
     }
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
-    int key = takeReady(whole);
     recordKey(key, isSecretInput(window));
     return key;
 }

@@ -208,41 +208,40 @@ int CurKeys::mouse(Source next, void* data, bool sgr, int* again)
     return sequence('[', prefixed, &p, again);
 }
 
-int CurKeys::utf8(Utf8* state, int key, int* out)
+int CurKeys::utf8(Utf8* state, int key, int* again, int* count)
 {
     int alt = key >= ALT ? ALT : 0;
     unsigned b = (unsigned)(key - alt);
     bool byte = b >= 0x80 && b <= 0xFF;
-    int n = 0;
+    *count = 0;
     if (state->len > 0) {
         if (byte && alt == 0 && continues(state->held, state->len, b)) {
             state->held[state->len++] = (unsigned char)b;
             int need = length(state->held[0]);
             if (state->len < need)
-                return 0;
+                return DROPPED;
             int code = state->held[0] & (0x7F >> need);
             for (int i = 1; i < need; i++)
                 code = code << 6 | (state->held[i] & 0x3F);
             state->len = 0;
-            out[0] = state->alt + WIDE + code;
-            return 1;
+            return state->alt + WIDE + code;
         }
-        // A character cut short: its lead byte and each byte after it are
-        // bad bytes, as the text module reads them.
-        for (int i = 0; i < state->len; i++)
-            out[n++] = (i == 0 ? state->alt : 0) + WIDE + REPLACEMENT;
+        // A character cut short: its lead byte is a bad byte, and reading
+        // goes on after it, as the text module reads text.
+        for (int i = 1; i < state->len; i++)
+            again[(*count)++] = state->held[i];
+        again[(*count)++] = key;
         state->len = 0;
+        return state->alt + WIDE + REPLACEMENT;
     }
-    if (!byte) {
-        out[n++] = key;
-    } else if (length(b) > 0) {
-        state->held[0] = (unsigned char)b;
-        state->len = 1;
-        state->alt = alt;
-    } else {
-        out[n++] = alt + WIDE + REPLACEMENT;
-    }
-    return n;
+    if (!byte)
+        return key;
+    if (length(b) == 0)
+        return alt + WIDE + REPLACEMENT;
+    state->held[0] = (unsigned char)b;
+    state->len = 1;
+    state->alt = alt;
+    return DROPPED;
 }
 
 int CurKeys::release(Utf8* state, int* out)

@@ -33,11 +33,13 @@ public:
         int           alt;                // CurInit::ALT when the first byte came with Alt
     };
     // Feeds one key (a byte, a curses code or a whole character, Alt or not)
-    // and writes the keys it completes into out (4 at most), returning how
-    // many: a character as CurInit::WIDE_CHAR plus its code point, each byte
-    // that belongs to no valid character as WIDE_CHAR + 0xFFFD, any other key
-    // as it came, after the replacements for a character it cut short.
-    static int utf8(Utf8* state, int key, int* out);
+    // and returns the key to hand on: a character as CurInit::WIDE_CHAR plus
+    // its code point, a byte that belongs to no valid character as WIDE_CHAR
+    // + 0xFFFD, any other key as it came; DROPPED while bytes are held. A
+    // key that cuts a character short gives the replacement for its first
+    // byte and is not taken: it goes into again (4 at most, *count of them),
+    // after the other held bytes, to be read again.
+    static int utf8(Utf8* state, int key, int* again, int* count);
     static int release(Utf8* state, int* out);  // the held bytes as byte keys (4 at most); how many
     // A key as a reader of bytes gets it: a whole character as its UTF-8
     // bytes (Alt on the first), any other key as it is. Writes 4 at most.

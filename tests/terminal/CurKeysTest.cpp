@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -28,19 +29,30 @@ int nextByte(bool, void* data)
 }
 
 // The keys a loop of whole characters reads, as the reader passes them on.
+// Keys to be read again go on a stack, read before the bytes: as sent (an
+// Esc there starts a key) or as the Esc handling left them.
 std::vector<int> keysOf(const std::string& bytes)
 {
     Feed f = {bytes, 0};
     CurKeys::Utf8 partial = {};
     std::vector<int> keys;
-    for (int again = ERR; again != ERR || f.pos < bytes.size();) {
-        int key = again != ERR ? again : nextByte(false, &f);
-        again = ERR;
-        if (key == 27)
-            key = CurKeys::escape(nextByte, &f, &again);
-        int out[4];
+    std::vector<std::pair<int, bool>> stack;
+    while (!stack.empty() || f.pos < bytes.size()) {
+        int key = stack.empty() ? nextByte(false, &f) : stack.back().first, again[4], count = 0;
+        bool sent = stack.empty() || stack.back().second;
+        if (!stack.empty())
+            stack.pop_back();
+        if (key == 27 && sent) {
+            key = CurKeys::escape(nextByte, &f, again);
+            if (again[0] != ERR)
+                stack.push_back({again[0], true});
+        }
         if (key != ERR && key != CurKeys::DROPPED)
-            keys.insert(keys.end(), out, out + CurKeys::utf8(&partial, key, out));
+            key = CurKeys::utf8(&partial, key, again, &count);
+        while (count > 0)
+            stack.push_back({again[--count], false});
+        if (key != ERR && key != CurKeys::DROPPED)
+            keys.push_back(key);
     }
     return keys;
 }
