@@ -69,6 +69,11 @@ int CurGadget::kbdLoop()
     }
 }
 
+bool CurGadget::takesTab() const
+{
+    return false;
+}
+
 void CurGadget::acceptFocus(bool)
 {
 }
