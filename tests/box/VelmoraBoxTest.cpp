@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -145,6 +146,24 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--textbox", "/etc/passwd", "10", "40"}, "root", esc, 255, "", ""},
         {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", "", nullptr, nullptr,
          "Please wait"},
+        {{"--stdout", "--calendar", "When?", "0", "0", "29", "2", "2024"}, "February 2024",
+         [](ScreenSession& s) { s.right(); s.enter(); }, 0, "01/03/2024", ""},
+        {{"--date-format", "%Y-%m-%d (%a)", "--calendar", "When?", "0", "0", "28", "2", "2023"}, "February",
+         [](ScreenSession& s) { s.down(); s.enter(); }, 0, "", "2023-03-07 (Tue)"},
+        {{"--calendar", "When?", "0", "0"}, "When?", esc, 255, "", ""},
+        {{"--stdout", "--timebox", "At?", "0", "0", "23", "59", "58"}, "23:59:58",
+         [](ScreenSession& s) { s.up(); s.enter(); }, 0, "00:59:58", ""},
+        {{"--stdout", "--time-format", "%H.%M", "--timebox", "At?", "0", "0", "1", "2", "3"}, "01:02:03",
+         [](ScreenSession& s) { s.tab(); s.tab(); s.enter(); }, 1, "", ""},
+        {{"--stdout", "--fselect", "/etc/passwd", "0", "0"}, "Directories", press, 0, "/etc/passwd", ""},
+        {{"--stdout", "--dselect", "/etc", "0", "0"}, "Directories", press, 0, "/etc", ""},
+        {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1",
+          "t3", "three", "off", "2"}, "three",
+         [](ScreenSession& s) { s.down(); s.down(); s.sendText(" "); s.enter(); }, 0, "t3", ""},
+        {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1"},
+         "two", press, 0, "t2", ""},
+        {{"--stdout", "--editbox", "/etc/passwd", "0", "0"}, "Cancel",
+         [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
     };
     for (const BoxCase& c : cases)
         run(c);
@@ -170,6 +189,10 @@ TEST(VelmoraBox, ErrorsSayWhyInOneLineNeverInTheAnswer)
          "velmora-box: --textbox: not a readable file"},
         {{"--stdout", "--textbox", "/", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: --textbox: not a readable file"},
+        {{"--stdout", "--timebox", "At?", "0", "0", "24"}, nullptr, none, 255, "",
+         "velmora-box: --timebox: the time is out of range"},
+        {{"--stdout", "--editbox", "/", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: --editbox: not a readable file"},
         {{"--stdout", "--output-fd", "7", "--msgbox", "Hi", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: the output descriptor 7 is not open"},
         {{"--stdout"}, nullptr, none, 255, "", "velmora-box: the output descriptor 1 is not open",
@@ -236,6 +259,13 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
          "\"b c\" c"},
         {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
           "Cherry", "on"}, "Cherry", press, 0, "", "b"},
+        // empty and repeated tags, sizes negative, huge and beyond the screen
+        {{"--checklist", "Pick", "0", "0", "0", "", "Empty", "on", "a", "A", "on", "a", "A2", "on"},
+         "A2", press, 0, "", "\"\" a a"},
+        {{"--menu", "Pick", "-1", "99999", "-5", "a", "Apple", "b", "Banana"}, "Banana",
+         keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
+        {{"--menu", "Pick", "100000", "3", "999999999999", "a", "Apple", "b", "Banana"}, "Banana",
+         press, 0, "", "a"},
         {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
           "Cherry", "on"}, "Cherry", keys([](S& s) { s.end(); s.sendText(" "); s.enter(); }), 0,
          "", "c"},
@@ -325,4 +355,21 @@ TEST(VelmoraBox, ProgramBoxShowsItsInputThenWaits)
         s.enter();
         EXPECT_EQ(0, s.waitExit()) << s.dump();
     }
+}
+
+// Started under the name whiptail, the check list quotes every tag as that program does.
+TEST(VelmoraBox, CheckListQuotesEveryTagUnderTheNameWhiptail)
+{
+    std::string link = testing::TempDir() + "whiptail";
+    remove(link.c_str());
+    ASSERT_EQ(0, symlink(VELMORA_BOX, link.c_str()));
+    ScreenSession s(24, 80);
+    s.captureStdout();
+    ASSERT_TRUE(s.start({link, "--checklist", "Pick", "15", "40", "5", "a", "Apple", "on", "b",
+                         "Banana", "off", "c d", "Cherry", "on"}));
+    ASSERT_TRUE(s.waitForText("Cherry")) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    EXPECT_EQ("\"a\" \"c d\"", s.stderrText());
+    remove(link.c_str());
 }
