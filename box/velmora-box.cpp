@@ -9,13 +9,13 @@
 #include <CurInit.h>
 #include <CurNote.h>
 #include <CurTDialog.h>
+#include <CurViewer.h>
 #include <curses.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 static const int STATUS_ESC = 255;
@@ -60,12 +60,6 @@ static int takeTerminal(bool keys, bool toStdout)
         dup2(tty, 0);
     close(tty);
     return answer;
-}
-
-static bool readable(const char* path)
-{
-    struct stat st;
-    return stat(path, &st) == 0 && S_ISREG(st.st_mode) && access(path, R_OK) == 0;
 }
 
 // A size from the command line less what the box adds around its text; 0
@@ -118,8 +112,9 @@ static void backtitle(const char* text)
     banner->update();
 }
 
-// Runs the box on the screen; answer receives an entered text.
-static int runBox(const BoxOptions& o, const char* text, char* answer, int answerSize)
+// Runs the box on the screen; answer receives an entered text, and file is
+// the text box's file, opened before the screen was started.
+static int runBox(const BoxOptions& o, const char* text, char* answer, int answerSize, int file)
 {
     int status = 0;
     switch (o.kind) {
@@ -144,7 +139,8 @@ static int runBox(const BoxOptions& o, const char* text, char* answer, int answe
         CurGauge::closeBox();
         break;
     case BOX_TEXT:
-        status = CurTDialog::showFile(inner(o.height, 6), inner(o.width, 6), 0, o.text, o.title);
+        status = CurTDialog::showFile(inner(o.height, 6), inner(o.width, 6), 0, file, o.text,
+                                      o.title);
         break;
     default:
         CurNote::showNote(inner(o.height, 2), inner(o.width, 4), 0, text);
@@ -165,7 +161,8 @@ int main(int argc, char** argv)
         fputs(BOX_USAGE, stdout);
         return 0;
     }
-    if (o.kind == BOX_TEXT && !readable(o.text)) {
+    int file = o.kind == BOX_TEXT ? CurViewer::openRegular(o.text) : -1;
+    if (o.kind == BOX_TEXT && file < 0) {
         fprintf(stderr, "velmora-box: not a readable file: %s\n", o.text);
         return 2;
     }
@@ -179,7 +176,7 @@ int main(int argc, char** argv)
     char answer[2048] = "";
     CurInit::initialize();
     backtitle(o.backtitle);
-    int status = runBox(o, text, answer, sizeof answer);
+    int status = runBox(o, text, answer, sizeof answer, file);
     CurInit::killAllWindows();
     CurInit::cleanup();
     free(text);

@@ -66,6 +66,11 @@ public:
     // Esc. 0 for Enter, -1 for Esc, -2 when the file cannot be shown.
     static int  showFile(int viewHeight, int viewWidth, int attributes,
                          const char* path, const char* title);
+    // The same for a file opened beforehand (CurViewer::openRegular, say
+    // before the screen is started), which the box takes over and closes;
+    // path, when not null, is its name, looked at again at each key.
+    static int  showFile(int viewHeight, int viewWidth, int attributes,
+                         int fd, const char* path, const char* title);
     static int  showText(int viewHeight, int viewWidth, int attributes,
                          const char* text, const char* title);
 
@@ -86,7 +91,7 @@ private:
                       const char* title, const char* first, const char* second, int focus,
                       bool escape);
     static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
-    static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
-                         const char* text, const char* title);
+    static int runViewer(int viewHeight, int viewWidth, int attributes, int fd,
+                         const char* path, const char* text, const char* title);
 };
 #endif
