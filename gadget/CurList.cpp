@@ -103,6 +103,22 @@ void CurList::setSelectMode(SELECT_MODE mode)
         draw();
 }
 
+int CurList::getCurrent() const
+{
+    return numLines > 0 ? curLine : -1;
+}
+
+// The view moves only as far as needed to show the new current line.
+void CurList::setCurrent(int index, bool redraw)
+{
+    if (index < 0 || index >= numLines)
+        return;
+    curLine = index;
+    fitView();
+    if (redraw)
+        draw();
+}
+
 // Every other row in view is repainted; rows out of view draw nothing.
 void CurList::clearOthers(int keep)
 {

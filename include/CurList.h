@@ -21,6 +21,8 @@ public:
     // through indices; otherwise null. Either pointer may be null.
     void getSelected(int** indices, int* count);
     void setSelectMode(SELECT_MODE mode); // SINGLE keeps only the first selected line
+    int  getCurrent() const;             // the highlighted line; -1 when the list is empty
+    void setCurrent(int index, bool redraw); // scrolled into view; out of range is ignored
 
     // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // frame, scroll bar, lines; cursor on the current line's mark
