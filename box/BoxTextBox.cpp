@@ -26,7 +26,7 @@ BoxStatus runTextBox(BoxCall& call)
 // Opened the viewer's way before the screen starts, so that a missing file
 // is a plain error, and kept open for the box: the file shown is the one
 // checked, whatever is put at the path in between.
-bool checkTextBox(int, char** argv, std::string* why)
+bool checkTextBox(const BoxOptions&, int, char** argv, std::string* why)
 {
     int fd = CurViewer::openRegular(argv[0]);
     if (fd < 0) {

@@ -2,6 +2,7 @@
 // with its sideways scrolling and "<" / ">" marks, masking, and the editing
 // keys, which move over and remove whole characters.
 #include "CurLineEdit.h"
+#include "CurInit.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -20,6 +21,7 @@ CurLineEdit::CurLineEdit(CurWindow* window)
 
 CurLineEdit::~CurLineEdit()
 {
+    CurInit::setSecretInput(this, false);
     delete[] text;
 }
 
@@ -67,9 +69,13 @@ const char* CurLineEdit::getText() const
     return text;
 }
 
+// Hidden and focused, what is typed here is secret input: the key log
+// records it as Hidden. Kept in step wherever either changes; a program
+// that sets the hidden field itself is followed at the next draw.
 void CurLineEdit::setHidden(bool on)
 {
     hidden = on;
+    CurInit::setSecretInput(this, hidden && focused);
 }
 
 // Hidden, every character (with its combining marks) takes one column.
@@ -164,6 +170,7 @@ int CurLineEdit::lastCol(int length) const
 // position, where the focus search measures from.
 void CurLineEdit::draw()
 {
+    CurInit::setSecretInput(this, hidden && focused);
     WINDOW* w = window->getWindow();
     if (w == nullptr || height < 1)
         return;                         // no row to draw on
@@ -484,6 +491,7 @@ bool CurLineEdit::processNarrowKey(int key, int length)
 void CurLineEdit::acceptFocus(bool redraw)
 {
     focused = true;
+    CurInit::setSecretInput(this, hidden);
     if (redraw)
         draw();
 }
@@ -491,6 +499,7 @@ void CurLineEdit::acceptFocus(bool redraw)
 void CurLineEdit::loseFocus(bool redraw)
 {
     focused = false;
+    CurInit::setSecretInput(this, false);
     if (redraw)
         draw();
 }

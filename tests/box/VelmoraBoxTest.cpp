@@ -155,3 +155,129 @@ TEST(VelmoraBox, ExampleInstallerRunsThroughEveryBox)
     EXPECT_EQ(0, s.waitExit(10000)) << s.dump();
     EXPECT_EQ("Installed into /opt/example.\n", s.stdoutText());
 }
+
+// The list, form and other boxes built on the library's lists, forms and viewer.
+TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
+{
+    using S = ScreenSession;
+    auto keys = [](std::function<void(S&)> f) { return f; };
+    auto tabs = [](int n) { return [n](S& s) { for (int i = 0; i < n; i++) s.tab(); s.enter(); }; };
+    const std::vector<std::string> menu = {"Pick", "0", "0", "0", "a", "Apple", "b", "Banana"};
+    auto with = [](std::vector<std::string> front, const std::vector<std::string>& rest) {
+        front.insert(front.end(), rest.begin(), rest.end());
+        return front;
+    };
+    const std::vector<std::string> check = {"Pick", "0", "0", "0", "a", "Apple", "on",
+                                            "b c", "Banana", "ON", "c", "Cherry", "maybe"};
+    const std::vector<std::string> form = {"Who", "0", "0", "0", "Name", "1", "1", "Bob", "1",
+                                           "10", "10", "0", "Id", "2", "1", "42", "2", "10", "0",
+                                           "0", "Pw", "3", "1", "", "3", "10", "10", "0"};
+    const BoxCase cases[] = {
+        {with({"--menu"}, menu), "Banana", keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
+        {with({"--default-item", "b", "--menu"}, menu), "Banana", press, 0, "", "b"},
+        {with({"--menu"}, menu), "Banana", tabs(2), 1, "", ""},
+        {with({"--menu"}, menu), "Banana", esc, 255, "", ""},
+        {with({"--stdout", "--help-button", "--menu"}, menu), "Help", tabs(3), 2, "HELP a", ""},
+        {with({"--stdout", "--extra-button", "--extra-label", "More", "--menu"}, menu), "More",
+         tabs(2), 3, "a", ""},
+        {{"--no-items", "--menu", "Pick", "0", "0", "0", "a", "b"}, "Pick",
+         keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
+        {{"--stdout", "--item-help", "--help-button", "--menu", "Pick", "0", "0", "0", "a", "Apple",
+          "help a", "b", "Banana", "help b"}, "help a", tabs(3), 2, "HELP help a", ""},
+        {with({"--checklist"}, check), "Cherry", press, 0, "", "a \"b c\""},
+        {with({"--separate-output", "--checklist"}, check), "Cherry", press, 0, "", "a\nb c\n"},
+        {with({"--quoted", "--checklist"}, check), "Cherry",
+         keys([](S& s) { s.sendText(" "); s.end(); s.sendText(" "); s.enter(); }), 0, "",
+         "\"b c\" c"},
+        {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
+          "Cherry", "on"}, "Cherry", press, 0, "", "b"},
+        {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
+          "Cherry", "on"}, "Cherry", keys([](S& s) { s.end(); s.sendText(" "); s.enter(); }), 0,
+         "", "c"},
+        {with({"--form"}, form), "Who", press, 0, "", "Bob\n\n"},
+        {with({"--passwordform"}, form), "Who", keys([](S& s) { s.sendText("x"); s.enter(); }), 0,
+         "", "Bobx\n\n"},
+        {{"--mixedform", "Who", "0", "0", "0", "Name", "1", "1", "Bob", "1", "10", "10", "0", "0",
+          "Id", "2", "1", "42", "2", "10", "10", "0", "2"}, "Who", press, 0, "", "Bob\n42\n"},
+        {with({"--inputmenu"}, menu), "Banana", press, 0, "", "a"},
+        {with({"--stdout", "--inputmenu"}, menu), "Rename",
+         keys([](S& s) {
+             s.tab(); s.tab(); s.enter();
+             ASSERT_TRUE(s.waitForText("Apple")) << s.dump();
+             s.sendText("z"); s.enter();
+         }), 3, "RENAMED a Applez", ""},
+        {{"--pause", "Wait", "0", "0", "1"}, nullptr, none, 0, "", ""},
+        {{"--pause", "Wait", "0", "0", "30"}, "Wait", esc, 255, "", ""},
+        {{"--mixedgauge", "Work", "0", "0", "50", "a", "0", "b", "-30"}, "Succeeded", none, 0, "", ""},
+        {{"--progressbox", "0", "0"}, nullptr, none, 0, "", "", "one\ntwo\n"},
+    };
+    for (const BoxCase& c : cases)
+        run(c);
+}
+
+TEST(VelmoraBox, ListAndFormBoxesRefuseArgumentsThatMakeNoRows)
+{
+    const BoxCase cases[] = {
+        {{"--stdout", "--menu", "Pick", "0", "0", "0", "a"}, nullptr, none, 255, "",
+         "velmora-box: --menu: 1 arguments"},
+        {{"--stdout", "--menu", "Pick", "0", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: --menu: 0 arguments"},
+        {{"--stdout", "--menu", "Pick", "0", "0", "x", "a", "b"}, nullptr, none, 255, "",
+         "velmora-box: --menu: the list height"},
+        {{"--stdout", "--checklist", "Pick", "0", "0", "0", "a", "b"}, nullptr, none, 255, "",
+         "velmora-box: --checklist: 2 arguments"},
+        {{"--stdout", "--form", "Who", "0", "0", "0", "Name", "1", "1", "Bob", "1", "x", "10", "0"},
+         nullptr, none, 255, "", "velmora-box: --form: field 1"},
+        {{"--stdout", "--pause", "Wait", "0", "0", "soon"}, nullptr, none, 255, "",
+         "velmora-box: --pause: the seconds"},
+        {{"--stdout", "--mixedgauge", "Work", "0", "0", "50", "a"}, nullptr, none, 255, "",
+         "velmora-box: --mixedgauge: expected"},
+    };
+    for (const BoxCase& c : cases)
+        run(c);
+}
+
+// A followed file that grows, is cut short and is replaced under its name.
+TEST(VelmoraBox, TailBoxFollowsItsFile)
+{
+    std::string path = testing::TempDir() + "tailbox.log", fresh = path + ".new";
+    auto write = [](const std::string& p, const char* text, const char* mode) {
+        FILE* f = fopen(p.c_str(), mode);
+        ASSERT_NE(nullptr, f);
+        fputs(text, f);
+        fclose(f);
+    };
+    write(path, "first line\n", "w");
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({VELMORA_BOX, "--tailbox", path, "0", "0"}));
+    ASSERT_TRUE(s.waitForText("first line")) << s.dump();
+    write(path, "second line\n", "a");
+    ASSERT_TRUE(s.waitForText("second line")) << s.dump();
+    write(path, "third line\n", "w");
+    ASSERT_TRUE(s.waitFor([&] { return s.findRow("first line") < 0; })) << s.dump();
+    ASSERT_TRUE(s.waitForText("third line")) << s.dump();
+    write(fresh, "fourth line\n", "w");
+    ASSERT_EQ(0, rename(fresh.c_str(), path.c_str()));
+    ASSERT_TRUE(s.waitForText("fourth line")) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    remove(path.c_str());
+}
+
+// Standard input shown as it comes: the program box waits for OK at its end,
+// also when its writer closed at once.
+TEST(VelmoraBox, ProgramBoxShowsItsInputThenWaits)
+{
+    for (const char* writer : {"printf 'one\\ntwo\\n'", "true"}) {
+        SCOPED_TRACE(writer);
+        ScreenSession s(24, 80);
+        ASSERT_TRUE(s.start({"/bin/sh", "-c", std::string(writer) + " | " + VELMORA_BOX
+                                                  + " --programbox Log 0 0"}));
+        ASSERT_TRUE(s.waitForText("OK")) << s.dump();
+        if (writer[0] == 'p') {
+            EXPECT_GE(s.findRow("two"), 0) << s.dump();
+        }
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+    }
+}
