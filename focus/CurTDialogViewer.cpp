@@ -26,7 +26,7 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, int fd,
         dialog.addButton(" OK ");
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);
-        dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog);
+        dialog.enterButton = 0;         // Enter in the viewer ends the box as OK
         CurViewer viewer(&dialog);
         if (fd >= 0 && !viewer.openFile(fd, path))
             return -2;

@@ -4,6 +4,8 @@
 // terminal untouched.
 #include "ScreenSession.h"
 
+#include <CurTestTerminal.h>
+
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
@@ -21,7 +23,12 @@ struct BoxCase {
     const char* err;                     // standard error
     const char* input = nullptr;         // standard input instead of the terminal
     const char* env = nullptr;           // NAME=VALUE set for the program
+    const char* after = nullptr;         // still on the screen once the program has ended
+    const char* shell = nullptr;         // run by sh -c instead, the program as $0
 };
+
+const std::string LONG(3000, 'a');       // an initial text longer than any fixed buffer
+const std::string LONG_TYPED = LONG + "b";
 
 void press(ScreenSession& s) { s.enter(); }
 void esc(ScreenSession& s) { s.escape(); }
@@ -31,7 +38,9 @@ void run(const BoxCase& c)
 {
     std::vector<std::string> argv = {VELMORA_BOX};
     argv.insert(argv.end(), c.args.begin(), c.args.end());
-    std::string trace;
+    if (c.shell != nullptr)
+        argv = {"/bin/sh", "-c", c.shell, VELMORA_BOX};
+    std::string trace = c.shell != nullptr ? c.shell : "";
     for (const auto& a : c.args)
         trace += a + " ";
     SCOPED_TRACE(trace);
@@ -51,6 +60,10 @@ void run(const BoxCase& c)
     }
     c.keys(s);
     EXPECT_EQ(c.status, s.waitExit()) << s.dump();
+    if (c.after != nullptr) {
+        s.waitQuiet();
+        EXPECT_NE(std::string::npos, s.dump().find(c.after)) << s.dump();
+    }
     EXPECT_EQ(c.out, s.stdoutText());
     std::string err = s.stderrText();
     bool stdoutAnswers = std::find(c.args.begin(), c.args.end(), "--stdout") != c.args.end();
@@ -75,6 +88,9 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
     const BoxCase cases[] = {
         {{"--msgbox", "Hello\\nthere", "0", "0"}, "there", press, 0, "", ""},
         {{"--msgbox", "Hello", "8", "30"}, "Hello", esc, 255, "", ""},
+        {{"--msgbox", "aaa \\nbbb", "0", "0"}, "bbb",
+         [](ScreenSession& s) { EXPECT_EQ(std::string::npos, s.dump().find("aaa bbb")); s.enter(); },
+         0, "", ""},
         {{"--msgbox", "Huge", "-1", "99999"}, "Huge", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", [](ScreenSession& s) { s.tab(); s.enter(); },
@@ -82,6 +98,17 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 255, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 7, "", "", nullptr, "DIALOG_ESC=7"},
         {{"--defaultno", "--yesno", "Go on?", "0", "0"}, "Go on?", press, 1, "", ""},
+        {{"--extra-button", "--extra-label", "More", "--default-button", "extra", "--msgbox", "Hi",
+          "0", "0"}, "More", press, 3, "", ""},
+        {{"--help-button", "--ok-label", "Fine", "--inputbox", "Hi", "0", "0"}, "Fine",
+         [](ScreenSession& s) { s.backTab(); s.enter(); }, 2, "", ""},
+        {{"--timeout", "1", "--msgbox", "Hi", "0", "0"}, "Hi", none, 5, "", ""},
+        {{"--msgbox", "1\\n2\\n3\\n4\\n5\\n6\\n7\\n8\\n9\\nlast", "8", "20"}, "%",
+         [](ScreenSession& s) {
+             s.terminal().key("End");
+             ASSERT_TRUE(s.waitForText("last")) << s.dump();
+             s.enter();
+         }, 0, "", ""},
         {{"--yes-button", "Sure", "--no-button", "Never", "--yesno", "Go on?", "0", "0"}, "Never",
          [](ScreenSession& s) { s.right(); s.enter(); }, 1, "", ""},
         {{"--title", "Who", "--inputbox", "Name?", "0", "0", "Bob"}, "Who",
@@ -91,6 +118,10 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--inputbox", "Name?", "0", "0"}, "Name?",
          [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
         {{"--inputbox", "Name?", "0", "0"}, "Name?", esc, 255, "", ""},
+        {{"--inputbox", "Name?", "0", "0", LONG}, "Name?",
+         [](ScreenSession& s) { s.sendText("b"); s.enter(); }, 0, "", LONG_TYPED.c_str()},
+        {{}, "Bob", press, 255, "", "", nullptr, nullptr, "could not be written",
+         "exec \"$0\" --inputbox Name 0 0 Bob 2>/dev/full"},
         {{"--passwordbox", "Key?", "0", "0"}, "Key?",
          [](ScreenSession& s) {
              s.sendText("pw");
@@ -101,7 +132,8 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\nXXX\n100\n"},
         {{"--textbox", "/etc/passwd", "0", "0"}, "root", press, 0, "", ""},
         {{"--textbox", "/etc/passwd", "10", "40"}, "root", esc, 255, "", ""},
-        {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", ""},
+        {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", "", nullptr, nullptr,
+         "Please wait"},
     };
     for (const BoxCase& c : cases)
         run(c);
@@ -129,6 +161,8 @@ TEST(VelmoraBox, ErrorsSayWhyInOneLineNeverInTheAnswer)
          "velmora-box: --textbox: not a readable file"},
         {{"--stdout", "--output-fd", "7", "--msgbox", "Hi", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: the output descriptor 7 is not open"},
+        {{"--stdout"}, nullptr, none, 255, "", "velmora-box: the output descriptor 1 is not open",
+         nullptr, nullptr, nullptr, "exec \"$0\" --stdout --passwordbox Key 0 0 >&-"},
     };
     for (const BoxCase& c : cases)
         run(c);
