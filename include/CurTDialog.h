@@ -73,6 +73,11 @@ public:
     // Esc. 0 for Enter, -1 for Esc, -2 when the file cannot be shown.
     static int  showFile(int viewHeight, int viewWidth, int attributes,
                          const char* path, const char* title);
+    // The same for a file opened beforehand (CurViewer::openRegular, say
+    // before the screen is started), which the box takes over and closes;
+    // path, when not null, is its name, looked at again at each key.
+    static int  showFile(int viewHeight, int viewWidth, int attributes,
+                         int fd, const char* path, const char* title);
     static int  showText(int viewHeight, int viewWidth, int attributes,
                          const char* text, const char* title);
 
@@ -218,7 +223,7 @@ private:
     // Rows and columns of a box around a text: the text's measured when
     // negative, the box at least inner columns inside, all cut to the screen.
     static void fitText(const char* text, int inner, int* textHeight, int* textWidth);
-    static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
-                         const char* text, const char* title);
+    static int runViewer(int viewHeight, int viewWidth, int attributes, int fd,
+                         const char* path, const char* text, const char* title);
 };
 #endif
