@@ -17,10 +17,24 @@ public:
     virtual ~CurInit() {}
 
     // set-up and shut-down
-    static void initialize();            // runs type detection when TERM is unset, empty or unknown; a second call while initialised is ignored
+    // Runs type detection when TERM is unset, empty or unknown; a second call
+    // while initialised is ignored. With no terminal to draw on (see
+    // findTerminal) or no usable type, the process ends: one line on standard
+    // error, status 1.
+    static void initialize();
     static void cleanup();               // ends curses, frees the colour table, puts signal handlers back; harmless when not initialised
     static bool isInitialized();
     static bool repaintIfResumed();      // after a stop and continue: repaints the whole screen once; true if it did
+    // The terminal a session uses, as initialize chooses it (a program that
+    // moves descriptors itself, such as the box program, asks the same).
+    // Descriptors 0 to 2 found closed are first opened on /dev/null, so that
+    // nothing opened later takes their numbers. The screen is standard output
+    // when that is a terminal, the keys come from standard input when that is
+    // one; in place of either that is not, the controlling terminal (/dev/tty)
+    // is opened once, close-on-exec, and *opened receives it (-1: none
+    // opened), for the caller to close. *screen and *keys receive the
+    // descriptors, -1 for no terminal. False when there is none for the screen.
+    static bool findTerminal(int* screen, int* keys, int* opened);
 
     // colour pairs
     // With NO_COLOR set and not empty no colour is shown: pairs are still handed out, pairToAttr gives 0.

@@ -91,20 +91,26 @@ TEST(CurInitGuard, StopGivesTheTerminalBackAndContinueRepaints)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
 
-// Output into a pipe: the box is on the terminal, the answer in the pipe.
-TEST(CurInitGuard, OutputIntoAPipeLeavesTheScreenOnTheTerminal)
+// Output into a pipe, or a standard descriptor closed or on /dev/null: the
+// box is on the terminal and takes its keys, the answer is where it was sent.
+TEST(CurInitGuard, RedirectedOrClosedStandardDescriptorsLeaveTheBoxOnTheTerminal)
 {
-    ScreenSession s(24, 80);
-    std::string answer = s.resultPath() + ".answer";
-    ASSERT_TRUE(s.start({"/bin/sh", "-c", "\"$0\" answer | cat > \"$1\"", scenarioPath("guard_form"), answer}));
-    ASSERT_TRUE(s.waitForText("Proceed?")) << s.dump();
-    s.enter();
-    EXPECT_EQ(0, s.waitExit()) << s.dump();
-    std::string got;
-    std::getline(std::ifstream(answer), got);
-    unlink(answer.c_str());
-    EXPECT_EQ("yes", got);
-    EXPECT_TRUE(givenBack(s));
+    const char* const commands[] = {"\"$0\" answer | cat > \"$1\"", "\"$0\" answer <&-", "\"$0\" answer </dev/null",
+                                    "\"$0\" answer >&- 2>&-"};
+    for (const char* command : commands) {
+        ScreenSession s(24, 80);
+        std::string answer = s.resultPath() + ".answer";
+        ASSERT_TRUE(s.start({"/bin/sh", "-c", command, scenarioPath("guard_form"), answer}));
+        ASSERT_TRUE(s.waitForText("Proceed?")) << command << "\n" << s.dump();
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << command << "\n" << s.dump();
+        EXPECT_EQ("1", s.result("yes")) << command;
+        std::string got;
+        std::getline(std::ifstream(answer), got);
+        unlink(answer.c_str());
+        EXPECT_EQ(command == commands[0] ? "yes" : "", got);
+        EXPECT_TRUE(givenBack(s)) << command;
+    }
 }
 
 // The strings sent at start are tput init's, after the character set reset
