@@ -27,6 +27,8 @@ CurFocuser::~CurFocuser()
 
 void CurFocuser::addGadget(CurGadget* gadget)
 {
+    if (gadget == nullptr)
+        return;
     CurGadget** grown = new CurGadget*[numGadgets + 1];
     for (int i = 0; i < numGadgets; i++)
         grown[i] = gadgets[i];
