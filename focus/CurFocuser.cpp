@@ -95,11 +95,10 @@ void CurFocuser::kbdLoop()
         if (!is_keypad(w))
             keypad(w, TRUE);
         int key = CurInit::readKey(holder->getWindow());
-        // A no-delay window yields ERR whenever no key waits, and that ERR
-        // is offered like any key. A window that waits for keys yields it
-        // only when the input has ended: no key can follow, so the loop ends
-        // rather than spin. A timer or watch callback may ask it to end.
-        if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
+        // CurInit::loopStep's rule: the input's end and a callback's stop
+        // end the loop. No key in a no-delay window (ERR) is offered like
+        // any key.
+        if (CurInit::loopStep(key, holder->getWindow()) == CurInit::LOOP_END)
             return;
         // Timer, watch and resize callbacks run inside readKey: the key goes
         // to the gadget holding the focus now, if any is left.

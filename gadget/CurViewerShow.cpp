@@ -2,6 +2,7 @@
 // scroll bar, position indicator and rows, the scroll keys, and the search
 // prompted for on the bottom frame row. Finding rows is in CurViewer.cpp.
 #include "CurViewer.h"
+#include "CurInit.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -157,8 +158,10 @@ bool CurViewer::search(const char* text)
     return false;
 }
 
-// The prompt replaces the bottom frame row until Enter or Esc; a key read
-// that fails (the input has ended) counts as Esc.
+// The prompt replaces the bottom frame row until Enter or Esc. It reads
+// inside the loop that gave the viewer '/', by the loops' one rule: the
+// input's end counts as Esc, and a callback's stop ends the prompt and
+// then that loop.
 bool CurViewer::readPattern()
 {
     WINDOW* w = window->getWindow();
@@ -171,12 +174,14 @@ bool CurViewer::readPattern()
     edit.draw();
     window->update();
     for (;;) {
-        int key = window->getChar();
+        int key = CurInit::readKey(window);
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, window, true);
+        if (step == CurInit::LOOP_END || key == 27)
+            return false;
         if (key == 13)
             break;
-        if (key == 27 || key == -1)
-            return false;
-        edit.processKey(key);
+        if (step == CurInit::LOOP_KEY)
+            edit.processKey(key);
     }
     if (edit.getText()[0] == '\0')
         return false;

@@ -62,6 +62,16 @@ public:
     // delay (nodelay, wtimeout) ran out, or when the input has ended in a
     // window that waits; STOP when a timer or watch callback returned true.
     static int  readKey(CurWindow* window);
+    // The one rule for what readKey's result means to a key loop, which
+    // every toolkit loop follows: LOOP_KEY for a key to handle; LOOP_IDLE for
+    // ERR from a window that does not wait (nodelay, or its time-out ran
+    // out): no key now, go on; LOOP_END for STOP (a callback asked the loop
+    // to end) and for ERR from a window that waits or an inert one (its input
+    // has ended: no key can follow). A prompt read inside another loop's key
+    // (the viewer's search) passes inner: a STOP it ends on is kept for the
+    // loop around it, whose next readKey returns STOP at once.
+    enum LOOP_STEP : int { LOOP_KEY = 0, LOOP_IDLE = 1, LOOP_END = 2 };
+    static LOOP_STEP loopStep(int key, CurWindow* window, bool inner = false);
     static const int ALT  = 0x20000000;               // added to a key typed with Alt
     static const int STOP = -2;                       // a callback asked the loop to stop
     static void setResizeCB(void (*callback)(void*), void* data); // after a resize, before the repaint

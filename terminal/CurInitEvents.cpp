@@ -47,6 +47,7 @@ static void*      resizeData = nullptr;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
+static bool       stopPending = false;   // an inner prompt ended on STOP: the loop around it gets it
 
 static const int CTRL_L = 12;
 static const int ESC = 27;
@@ -109,6 +110,7 @@ void CurInit::startEvents(int fd)
 // Timers and watches end with the screen; the resize callback stays.
 void CurInit::stopEvents()
 {
+    stopPending = false;
     signal(SIGWINCH, SIG_DFL);
     for (int i = 0; i < 2; i++) {
         if (winchPipe[i] >= 0)
@@ -438,8 +440,24 @@ static int nextKey(WINDOW* w)
     }
 }
 
+CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
+{
+    if (key == STOP) {
+        stopPending = inner;
+        return LOOP_END;
+    }
+    if (key != ERR)
+        return LOOP_KEY;
+    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
+    return w != nullptr && wgetdelay(w) >= 0 ? LOOP_IDLE : LOOP_END;
+}
+
 int CurInit::readKey(CurWindow* window)
 {
+    if (stopPending) {
+        stopPending = false;
+        return STOP;
+    }
     WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
     if (w == nullptr)
         return ERR;                      // an inert window has no input
