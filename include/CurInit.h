@@ -35,6 +35,11 @@ public:
     // opened), for the caller to close. *screen and *keys receive the
     // descriptors, -1 for no terminal. False when there is none for the screen.
     static bool findTerminal(int* screen, int* keys, int* opened);
+    // Whether the next initialize draws on the terminal's alternate screen
+    // (so at first), which gives the shell's screen back at cleanup. Off,
+    // boxes are drawn on the normal screen and the last image stays there.
+    static void setAlternateScreen(bool on);
+    static bool usesAlternateScreen();
 
     // colour pairs
     // With NO_COLOR set and not empty no colour is shown: pairs are still handed out, pairToAttr gives 0.

@@ -145,7 +145,8 @@ public:
         bool  hidden = false;            // every character shown as "*"
         bool  readOnly = false;          // shown, never focused nor changed
     };
-    // formHeight rows of fields, 0 or less as many as they take. buttons and
+    // formHeight rows of fields, 0 or less as many as they take; a form taller
+    // than that (or than the screen) scrolls to the field that takes the focus. buttons and
     // defaultButton as in ListSetup. The index of the button pressed, -1 for
     // Esc; the buffers receive the texts only when the first button is pressed.
     static int showForm(int textHeight, int textWidth, int formHeight, int attributes,
@@ -163,6 +164,7 @@ protected:
     CurFocuser  focuser;
     bool        exitOnEnter;
     int         escButton;
+    int         enterButton;             // Enter the gadgets leave presses it; -1: none
     bool (*keyCallback)(int, void*);
     void*       keyData;
 
@@ -182,7 +184,6 @@ private:
                       const char* title, const char* first, const char* second, int focus,
                       bool escape);
     static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
-    static void enterPressesFirstCB(void* data);   // the boxes' Enter callback: the first button
     static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                          const char* text, const char* title);
 };
