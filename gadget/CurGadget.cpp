@@ -65,6 +65,11 @@ int CurGadget::kbdLoop()
     }
 }
 
+bool CurGadget::takesTab() const
+{
+    return false;
+}
+
 void CurGadget::acceptFocus(bool)
 {
 }

@@ -21,6 +21,10 @@ public:
     virtual int  kbdLoop();              // reads keys from the window until Enter (13): 0; -1 when input ends
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
+    // True when Tab is one of the gadget's own keys (an editor inserting
+    // blanks): a form then offers it to the gadget like any key, and only
+    // back-tab moves the focus away. The base answers false.
+    virtual bool takesTab() const;
 
     int        getX() const;
     int        getY() const;
