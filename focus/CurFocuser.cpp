@@ -90,16 +90,17 @@ void CurFocuser::kbdLoop()
         // window gets it before every read; otherwise arrows arrive as
         // escape sequences. Switching it on sends the terminal's keypad
         // string each time, so a window that has it already is left alone.
-        WINDOW* w = holder->getWindow()->getWindow();
+        CurWindow* reading = holder->getWindow();
+        WINDOW* w = reading->getWindow();
         if (w == nullptr)
             return;             // an inert window can never deliver a key
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readKey(holder->getWindow());
+        int key = CurInit::readKey(reading);
         // CurInit::loopStep's rule: the input's end and a callback's stop
         // end the loop. No key in a no-delay window (ERR) is offered like
-        // any key.
-        if (CurInit::loopStep(key, holder->getWindow()) == CurInit::LOOP_END)
+        // any key. A callback run while reading may have deleted the holder.
+        if (CurInit::loopStep(key, reading) == CurInit::LOOP_END)
             return;
         // Timer, watch and resize callbacks run inside readKey: the key goes
         // to the gadget holding the focus now, if any is left.
