@@ -96,7 +96,7 @@ void CurFocuser::kbdLoop()
             return;             // an inert window can never deliver a key
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readKey(reading);
+        int key = CurInit::readWideKey(reading);
         // CurInit::loopStep's rule: the input's end and a callback's stop
         // end the loop. No key in a no-delay window (ERR) is offered like
         // any key. A callback run while reading may have deleted the holder.

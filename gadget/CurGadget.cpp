@@ -6,6 +6,8 @@
 
 #include <curses.h>
 
+static_assert(CurGadget::WIDE_CHAR == CurInit::WIDE_CHAR, "gadgets take the reader's whole characters");
+
 CurGadget::CurGadget(CurWindow* window)
     : window(window), x(0), y(0), width(window->getWidth()), height(window->getHeight())
 {
@@ -53,7 +55,7 @@ int CurGadget::kbdLoop()
     if (window->getWindow() == nullptr)
         return -1;                      // an inert window has no input at all
     for (;;) {
-        int key = CurInit::readKey(window);
+        int key = CurInit::readWideKey(window);
         CurInit::LOOP_STEP step = CurInit::loopStep(key, window);
         if (step == CurInit::LOOP_END)
             return -1;

@@ -174,7 +174,7 @@ bool CurViewer::readPattern()
     edit.draw();
     window->update();
     for (;;) {
-        int key = CurInit::readKey(window);
+        int key = CurInit::readWideKey(window);
         CurInit::LOOP_STEP step = CurInit::loopStep(key, window, true);
         if (step == CurInit::LOOP_END || key == 27)
             return false;
