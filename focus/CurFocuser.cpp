@@ -28,6 +28,8 @@ CurFocuser::~CurFocuser()
 
 void CurFocuser::addGadget(CurGadget* gadget)
 {
+    if (gadget == nullptr)
+        return;
     CurGadget** grown = new CurGadget*[numGadgets + 1];
     for (int i = 0; i < numGadgets; i++)
         grown[i] = gadgets[i];
@@ -90,17 +92,17 @@ void CurFocuser::kbdLoop()
         // window gets it before every read; otherwise arrows arrive as
         // escape sequences. Switching it on sends the terminal's keypad
         // string each time, so a window that has it already is left alone.
-        WINDOW* w = holder->getWindow()->getWindow();
+        CurWindow* reading = holder->getWindow();
+        WINDOW* w = reading->getWindow();
         if (w == nullptr)
             return;             // an inert window can never deliver a key
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readWideKey(holder->getWindow());
-        // A no-delay window yields ERR whenever no key waits, and that ERR
-        // is offered like any key. A window that waits for keys yields it
-        // only when the input has ended: no key can follow, so the loop ends
-        // rather than spin. A timer or watch callback may ask it to end.
-        if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
+        int key = CurInit::readWideKey(reading);
+        // CurInit::loopStep's rule: the input's end and a callback's stop
+        // end the loop. No key in a no-delay window (ERR) is offered like
+        // any key. A callback run while reading may have deleted the holder.
+        if (CurInit::loopStep(key, reading) == CurInit::LOOP_END)
             return;
         // Timer, watch and resize callbacks run inside readKey: the key goes
         // to the gadget holding the focus now, if any is left.

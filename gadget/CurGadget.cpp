@@ -46,22 +46,20 @@ bool CurGadget::processKey(int)
 }
 
 // Every gadget kind runs this same loop: each key goes to processKey, and
-// Enter ends the loop after the gadget has seen it. CurInit::readKey waits
-// for the key and answers ERR to a window that waits only when the input
-// has ended: no Enter can follow, so the loop ends with -1 instead of
-// spinning (a no-delay or timed window gets ERR whenever no key is waiting).
-// A timer or watch callback that asks to stop ends it with -1 too. An inert
-// window has no input at all.
+// Enter ends the loop after the gadget has seen it. What the reader's
+// results mean is CurInit::loopStep's rule: the input's end (no Enter can
+// follow) and a callback's stop end the loop with -1; no key in a no-delay
+// or timed window is skipped.
 int CurGadget::kbdLoop()
 {
-    WINDOW* w = window->getWindow();
-    if (w == nullptr)
-        return -1;
+    if (window->getWindow() == nullptr)
+        return -1;                      // an inert window has no input at all
     for (;;) {
         int key = CurInit::readWideKey(window);
-        if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, window);
+        if (step == CurInit::LOOP_END)
             return -1;
-        if (key == ERR)
+        if (step == CurInit::LOOP_IDLE)
             continue;
         processKey(key);
         if (key == 13)

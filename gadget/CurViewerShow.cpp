@@ -253,8 +253,10 @@ void CurViewer::giveKeysBack()
         ungetch(keyKept[--keysKept]);
 }
 
-// The prompt replaces the bottom frame row until Enter or Esc; a key read
-// that fails (the input has ended) counts as Esc.
+// The prompt replaces the bottom frame row until Enter or Esc. It reads
+// inside the loop that gave the viewer '/', by the loops' one rule: the
+// input's end counts as Esc, and a callback's stop ends the prompt and
+// then that loop.
 bool CurViewer::readPattern()
 {
     WINDOW* w = window->getWindow();
@@ -268,11 +270,13 @@ bool CurViewer::readPattern()
     window->update();
     for (;;) {
         int key = CurInit::readWideKey(window);
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, window, true);
+        if (step == CurInit::LOOP_END || key == 27)
+            return false;
         if (key == 13)
             break;
-        if (key == 27 || key == -1)
-            return false;
-        edit.processKey(key);
+        if (step == CurInit::LOOP_KEY)
+            edit.processKey(key);
     }
     if (edit.getText()[0] == '\0')
         return false;

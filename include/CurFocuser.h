@@ -15,7 +15,7 @@ public:
     virtual ~CurFocuser();               // frees its array; the gadgets are not touched
 
     // membership
-    void addGadget(CurGadget* gadget);   // the first gadget added gets the focus
+    void addGadget(CurGadget* gadget);   // the first gadget added gets the focus; null is ignored
     void delGadget(CurGadget* gadget);   // focus index unchanged; the loop wraps it
     void setFocus(int index);            // index modulo the number of gadgets; ignored when negative or empty
 

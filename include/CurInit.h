@@ -17,10 +17,24 @@ public:
     virtual ~CurInit() {}
 
     // set-up and shut-down
-    static void initialize();            // runs type detection when TERM is unset, empty or unknown; a second call while initialised is ignored
+    // Runs type detection when TERM is unset, empty or unknown; a second call
+    // while initialised is ignored. With no terminal to draw on (see
+    // findTerminal) or no usable type, the process ends: one line on standard
+    // error, status 1.
+    static void initialize();
     static void cleanup();               // ends curses, frees the colour table, puts signal handlers back; harmless when not initialised
     static bool isInitialized();
     static bool repaintIfResumed();      // after a stop and continue: repaints the whole screen once; true if it did
+    // The terminal a session uses, as initialize chooses it (a program that
+    // moves descriptors itself, such as the box program, asks the same).
+    // Descriptors 0 to 2 found closed are first opened on /dev/null, so that
+    // nothing opened later takes their numbers. The screen is standard output
+    // when that is a terminal, the keys come from standard input when that is
+    // one; in place of either that is not, the controlling terminal (/dev/tty)
+    // is opened once, close-on-exec, and *opened receives it (-1: none
+    // opened), for the caller to close. *screen and *keys receive the
+    // descriptors, -1 for no terminal. False when there is none for the screen.
+    static bool findTerminal(int* screen, int* keys, int* opened);
     // Whether the next initialize draws on the terminal's alternate screen
     // (so at first), which gives the shell's screen back at cleanup. Off,
     // boxes are drawn on the normal screen and the last image stays there.
@@ -67,6 +81,16 @@ public:
     // What either reads ahead goes back into curses' input queue, so that
     // flushinp discards it with the rest of what was typed ahead.
     static int  readWideKey(CurWindow* window);
+    // The one rule for what readKey's result means to a key loop, which
+    // every toolkit loop follows: LOOP_KEY for a key to handle; LOOP_IDLE for
+    // ERR from a window that does not wait (nodelay, or its time-out ran
+    // out): no key now, go on; LOOP_END for STOP (a callback asked the loop
+    // to end) and for ERR from a window that waits or an inert one (its input
+    // has ended: no key can follow). A prompt read inside another loop's key
+    // (the viewer's search) passes inner: a STOP it ends on is kept for the
+    // loop around it, whose next readKey returns STOP at once.
+    enum LOOP_STEP : int { LOOP_KEY = 0, LOOP_IDLE = 1, LOOP_END = 2 };
+    static LOOP_STEP loopStep(int key, CurWindow* window, bool inner = false);
     static const int ALT  = 0x20000000;               // added to a key typed with Alt
     static const int STOP = -2;                       // a callback asked the loop to stop
     static const int WIDE_CHAR = 0x1000000;           // plus a code point: a whole character (CurGadget::WIDE_CHAR)

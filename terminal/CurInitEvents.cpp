@@ -52,6 +52,7 @@ static void*      resizeData = nullptr;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
+static bool       stopPending = false;   // an inner prompt ended on STOP: the loop around it gets it
 // Keys of the replay file to be read again before its next line: what a
 // character cut short leaves, or the further bytes of a character for a
 // reader of bytes. The terminal's keys go back into curses' own queue.
@@ -120,6 +121,7 @@ void CurInit::startEvents(int fd)
 // Timers and watches end with the screen; the resize callback stays.
 void CurInit::stopEvents()
 {
+    stopPending = false;
     signal(SIGWINCH, SIG_DFL);
     for (int i = 0; i < 2; i++) {
         if (winchPipe[i] >= 0)
@@ -493,6 +495,18 @@ static int nextKey(WINDOW* w)
     }
 }
 
+CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
+{
+    if (key == STOP) {
+        stopPending = inner;
+        return LOOP_END;
+    }
+    if (key != ERR)
+        return LOOP_KEY;
+    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
+    return w != nullptr && wgetdelay(w) >= 0 ? LOOP_IDLE : LOOP_END;
+}
+
 int CurInit::readKey(CurWindow* window)
 {
     return readKeyAs(window, false);
@@ -534,6 +548,10 @@ int CurInit::rawKey(CurWindow* window, bool* replayed)
 // character of the replay file as its bytes.
 int CurInit::readKeyAs(CurWindow* window, bool whole)
 {
+    if (stopPending) {
+        stopPending = false;
+        return STOP;
+    }
     if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
         return ERR;                      // an inert window has no input
     bool assemble = whole && CurText::utf8();

@@ -78,7 +78,7 @@ void pageDialogs()
     page.setTitle("Buttons and dialogs", CurInit::CENTER);
 
     CurLabel intro(&page, true);
-    intro.setGeometry(3, 56, 1, 3);
+    intro.setGeometry(4, 56, 1, 3);     // the introduction wraps to four lines
     intro.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     intro.setText(INTRO, true);
     CurLabel status(&page, false);

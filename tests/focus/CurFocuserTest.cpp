@@ -80,6 +80,7 @@ protected:
 
 TEST_F(CurFocuserTest, AddingGadgetsFocusesTheFirstAndDrawsNothing)
 {
+    form.addGadget(nullptr);             // ignored
     Probe* first = probe(1, 1);
     Probe* second = probe(1, 10);
     EXPECT_EQ(1, first->accepted);
