@@ -25,9 +25,10 @@ static const int CACHE_SIZE = 4 * 65536;
 
 CurViewer::CurViewer(CurWindow* window)
     : CurGadget(window), fd(-1), text(nullptr), textSize(0), cache(nullptr), cacheStart(0),
-      cacheLen(0), fileSize(0), fileStamp(0), top(0), leftCol(0), wrap(false), focused(true),
+      cacheLen(0), fileSize(0), fileStamp(0), top(0), leftCol(0), wrap(false),
       matchStart(-1), notFound(false)
 {
+    showFocus(true);
     pattern[0] = '\0';
     if (window->getWindow() != nullptr)
         keypad(window->getWindow(), TRUE);

@@ -33,8 +33,6 @@ public:
     // "/" (reads a search text on the bottom frame row; Enter searches, Esc
     // cancels) and "n" (the last search again). Every other key is declined.
     virtual bool processKey(int key);
-    virtual void acceptFocus(bool redraw);
-    virtual void loseFocus(bool redraw);
 
 private:
     // reading
@@ -77,7 +75,6 @@ private:
     long long top;                       // start of the first row shown
     int       leftCol;                   // columns scrolled off on the left (not wrapped)
     bool      wrap;
-    bool      focused;
     char      pattern[256];              // the last search text
     long long matchStart;                // the marked match, -1 when none
     bool      notFound;                  // the last search failed: say so until the next key

@@ -6,6 +6,7 @@
 #include "CurInit.h"
 
 typedef struct _win_st WINDOW;
+class CurGadget;
 
 class CurWindow {
 public:
@@ -13,7 +14,10 @@ public:
     // the window on that axis. A rectangle that is empty or still does not
     // fit the screen makes an inert window: every operation on it does nothing.
     CurWindow(int height, int width, int y, int x);
-    virtual ~CurWindow();                // unregisters and deletes the curses window; erases nothing
+    virtual ~CurWindow();                // unregisters and deletes the curses window; erases nothing;
+                                         // its gadgets move to an inert window and draw nothing
+    CurWindow(const CurWindow&) = delete; // owns a curses window
+    CurWindow& operator=(const CurWindow&) = delete;
 
     // appearance
     void setAttributes(int attr);        // drawing attributes and background of every cell
@@ -63,6 +67,9 @@ protected:
 
 private:
     friend class CurInit;
+    friend class CurGadget;              // joins and leaves gadgetList
+    static CurWindow* detached();        // the inert window of gadgets whose window is gone
     CurInit::WinNode regLink;            // this window's place in CurInit's registry
+    CurGadget* gadgetList;               // the gadgets placed in this window, newest first
 };
 #endif

@@ -1,6 +1,7 @@
 // CurWindow.cpp - a framed, titled rectangle of the screen (window/), backed
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
+#include "CurGadget.h"
 #include "CurLabel.h"
 #include "CurText.h"
 
@@ -23,7 +24,7 @@ static int centre(int total, int size)
 }
 
 CurWindow::CurWindow(int height, int width, int y, int x)
-    : centredY(y < 0), centredX(x < 0), kept(nullptr)
+    : centredY(y < 0), centredX(x < 0), kept(nullptr), gadgetList(nullptr)
 {
     if (height > LINES)
         height = LINES;
@@ -51,8 +52,33 @@ CurWindow::CurWindow(int height, int width, int y, int x)
     CurInit::addWindow(this);
 }
 
+// Gadgets outliving their window keep a pointer to a window that is always
+// there: an inert one, outside the registry, made once and never deleted.
+CurWindow* CurWindow::detached()
+{
+    static CurWindow* inert = nullptr;
+    if (inert == nullptr) {
+        inert = new CurWindow(0, 0, 0, 0);
+        CurInit::delWindow(inert);
+    }
+    return inert;
+}
+
 CurWindow::~CurWindow()
 {
+    if (gadgetList != nullptr) {
+        CurWindow* inert = detached();
+        while (gadgetList != nullptr) {
+            CurGadget* g = gadgetList;
+            gadgetList = g->nextInWindow;
+            g->window = inert;
+            g->prevInWindow = nullptr;
+            g->nextInWindow = inert->gadgetList;
+            if (inert->gadgetList != nullptr)
+                inert->gadgetList->prevInWindow = g;
+            inert->gadgetList = g;
+        }
+    }
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);
