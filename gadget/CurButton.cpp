@@ -9,9 +9,10 @@
 #include <cstring>
 
 CurButton::CurButton(CurWindow* window)
-    : CurGadget(window), focused(false), activated(false), text(new char[20]),
+    : CurGadget(window), activated(false), text(new char[20]),
       activateCallback(nullptr), activateData(nullptr)
 {
+    showFocus(false);
     strcpy(text, "OK");
 }
 
@@ -41,6 +42,14 @@ void CurButton::setActivateCB(void (*callback)(void*), void* data)
 {
     activateCallback = callback;
     activateData = data;
+    activateFunction = nullptr;
+}
+
+void CurButton::setActivateCB(std::function<void()> callback)
+{
+    activateFunction = std::move(callback);
+    activateCallback = nullptr;
+    activateData = nullptr;
 }
 
 bool CurButton::isActivated() const
@@ -81,21 +90,11 @@ bool CurButton::processKey(int key)
     if (key != 13 && key != ' ')
         return false;
     activated = true;
-    if (activateCallback != nullptr)
+    if (activateCallback != nullptr) {
         activateCallback(activateData);
+    } else if (activateFunction) {
+        std::function<void()> call = activateFunction;   // it may replace itself
+        call();
+    }
     return true;
-}
-
-void CurButton::acceptFocus(bool redraw)
-{
-    focused = true;
-    if (redraw)
-        draw();
-}
-
-void CurButton::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
 }
