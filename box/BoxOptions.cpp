@@ -1,141 +1,336 @@
-// BoxOptions.cpp - the box program's command line: common options with a
-// value, one box option with its text, height and width and an optional
-// last argument; sizes checked; every problem reported in one line.
+// BoxOptions.cpp - the box program's command line (box/): the table of
+// common options with every spelling scripts use, and the parser that
+// splits argv into boxes, each with its arguments and its options.
 #include "BoxOptions.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-const char BOX_USAGE[] =
-    "usage: velmora-box [common options] BOX\n"
-    "boxes:\n"
-    "  --msgbox TEXT H W             a message and OK\n"
-    "  --yesno TEXT H W              a question, Yes and No\n"
-    "  --inputbox TEXT H W [INIT]    a line of text, OK and Cancel\n"
-    "  --passwordbox TEXT H W        the same, typed characters shown as *\n"
-    "  --gauge TEXT H W [PERCENT]    a bar fed with percentages, one per line, from\n"
-    "                                standard input; XXX, a percentage, text lines\n"
-    "                                and XXX again replace the text\n"
-    "  --textbox FILE H W            a file in a scrolling viewer (/ searches, n again)\n"
-    "  --infobox TEXT H W            a message left on the screen; no key is read\n"
-    "common options:\n"
-    "  --title TEXT  --backtitle TEXT  --yes-button LABEL  --no-button LABEL\n"
-    "  --stdout      the entered text on standard output instead of standard error\n"
-    "  --help        this text\n"
-    "H and W are the box's rows and columns; 0 fits the box to its text.\n"
-    "In TEXT, \\n starts a new line.\n"
-    "exit status: 0 OK or Yes, 1 Cancel or No, 255 Esc,\n"
-    "2 usage error, unreadable file or no terminal.\n";
+namespace {
 
-// The largest size taken; the screen cuts a box to itself anyway.
-static const int MAX_SIZE = 1000;
+typedef bool (*Setter)(BoxOptions& o, char** v, std::string* why);
 
-struct BoxSpec {
-    const char* name;
-    BoxKind     kind;
-    bool        optional;                // takes a fourth, optional argument
+// One common option. set is null for an option that is accepted and
+// ignored: it only changes what the screen looks like, never an answer.
+// A kept option stays in force for the boxes after the one it precedes.
+struct OptionRow {
+    const char* spellings;               // blank-separated
+    int         args;                    // values it takes
+    bool        kept;
+    Setter      set;
+    const char* help;                    // its --help line; null: not listed
 };
 
-static const BoxSpec BOXES[] = {
-    {"--msgbox", BOX_MSG, false},     {"--yesno", BOX_YESNO, false},
-    {"--inputbox", BOX_INPUT, true},  {"--passwordbox", BOX_PASSWORD, false},
-    {"--gauge", BOX_GAUGE, true},     {"--textbox", BOX_TEXT, false},
-    {"--infobox", BOX_INFO, false},
-};
-
-static const char* const VALUED[] = {"--title", "--backtitle", "--yes-button", "--no-button"};
-
-// A whole decimal number from 0 to max, or -1.
-static int number(const char* text, int max)
+bool number(const char* text, int min, int* out, const char* option, std::string* why)
 {
-    if (text == nullptr || *text == '\0' || strlen(text) > 9)
-        return -1;
-    for (const char* p = text; *p != '\0'; p++)
-        if (*p < '0' || *p > '9')
-            return -1;
-    int value = atoi(text);
-    return value <= max ? value : -1;
+    int value = 0;
+    if (!boxNumber(text, &value) || value < min) {
+        *why = std::string("expected a number") + (min >= 0 ? " from 0" : "") + " for " +
+               option + ": " + text;
+        return false;
+    }
+    *out = value;
+    return true;
 }
 
-static bool fail(char* error, int errorSize, const char* what, const char* arg)
+bool button(const char* name, BoxButton* out, std::string* why)
 {
-    snprintf(error, errorSize, "velmora-box: %s%s%s (try --help)", what,
-             arg != nullptr ? ": " : "", arg != nullptr ? arg : "");
+    static const struct { const char* name; BoxButton button; } NAMES[] = {
+        {"ok", BUTTON_OK},         {"yes", BUTTON_OK}, {"extra", BUTTON_EXTRA},
+        {"cancel", BUTTON_CANCEL}, {"no", BUTTON_CANCEL}, {"help", BUTTON_HELP},
+    };
+    for (const auto& n : NAMES)
+        if (strcmp(name, n.name) == 0) {
+            *out = n.button;
+            return true;
+        }
+    *why = std::string("unknown button for --default-button: ") + name;
     return false;
 }
 
-static const BoxSpec* findBox(const char* arg)
+// The common options. Where the two programs spell one option differently,
+// both spellings share its row.
+const OptionRow OPTIONS[] = {
+    {"--title", 1, false, [](BoxOptions& o, char** v, std::string*) { o.title = v[0]; return true; },
+     "--title TEXT              the box's title"},
+    {"--backtitle", 1, true,
+     [](BoxOptions& o, char** v, std::string*) { o.backtitle = v[0]; return true; },
+     "--backtitle TEXT          a line at the top of the screen"},
+    {"--ok-label --ok-button", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.okLabel = v[0]; return true; },
+     "--ok-label TEXT           also --ok-button; the OK button's label"},
+    {"--cancel-label --cancel-button", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.cancelLabel = v[0]; return true; },
+     "--cancel-label TEXT       also --cancel-button"},
+    {"--yes-label --yes-button", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.yesLabel = v[0]; return true; },
+     "--yes-label TEXT          also --yes-button"},
+    {"--no-label --no-button", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.noLabel = v[0]; return true; },
+     "--no-label TEXT           also --no-button"},
+    {"--exit-label --exit-button", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.exitLabel = v[0]; return true; },
+     "--exit-label TEXT         the text box's EXIT button"},
+    {"--extra-button", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.extraButton = true; return true; },
+     "--extra-button            an Extra button (status 3)"},
+    {"--extra-label", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.extraLabel = v[0]; return true; },
+     "--extra-label TEXT        its label"},
+    {"--help-button", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.helpButton = true; return true; },
+     "--help-button             a Help button (status 2)"},
+    {"--help-label", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.helpLabel = v[0]; return true; },
+     "--help-label TEXT         its label"},
+    {"--nocancel --no-cancel", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.noCancel = true; return true; },
+     "--no-cancel               also --nocancel; no Cancel button"},
+    {"--no-ok --nook", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.noOk = true; return true; },
+     "--no-ok                   also --nook; no OK button in a list"},
+    {"--defaultno", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.defaultNo = true; return true; },
+     "--defaultno               the focus starts on No (or Cancel)"},
+    {"--default-button", 1, false,
+     [](BoxOptions& o, char** v, std::string* why) { return button(v[0], &o.defaultButton, why); },
+     "--default-button NAME     ok, yes, extra, cancel, no or help has the focus"},
+    {"--default-item", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.defaultItem = v[0]; return true; },
+     "--default-item TAG        the list item chosen at first"},
+    {"--item-help", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.itemHelp = true; return true; },
+     "--item-help               lists: each item ends with its help line"},
+    {"--help-status", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.helpStatus = true; return true; },
+     "--help-status             Help also writes the list's state"},
+    {"--help-tags", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.helpTags = true; return true; },
+     "--help-tags               Help writes the item's tag alone"},
+    {"--notags --no-tags", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.noTags = true; return true; },
+     "--no-tags                 also --notags; lists show no tags"},
+    {"--no-items --noitem", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.noItems = true; return true; },
+     "--no-items                also --noitem; list items are tags alone"},
+    {"--separate-output", 0, false,
+     [](BoxOptions& o, char**, std::string*) { o.separateOutput = true; return true; },
+     "--separate-output         check lists: one tag a line, unquoted"},
+    {"--quoted", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.quoted = true; return true; },
+     "--quoted                  every tag written in quotes"},
+    {"--single-quoted", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.singleQuoted = true; return true; },
+     "--single-quoted           quotes, when needed, are single quotes"},
+    {"--output-separator --separator", 1, true,
+     [](BoxOptions& o, char** v, std::string*) { o.outputSeparator = v[0]; return true; },
+     "--output-separator TEXT   also --separator; between a list's tags"},
+    {"--cr-wrap", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.crWrap = true; return true; },
+     "--cr-wrap                 newlines in a text break its line"},
+    {"--no-collapse", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.noCollapse = true; return true; },
+     "--no-collapse             blanks and tabs in a text are kept"},
+    {"--trim", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.trim = true; return true; },
+     "--trim                    leading blanks and newlines of a text go"},
+    {"--no-nl-expand", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.noNlExpand = true; return true; },
+     "--no-nl-expand            \\n in a text stays two characters"},
+    {"--colors", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.colors = true; return true; },
+     "--colors                  \\Z sequences in a text set attributes"},
+    {"--tab-len", 1, true,
+     [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 1, &o.tabLen, "--tab-len", why); },
+     "--tab-len N               columns of a tab with --no-collapse"},
+    {"--insecure", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.insecure = true; return true; },
+     "--insecure                a password shows an asterisk per character"},
+    {"--max-input", 1, false,
+     [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 0, &o.maxInput, "--max-input", why); },
+     "--max-input N             an input box takes N bytes at most"},
+    {"--timeout", 1, false,
+     [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 0, &o.timeout, "--timeout", why); },
+     "--timeout SECONDS         no key for that long ends the box (status 5)"},
+    {"--sleep", 1, false,
+     [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 0, &o.sleep, "--sleep", why); },
+     "--sleep SECONDS           a pause after the box"},
+    {"--clear", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.clear = true; return true; },
+     "--clear                   the screen is cleared when the program ends"},
+    {"--keep-tite", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.keepTite = true; return true; },
+     "--keep-tite               boxes are drawn on the alternate screen"},
+    {"--begin", 2, false,
+     [](BoxOptions& o, char** v, std::string* why) {
+         return number(v[0], 0, &o.beginY, "--begin", why) && number(v[1], 0, &o.beginX, "--begin", why);
+     },
+     "--begin Y X               the box's top left corner"},
+    {"--stdout", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.outputFd = 1; return true; },
+     "--stdout                  answers on standard output"},
+    {"--stderr", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.outputFd = 2; return true; },
+     "--stderr                  answers on standard error (so at first)"},
+    {"--output-fd", 1, true,
+     [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 0, &o.outputFd, "--output-fd", why); },
+     "--output-fd FD            answers on that descriptor"},
+    {"--input-fd", 1, true,
+     [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 0, &o.inputFd, "--input-fd", why); },
+     "--input-fd FD             keys from that descriptor"},
+    {"--separate-widget", 1, true,
+     [](BoxOptions& o, char** v, std::string*) { o.separateWidget = v[0]; return true; },
+     "--separate-widget TEXT    between two boxes' answers (a tab at first)"},
+    // Accepted and ignored: each changes only how the screen looks.
+    {"--aspect", 1, true, nullptr, "--aspect RATIO            accepted; boxes fit their text"},
+    {"--shadow --no-shadow", 0, true, nullptr, "--shadow, --no-shadow     accepted; boxes have no shadow"},
+    {"--fb --fullbuttons", 0, true, nullptr, "--fb, --fullbuttons       accepted; buttons are always full"},
+    {"--scrolltext", 0, false, nullptr, "--scrolltext              accepted; long texts always scroll"},
+    {"--ascii-lines --no-lines --no-mouse --visit-items --tab-correct --topleft "
+     "--erase-on-exit --cursor-off-label --ignore --size-err --last-key --reorder --iso-week", 0,
+     true, nullptr, nullptr},
+    {"--hfile --hline --column-separator --date-format --time-format --week-start", 1, true,
+     nullptr, nullptr},
+};
+
+const OptionRow* findOption(const char* arg)
 {
-    for (const BoxSpec& spec : BOXES)
-        if (strcmp(arg, spec.name) == 0)
-            return &spec;
+    size_t len = strlen(arg);
+    for (const OptionRow& row : OPTIONS)
+        for (const char* s = strstr(row.spellings, arg); s != nullptr; s = strstr(s + 1, arg))
+            if ((s == row.spellings || s[-1] == ' ') && (s[len] == ' ' || s[len] == '\0'))
+                return &row;
     return nullptr;
 }
 
-static const char** valueSlot(const char* arg, BoxOptions* o)
+bool isHelp(const char* arg) { return strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0; }
+
+bool isVersion(const char* arg) { return strcmp(arg, "--version") == 0 || strcmp(arg, "-v") == 0; }
+
+// Where a box's arguments end: at --and-widget, an option or another box.
+bool endsArguments(const char* arg)
 {
-    const char** slots[] = {&o->title, &o->backtitle, &o->yesLabel, &o->noLabel};
-    for (int i = 0; i < 4; i++)
-        if (strcmp(arg, VALUED[i]) == 0)
-            return slots[i];
-    return nullptr;
+    return strcmp(arg, "--and-widget") == 0 || findOption(arg) != nullptr ||
+           findBox(arg) != nullptr || isHelp(arg) || isVersion(arg);
 }
 
-// The box's own arguments from argv[i] on; i is left after the last taken.
-static bool takeBox(const BoxSpec* spec, int argc, char** argv, int* i, BoxOptions* o,
-                    char* error, int errorSize)
+// Counts and, for TEXT HEIGHT WIDTH boxes, the sizes, before the screen starts.
+bool checkStep(const BoxStep& step, std::string* error)
 {
-    if (o->kind != BOX_NONE)
-        return fail(error, errorSize, "only one box at a time", spec->name);
-    if (*i + 3 >= argc)
-        return fail(error, errorSize, "missing arguments (TEXT H W)", spec->name);
-    o->kind = spec->kind;
-    o->text = argv[*i + 1];
-    o->height = number(argv[*i + 2], MAX_SIZE);
-    o->width = number(argv[*i + 3], MAX_SIZE);
-    if (o->height < 0)
-        return fail(error, errorSize, "bad height", argv[*i + 2]);
-    if (o->width < 0)
-        return fail(error, errorSize, "bad width", argv[*i + 3]);
-    *i += 4;
-    if (spec->optional && *i < argc && strncmp(argv[*i], "--", 2) != 0) {
-        if (spec->kind == BOX_INPUT) {
-            o->init = argv[*i];
-        } else if ((o->percent = number(argv[*i], 100)) < 0) {
-            return fail(error, errorSize, "bad percentage", argv[*i]);
+    const BoxEntry* e = step.entry;
+    std::string name = e->name;
+    if (e->run == nullptr) {
+        *error = name + " is not available in this version";
+        return false;
+    }
+    if (step.argc < e->minArgs) {
+        *error = "missing arguments for " + name + ": expected at least " +
+                 std::to_string(e->minArgs) + ", got " + std::to_string(step.argc);
+        return false;
+    }
+    if (e->maxArgs >= 0 && step.argc > e->maxArgs) {
+        *error = "unexpected argument after " + name + ": " + step.argv[e->maxArgs];
+        return false;
+    }
+    int size = 0;
+    for (int i = 1; e->textSized && i <= 2; i++)
+        if (!boxNumber(step.argv[i], &size)) {
+            *error = std::string("expected a number for the ") + (i == 1 ? "height" : "width") +
+                     " of " + name + ": " + step.argv[i];
+            return false;
         }
-        (*i)++;
+    std::string why;
+    if (e->check != nullptr && !e->check(step.argc, step.argv, &why)) {
+        *error = name + ": " + why;
+        return false;
     }
     return true;
 }
 
-bool parseBoxOptions(int argc, char** argv, BoxOptions* o, char* error, int errorSize)
+}  // namespace
+
+bool boxNumber(const char* text, int* value)
 {
+    const char* p = text;
+    if (*p == '-' || *p == '+')
+        p++;
+    if (*p == '\0')
+        return false;
+    long long v = 0;
+    for (; *p != '\0'; p++) {
+        if (*p < '0' || *p > '9')
+            return false;
+        if (v < 100000)
+            v = v * 10 + (*p - '0');
+    }
+    if (v > 100000)
+        v = 100000;
+    *value = (int)(text[0] == '-' ? -v : v);
+    return true;
+}
+
+BoxParse parseBoxCommand(int argc, char** argv, std::vector<BoxStep>* steps, BoxOptions* last,
+                         std::string* error)
+{
+    BoxOptions kept, current;
     for (int i = 1; i < argc;) {
         const char* arg = argv[i];
-        const BoxSpec* spec = findBox(arg);
-        const char** slot = valueSlot(arg, o);
-        if (spec != nullptr) {
-            if (!takeBox(spec, argc, argv, &i, o, error, errorSize))
-                return false;
-        } else if (slot != nullptr) {
-            if (i + 1 >= argc)
-                return fail(error, errorSize, "missing value", arg);
-            *slot = argv[i + 1];
-            i += 2;
-        } else if (strcmp(arg, "--stdout") == 0) {
-            o->toStdout = true;
+        if (isHelp(arg))
+            return PARSE_HELP;
+        if (isVersion(arg))
+            return PARSE_VERSION;
+        if (strcmp(arg, "--and-widget") == 0) {
             i++;
-        } else if (strcmp(arg, "--help") == 0) {
-            o->kind = BOX_HELP;
-            return true;
-        } else {
-            return fail(error, errorSize,
-                        strncmp(arg, "--", 2) == 0 ? "unknown option" : "unexpected argument", arg);
+            continue;
         }
+        if (const BoxEntry* entry = findBox(arg)) {
+            BoxStep step{entry, 0, argv + i + 1, current};
+            for (i++; i < argc && !endsArguments(argv[i]); i++)
+                step.argc++;
+            if (!checkStep(step, error)) {
+                *last = current;
+                return PARSE_ERROR;
+            }
+            steps->push_back(step);
+            current = kept;          // a box's own options end with it
+            continue;
+        }
+        const OptionRow* row = findOption(arg);
+        if (row == nullptr) {
+            *error = std::string(strncmp(arg, "-", 1) == 0 ? "unknown option: " : "unexpected argument: ") + arg;
+            *last = current;
+            return PARSE_ERROR;
+        }
+        if (i + row->args >= argc) {
+            *error = std::string("missing value for ") + arg;
+            *last = current;
+            return PARSE_ERROR;
+        }
+        if (row->set != nullptr) {
+            if (!row->set(current, argv + i + 1, error)) {
+                *last = current;
+                return PARSE_ERROR;
+            }
+            if (row->kept)
+                row->set(kept, argv + i + 1, error);
+        }
+        i += 1 + row->args;
+        *last = current;
     }
-    if (o->kind == BOX_NONE)
-        return fail(error, errorSize, "no box given", nullptr);
-    return true;
+    *last = current;
+    if (steps->empty()) {
+        *error = "no box given";
+        return PARSE_ERROR;
+    }
+    return PARSE_RUN;
+}
+
+std::string boxOptionsHelp()
+{
+    std::string out;
+    for (const OptionRow& row : OPTIONS)
+        if (row.help != nullptr)
+            out += std::string("  ") + row.help + "\n";
+    return out;
 }

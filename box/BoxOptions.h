@@ -1,28 +1,33 @@
-// BoxOptions.h - the box program's command line: what it asks for, and the
-// parser that turns argv into it or into a one-line usage error.
+// BoxOptions.h - the box program's command line: the common options in one
+// table (BoxOptions.cpp) and the parser that turns argv into the boxes to
+// run, each with the options in force for it, or into a one-line error.
 #ifndef VELMORA_BOX_BOXOPTIONS_H
 #define VELMORA_BOX_BOXOPTIONS_H
+#include "Box.h"
 
-enum BoxKind { BOX_NONE, BOX_MSG, BOX_YESNO, BOX_INPUT, BOX_PASSWORD, BOX_GAUGE,
-               BOX_TEXT, BOX_INFO, BOX_HELP };
+#include <string>
+#include <vector>
 
-struct BoxOptions {
-    BoxKind     kind = BOX_NONE;
-    const char* text = nullptr;          // the box's text, or the file of --textbox
-    int         height = 0;              // the box's rows; 0 fits the text
-    int         width = 0;               // the box's columns; 0 fits the text
-    const char* init = nullptr;          // --inputbox's initial text
-    int         percent = 0;             // --gauge's first percentage
-    const char* title = nullptr;
-    const char* backtitle = nullptr;
-    const char* yesLabel = nullptr;
-    const char* noLabel = nullptr;
-    bool        toStdout = false;
+// One box to run: its table entry, its arguments and its options.
+struct BoxStep {
+    const BoxEntry* entry;
+    int             argc;
+    char**          argv;
+    BoxOptions      options;
 };
 
-// Fills options from argv; on a usage error returns false with a one-line
-// message (no newline) in error, of errorSize bytes.
-bool parseBoxOptions(int argc, char** argv, BoxOptions* options, char* error, int errorSize);
-// The --help text.
-extern const char BOX_USAGE[];
+enum BoxParse : int { PARSE_RUN, PARSE_HELP, PARSE_VERSION, PARSE_ERROR };
+
+// Parses argv. PARSE_RUN fills steps (at least one); PARSE_ERROR leaves a
+// one-line reason (no newline) in error. last receives the options as they
+// stood where parsing ended, so that an error goes where they say.
+BoxParse parseBoxCommand(int argc, char** argv, std::vector<BoxStep>* steps, BoxOptions* last,
+                         std::string* error);
+
+// A number of the command line: optional sign and decimal digits, cut to
+// plus or minus 100,000 (no box or time is larger). False for anything else.
+bool boxNumber(const char* text, int* value);
+
+// The common options in the --help text's form, one line each.
+std::string boxOptionsHelp();
 #endif

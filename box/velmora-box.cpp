@@ -1,49 +1,98 @@
-// velmora-box.cpp - the box program: one message, question, input, gauge,
-// viewer or info box per run, for shell scripts. The answer is the exit
-// status, an entered text goes to standard error (or standard output), and
-// the screen goes to the terminal even when both are captured.
+// velmora-box.cpp - the box program: runs the boxes named on its command
+// line one after the other, for shell scripts. The answer is the exit status
+// and a text written to standard error (or the output descriptor); the
+// screen goes to the terminal even when both are captured. Errors are one
+// line that never lands in the answer's stream.
 #include "BoxOptions.h"
 
 #include <CurBanner.h>
-#include <CurGauge.h>
 #include <CurInit.h>
-#include <CurNote.h>
-#include <CurTDialog.h>
+#include <VelmoraVersion.h>
 #include <curses.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-static const int STATUS_ESC = 255;
+// The exit status of each ending, and the variable that changes it. Item
+// help answers as Help does unless its own variable is set.
+static const struct {
+    BoxStatus   status;
+    const char* variable;
+    int         code;
+} STATUSES[] = {
+    {BOX_OK, "DIALOG_OK", 0},           {BOX_CANCEL, "DIALOG_CANCEL", 1},
+    {BOX_HELP, "DIALOG_HELP", 2},       {BOX_EXTRA, "DIALOG_EXTRA", 3},
+    {BOX_ITEM_HELP, "DIALOG_ITEM_HELP", -1}, {BOX_TIMEOUT, "DIALOG_TIMEOUT", 5},
+    {BOX_ESC, "DIALOG_ESC", 255},       {BOX_ERROR, "DIALOG_ERROR", 255},
+};
 
-// Turns the two characters "\n" into a newline, in place.
-static char* unescape(const char* text)
+static int exitCode(BoxStatus status)
 {
-    char* out = strdup(text != nullptr ? text : "");
-    char* w = out;
-    for (const char* r = out; *r != '\0'; r++) {
-        if (r[0] == '\\' && r[1] == 'n') {
-            *w++ = '\n';
-            r++;
-        } else {
-            *w++ = *r;
-        }
+    for (const auto& s : STATUSES) {
+        if (s.status != status)
+            continue;
+        int value = 0;
+        const char* set = getenv(s.variable);
+        if (set != nullptr && boxNumber(set, &value) && value >= 0 && value <= 255)
+            return value;
+        return s.code >= 0 ? s.code : exitCode(BOX_HELP);
     }
-    *w = '\0';
-    return out;
+    return 255;
+}
+
+// An error goes to standard error, unless that is where the answers go and
+// a script is reading them (it is not a terminal): then to the terminal, so
+// that the message never becomes the answer. Without a terminal standard
+// error is all there is.
+static void report(const BoxOptions& o, const std::string& message)
+{
+    std::string line = "velmora-box: " + message + "\n";
+    int fd = 2;
+    int tty = -1;
+    if (o.outputFd == 2 && !isatty(2)) {
+        if (isatty(1))
+            fd = 1;
+        else if ((tty = open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC)) >= 0)
+            fd = tty;
+    }
+    ssize_t ignored = write(fd, line.data(), line.size()); // nothing more can be done when it fails
+    (void)ignored;
+    if (tty >= 0)
+        close(tty);
+}
+
+// Writes all of text to fd; false (errno set) when it cannot be written in full.
+static bool writeAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += (size_t)n;
+    }
+    return true;
+}
+
+static bool writable(int fd)
+{
+    int flags = fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_ACCMODE) != O_RDONLY;
 }
 
 // The terminal for the screen: when standard output (or, for a box that
 // reads keys, standard input) is not one, the controlling terminal takes its
 // place for the curses session, and standard output is kept aside for the
 // answer. Returns the descriptor the answer goes to, or -1 without a terminal.
-static int takeTerminal(bool keys, bool toStdout)
+static int takeTerminal(bool keys, int answer)
 {
-    int answer = toStdout ? 1 : 2;
     bool outTty = isatty(1), inTty = isatty(0);
     if (outTty && (inTty || !keys))
         return answer;
@@ -51,8 +100,8 @@ static int takeTerminal(bool keys, bool toStdout)
     if (tty < 0)
         return -1;
     if (!outTty) {
-        int saved = dup(1);
-        if (toStdout)
+        int saved = fcntl(1, F_DUPFD_CLOEXEC, 3);
+        if (answer == 1)
             answer = saved;
         dup2(tty, 1);
     }
@@ -62,130 +111,119 @@ static int takeTerminal(bool keys, bool toStdout)
     return answer;
 }
 
-static bool readable(const char* path)
-{
-    struct stat st;
-    return stat(path, &st) == 0 && S_ISREG(st.st_mode) && access(path, R_OK) == 0;
-}
-
-// A size from the command line less what the box adds around its text; 0
-// (fit) and sizes smaller than the frame become -1, computed from the text.
-static int inner(int size, int chrome)
-{
-    return size - chrome > 0 ? size - chrome : -1;
-}
-
-// Reads the gauge's lines until the input ends. A line is a percentage;
-// XXX opens a block whose first line may be a percentage and whose other
-// lines become the text, until the next XXX. Anything else, and numbers
-// outside 0..100, leave the bar as it was.
-static void feedGauge(int percent)
-{
-    char line[4096];
-    char text[8192];
-    bool inBlock = false;
-    while (fgets(line, sizeof line, stdin) != nullptr) {
-        line[strcspn(line, "\r\n")] = '\0';
-        char* end = nullptr;
-        long value = strtol(line, &end, 10);
-        bool isNumber = end != line && *end == '\0' && value >= 0 && value <= 100;
-        if (strcmp(line, "XXX") == 0) {
-            if (inBlock)
-                CurGauge::updateBox(percent, text);
-            inBlock = !inBlock;
-            text[0] = '\0';
-        } else if (inBlock && isNumber && text[0] == '\0') {
-            percent = (int)value;
-        } else if (inBlock) {
-            size_t used = strlen(text);
-            snprintf(text + used, sizeof text - used, "%s%s", used > 0 ? "\n" : "", line);
-        } else if (isNumber) {
-            percent = (int)value;
-            CurGauge::updateBox(percent, nullptr);
-        }
-    }
-}
-
 static void backtitle(const char* text)
 {
     CurInit::clearScreen(0, ' ');
     if (text == nullptr)
         return;
-    CurBanner* banner = new CurBanner();   // stays until cleanup; deleted with the windows
+    CurBanner* banner = new CurBanner();   // stays until the windows are killed
     banner->setAttributes(CurInit::reverse);
     banner->leftLabel.setText(text, false);
     banner->leftLabel.draw();
     banner->update();
 }
 
-// Runs the box on the screen; answer receives an entered text.
-static int runBox(const BoxOptions& o, const char* text, char* answer, int answerSize)
+static void usage()
 {
-    int status = 0;
-    switch (o.kind) {
-    case BOX_MSG:
-        status = CurTDialog::showChoice(inner(o.height, 5), inner(o.width, 4), 0, text, o.title,
-                                        nullptr, nullptr, true);
-        break;
-    case BOX_YESNO:
-        status = CurTDialog::showChoice(inner(o.height, 5), inner(o.width, 4), 0, text, o.title,
-                                        o.yesLabel != nullptr ? o.yesLabel : "Yes",
-                                        o.noLabel != nullptr ? o.noLabel : "No", true);
-        break;
-    case BOX_INPUT:
-    case BOX_PASSWORD:
-        snprintf(answer, answerSize, "%s", o.init != nullptr ? o.init : "");
-        status = CurTDialog::showInput(inner(o.height, 5), inner(o.width, 4), 0, text, o.title,
-                                       answer, answerSize, o.kind == BOX_PASSWORD);
-        break;
-    case BOX_GAUGE:
-        CurGauge::openBox(inner(o.height, 4), inner(o.width, 4), 0, text, o.title, o.percent);
-        feedGauge(o.percent);
-        CurGauge::closeBox();
-        break;
-    case BOX_TEXT:
-        status = CurTDialog::showFile(inner(o.height, 6), inner(o.width, 6), 0, o.text, o.title);
-        break;
-    default:
-        CurNote::showNote(inner(o.height, 2), inner(o.width, 4), 0, text);
-        break;
+    std::string text = "usage: velmora-box [common options] BOX ARGUMENTS [--and-widget BOX ...]\nboxes:\n";
+    int count = 0;
+    const BoxEntry* boxes = boxTable(&count);
+    for (int i = 0; i < count; i++)
+        if (boxes[i].run != nullptr)
+            text += std::string("  ") + boxes[i].name + "\n";
+    text += "common options:\n" + boxOptionsHelp();
+    text += "exit status: 0 OK or Yes, 1 Cancel or No, 2 Help, 3 Extra, 5 time out,\n"
+            "255 Esc or an error (DIALOG_OK, DIALOG_CANCEL, DIALOG_HELP, DIALOG_EXTRA,\n"
+            "DIALOG_ITEM_HELP, DIALOG_TIMEOUT, DIALOG_ESC and DIALOG_ERROR change them).\n";
+    fputs(text.c_str(), stdout);
+}
+
+// Runs one box and writes its answer, after the separator when an earlier
+// box wrote one. A failure's message is left in failure, for after the screen.
+static BoxStatus runStep(const BoxStep& step, int answerFd, std::string* separator,
+                         std::string* failure)
+{
+    const BoxOptions& o = step.options;
+    std::string answer;
+    BoxCall call{&o, step.entry->name, step.argc, step.argv, nullptr, 0, 0, &answer, failure};
+    if (step.entry->textSized) {
+        call.text = step.argv[0];
+        boxNumber(step.argv[1], &call.height);
+        boxNumber(step.argv[2], &call.width);
     }
-    return status < 0 ? STATUS_ESC : status;
+    if (step.entry->input != INPUT_NO_SCREEN) {
+        backtitle(o.backtitle);
+    }
+    BoxStatus status = step.entry->run(call);
+    if (step.entry->input != INPUT_NO_SCREEN)
+        CurInit::killAllWindows();
+    if (!answer.empty()) {
+        if (!writeAll(answerFd, *separator + answer)) {
+            *failure = std::string("the answer could not be written: ") + strerror(errno);
+            return BOX_ERROR;
+        }
+        *separator = o.separateWidget != nullptr ? o.separateWidget : "\t";
+    }
+    if (o.sleep > 0)
+        sleep((unsigned)o.sleep);
+    return status;
 }
 
 int main(int argc, char** argv)
 {
-    BoxOptions o;
-    char error[512];
-    if (!parseBoxOptions(argc, argv, &o, error, sizeof error)) {
-        fprintf(stderr, "%s\n", error);
-        return 2;
-    }
-    if (o.kind == BOX_HELP) {
-        fputs(BOX_USAGE, stdout);
+    std::vector<BoxStep> steps;
+    BoxOptions last;
+    std::string error;
+    // Descriptors the caller closed: noted before anything can take their place.
+    bool open[3];
+    for (int fd = 0; fd < 3; fd++)
+        open[fd] = fcntl(fd, F_GETFD) >= 0;
+    for (int fd = 0; fd < 3; fd++)
+        if (!open[fd] && ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd)
+            return exitCode(BOX_ERROR);
+    switch (parseBoxCommand(argc, argv, &steps, &last, &error)) {
+    case PARSE_HELP:
+        usage();
         return 0;
+    case PARSE_VERSION:
+        printf("velmora-box %s\n", VELMORA_VERSION_STRING);
+        return 0;
+    case PARSE_ERROR:
+        report(last, error + " (try --help)");
+        return exitCode(BOX_ERROR);
+    case PARSE_RUN:
+        break;
     }
-    if (o.kind == BOX_TEXT && !readable(o.text)) {
-        fprintf(stderr, "velmora-box: not a readable file: %s\n", o.text);
-        return 2;
+    int answerFd = last.outputFd;
+    if ((answerFd < 3 && !open[answerFd]) || !writable(answerFd)) {
+        report(last, "the output descriptor " + std::to_string(answerFd) + " is not open for writing");
+        return exitCode(BOX_ERROR);
     }
-    bool keys = o.kind != BOX_GAUGE && o.kind != BOX_INFO;
-    int answerFd = takeTerminal(keys, o.toStdout);
-    if (answerFd < 0) {
-        fprintf(stderr, "velmora-box: no terminal to show the box on\n");
-        return 2;
+    signal(SIGPIPE, SIG_IGN);            // a reader gone is a write error, not a silent end
+    bool screen = false, keys = false;
+    for (const BoxStep& step : steps) {
+        screen = screen || step.entry->input != INPUT_NO_SCREEN;
+        keys = keys || step.entry->input == INPUT_KEYS;
     }
-    char* text = unescape(o.text);
-    char answer[2048] = "";
-    CurInit::initialize();
-    backtitle(o.backtitle);
-    int status = runBox(o, text, answer, sizeof answer);
-    CurInit::killAllWindows();
-    CurInit::cleanup();
-    free(text);
-    if ((o.kind == BOX_INPUT || o.kind == BOX_PASSWORD) && status == 0) {
-        ssize_t ignored = write(answerFd, answer, strlen(answer)); // a closed output is the caller's choice
-        (void)ignored;
+    if (screen && (answerFd = takeTerminal(keys, answerFd)) < 0) {
+        report(last, "no terminal to show the box on");
+        return exitCode(BOX_ERROR);
     }
-    return status;
+    if (screen)
+        CurInit::initialize();
+    BoxStatus status = BOX_OK;
+    std::string separator, failure;
+    for (const BoxStep& step : steps)
+        if ((status = runStep(step, answerFd, &separator, &failure)) != BOX_OK)
+            break;
+    if (screen) {
+        if (last.clear) {
+            CurInit::clearScreen(0, ' ');
+            CurInit::refreshAllWindows();
+        }
+        CurInit::cleanup();
+    }
+    if (!failure.empty())
+        report(last, failure);
+    return exitCode(status);
 }

@@ -40,10 +40,9 @@ static char* clippedText(const char* text, int width, int rows)
     return block;
 }
 
-// The box's text area: rows x width cells from row 1, column 2, showing the
-// text wrapped to the width and cut to the rows, line for line, so a text
-// taller than the area never reaches the separator. The label copies it.
-static void placeText(CurLabel* label, const char* text, int rows, int width)
+// Line for line, so that a text taller than the area never reaches the
+// separator.
+void CurTDialog::placeText(CurLabel* label, const char* text, int rows, int width)
 {
     if (rows < 0)
         rows = 0;
@@ -175,8 +174,7 @@ static int cutLength(const char* text, int len, int room)
     return kept;
 }
 
-// Copies text into out of size bytes (size above 0), cut and NUL-ended.
-static void copyCut(char* out, int size, const char* text, int len)
+void CurTDialog::copyCut(char* out, int size, const char* text, int len)
 {
     int n = cutLength(text, len, size - 1);
     memcpy(out, text, n);

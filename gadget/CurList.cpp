@@ -201,7 +201,7 @@ void CurList::setCurrent(int index, bool redraw)
     curLine = index;
     fitView();
     if (redraw)
-        drawView(window->getWindow());
+        draw();
 }
 
 bool CurList::isSelected(int index) const

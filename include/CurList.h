@@ -45,8 +45,8 @@ public:
     void insertLine(int index, std::string_view text, bool isSelected, bool redraw);
     void removeLine(int index, bool redraw);
     void clear(bool redraw);             // no lines; current and top line 0
-    int  getCurrent() const;             // -1 when empty
-    void setCurrent(int index, bool redraw); // scrolls the line into view
+    int  getCurrent() const;             // the highlighted line; -1 when the list is empty
+    void setCurrent(int index, bool redraw); // the view moves only as far as needed to show it
     bool isSelected(int index) const;    // false out of range
     void setSelected(int index, bool on, bool redraw); // SINGLE mode deselects the others
 

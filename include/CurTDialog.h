@@ -5,7 +5,12 @@
 #include "CurWindow.h"
 #include "CurFocuser.h"
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 class CurButton;
+class CurLabel;
 
 class CurTDialog : public CurWindow {
 public:
@@ -69,6 +74,88 @@ public:
     static int  showText(int viewHeight, int viewWidth, int attributes,
                          const char* text, const char* title);
 
+    // The list boxes (CurTDialogLists.cpp): the text over a list of rows and
+    // a row of buttons. A row shows a tag and an item in two columns, and a
+    // mark in check and radio lists; controls and bad bytes show as marks.
+    // listHeight rows of list, 0 or less as many as the rows and the screen
+    // allow. Up, Down, Home, End and the page keys move, Space marks (one
+    // row at most in a radio list), Enter presses the default button, Tab
+    // moves to the buttons, Esc ends. 100,000 rows open and scroll at once.
+    enum LIST_KIND : int { MENU = 0, CHECK = 1, RADIO = 2 };
+    struct ListSetup {
+        const char* const* tags = nullptr;   // count tags; null leaves the column out
+        const char* const* items = nullptr;  // count items; null leaves the column out
+        const char* const* helps = nullptr;  // count texts shown on the screen's last row for the current row, or null
+        int   count = 0;
+        bool* marks = nullptr;               // count flags: the first marks, then the marks at the end; null: none
+        int   current = 0;                   // the current row at first (out of range: the first) and at the end
+        const char* const* buttons = nullptr; // null-ended texts; null: " OK " and "Cancel"
+        int   defaultButton = 0;             // pressed by Enter in the list
+    };
+    // The general form: the index of the button pressed, -1 for Esc (or input
+    // that ended). marks and current are written back either way.
+    static int showList(int textHeight, int textWidth, int listHeight, int attributes,
+                        const char* text, const char* title, LIST_KIND kind, ListSetup* setup);
+    // The one-call forms: 0 for OK, 1 for Cancel, -1 for Esc. The menu stores
+    // the chosen row through choice (its first value is the row current at
+    // first); the check list a new[] array of the marked rows (ascending, the
+    // caller's to delete[]) through indices, or null, and their count, as
+    // CurList::getSelected; the radio list the marked row, or -1, through
+    // choice (its first value is the row marked at first). Nothing is stored
+    // unless OK was pressed.
+    static int showMenu(int textHeight, int textWidth, int listHeight, int attributes,
+                        const char* text, const char* title, const char* const* tags,
+                        const char* const* items, int count, int* choice);
+    static int showCheckList(int textHeight, int textWidth, int listHeight, int attributes,
+                             const char* text, const char* title, const char* const* tags,
+                             const char* const* items, const bool* marked, int count,
+                             int** indices, int* markedCount);
+    static int showRadioList(int textHeight, int textWidth, int listHeight, int attributes,
+                             const char* text, const char* title, const char* const* tags,
+                             const char* const* items, int count, int* choice);
+    // The same with the tags returned: tag holds the tag made current (menu)
+    // or marked (radio list) at first and receives the chosen one (empty for
+    // none); marked holds the tags marked at first and receives those marked
+    // at the end, in list order. items may be empty, or as long as tags.
+    static int showMenu(int textHeight, int textWidth, int listHeight, int attributes,
+                        std::string_view text, std::string_view title,
+                        const std::vector<std::string>& tags,
+                        const std::vector<std::string>& items, std::string& tag);
+    static int showCheckList(int textHeight, int textWidth, int listHeight, int attributes,
+                             std::string_view text, std::string_view title,
+                             const std::vector<std::string>& tags,
+                             const std::vector<std::string>& items,
+                             std::vector<std::string>& marked);
+    static int showRadioList(int textHeight, int textWidth, int listHeight, int attributes,
+                             std::string_view text, std::string_view title,
+                             const std::vector<std::string>& tags,
+                             const std::vector<std::string>& items, std::string& tag);
+
+    // The form box (CurTDialogForm.cpp): the text over labelled line editors
+    // and a row of buttons. Tab, back-tab and the arrows move between the
+    // fields and the buttons, Enter in a field presses the default button.
+    struct FormField {
+        const char* label = nullptr;     // shown at (labelY, labelX) of the form area; null: none
+        int   labelY = -1, labelX = 0;   // a negative labelY: the row after the previous field's
+        int   fieldY = -1, fieldX = -1;  // negative: beside the label, after the longest label
+        int   width = 0;                 // the editor's columns; 0 or less: the rest of the row
+        char* buffer = nullptr;          // the first text and, when accepted, the edited one,
+        int   size = 0;                  //   as showInput's buffer of size bytes
+        bool  hidden = false;            // every character shown as "*"
+        bool  readOnly = false;          // shown, never focused nor changed
+    };
+    // formHeight rows of fields, 0 or less as many as they take. buttons and
+    // defaultButton as in ListSetup. The index of the button pressed, -1 for
+    // Esc; the buffers receive the texts only when the first button is pressed.
+    static int showForm(int textHeight, int textWidth, int formHeight, int attributes,
+                        const char* text, const char* title, FormField* fields, int count,
+                        const char* const* buttons = nullptr, int defaultButton = 0);
+    // One field per label, laid out in rows; texts holds the first texts and
+    // receives the edited ones when accepted. 0 for OK, 1 for Cancel, -1 for Esc.
+    static int showForm(int textHeight, int textWidth, int attributes, std::string_view text,
+                        std::string_view title, const std::vector<std::string>& labels,
+                        std::vector<std::string>& texts);
+
 protected:
     CurButton** buttons;                 // exactly numButtons entries, owned
     int         numButtons;
@@ -80,6 +167,14 @@ protected:
 
 private:
     void layoutButtons();
+    // The text area of a box: rows x width cells from row 1, column 2, the
+    // text wrapped to the width and cut to the rows; the label copies it.
+    static void placeText(CurLabel* label, const char* text, int rows, int width);
+    // Copies the len bytes of text into out of size bytes (size above 0),
+    // cut at a character boundary and NUL-ended.
+    static void copyCut(char* out, int size, const char* text, int len);
+    // Adds the buttons of a list or form box (null: " OK " and "Cancel").
+    void addButtons(const char* const* texts);
     // The steps both one-call boxes share: second is null for a message box;
     // focus is the index of the button given the focus, or -1 to leave it on the first.
     static int runBox(int textHeight, int textWidth, int attributes, const char* text,

@@ -20,6 +20,7 @@ struct BoxCase {
     const char* out;                     // standard output
     const char* err;                     // standard error
     const char* input = nullptr;         // standard input instead of the terminal
+    const char* env = nullptr;           // NAME=VALUE set for the program
 };
 
 void press(ScreenSession& s) { s.enter(); }
@@ -39,6 +40,10 @@ void run(const BoxCase& c)
     s.captureStdout();
     if (c.input != nullptr)
         s.setStdin(c.input);
+    if (c.env != nullptr) {
+        std::string e = c.env;
+        s.setEnv(e.substr(0, e.find('=')), e.substr(e.find('=') + 1));
+    }
     ASSERT_TRUE(s.start(argv));
     if (c.ready != nullptr) {
         ASSERT_TRUE(s.waitForText(c.ready)) << s.dump();
@@ -48,11 +53,16 @@ void run(const BoxCase& c)
     EXPECT_EQ(c.status, s.waitExit()) << s.dump();
     EXPECT_EQ(c.out, s.stdoutText());
     std::string err = s.stderrText();
-    if (c.status == 2) {
+    bool stdoutAnswers = std::find(c.args.begin(), c.args.end(), "--stdout") != c.args.end();
+    if (c.status != 0 && *c.err != '\0' && stdoutAnswers) {
         EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n')) << err;
         EXPECT_EQ(0u, err.find(c.err)) << err;
         for (int r = 0; r < 24; r++)
             EXPECT_EQ("", s.rowText(r)) << "the terminal was touched\n" << s.dump();
+    } else if (c.status != 0 && *c.err != '\0') {
+        // Standard error is where the answer goes: the message goes to the terminal.
+        EXPECT_EQ("", err);
+        EXPECT_EQ(0u, s.rowText(0).find(c.err)) << s.dump();
     } else {
         EXPECT_EQ(c.err, err);
     }
@@ -65,10 +75,13 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
     const BoxCase cases[] = {
         {{"--msgbox", "Hello\\nthere", "0", "0"}, "there", press, 0, "", ""},
         {{"--msgbox", "Hello", "8", "30"}, "Hello", esc, 255, "", ""},
+        {{"--msgbox", "Huge", "-1", "99999"}, "Huge", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", [](ScreenSession& s) { s.tab(); s.enter(); },
          1, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 255, "", ""},
+        {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 7, "", "", nullptr, "DIALOG_ESC=7"},
+        {{"--defaultno", "--yesno", "Go on?", "0", "0"}, "Go on?", press, 1, "", ""},
         {{"--yes-button", "Sure", "--no-button", "Never", "--yesno", "Go on?", "0", "0"}, "Never",
          [](ScreenSession& s) { s.right(); s.enter(); }, 1, "", ""},
         {{"--title", "Who", "--inputbox", "Name?", "0", "0", "Bob"}, "Who",
@@ -99,21 +112,23 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
     EXPECT_EQ(0u, s.stdoutText().find("usage: velmora-box")) << s.stdoutText();
 }
 
-TEST(VelmoraBox, UsageErrorsSayWhyInOneLineAndLeaveTheTerminalAlone)
+TEST(VelmoraBox, ErrorsSayWhyInOneLineNeverInTheAnswer)
 {
     const BoxCase cases[] = {
-        {{}, nullptr, none, 2, "", "velmora-box: no box given"},
-        {{"--msgbox", "Hi", "0"}, nullptr, none, 2, "", "velmora-box: missing arguments"},
-        {{"--msgbox", "Hi", "0", "0", "extra"}, nullptr, none, 2, "", "velmora-box: unexpected argument: extra"},
-        {{"--msgbox", "Hi", "-1", "0"}, nullptr, none, 2, "", "velmora-box: bad height: -1"},
-        {{"--yesno", "Hi", "0", "99999"}, nullptr, none, 2, "", "velmora-box: bad width: 99999"},
-        {{"--gauge", "Hi", "0", "0", "x"}, nullptr, none, 2, "", "velmora-box: bad percentage: x"},
-        {{"--frobnicate"}, nullptr, none, 2, "", "velmora-box: unknown option: --frobnicate"},
-        {{"--title"}, nullptr, none, 2, "", "velmora-box: missing value: --title"},
-        {{"--msgbox", "a", "0", "0", "--yesno", "b", "0", "0"}, nullptr, none, 2, "",
-         "velmora-box: only one box at a time"},
-        {{"--textbox", "/nonexistent", "0", "0"}, nullptr, none, 2, "", "velmora-box: not a readable file"},
-        {{"--textbox", "/", "0", "0"}, nullptr, none, 2, "", "velmora-box: not a readable file"},
+        {{"--stdout"}, nullptr, none, 255, "", "velmora-box: no box given"},
+        {{}, nullptr, none, 255, "", "velmora-box: no box given"},
+        {{"--stdout", "--msgbox", "Hi", "0"}, nullptr, none, 255, "", "velmora-box: missing arguments"},
+        {{"--stdout", "--msgbox", "Hi", "0", "0", "extra"}, nullptr, none, 255, "",
+         "velmora-box: unexpected argument after --msgbox: extra"},
+        {{"--msgbox", "Hi", "x", "0"}, nullptr, none, 255, "", "velmora-box: expected a number"},
+        {{"--stdout", "--frobnicate"}, nullptr, none, 255, "", "velmora-box: unknown option: --frobnicate"},
+        {{"--stdout", "--frobnicate"}, nullptr, none, 9, "", "velmora-box: unknown", nullptr, "DIALOG_ERROR=9"},
+        {{"--stdout", "--textbox", "/nonexistent", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: --textbox: not a readable file"},
+        {{"--stdout", "--textbox", "/", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: --textbox: not a readable file"},
+        {{"--stdout", "--output-fd", "7", "--msgbox", "Hi", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: the output descriptor 7 is not open"},
     };
     for (const BoxCase& c : cases)
         run(c);

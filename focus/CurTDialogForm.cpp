@@ -1,0 +1,179 @@
+// CurTDialogForm.cpp - the one-call form box of CurTDialog (focus/):
+// labelled line editors in the dialog's focuser, laid out where the caller
+// asks or in rows, and their texts handed back when accepted.
+#include "CurTDialog.h"
+#include "CurButton.h"
+#include "CurLabel.h"
+#include "CurLineEdit.h"
+#include "CurText.h"
+
+#include <curses.h>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A field's editor: Enter presses the form's default button.
+class FormEdit : public CurLineEdit {
+public:
+    FormEdit(CurWindow* window, CurButton* enter) : CurLineEdit(window), enter(enter) {}
+    bool processKey(int key) override
+    {
+        if (key == 13)
+            return enter != nullptr && enter->processKey(13);
+        return CurLineEdit::processKey(key);
+    }
+
+private:
+    CurButton* enter;
+};
+
+// The text a field starts with: its buffer up to a NUL or its size.
+std::string firstText(const CurTDialog::FormField& f)
+{
+    if (f.buffer == nullptr || f.size <= 0)
+        return std::string();
+    return std::string(f.buffer, strnlen(f.buffer, f.size));
+}
+
+int labelColumns(const CurTDialog::FormField& f)
+{
+    return f.label != nullptr ? CurText::columns(f.label) : 0;
+}
+
+} // namespace
+
+// Fields without a place of their own take the row after the previous
+// field and the column after the longest label; the form is as wide as its
+// widest field needs and the rest of the row is the editor's where no width
+// is given (at least 30 columns then, so that there is room to type).
+int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attributes,
+                         const char* text, const char* title, FormField* fields, int count,
+                         const char* const* buttonTexts, int defaultButton)
+{
+    if (count < 0 || (fields == nullptr && count > 0))
+        return -1;
+    if (text == nullptr)
+        text = "";
+    std::unique_ptr<FormField[]> placed(new FormField[count > 0 ? count : 1]);
+    int labelRoom = 0, rows = 0, inner = 0;
+    for (int i = 0; i < count; i++)
+        if (fields[i].fieldX < 0 && fields[i].labelX + labelColumns(fields[i]) > labelRoom)
+            labelRoom = fields[i].labelX + labelColumns(fields[i]);
+    for (int i = 0; i < count; i++) {
+        FormField f = fields[i];
+        if (f.labelY < 0)
+            f.labelY = rows;
+        if (f.fieldY < 0)
+            f.fieldY = f.labelY;
+        if (f.fieldX < 0)
+            f.fieldX = labelRoom + 1;
+        int right = f.fieldX + (f.width > 0 ? f.width : 30);
+        if (f.labelX + labelColumns(f) > right)
+            right = f.labelX + labelColumns(f);
+        inner = right > inner ? right : inner;
+        int last = f.fieldY > f.labelY ? f.fieldY : f.labelY;
+        if (last + 1 > rows)
+            rows = last + 1;
+        placed[i] = f;
+    }
+    if (textWidth < 0)
+        textWidth = CurLabel::getLongestLine(text);
+    if (textWidth > inner)
+        inner = textWidth > COLS ? COLS : textWidth;
+    int boxWidth = inner > COLS - 4 ? COLS : inner + 4;
+    if (textHeight < 0)
+        textHeight = text[0] != '\0' ? CurLabel::getEffHeight(text, boxWidth - 4) : 0;
+    if (textHeight > LINES)
+        textHeight = LINES;
+    if (formHeight <= 0 || formHeight > rows)
+        formHeight = rows;
+    if (formHeight > LINES)
+        formHeight = LINES;             // the box is cut to the screen anyway
+
+    int chosen;
+    {
+        CurTDialog dialog(textHeight + formHeight + 5, boxWidth, -1, -1);
+        int W = dialog.getWidth();
+        dialog.setAttributes(attributes);
+        dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
+        dialog.addButtons(buttonTexts);
+        if (title != nullptr && title[0] != '\0')
+            dialog.setTitle(title, CurInit::CENTER);
+        CurLabel label(&dialog, false);
+        placeText(&label, text, textHeight, W - 4);
+        CurButton* enter = defaultButton >= 0 && defaultButton < dialog.numButtons
+                               ? dialog.buttons[defaultButton] : nullptr;
+
+        // Rows below the form area have no place: their fields keep their text.
+        std::unique_ptr<std::unique_ptr<CurLabel>[]> labels(new std::unique_ptr<CurLabel>[count + 1]);
+        std::unique_ptr<std::unique_ptr<FormEdit>[]> edits(new std::unique_ptr<FormEdit>[count + 1]);
+        int top = 1 + textHeight;
+        int firstEdit = -1;
+        for (int i = 0; i < count; i++) {
+            const FormField& f = placed[i];
+            if (f.label != nullptr && f.labelY < formHeight) {
+                labels[i].reset(new CurLabel(&dialog, false));
+                labels[i]->setGeometry(1, labelColumns(f), top + f.labelY, 2 + f.labelX);
+                labels[i]->setAlignment(CurInit::LEFT, CurInit::TOP, false);
+                labels[i]->setText(f.label, false);
+            }
+            if (f.fieldY >= formHeight)
+                continue;
+            int width = f.width > 0 ? f.width : W - 4 - f.fieldX;
+            edits[i].reset(new FormEdit(&dialog, enter));
+            edits[i]->setGeometry(1, width, top + f.fieldY, 2 + f.fieldX);
+            edits[i]->setText(firstText(f).c_str(), false);
+            edits[i]->setHidden(f.hidden);
+            edits[i]->loseFocus(false);
+            if (!f.readOnly) {
+                dialog.focuser.addGadget(edits[i].get());
+                if (firstEdit < 0)
+                    firstEdit = dialog.numButtons;
+            }
+        }
+        if (firstEdit >= 0)
+            dialog.focuser.setFocus(firstEdit);
+
+        dialog.draw();                  // sent with the loop's first key read
+        label.draw();
+        for (int i = 0; i < count; i++) {
+            if (labels[i])
+                labels[i]->draw();
+            if (edits[i])
+                edits[i]->draw();
+        }
+        chosen = dialog.kbdLoop();
+        for (int i = 0; chosen == 0 && i < count; i++)
+            if (edits[i] && fields[i].buffer != nullptr && fields[i].size > 0)
+                copyCut(fields[i].buffer, fields[i].size, edits[i]->getText(),
+                        (int)strlen(edits[i]->getText()));
+    }
+    CurInit::refreshAllWindows();
+    return chosen;
+}
+
+int CurTDialog::showForm(int textHeight, int textWidth, int attributes, std::string_view text,
+                         std::string_view title, const std::vector<std::string>& labels,
+                         std::vector<std::string>& texts)
+{
+    int count = (int)labels.size();
+    std::unique_ptr<FormField[]> fields(new FormField[count > 0 ? count : 1]);
+    std::unique_ptr<std::string[]> buffers(new std::string[count > 0 ? count : 1]);
+    for (int i = 0; i < count; i++) {
+        // Room for the first text and for as much typing as a line holds.
+        buffers[i] = i < (int)texts.size() ? texts[i] : std::string();
+        buffers[i].resize(buffers[i].size() + 4096, '\0');
+        fields[i].label = labels[i].c_str();
+        fields[i].buffer = &buffers[i][0];
+        fields[i].size = (int)buffers[i].size();
+    }
+    int answer = showForm(textHeight, textWidth, -1, attributes, std::string(text).c_str(),
+                          std::string(title).c_str(), fields.get(), count);
+    if (answer == 0) {
+        texts.resize(count);
+        for (int i = 0; i < count; i++)
+            texts[i] = buffers[i].c_str();
+    }
+    return answer;
+}
