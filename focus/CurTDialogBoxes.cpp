@@ -10,6 +10,10 @@
 #include <curses.h>
 #include <cstring>
 
+// Around a box's text: the frame, a margin of a column each side, and below
+// the text a blank row, the separator and the buttons' row.
+static const CurText::Size BOX_CHROME = {5, 4};
+
 // Columns a row of buttons needs inside the frame, with one blank between
 // neighbours so that two bars never run together.
 static int rowWidth(const char* first, const char* second)
@@ -26,8 +30,8 @@ static int rowWidth(const char* first, const char* second)
 // result as an array.
 static char* clippedText(const char* text, int width, int rows)
 {
-    char* block = new char[CurLabel::formatMsgSize(text)];
-    CurLabel::formatMsg(block, text, width);
+    char* block = new char[CurText::wrapSize(text)];
+    CurText::wrap(block, text, width);
     char* end = block;
     for (int line = 0; line < rows; line++) {
         end = strchr(end, '\n');
@@ -63,33 +67,26 @@ bool CurTDialog::escapeEndsCB(int key, void* data)
     return true;
 }
 
+// Enter that the editor or the viewer leaves presses the first button (OK),
+// which ends the loop the way a click on it would; data is the dialog.
+void CurTDialog::enterPressesFirstCB(void* data)
+{
+    static_cast<CurTDialog*>(data)->buttons[0]->processKey(13);
+}
+
 int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char* text,
                        const char* title, const char* first, const char* second, int focus,
                        bool escape)
 {
     if (text == nullptr)
         text = "";
-    // The box is as wide as the text area plus frame and margins, widened to
-    // fit its buttons and cut to the screen; the height is computed at the
-    // width that is left, so the wrapped text matches the area it gets.
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth > COLS)
-        textWidth = COLS;       // the box is cut to the screen anyway; + 4 stays an int
-    int boxWidth = textWidth + 4;
-    if (boxWidth < rowWidth(first, second) + 2)
-        boxWidth = rowWidth(first, second) + 2;
-    if (boxWidth > COLS)
-        boxWidth = COLS;
-    textWidth = boxWidth - 4;
-    if (textHeight < 0)
-        textHeight = CurLabel::getEffHeight(text, textWidth);
-    if (textHeight > LINES)
-        textHeight = LINES;
-
+    // The box is at least as wide as its buttons' row with the frame's two
+    // columns; the text area is four columns narrower than the box.
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, BOX_CHROME,
+                                         rowWidth(first, second) - 2);
     int chosen;
     {
-        CurTDialog dialog(textHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int H = dialog.getHeight();
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
@@ -144,22 +141,6 @@ int CurTDialog::showChoice(int textHeight, int textWidth, int attributes,
                   defaultFirst || second == nullptr ? 0 : 1, true);
 }
 
-// The input box's editor: Enter in it activates the OK button, which ends
-// the dialog's loop the way a click on OK would.
-namespace {
-class InputEdit : public CurLineEdit {
-public:
-    InputEdit(CurWindow* window, CurButton* ok) : CurLineEdit(window), ok(ok) {}
-    virtual bool processKey(int key)
-    {
-        return key == 13 ? ok->processKey(13) : CurLineEdit::processKey(key);
-    }
-
-private:
-    CurButton* ok;
-};
-} // namespace
-
 // Bytes of the len bytes of text kept in room bytes: all when they fit,
 // otherwise up to the last character boundary that fits.
 static int cutLength(const char* text, int len, int room)
@@ -182,7 +163,8 @@ void CurTDialog::copyCut(char* out, int size, const char* text, int len)
 }
 
 // The dialog: text rows, the editor on the row above the separator, OK and
-// Cancel. It is at least 30 columns inside, so that there is room to type.
+// Cancel. Sized to its text it is at least 30 columns inside, so that there
+// is room to type; a width the caller gives is kept.
 int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
                           const char* text, const char* title,
                           char* buffer, int size, bool hidden)
@@ -190,12 +172,8 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
     if (text == nullptr)
         text = "";
     if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text) > 30 ? CurLabel::getLongestLine(text) : 30;
-    int boxWidth = textWidth > COLS - 4 ? COLS : textWidth + 4;
-    if (textHeight < 0)
-        textHeight = CurLabel::getEffHeight(text, boxWidth - 4);
-    if (textHeight > LINES)
-        textHeight = LINES;     // the box is cut to the screen anyway; + 5 stays an int
+        textWidth = CurText::longestLine(text) > 30 ? CurText::longestLine(text) : 30;
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, BOX_CHROME, 0);
     // A buffer with no NUL within size gives what the result could hold.
     int initialLen = buffer != nullptr && size > 0 ? (int)strnlen(buffer, size) : 0;
     char* initial = new char[initialLen + 1];
@@ -203,7 +181,7 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
 
     int chosen;
     {
-        CurTDialog dialog(textHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int H = dialog.getHeight();
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
@@ -214,7 +192,8 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, H - 5, W - 4);
-        InputEdit edit(&dialog, dialog.buttons[0]);
+        dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog);
+        CurLineEdit edit(&dialog);
         edit.setGeometry(1, W - 4, H - 4, 2);
         edit.setText(initial, false);
         edit.setHidden(hidden);

@@ -2,25 +2,10 @@
 // CurViewer of a file or a text inside a dialog with one button, run until
 // Enter or Esc, and the screen repainted once the box is gone.
 #include "CurTDialog.h"
-#include "CurButton.h"
+#include "CurText.h"
 #include "CurViewer.h"
 
 #include <curses.h>
-
-// The box's viewer: Enter in it activates the button, which ends the loop.
-namespace {
-class BoxViewer : public CurViewer {
-public:
-    BoxViewer(CurWindow* window, CurButton* ok) : CurViewer(window), ok(ok) {}
-    virtual bool processKey(int key)
-    {
-        return key == 13 ? ok->processKey(13) : CurViewer::processKey(key);
-    }
-
-private:
-    CurButton* ok;
-};
-} // namespace
 
 // The viewer, framed itself, sits inside the dialog's frame with a margin of
 // a column each side. A negative size leaves a margin of a row or a column
@@ -28,23 +13,17 @@ private:
 int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                           const char* text, const char* title)
 {
-    if (viewHeight < 0)
-        viewHeight = LINES - 8;
-    if (viewWidth < 0)
-        viewWidth = COLS - 8;
-    if (viewHeight > LINES - 6)
-        viewHeight = LINES - 6;
-    if (viewWidth > COLS - 6)
-        viewWidth = COLS - 6;
+    CurText::Size box = CurText::boxSize(nullptr, viewHeight, viewWidth, {6, 6}, 0);
     int chosen;
     {
-        CurTDialog dialog(viewHeight + 6, viewWidth + 6, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButton(" OK ");
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);
-        BoxViewer viewer(&dialog, dialog.buttons[0]);
+        dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog);
+        CurViewer viewer(&dialog);
         if (path != nullptr && !viewer.openFile(path))
             return -2;
         if (path == nullptr)

@@ -1,6 +1,5 @@
 // fuzz_wrap.cpp - word wrapping and line counting (fuzz/): arbitrary bytes
-// and widths through CurLabel's static helpers, against their documented rules.
-#include "CurLabel.h"
+// and widths through the text module's wrapping, against its documented rules.
 #include "CurText.h"
 #include "FuzzSupport.h"
 
@@ -55,19 +54,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const char* text = input.c_str();
 
     // Exactly the documented size, so one byte more is an overflow ASan sees.
-    int size_needed = CurLabel::formatMsgSize(text);
+    int size_needed = CurText::wrapSize(text);
     FUZZ_CHECK(size_needed >= 1);
     std::unique_ptr<char[]> out(new char[size_needed]);
-    int lines = CurLabel::formatMsg(out.get(), text, width);
+    int lines = CurText::wrap(out.get(), text, width);
 
     FUZZ_CHECK(lines == checkLines(out.get(), width < 1 ? 1 : width));
-    FUZZ_CHECK(lines == CurLabel::getNumLines(out.get()));
-    FUZZ_CHECK(lines == CurLabel::getEffHeight(text, width));
+    FUZZ_CHECK(lines == CurText::lines(out.get()));
+    FUZZ_CHECK(lines == CurText::wrappedLines(text, width));
     FUZZ_CHECK(words(out.get()) == words(text));        // nothing lost, nothing added
 
     int newlines = (int)std::count(input.c_str(), input.c_str() + strlen(text), '\n');
-    FUZZ_CHECK(CurLabel::getNumLines(text) == newlines + 1);
-    int longest = CurLabel::getLongestLine(text);
+    FUZZ_CHECK(CurText::lines(text) == newlines + 1);
+    int longest = CurText::longestLine(text);
     FUZZ_CHECK(longest >= 0 && longest <= fuzzColumns(text, (int)strlen(text)));
     return 0;
 }

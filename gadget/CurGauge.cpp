@@ -112,17 +112,8 @@ void CurGauge::openBox(int textHeight, int textWidth, int attributes,
     closeBox();
     if (text == nullptr)
         text = "";
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth < 20)
-        textWidth = 20;
-    if (textWidth > COLS - 4)
-        textWidth = COLS - 4;
-    if (textHeight < 0)
-        textHeight = CurLabel::getEffHeight(text, textWidth);
-    if (textHeight > LINES)
-        textHeight = LINES;     // the box is cut to the screen anyway; + 4 stays an int
-    boxWindow = new CurWindow(textHeight + 4, textWidth + 4, -1, -1);
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {4, 4}, 20);
+    boxWindow = new CurWindow(box.rows, box.cols, -1, -1);
     boxWindow->setAttributes(attributes);
     if (title != nullptr)
         boxWindow->setTitle(title, CurInit::CENTER);

@@ -1,8 +1,8 @@
 #ifndef VELMORA_CURLABEL_H
 #define VELMORA_CURLABEL_H
 // CurLabel: static text in a rectangle, unchanged or word-wrapped, placed by
-// a horizontal and a vertical alignment. Its static helpers are the toolkit's
-// one word-wrapping routine and its line counters.
+// a horizontal and a vertical alignment. Its static helpers wrap and count
+// lines as every wrapped text in the toolkit does.
 #include "CurGadget.h"
 #include "CurInit.h"
 

@@ -66,7 +66,8 @@ public:
 
     // The viewer box: a framed CurViewer showing viewHeight x viewWidth cells
     // of text (negative: the screen less a margin) over an " OK " button;
-    // a file is shown unwrapped, a text wrapped.
+    // a file is shown unwrapped, a text wrapped as written (its blanks and
+    // indents kept, where the message box reflows it).
     // The arrows, pages, "/" and "n" go to the viewer; Enter ends, as does
     // Esc. 0 for Enter, -1 for Esc, -2 when the file cannot be shown.
     static int  showFile(int viewHeight, int viewWidth, int attributes,
@@ -181,6 +182,7 @@ private:
                       const char* title, const char* first, const char* second, int focus,
                       bool escape);
     static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
+    static void enterPressesFirstCB(void* data);   // the boxes' Enter callback: the first button
     static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                          const char* text, const char* title);
 };

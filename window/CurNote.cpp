@@ -1,6 +1,7 @@
 // CurNote.cpp - the note window (window/): a framed window showing one wrapped,
 // aligned text, and showNote, which puts one sized to its text on the screen.
 #include "CurNote.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <climits>
@@ -56,16 +57,8 @@ void CurNote::showNote(int textHeight, int textWidth, int attributes, const char
 {
     if (text == nullptr)
         return;
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth > COLS - 4)
-        textWidth = COLS - 4;
-    if (textHeight < 0)
-        textHeight = CurLabel::getEffHeight(text, textWidth);
-    if (textHeight > LINES)
-        textHeight = LINES;     // the window is cut to the screen anyway; + 2 stays an int
-
-    CurNote note(textHeight + 2, textWidth + 4, -1, -1);
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {2, 4}, 0);
+    CurNote note(box.rows, box.cols, -1, -1);
     note.setAttributes(attributes);
     note.setText(text, false);
     note.setAlignment(CurInit::CENTER, CurInit::CENTER, false);

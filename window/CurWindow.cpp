@@ -2,7 +2,6 @@
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
 #include "CurGadget.h"
-#include "CurLabel.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -104,18 +103,33 @@ static bool hasRoomForFrame(WINDOW* win)
     return win != nullptr && getmaxy(win) >= 2 && getmaxx(win) >= 2;
 }
 
+// The title on the top border from column 2, in room columns (one short of
+// the corner): its first line as wrapped to the room, placed by align.
+static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, int room)
+{
+    char* block = new char[CurText::wrapSize(title)];
+    CurText::wrap(block, title, room);
+    int len = (int)strcspn(block, "\n");
+    int cols = CurText::columns(block, len);
+    int start = 0;
+    if (align == CurInit::RIGHT)
+        start = room - cols;
+    else if (align == CurInit::CENTER)
+        start = (room - cols) / 2;
+    if (start < 0)
+        start = 0;
+    if (len > 0)
+        CurText::draw(w, 0, 2 + start, block, len, room - start, 0);
+    delete[] block;
+}
+
 void CurWindow::drawFrame()
 {
     if (!hasRoomForFrame(win))
         return;
     CurText::frame(win);
-    if (title == nullptr || title[0] == '\0')
-        return;
-    CurLabel label(this, true);
-    label.setGeometry(1, width - 3, 0, 2);
-    label.setAlignment(titleAlign, CurInit::CENTER, false);
-    label.setText(title, false);
-    label.draw();
+    if (title != nullptr && title[0] != '\0')
+        drawTitle(win, title, titleAlign, width - 3);
 }
 
 void CurWindow::hideFrame()

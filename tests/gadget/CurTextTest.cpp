@@ -19,7 +19,7 @@
 #include <random>
 #include <string>
 
-#include "../../gadget/CurText.h"
+#include "../../text/CurText.h"
 
 namespace {
 

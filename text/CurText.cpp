@@ -1,4 +1,4 @@
-// CurText.cpp - the text module (gadget/): UTF-8 decoding, column widths,
+// CurText.cpp - the text module (text/): UTF-8 decoding, column widths,
 // whole-character steps and cuts, and drawing text with controls and bad
 // bytes made visible. The box lines are in CurTextLines.cpp.
 #include "CurText.h"

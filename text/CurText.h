@@ -2,8 +2,9 @@
 #define VELMORA_CURTEXT_H
 // CurText: the toolkit's one text module (internal, not installed). It decodes
 // the text every gadget shows, measures it in screen columns, steps over and
-// cuts at whole characters, draws it with controls and bad bytes made
-// visible, and draws the box lines of frames in the locale's own set.
+// cuts at whole characters, wraps it, draws it with controls and bad bytes
+// made visible, and draws the box lines of frames in the locale's own set.
+// It needs curses and the C++ library only: every other folder builds on it.
 typedef struct _win_st WINDOW;
 
 class CurText {
@@ -52,6 +53,39 @@ public:
     // into out (4 bytes at most) and returns the bytes written.
     static bool insertable(int code);
     static int  encode(int code, char* out);
+
+    // Word wrapping (CurTextWrap.cpp): text reflowed as prose, for labels,
+    // notes, titles and the one-call boxes. Words are kept whole and set
+    // apart by single blanks; any other white space collapses, except a
+    // newline straight after a word; a word longer than the line starts
+    // with a blank and is cut at the margin. Lengths are screen columns.
+    // The viewer keeps a second rule on purpose: it shows a text as written
+    // (blanks, tabs and indents stay, a word longer than the row is cut
+    // without a blank), and every row it shows is a run of the text's own
+    // bytes, which its search and scrolling through large files rest on.
+    //
+    // wrap writes text wrapped to width columns (a width below 1 counts as
+    // 1) into out, which holds wrapSize(text) bytes, and returns its lines.
+    static int wrap(char* out, const char* text, int width);
+    static int wrapSize(const char* text);         // bytes wrap may write, NUL included
+    static int wrappedLines(const char* text, int width);   // the lines wrap returns
+    static int lines(const char* text);            // 1 plus the newlines in text
+    // Columns of text's longest line, each counted from its first character
+    // that is not white space; 0 for an empty or blank text.
+    static int longestLine(const char* text);
+
+    // The size of a box showing a text in a rows x cols area, with chrome
+    // rows and columns around the area (frame, margins, buttons). A negative
+    // cols is the text's longest line; cols is widened to minCols (when
+    // above 0). A negative rows is the text wrapped to the columns the box
+    // leaves it. Without a text a negative size is the screen less the
+    // chrome and a cell each side. The box is cut to the screen; nothing
+    // overflows at the ends of the int range.
+    struct Size {
+        int rows;
+        int cols;
+    };
+    static Size boxSize(const char* text, int rows, int cols, Size chrome, int minCols);
 
     // Box lines (CurTextLines.cpp): Unicode box drawing in a UTF-8 locale,
     // the terminal's line-drawing set elsewhere (curses' ASCII fallback where

@@ -1,4 +1,4 @@
-// CurTextLines.cpp - the box lines of CurText (gadget/): frames, tees, arrows,
+// CurTextLines.cpp - the box lines of CurText (text/): frames, tees, arrows,
 // the scroll bar's board and the bullet, in the set that shows as lines.
 // In a UTF-8 locale many terminals ignore the VT100 line-drawing switch, so
 // the Unicode box-drawing characters are written instead; elsewhere curses
