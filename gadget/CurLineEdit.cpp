@@ -2,6 +2,7 @@
 // with its sideways scrolling and "<" / ">" marks, masking, and the editing
 // keys, which move over and remove whole characters.
 #include "CurLineEdit.h"
+#include "CurInit.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -23,6 +24,7 @@ CurLineEdit::CurLineEdit(CurWindow* window)
 
 CurLineEdit::~CurLineEdit()
 {
+    CurInit::setSecretInput(this, false);
     delete[] text;
 }
 
@@ -172,9 +174,13 @@ const char* CurLineEdit::getText() const
     return text;
 }
 
+// Hidden and focused, what is typed here is secret input: the key log
+// records it as Hidden. Kept in step wherever either changes; a program
+// that sets the hidden field itself is followed at the next draw.
 void CurLineEdit::setHidden(bool on)
 {
     hidden = on;
+    CurInit::setSecretInput(this, hidden && focused);
 }
 
 // Hidden, every character (with its combining marks) takes one column.
@@ -269,6 +275,7 @@ int CurLineEdit::lastCol(int length) const
 // position, where the focus search measures from.
 void CurLineEdit::draw()
 {
+    CurInit::setSecretInput(this, hidden && focused);
     WINDOW* w = window->getWindow();
     if (w == nullptr || height < 1)
         return;                         // no row to draw on
@@ -594,4 +601,17 @@ bool CurLineEdit::processNarrowKey(int key, int length)
     fitCursor(length);
     repaint();
     return true;
+}
+
+// The key reader keeps a focused hidden field's keys out of the key log.
+void CurLineEdit::acceptFocus(bool redraw)
+{
+    CurInit::setSecretInput(this, hidden);
+    CurGadget::acceptFocus(redraw);
+}
+
+void CurLineEdit::loseFocus(bool redraw)
+{
+    CurInit::setSecretInput(this, false);
+    CurGadget::loseFocus(redraw);
 }

@@ -4,6 +4,7 @@
 // member is static: set-up and shut-down, colour pairs, colour and attribute
 // values, the screen size, and the registry of live windows.
 class CurWindow;
+class CurGadget;
 
 class CurInit {
 public:
@@ -62,10 +63,21 @@ public:
     static int  addWatch(int fd, bool (*callback)(int fd, void*), void* data); // id (> 0); -1 for a negative fd
     static bool removeWatch(int id);                  // false for an unknown id; allowed inside callbacks
 
-    // key recording and replay, for the key reader of the toolkit's loops
+    // Key recording and replay, for the key reader of the toolkit's loops
+    // (CurInitKeylog.cpp). Either file must be a regular file, not reached
+    // through a symbolic link; the log, created 0600, must be the user's own
+    // and not the replay file. Messages about them (a file refused, a line
+    // that is no key) are held until keylogEnd, a few of them with a count.
     static int  replayKey();             // next key of the VELMORA_REPLAY file; -1: none (left), read the terminal
     static void recordKey(int key);      // appends the key to the VELMORA_KEYLOG file, when one is named
-    static void keylogEnd();             // closes both files; the next call reads the environment again
+    static void recordKey(int key, bool secret); // the same; a secret character is recorded as Hidden
+    static void keylogEnd();             // closes both files, writes the held messages; the next call reads the environment again
+    // Secret input. A gadget that hides what is typed (a hidden line editor)
+    // turns this on while it holds the focus, and off when it loses it,
+    // shows its text or goes; readKey records the characters read for that
+    // gadget's window as Hidden, which replays as the letter x. Null is ignored.
+    static void setSecretInput(CurGadget* gadget, bool on);
+    static bool isSecretInput(CurWindow* window);   // a gadget of this window has it on
 
     // colour numbers and attribute bits, set by initialize
     static int black, red, green, yellow, blue, magenta, cyan, white;

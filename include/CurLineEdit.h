@@ -46,6 +46,8 @@ public:
     // arriving as CurGadget::WIDE_CHAR plus its code point, or as its UTF-8
     // bytes one key at a time (codes 128 to 255, as curses reads them).
     bool processKey(int key) override;
+    void acceptFocus(bool redraw) override; // also tells the key reader whether the input is secret
+    void loseFocus(bool redraw) override;
 
     char* text;                          // the edited text, NUL-terminated, owned
     bool  hidden;                        // mask the text with "*"

@@ -108,9 +108,9 @@ void CurInit::cleanup()
     if (!initialized)
         return;
     stopEvents();
-    keylogEnd();
     endCurses();
     releaseTerminal();          // endwin has given the terminal back already
+    keylogEnd();                // its messages can be read now
     delete[] col_pair;
     col_pair = nullptr;
     initialized = false;

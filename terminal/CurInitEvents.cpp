@@ -457,6 +457,6 @@ int CurInit::readKey(CurWindow* window)
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
     if (key != ERR && key != STOP)
-        recordKey(key);
+        recordKey(key, isSecretInput(window));
     return key;
 }

@@ -8,9 +8,17 @@
 // PageUp, PageDown, Up, Down, Left, Right, Resize, F0..F63, Ctrl-@..Ctrl-_
 // and Ctrl-? for control codes, Alt- before the name of a key typed with Alt,
 // the character itself for printable ASCII,
-// 0xNN for bytes from 128 and KeyNNN for any other curses code. Lines
+// 0xNN for bytes from 128 and KeyNNN for any other curses code. A character
+// typed as secret input is Hidden, which replays as the letter x. Lines
 // starting with # are comments.
+//
+// Both files are named by whoever starts the program, perhaps in a folder
+// others write to, so neither is followed through a symbolic link and each
+// must be a regular file; the log must be the user's own and not the replay
+// file itself. Messages about them wait until the terminal is given back.
 #include "CurInit.h"
+#include "CurGadget.h"
+#include "CurText.h"
 
 #include <curses.h>
 #include <cerrno>
@@ -18,6 +26,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -38,17 +51,63 @@ const KeyName KEY_NAMES[] = {
 const std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
 
 std::FILE* logFile = nullptr;
-bool       logTried = false;             // the environment was read; a failure was reported
+bool       logTried = false;             // the environment was read
 std::FILE* replayFile = nullptr;
 bool       replayTried = false;
-const char* replayPath = "";
-int        replayLine = 0;
+std::string replayPath;
+long long  replayLine = 0;
+bool       replaySeen = false;           // a replay file was opened: its identity below
+dev_t      replayDev = 0;
+ino_t      replayIno = 0;
 
-void keyName(int code, char* out, size_t size)
+// A replay line longer than this is no key: it is skipped whole.
+const size_t LINE_LIMIT = 255;
+const char HIDDEN_NAME[] = "Hidden";
+const int  HIDDEN_KEY = 'x';             // what a hidden character replays as
+
+// Messages held until keylogEnd: at most MAX_MESSAGES, and a count of the rest.
+const int MAX_MESSAGES = 5;
+std::vector<std::string> messages;
+long long  messagesLeftOut = 0;
+
+// Gadgets taking secret input now (CurInit::setSecretInput).
+std::vector<CurGadget*> secretGadgets;
+
+// Keeps a message, made visible as the text module shows text: whatever a
+// file or a path holds, no control byte reaches the terminal.
+void report(const std::string& text)
+{
+    if ((int)messages.size() >= MAX_MESSAGES) {
+        ++messagesLeftOut;
+        return;
+    }
+    std::vector<char> shown(3 * text.size() + 1);   // a byte shows as 3 bytes at most
+    CurText::visible(text.data(), (int)text.size(), shown.data(), (int)shown.size());
+    messages.emplace_back(shown.data());
+}
+
+std::string reason(int error)
+{
+    return error == ELOOP ? "it is a symbolic link" : std::strerror(error);
+}
+
+// Bytes that show text: printable ASCII, the bytes of other characters, and
+// whole characters beyond ASCII.
+bool revealing(int code)
+{
+    return (code >= ' ' && code < 127) || (code >= 128 && code < 256) || code >= CurGadget::WIDE_CHAR;
+}
+
+// The name of a key; a character of secret input is Hidden.
+void keyName(int code, bool secret, char* out, size_t size)
 {
     if (code >= CurInit::ALT && size > 4) {  // a key typed with Alt: "Alt-" and its name
         std::snprintf(out, size, "Alt-");
-        keyName(code - CurInit::ALT, out + 4, size - 4);
+        keyName(code - CurInit::ALT, secret, out + 4, size - 4);
+        return;
+    }
+    if (secret && revealing(code)) {
+        std::snprintf(out, size, "%s", HIDDEN_NAME);
         return;
     }
     for (const KeyName& k : KEY_NAMES)
@@ -79,6 +138,7 @@ int keyCode(const char* name)
     }
     size_t len = std::strlen(name);
     char* end = nullptr;
+    if (std::strcmp(name, HIDDEN_NAME) == 0) return HIDDEN_KEY;
     if (len == 1 && name[0] > 32 && name[0] < 127) return name[0];
     if (len == 6 && std::strncmp(name, "Ctrl-", 5) == 0 && name[5] >= '@' && name[5] <= '_') return name[5] - '@';
     if (len == 4 && std::strncmp(name, "0x", 2) == 0) {
@@ -96,42 +156,147 @@ int keyCode(const char* name)
     return -1;
 }
 
+
 // One line of a replay file: the key's code, -1 to skip a comment or blank
-// line, -2 for a line that is no key.
-int parseLine(char* line)
+// line, -2 for a line that is no key. A NUL byte makes a line no key.
+int parseLine(const std::string& line)
 {
-    line[std::strcspn(line, "\r\n")] = '\0';
-    if (line[0] == '\0' || line[0] == '#') return -1;
+    if (line.empty() || line[0] == '#') return -1;
+    if (line.find('\0') != std::string::npos) return -2;
+    const char* text = line.c_str();
     char* after = nullptr;
-    double seconds = std::strtod(line, &after);
-    if (after == line || seconds < 0 || *after != ' ') return -2;
+    double seconds = std::strtod(text, &after);
+    if (after == text || seconds < 0 || *after != ' ') return -2;
     int code = keyCode(after + 1);
     return code >= 0 ? code : -2;
 }
 
+enum LineRead { LINE_END, LINE_READ, LINE_TOO_LONG };
+
+// One whole line, its newline (and a carriage return before it) dropped.
+// A line longer than LINE_LIMIT is read to its end and kept only as far as
+// a comment mark needs.
+LineRead readLine(std::FILE* in, std::string* line)
+{
+    line->clear();
+    bool any = false, tooLong = false;
+    for (int c; (c = getc(in)) != EOF;) {
+        any = true;
+        if (c == '\n')
+            break;
+        if (line->size() < LINE_LIMIT + 1)
+            line->push_back((char)c);
+        else
+            tooLong = true;
+    }
+    if (!line->empty() && line->back() == '\r')
+        line->pop_back();
+    if (line->size() > LINE_LIMIT)
+        tooLong = true;
+    return !any ? LINE_END : tooLong ? LINE_TOO_LONG : LINE_READ;
+}
+
+// Opened without following a link and without waiting for a writer (a
+// FIFO); the decision is made on what was opened. A replay that is the key
+// log's own file would read back every key it is recorded for: the log is
+// the one refused, and its check needs the replay opened first.
+void openReplay()
+{
+    if (replayTried)
+        return;
+    replayTried = true;
+    const char* path = getenv("VELMORA_REPLAY");
+    if (path == nullptr || path[0] == '\0')
+        return;
+    replayPath = path;
+    replayLine = 0;
+    int fd = open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0) {
+        report("velmora: cannot read the key replay " + replayPath + ": " + reason(errno));
+    } else if (!S_ISREG(st.st_mode)) {
+        report("velmora: the key replay " + replayPath + " is not a regular file; not read");
+    } else if ((replayFile = fdopen(fd, "r")) != nullptr) {
+        replaySeen = true;
+        replayDev = st.st_dev;
+        replayIno = st.st_ino;
+        return;
+    }
+    if (fd >= 0)
+        close(fd);
+}
+
+// Created 0600 (the user may widen it), appended to, never through a link.
+void openLog()
+{
+    if (logTried)
+        return;
+    logTried = true;
+    const char* path = getenv("VELMORA_KEYLOG");
+    if (path == nullptr || path[0] == '\0')
+        return;
+    std::string name = path;
+    int fd = open(path, O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    struct stat st;
+    const char* refused = nullptr;
+    if (fd < 0 || fstat(fd, &st) != 0)
+        report("velmora: cannot write the key log " + name + ": " + reason(errno));
+    else if (!S_ISREG(st.st_mode))
+        refused = "is not a regular file";
+    else if (st.st_uid != geteuid())
+        refused = "belongs to another user";
+    else if (replaySeen && st.st_dev == replayDev && st.st_ino == replayIno)
+        refused = "is the key replay file";
+    else if ((logFile = fdopen(fd, "a")) != nullptr) {
+        if (st.st_size == 0)
+            std::fputs("# velmora key log: seconds since start, key\n", logFile);
+        return;
+    }
+    if (refused != nullptr)
+        report("velmora: the key log " + name + " " + refused + "; no keys recorded");
+    if (fd >= 0)
+        close(fd);
+}
+
 }  // namespace
 
-// The log is opened for appending at the first key, so one file can collect
-// several runs; a file that cannot be opened is reported once and skipped.
-void CurInit::recordKey(int key)
+void CurInit::setSecretInput(CurGadget* gadget, bool on)
 {
-    if (!logTried) {
-        logTried = true;
-        const char* path = getenv("VELMORA_KEYLOG");
-        if (path == nullptr || path[0] == '\0')
-            return;
-        logFile = std::fopen(path, "a");
-        if (logFile == nullptr) {
-            std::fprintf(stderr, "velmora: cannot write the key log %s: %s\n", path, std::strerror(errno));
+    if (gadget == nullptr)
+        return;
+    for (size_t i = 0; i < secretGadgets.size(); i++)
+        if (secretGadgets[i] == gadget) {
+            if (!on)
+                secretGadgets.erase(secretGadgets.begin() + (long)i);
             return;
         }
-        if (std::ftell(logFile) == 0)
-            std::fputs("# velmora key log: seconds since start, key\n", logFile);
-    }
+    if (on)
+        secretGadgets.push_back(gadget);
+}
+
+bool CurInit::isSecretInput(CurWindow* window)
+{
+    for (CurGadget* gadget : secretGadgets)
+        if (gadget->getWindow() == window)
+            return true;
+    return false;
+}
+
+void CurInit::recordKey(int key)
+{
+    recordKey(key, false);
+}
+
+// The log is opened for appending at the first key, so one file can collect
+// several runs; a file that cannot be used is reported once and skipped.
+void CurInit::recordKey(int key, bool secret)
+{
+    openReplay();
+    openLog();
     if (logFile == nullptr)
         return;
     char name[32];
-    keyName(key, name, sizeof name);
+    keyName(key, secret, name, sizeof name);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::fprintf(logFile, "%.3f %s\n", seconds, name);
     std::fflush(logFile);                // a crash right after the key keeps it
@@ -141,25 +306,20 @@ void CurInit::recordKey(int key)
 // the reader of the file. Lines that are no key are skipped with their place.
 int CurInit::replayKey()
 {
-    if (!replayTried) {
-        replayTried = true;
-        const char* path = getenv("VELMORA_REPLAY");
-        if (path == nullptr || path[0] == '\0')
-            return -1;
-        replayPath = path;
-        replayLine = 0;
-        replayFile = std::fopen(path, "r");
-        if (replayFile == nullptr)
-            std::fprintf(stderr, "velmora: cannot read the key replay %s: %s\n", path, std::strerror(errno));
-    }
-    char line[256];
-    while (replayFile != nullptr && std::fgets(line, sizeof line, replayFile) != nullptr) {
+    openReplay();
+    std::string line;
+    for (LineRead got; replayFile != nullptr && (got = readLine(replayFile, &line)) != LINE_END;) {
         ++replayLine;
-        int code = parseLine(line);
+        std::string place = replayPath + ":" + std::to_string(replayLine) + ": ";
+        if (got == LINE_TOO_LONG && line[0] != '#') {
+            report(place + "longer than " + std::to_string(LINE_LIMIT) + " bytes, skipped");
+            continue;
+        }
+        int code = got == LINE_TOO_LONG ? -1 : parseLine(line);
         if (code >= 0)
             return code;
         if (code == -2)
-            std::fprintf(stderr, "%s:%d: not a key, skipped: %s\n", replayPath, replayLine, line);
+            report(place + "not a key, skipped: " + line);
     }
     if (replayFile != nullptr) {         // used up: the terminal's keys follow
         std::fclose(replayFile);
@@ -168,6 +328,8 @@ int CurInit::replayKey()
     return -1;
 }
 
+// Called by cleanup once the terminal is the user's again, so the held
+// messages are written now.
 void CurInit::keylogEnd()
 {
     if (logFile != nullptr)
@@ -175,5 +337,11 @@ void CurInit::keylogEnd()
     if (replayFile != nullptr)
         std::fclose(replayFile);
     logFile = replayFile = nullptr;
-    logTried = replayTried = false;
+    logTried = replayTried = replaySeen = false;
+    for (const std::string& message : messages)
+        std::fprintf(stderr, "%s\n", message.c_str());
+    if (messagesLeftOut > 0)
+        std::fprintf(stderr, "velmora: %lld more messages about the key files left out\n", messagesLeftOut);
+    messages.clear();
+    messagesLeftOut = 0;
 }

@@ -113,7 +113,8 @@ bool CurTestScreen::sendNamed(const char* name)
         vterm_keyboard_key(vt, VTermKey(VTERM_KEY_FUNCTION(n)), vmod);
         return true;
     }
-    uint32_t c = std::strcmp(base, "Space") == 0 ? ' ' : singleCharacter(base);
+    // Hidden stands for a character typed as secret input: it types an x.
+    uint32_t c = std::strcmp(base, "Space") == 0 ? ' ' : std::strcmp(base, "Hidden") == 0 ? 'x' : singleCharacter(base);
     if (c == 0) return false;
     // Ctrl and Alt with a character are spelt out here: the terminal sends
     // the control byte, and Esc before it for Alt.

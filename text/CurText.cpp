@@ -123,6 +123,33 @@ int CurText::decode(const char* s, int len, int* code, int* columns)
     return n;
 }
 
+int CurText::visible(const char* s, int len, char* out, int size)
+{
+    bool asUtf8 = utf8();
+    int used = 0;
+    for (int pos = 0; pos < len;) {
+        int code, glyph, cols;
+        int n = decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &cols);
+        char shown[4];
+        int m = 1;
+        if (glyph == 0)
+            shown[0] = ' ';
+        else if (glyph == code)
+            memcpy(shown, s + pos, (size_t)(m = n));
+        else if (asUtf8)
+            m = encode(glyph, shown);
+        else
+            shown[0] = (char)glyph;
+        if (used + m >= size)
+            break;
+        memcpy(out + used, shown, (size_t)m);
+        used += m;
+        pos += n;
+    }
+    out[used] = '\0';
+    return used;
+}
+
 int CurText::columns(const char* s)
 {
     return s == nullptr ? 0 : columns(s, (int)strlen(s));

@@ -48,6 +48,13 @@ public:
     // other controls and bad bytes marks.
     static void flow(WINDOW* w, const char* s, int len, int attr);
 
+    // Text for a line of its own off the screen, such as a message on
+    // standard error: every character as draw shows it, its mark written
+    // out (in UTF-8, or as '?' in other locales), a tab as one blank. Writes
+    // at most size bytes (size > 0) with the NUL, cut at a whole character;
+    // returns the bytes before the NUL. Three bytes of out per byte of s suffice.
+    static int visible(const char* s, int len, char* out, int size);
+
     // Keys: true for a code point the line editor may insert (printable,
     // and beyond ASCII only in a UTF-8 locale); encode writes it as UTF-8
     // into out (4 bytes at most) and returns the bytes written.

@@ -7,10 +7,16 @@
 
 #include <CurButton.h>
 #include <CurFocuser.h>
+#include <CurInit.h>
 #include <CurLineEdit.h>
 #include <CurWindow.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -275,6 +281,38 @@ TEST_F(CursesTest, LineEditMasksEveryCharacterAndKeepsTheMarks)
     edit.hidden = false;
     edit.draw();
     EXPECT_EQ("abcde>", winText(w, 1, X, W));
+}
+
+// Hidden and focused, it makes its window's characters secret input, which
+// the key log records as Hidden; other keys and windows are recorded as they are.
+TEST_F(CursesTest, LineEditHiddenAndFocusedIsSecretInputForTheKeyLog)
+{
+    CurWindow win(3, 20, 0, 0), other(3, 20, 5, 0);
+    std::string log = testing::TempDir() + "lineedit-secret.log";
+    std::remove(log.c_str());
+    setenv("VELMORA_KEYLOG", log.c_str(), 1);
+    CurInit::keylogEnd();
+    {
+        CurLineEdit edit(&win);
+        const std::pair<std::function<void()>, bool> steps[] = {
+            {[] {}, false}, {[&] { edit.setHidden(true); }, true}, {[&] { edit.loseFocus(false); }, false},
+            {[&] { edit.acceptFocus(false); }, true}, {[&] { edit.hidden = false, edit.draw(); }, false},
+            {[&] { edit.hidden = true, edit.draw(); }, true}};
+        for (const auto& step : steps) {
+            step.first();
+            EXPECT_EQ(step.second, CurInit::isSecretInput(&win) && !CurInit::isSecretInput(&other));
+        }
+        pushKeys({'s', 0xC3, 9, 'o'});
+        for (CurWindow* from : {&win, &win, &win, &other})
+            CurInit::readKey(from);
+    }
+    EXPECT_FALSE(CurInit::isSecretInput(&win)) << "gone with the editor";
+    CurInit::keylogEnd();
+    std::ifstream in(log);
+    std::string names, line;
+    while (std::getline(in, line))
+        names += line[0] == '#' ? "" : line.substr(line.find(' ') + 1) + " ";
+    EXPECT_EQ("Hidden Hidden Tab o ", names);
 }
 
 TEST_F(CursesTest, LineEditFieldIsReverseWhenFocusedAndUnderlinedOtherwise)

@@ -1,9 +1,11 @@
 // CurInitKeylogTest.cpp - the key log's format: keys replayed from a file
 // come back as the codes they name and are recorded under the same names;
-// damaged lines and an unwritable log are reported on standard error.
+// damaged lines and hostile files are reported on standard error at the end.
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -13,6 +15,8 @@
 #include <CurInit.h>
 #include <curses.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -89,17 +93,63 @@ TEST(CurInitKeylog, ReplayedKeysAreTheNamedCodesAndAreRecordedUnderTheSameNames)
     }
 }
 
-TEST(CurInitKeylog, UnwritableLogIsSkippedWithOneLine)
+// Each case makes the replay or the log file hostile (the replay names
+// "other" through a link where asked), replays, records z, and ends: the
+// keys that came, a part of the messages held until the end, and "other"
+// never written through.
+TEST(CurInitKeylog, HostileFilesAreRefusedAndTheirMessagesHeldAndShownSafely)
 {
-    setenv("VELMORA_KEYLOG", "/nonexistent-folder/keys", 1);
-    unsetenv("VELMORA_REPLAY");
-    CurInit::keylogEnd();
-    testing::internal::CaptureStderr();
-    CurInit::recordKey('a');
-    CurInit::recordKey('b');
-    EXPECT_EQ(-1, CurInit::replayKey());
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n')) << err;
-    EXPECT_NE(std::string::npos, err.find("/nonexistent-folder/keys")) << err;
-    CurInit::keylogEnd();
+    std::string dir = tempPath("hostile"), replay = dir + "/replay", log = dir + "/log", other = dir + "/other";
+    auto write = [](const std::string& path, const std::string& text) { std::ofstream(path) << text; };
+    std::string manyBad;
+    for (int i = 0; i < 20; i++) manyBad += "junk\n";
+    const struct {
+        std::function<void()> make;
+        const char* replayPath;              // null: the replay file in dir; "": none
+        const char* keys;
+        const char* message;
+        bool logKept;                        // the log got z, and is 0600
+    } cases[] = {
+        {[&] { symlink(other.c_str(), replay.c_str()); }, nullptr, "", "replay: it is a symbolic link", true},
+        {[&] { mkfifo(replay.c_str(), 0600); }, nullptr, "", "replay is not a regular file", true},
+        {[&] { mkdir(replay.c_str(), 0700); }, nullptr, "", "replay is not a regular file", true},
+        {[] {}, "/dev/zero", "", "/dev/zero is not a regular file", true},
+        {[&] { write(replay, "#" + std::string(300, ' ') + "0.1 Tab\n0.1 " + std::string(300, 'a') + "\n0.1 b\r\n" +
+                             std::string(248, '0') + "0.1 c\n"); }, nullptr, "bc", ":2: longer than 255 bytes", true},
+        {[&] { write(replay, "0.1 \x1b]0;owned\x07\n"); }, nullptr, "", ":1: not a key, skipped: 0.1 ?]0;owned?", true},
+        {[&] { write(replay, manyBad); }, nullptr, "", "15 more messages", true},
+        {[&] { symlink(other.c_str(), log.c_str()); }, "", "", "log: it is a symbolic link", false},
+        {[&] { mkfifo(log.c_str(), 0600); }, "", "", "cannot write the key log", false},
+        {[&] { write(replay, "0.1 a\n"); link(replay.c_str(), log.c_str()); }, nullptr, "a", "is the key replay file", false},
+        {[&] { write(log, ""); chown(log.c_str(), 65534, 65534); }, "", "", "belongs to another user", false},
+    };
+    umask(022);
+    for (const auto& c : cases) {
+        if (geteuid() != 0 && std::strstr(c.message, "another user") != nullptr)
+            continue;                        // only root can give a file away
+        std::system(("rm -rf '" + dir + "' && mkdir '" + dir + "'").c_str());
+        write(other, "0.1 q\n");
+        c.make();
+        setenv("VELMORA_REPLAY", c.replayPath != nullptr ? c.replayPath : replay.c_str(), 1);
+        setenv("VELMORA_KEYLOG", log.c_str(), 1);
+        CurInit::keylogEnd();
+        testing::internal::CaptureStderr();
+        std::string keys;
+        for (int key; (key = CurInit::replayKey()) >= 0;) keys += char(key);
+        CurInit::recordKey('z');
+        std::string early = testing::internal::GetCapturedStderr();
+        testing::internal::CaptureStderr();
+        CurInit::keylogEnd();
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ("", early) << "messages wait for the end";
+        EXPECT_EQ(c.keys, keys) << c.message;
+        EXPECT_NE(std::string::npos, err.find(c.message)) << err;
+        EXPECT_EQ(std::string::npos, err.find('\x1b')) << err;
+        EXPECT_GE(6, std::count(err.begin(), err.end(), '\n')) << err;
+        EXPECT_EQ("0.1 q\n", readAll(other)) << c.message;
+        struct stat st;
+        EXPECT_EQ(c.logKept, stat(log.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0777) == 0600 &&
+                                 readAll(log).find(" z\n") != std::string::npos) << c.message;
+    }
+    std::system(("rm -rf '" + dir + "'").c_str());
 }
