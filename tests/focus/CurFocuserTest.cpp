@@ -349,6 +349,9 @@ TEST_F(CurFocuserTest, DestructionInAnyOrderAndThrowingCallbacksLeaveEverythingU
     });
     screen().sendText("x");
     EXPECT_THROW(form.kbdLoop(), std::runtime_error);
+    int timer = CurInit::addTimer(0, []() -> bool { throw std::logic_error("from a timer"); });
+    EXPECT_THROW(form.kbdLoop(), std::logic_error);
+    EXPECT_TRUE(CurInit::removeTimer(timer));
     p->onKey = nullptr;
     screen().sendText("q");
     form.kbdLoop();
