@@ -23,10 +23,15 @@ CurButton::~CurButton()
 
 void CurButton::setText(const char* text, bool redraw)
 {
-    if (text == nullptr)
-        return;
-    char* copy = new char[strlen(text) + 1];
-    strcpy(copy, text);
+    if (text != nullptr)
+        setText(std::string_view(text), redraw);
+}
+
+void CurButton::setText(std::string_view text, bool redraw)
+{
+    char* copy = new char[text.size() + 1];
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
     delete[] this->text;
     this->text = copy;
     if (redraw)

@@ -8,10 +8,11 @@
 #include <curses.h>
 #include <cstring>
 
-static char* copyText(const char* text)
+static char* copyText(std::string_view text)
 {
-    char* copy = new char[strlen(text) + 1];
-    strcpy(copy, text);
+    char* copy = new char[text.size() + 1];
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
     return copy;
 }
 
@@ -36,8 +37,12 @@ CurToggle::~CurToggle()
 // leaves the toggle with its previous label.
 void CurToggle::setText(const char* text, bool redraw)
 {
-    if (text == nullptr)
-        return;
+    if (text != nullptr)
+        setText(std::string_view(text), redraw);
+}
+
+void CurToggle::setText(std::string_view text, bool redraw)
+{
     char* copy = copyText(text);
     delete[] this->text;
     this->text = copy;

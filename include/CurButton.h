@@ -6,6 +6,7 @@
 #include "CurGadget.h"
 
 #include <functional>
+#include <string_view>
 
 class CurButton : public CurGadget {
 public:
@@ -15,6 +16,7 @@ public:
     CurButton& operator=(const CurButton&) = delete;
 
     void        setText(const char* text, bool redraw); // copies; null is ignored
+    void        setText(std::string_view text, bool redraw);
     const char* getText() const;         // valid until the next setText
     void        setActivateCB(void (*callback)(void*), void* data); // null switches it off
     void        setActivateCB(std::function<void()> callback);       // either form replaces the other

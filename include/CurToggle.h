@@ -7,6 +7,7 @@
 #include "CurInit.h"
 
 #include <functional>
+#include <string_view>
 
 class CurRadioBox;
 
@@ -20,6 +21,7 @@ public:
     CurToggle& operator=(const CurToggle&) = delete;
 
     void setText(const char* text, bool redraw);              // copies; null is ignored
+    void setText(std::string_view text, bool redraw);
     void setType(TYPE type, bool redraw);
     void setLabelAlignment(CurInit::ALIGNMENT align, bool redraw);
     void toggle(bool state, bool redraw); // on a change: store, call back, then draw
