@@ -5,6 +5,8 @@
 // registered with CurInit while it lives, so the screen can be repainted whole.
 #include "CurInit.h"
 
+#include <string_view>
+
 typedef struct _win_st WINDOW;
 class CurGadget;
 
@@ -25,6 +27,7 @@ public:
     void hideFrame();                    // blanks the border (none below 2 x 2); leaves the frame flag alone
     void enableFrame(bool on);           // sets the frame flag, then draws or hides the frame
     void setTitle(const char* title, CurInit::ALIGNMENT align); // null is ignored
+    void setTitle(std::string_view title, CurInit::ALIGNMENT align);
 
     // the terminal
     void touch();                        // marks every line changed for the next refresh
@@ -32,6 +35,14 @@ public:
     bool stage();                        // copies it for the next screen update, unsent; false when unmapped or off the screen
     void erase();                        // blanks every cell, frame included
     void map();                          // takes part in refreshes again (nothing is drawn)
+    // A new place or size, the contents that still fit kept and the frame
+    // and title drawn again; gadgets keep their place inside the window.
+    // As in the constructor, a negative y or x centres and sizes are cut to
+    // the screen. The screen under the old rectangle keeps its image until
+    // the next repaint (CurInit::refreshAllWindows). False, with nothing
+    // changed, for an inert window or a size below 1 x 1.
+    bool move(int y, int x);
+    bool resize(int height, int width);
     void unmap();                        // skipped by refreshes (nothing is erased)
 
     // keys

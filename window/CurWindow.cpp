@@ -149,10 +149,15 @@ void CurWindow::enableFrame(bool on)
 
 void CurWindow::setTitle(const char* title, CurInit::ALIGNMENT align)
 {
-    if (title == nullptr)
-        return;
-    char* copy = new char[strlen(title) + 1];
-    strcpy(copy, title);
+    if (title != nullptr)
+        setTitle(std::string_view(title), align);
+}
+
+void CurWindow::setTitle(std::string_view title, CurInit::ALIGNMENT align)
+{
+    char* copy = new char[title.size() + 1];
+    memcpy(copy, title.data(), title.size());
+    copy[title.size()] = '\0';
     delete[] this->title;
     this->title = copy;
     titleAlign = align;
@@ -266,10 +271,46 @@ void CurWindow::fitScreen()
     wmove(win, cy, cx);
     leaveok(win, y + height > LINES || x + width > COLS);
     if (kept != nullptr) {
-        copywin(kept, win, 0, 0, 0, 0, height - 1, width - 1, FALSE);
+        int rows = getmaxy(kept) < height ? getmaxy(kept) : height;   // a resize changed the size
+        int cols = getmaxx(kept) < width ? getmaxx(kept) : width;
+        copywin(kept, win, 0, 0, 0, 0, rows - 1, cols - 1, FALSE);
         delwin(kept);
         kept = nullptr;
     }
+}
+
+// Both go through the resize's own steps: the cells into the pad, then
+// the window made again at its new place or size from it.
+bool CurWindow::move(int y, int x)
+{
+    if (win == nullptr)
+        return false;
+    centredY = y < 0;
+    centredX = x < 0;
+    keepContents();
+    this->y = y < 0 ? 0 : y > LINES - height ? (LINES - height > 0 ? LINES - height : 0) : y;
+    this->x = x < 0 ? 0 : x > COLS - width ? (COLS - width > 0 ? COLS - width : 0) : x;
+    fitScreen();
+    return true;
+}
+
+bool CurWindow::resize(int height, int width)
+{
+    if (win == nullptr || height < 1 || width < 1)
+        return false;
+    if (framed)
+        hideFrame();                    // its old border would stay inside
+    keepContents();
+    this->height = height > LINES ? LINES : height;
+    this->width = width > COLS ? COLS : width;
+    if (!centredY && y > LINES - this->height)
+        y = LINES - this->height;
+    if (!centredX && x > COLS - this->width)
+        x = COLS - this->width;
+    fitScreen();
+    if (framed)
+        drawFrame();
+    return true;
 }
 
 bool CurWindow::isMapped() const
