@@ -14,7 +14,7 @@ class CurLabel;
 
 class CurTDialog : public CurWindow {
 public:
-    CurTDialog(int height, int width, int y, int x); // sizes cut to the screen, negative y or x centres
+    CurTDialog(int height, int width, int y, int x); // as a CurWindow: negative y or x centres
     ~CurTDialog() override;              // deletes the buttons it created
     CurTDialog(const CurTDialog&) = delete;
     CurTDialog& operator=(const CurTDialog&) = delete;

@@ -12,9 +12,12 @@ class CurGadget;
 
 class CurWindow {
 public:
-    // Sizes larger than the screen are cut to it; a negative y or x centres
-    // the window on that axis. A rectangle that is empty or still does not
-    // fit the screen makes an inert window: every operation on it does nothing.
+    // A negative y or x centres the window on that axis. A window larger
+    // than the screen keeps its size (up to 512 cells on a side, or the
+    // screen's side when larger): it is shown cut while the screen is small
+    // and whole once the terminal is large enough. A rectangle that is empty,
+    // or that does not fit the screen even when cut to it, makes an inert
+    // window: every operation on it does nothing.
     CurWindow(int height, int width, int y, int x);
     virtual ~CurWindow();                // unregisters and deletes the curses window; erases nothing;
                                          // its gadgets move to an inert window and draw nothing
@@ -37,8 +40,8 @@ public:
     void map();                          // takes part in refreshes again (nothing is drawn)
     // A new place or size, the contents that still fit kept and the frame
     // and title drawn again; gadgets keep their place inside the window.
-    // As in the constructor, a negative y or x centres and sizes are cut to
-    // the screen. The screen under the old rectangle keeps its image until
+    // As in the constructor, a negative y or x centres and a size larger
+    // than the screen is kept; a place is moved onto the screen. The screen under the old rectangle keeps its image until
     // the next repaint (CurInit::refreshAllWindows). False, with nothing
     // changed, for an inert window or a size below 1 x 1.
     bool move(int y, int x);

@@ -22,9 +22,22 @@ static int centre(int total, int size)
     return start < 0 ? 0 : (int)start;
 }
 
+// A window keeps the size it asked for, up to SIDE_LIMIT cells on a side
+// (or the screen's side, when that is larger): beyond the screen it hangs
+// off, as after a resize, and shows whole once the terminal is large enough.
+static const int SIDE_LIMIT = 512;
+
+static int keptSide(int asked, int screen)
+{
+    int limit = screen > SIDE_LIMIT ? screen : SIDE_LIMIT;
+    return asked > limit ? limit : asked;
+}
+
 CurWindow::CurWindow(int height, int width, int y, int x)
     : centredY(y < 0), centredX(x < 0), kept(nullptr), gadgetList(nullptr)
 {
+    this->height = keptSide(height, LINES);
+    this->width = keptSide(width, COLS);
     if (height > LINES)
         height = LINES;
     if (width > COLS)
@@ -33,16 +46,27 @@ CurWindow::CurWindow(int height, int width, int y, int x)
         y = centre(LINES, height);
     if (x < 0)
         x = centre(COLS, width);
-    this->width = width;
-    this->height = height;
     this->x = x;
     this->y = y;
     // A rectangle that is empty or does not fit the screen gets no curses
     // window: the window is inert, and every operation below checks for it.
-    // The fit is checked here because curses differs: some refuse such a
-    // rectangle, others make a window that hangs off the screen, and a size
-    // of 0 means "up to the screen's edge" to all of them.
+    // The fit is checked here, on the size cut to the screen, because curses
+    // differs: some refuse such a rectangle, others make a window that hangs
+    // off the screen, and a size of 0 means "up to the screen's edge" to all
+    // of them. Curses grows a window it made past the screen's edge as it
+    // does after a resize.
     win = fits(height, width, y, x) ? newwin(height, width, y, x) : nullptr;
+    if (win != nullptr && (this->height > height || this->width > width)) {
+        if (wresize(win, this->height, this->width) == ERR) {
+            this->height = height;      // no room: the size cut to the screen
+            this->width = width;
+        }
+        leaveok(win, TRUE);             // as fitScreen leaves a window hanging off
+    }
+    if (win == nullptr) {
+        this->height = height;
+        this->width = width;
+    }
     framed = false;
     title = nullptr;
     titleAlign = CurInit::CENTER;
@@ -301,12 +325,12 @@ bool CurWindow::resize(int height, int width)
     if (framed)
         hideFrame();                    // its old border would stay inside
     keepContents();
-    this->height = height > LINES ? LINES : height;
-    this->width = width > COLS ? COLS : width;
+    this->height = keptSide(height, LINES);
+    this->width = keptSide(width, COLS);
     if (!centredY && y > LINES - this->height)
-        y = LINES - this->height;
+        y = LINES - this->height > 0 ? LINES - this->height : 0;
     if (!centredX && x > COLS - this->width)
-        x = COLS - this->width;
+        x = COLS - this->width > 0 ? COLS - this->width : 0;
     fitScreen();
     if (framed)
         drawFrame();
