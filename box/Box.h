@@ -91,9 +91,10 @@ struct BoxCall {
 };
 
 typedef BoxStatus (*BoxRun)(BoxCall& call);
-// A check of a box's own arguments made before the screen starts: false with
-// a one-line reason (no program name, no newline) in why.
-typedef bool (*BoxCheck)(int argc, char** argv, std::string* why);
+// A check of a box's own arguments made before the screen starts, under the
+// options in force for it: false with a one-line reason (no program name, no
+// newline) in why.
+typedef bool (*BoxCheck)(const BoxOptions& options, int argc, char** argv, std::string* why);
 
 // What a box needs: keys from the terminal; standard input as data (its
 // keys, if any, from the terminal); only the screen; not even the screen.
@@ -137,6 +138,22 @@ BoxStatus runInputBox(BoxCall& call);      // --inputbox and --passwordbox
 BoxStatus runTextBox(BoxCall& call);
 BoxStatus runGauge(BoxCall& call);
 BoxStatus runPrintMaxsize(BoxCall& call);  // the sizes, not a screen
-bool      checkGauge(int argc, char** argv, std::string* why);
-bool      checkTextBox(int argc, char** argv, std::string* why);
+bool      checkGauge(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkTextBox(const BoxOptions&, int argc, char** argv, std::string* why);
+// The list, form and other boxes built on the library's lists, forms and viewer.
+BoxStatus runMenu(BoxCall& call);
+BoxStatus runCheckList(BoxCall& call);     // --checklist and --radiolist
+BoxStatus runInputMenu(BoxCall& call);
+BoxStatus runForm(BoxCall& call);          // --form, --passwordform and --mixedform
+BoxStatus runTailBox(BoxCall& call);
+BoxStatus runProgramBox(BoxCall& call);    // --programbox and --progressbox
+BoxStatus runMixedGauge(BoxCall& call);
+BoxStatus runPause(BoxCall& call);
+bool      checkMenu(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkCheckList(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkForm(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkMixedForm(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkMixedGauge(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkPause(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkProgramBox(const BoxOptions&, int argc, char** argv, std::string* why);
 #endif

@@ -66,7 +66,7 @@ BoxStatus runGauge(BoxCall& call)
     return BOX_OK;
 }
 
-bool checkGauge(int argc, char** argv, std::string* why)
+bool checkGauge(const BoxOptions&, int argc, char** argv, std::string* why)
 {
     int percent = 0;
     if (argc > 3 && (!boxNumber(argv[3], &percent) || percent < 0 || percent > 100)) {

@@ -119,7 +119,7 @@ const OptionRow OPTIONS[] = {
      "--separate-output         check lists: one tag a line, unquoted"},
     {"--quoted", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.quoted = true; return true; },
-     "--quoted                  every tag written in quotes"},
+     "--quoted                  menu and radio answers quoted where needed"},
     {"--single-quoted", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.singleQuoted = true; return true; },
      "--single-quoted           quotes, when needed, are single quotes"},
@@ -197,6 +197,8 @@ const OptionRow OPTIONS[] = {
 const OptionRow* findOption(const char* arg)
 {
     size_t len = strlen(arg);
+    if (len == 0 || strchr(arg, ' ') != nullptr)
+        return nullptr;                  // an empty tag or an item of words is never an option
     for (const OptionRow& row : OPTIONS)
         for (const char* s = strstr(row.spellings, arg); s != nullptr; s = strstr(s + 1, arg))
             if ((s == row.spellings || s[-1] == ' ') && (s[len] == ' ' || s[len] == '\0'))
@@ -241,7 +243,7 @@ bool checkStep(const BoxStep& step, std::string* error)
             return false;
         }
     std::string why;
-    if (e->check != nullptr && !e->check(step.argc, step.argv, &why)) {
+    if (e->check != nullptr && !e->check(step.options, step.argc, step.argv, &why)) {
         *error = name + ": " + why;
         return false;
     }

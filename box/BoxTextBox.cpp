@@ -19,7 +19,7 @@ BoxStatus runTextBox(BoxCall& call)
 
 // A first look before the screen starts, so that a missing file is a plain
 // error; the viewer opens the file again itself and decides for good.
-bool checkTextBox(int, char** argv, std::string* why)
+bool checkTextBox(const BoxOptions&, int, char** argv, std::string* why)
 {
     int fd = open(argv[0], O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     struct stat st;

@@ -209,8 +209,10 @@ int main(int argc, char** argv)
         report(last, "no terminal to show the box on");
         return exitCode(BOX_ERROR);
     }
-    if (screen)
+    if (screen) {
+        CurInit::setAlternateScreen(last.keepTite);
         CurInit::initialize();
+    }
     BoxStatus status = BOX_OK;
     std::string separator, failure;
     for (const BoxStep& step : steps)

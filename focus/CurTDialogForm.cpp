@@ -2,7 +2,6 @@
 // labelled line editors in the dialog's focuser, laid out where the caller
 // asks or in rows, and their texts handed back when accepted.
 #include "CurTDialog.h"
-#include "CurButton.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
@@ -12,21 +11,6 @@
 #include <memory>
 
 namespace {
-
-// A field's editor: Enter presses the form's default button.
-class FormEdit : public CurLineEdit {
-public:
-    FormEdit(CurWindow* window, CurButton* enter) : CurLineEdit(window), enter(enter) {}
-    bool processKey(int key) override
-    {
-        if (key == 13)
-            return enter != nullptr && enter->processKey(13);
-        return CurLineEdit::processKey(key);
-    }
-
-private:
-    CurButton* enter;
-};
 
 // The text a field starts with: its buffer up to a NUL or its size.
 std::string firstText(const CurTDialog::FormField& f)
@@ -39,6 +23,18 @@ std::string firstText(const CurTDialog::FormField& f)
 int labelColumns(const CurTDialog::FormField& f)
 {
     return f.label != nullptr ? CurText::columns(f.label) : 0;
+}
+
+// The field with its places and width held at the largest coordinate a
+// curses window has: nothing lies beyond it, and the sums below of a few
+// such values never overflow.
+CurTDialog::FormField bounded(CurTDialog::FormField f)
+{
+    const int LIMIT = 32767;
+    for (int* value : {&f.labelY, &f.labelX, &f.fieldY, &f.fieldX, &f.width})
+        if (*value > LIMIT)
+            *value = LIMIT;
+    return f;
 }
 
 } // namespace
@@ -57,11 +53,13 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
         text = "";
     std::unique_ptr<FormField[]> placed(new FormField[count > 0 ? count : 1]);
     int labelRoom = 0, rows = 0, inner = 0;
-    for (int i = 0; i < count; i++)
-        if (fields[i].fieldX < 0 && fields[i].labelX + labelColumns(fields[i]) > labelRoom)
-            labelRoom = fields[i].labelX + labelColumns(fields[i]);
     for (int i = 0; i < count; i++) {
-        FormField f = fields[i];
+        FormField f = bounded(fields[i]);
+        if (f.fieldX < 0 && f.labelX + labelColumns(f) > labelRoom)
+            labelRoom = f.labelX + labelColumns(f);
+    }
+    for (int i = 0; i < count; i++) {
+        FormField f = bounded(fields[i]);
         if (f.labelY < 0)
             f.labelY = rows;
         if (f.fieldY < 0)
@@ -77,23 +75,20 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             rows = last + 1;
         placed[i] = f;
     }
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth > inner)
-        inner = textWidth > COLS ? COLS : textWidth;
-    int boxWidth = inner > COLS - 4 ? COLS : inner + 4;
-    if (textHeight < 0)
-        textHeight = text[0] != '\0' ? CurLabel::getEffHeight(text, boxWidth - 4) : 0;
-    if (textHeight > LINES)
-        textHeight = LINES;
     if (formHeight <= 0 || formHeight > rows)
         formHeight = rows;
     if (formHeight > LINES)
         formHeight = LINES;             // the box is cut to the screen anyway
+    // The form area lies below the text, as wide as its widest field; an
+    // empty text takes no row.
+    if (textHeight < 0 && text[0] == '\0')
+        textHeight = 0;
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {formHeight + 5, 4}, inner);
+    textHeight = box.rows - formHeight - 5 > 0 ? box.rows - formHeight - 5 : 0;
 
     int chosen;
     {
-        CurTDialog dialog(textHeight + formHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
@@ -102,12 +97,12 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, W - 4);
-        CurButton* enter = defaultButton >= 0 && defaultButton < dialog.numButtons
-                               ? dialog.buttons[defaultButton] : nullptr;
+        dialog.enterButton = defaultButton;     // Enter in a field presses it
 
         // Rows below the form area have no place: their fields keep their text.
         std::unique_ptr<std::unique_ptr<CurLabel>[]> labels(new std::unique_ptr<CurLabel>[count + 1]);
-        std::unique_ptr<std::unique_ptr<FormEdit>[]> edits(new std::unique_ptr<FormEdit>[count + 1]);
+        std::unique_ptr<std::unique_ptr<CurLineEdit>[]> edits(
+            new std::unique_ptr<CurLineEdit>[count + 1]);
         int top = 1 + textHeight;
         int firstEdit = -1;
         for (int i = 0; i < count; i++) {
@@ -121,7 +116,7 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             if (f.fieldY >= formHeight)
                 continue;
             int width = f.width > 0 ? f.width : W - 4 - f.fieldX;
-            edits[i].reset(new FormEdit(&dialog, enter));
+            edits[i].reset(new CurLineEdit(&dialog));
             edits[i]->setGeometry(1, width, top + f.fieldY, 2 + f.fieldX);
             edits[i]->setText(firstText(f).c_str(), false);
             edits[i]->setHidden(f.hidden);

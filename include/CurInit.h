@@ -21,6 +21,11 @@ public:
     static void cleanup();               // ends curses, frees the colour table, puts signal handlers back; harmless when not initialised
     static bool isInitialized();
     static bool repaintIfResumed();      // after a stop and continue: repaints the whole screen once; true if it did
+    // Whether the next initialize draws on the terminal's alternate screen
+    // (so at first), which gives the shell's screen back at cleanup. Off,
+    // boxes are drawn on the normal screen and the last image stays there.
+    static void setAlternateScreen(bool on);
+    static bool usesAlternateScreen();
 
     // colour pairs
     // With NO_COLOR set and not empty no colour is shown: pairs are still handed out, pairToAttr gives 0.

@@ -163,6 +163,7 @@ protected:
     CurFocuser  focuser;
     bool        exitOnEnter;
     int         escButton;
+    int         enterButton;             // Enter the gadgets leave presses it; -1: none
     bool (*keyCallback)(int, void*);
     void*       keyData;
 
@@ -182,7 +183,6 @@ private:
                       const char* title, const char* first, const char* second, int focus,
                       bool escape);
     static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
-    static void enterPressesFirstCB(void* data);   // the boxes' Enter callback: the first button
     static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                          const char* text, const char* title);
 };

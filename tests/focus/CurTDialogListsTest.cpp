@@ -112,4 +112,12 @@ TEST(FormBox, FieldsEditHiddenReadOnlyAndAnswers)
     EXPECT_EQ(std::string::npos, s.rowText(s.findRow("Password")).find("abc")) << s.dump();
     s.escape();
     EXPECT_EQ(0, s.waitExit()) << s.dump();
+
+    // A text taller than the screen is cut above the fields, which stay on it.
+    ScreenSession tall(24, 80);
+    ASSERT_TRUE(tall.start({scenarioPath("list_boxes"), "form", "30"}));
+    ASSERT_TRUE(tall.waitForText("Password")) << tall.dump();
+    EXPECT_FALSE(tall.contains("line 29")) << tall.dump();
+    tall.escape();
+    EXPECT_EQ(0, tall.waitExit()) << tall.dump();
 }
