@@ -130,7 +130,18 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          }, 0, "", "pw"},
         {{"--backtitle", "Setup", "--gauge", "Copying", "0", "0", "5"}, nullptr, none, 0, "", "",
          "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\nXXX\n100\n"},
-        {{"--textbox", "/etc/passwd", "0", "0"}, "root", press, 0, "", ""},
+        {{"--textbox", "/etc/passwd", "0", "0"}, "EXIT", press, 0, "", ""},
+        {{}, "row 1 ", // Space, j, G and the rows between the borders
+         [](ScreenSession& s) {
+             s.sendText(" ");
+             ASSERT_TRUE(s.waitForText("row 9 ")) << s.dump();
+             s.sendText("jG");
+             ASSERT_TRUE(s.waitForText("row 100")) << s.dump();
+             EXPECT_EQ(std::string::npos, s.dump().find("row 90 ")) << s.dump();
+             s.enter();
+         }, 0, "", "", nullptr, nullptr, nullptr,
+         "f=$(mktemp); seq -f 'row %g ----------------------------------x' 100 >$f; "
+         "\"$0\" --textbox $f 10 40; s=$?; rm $f; exit $s"},
         {{"--textbox", "/etc/passwd", "10", "40"}, "root", esc, 255, "", ""},
         {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", "", nullptr, nullptr,
          "Please wait"},
