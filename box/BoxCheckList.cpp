@@ -5,14 +5,24 @@
 
 #include <CurTDialog.h>
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
+
+// Started under the name whiptail (a link), the check list writes every
+// tag in double quotes, as scripts written for that program expect.
+static bool calledAsWhiptail()
+{
+    return strcmp(program_invocation_short_name, "whiptail") == 0;
+}
 
 // The marked tags: separated by a blank (or --output-separator), each
 // quoted as needed; or each on a line of its own, unquoted.
 static std::string markedTags(const BoxOptions& o, const BoxRows& rows, bool radio)
 {
+    bool always = !radio && calledAsWhiptail();
     std::string out;
+    bool first = true;
     for (size_t i = 0; i < rows.tags.size(); i++) {
         if (!rows.marks[i])
             continue;
@@ -20,9 +30,13 @@ static std::string markedTags(const BoxOptions& o, const BoxRows& rows, bool rad
             out += std::string(rows.tags[i]) + "\n";
             continue;
         }
-        if (!out.empty())
+        if (!first)
             out += o.outputSeparator != nullptr ? o.outputSeparator : " ";
-        out += radio && !o.quoted ? std::string(rows.tags[i]) : boxQuoted(o, rows.tags[i]);
+        if (always)
+            out += "\"" + std::string(rows.tags[i]) + "\"";
+        else
+            out += radio && !o.quoted ? std::string(rows.tags[i]) : boxQuoted(o, rows.tags[i]);
+        first = false;
     }
     return out;
 }

@@ -104,7 +104,7 @@ BoxStatus boxPressed(const BoxButtons& buttons, int index)
 std::string boxQuoted(const BoxOptions& o, const char* tag)
 {
     char q = o.singleQuoted ? '\'' : '"';
-    if (strpbrk(tag, o.singleQuoted ? " \t\n\"'\\" : " \t\n\"\\") == nullptr)
+    if (tag[0] != '\0' && strpbrk(tag, o.singleQuoted ? " \t\n\"'\\" : " \t\n\"\\") == nullptr)
         return tag;                      // a single quote alone needs no double quotes
     std::string out(1, q);
     for (const char* p = tag; *p != '\0'; p++) {

@@ -37,6 +37,6 @@ BoxButtons boxButtons(const BoxOptions& o, const char* extraWord);
 BoxStatus boxPressed(const BoxButtons& buttons, int index);
 
 // A tag for the answer: as it is, or in double quotes (single with
-// --single-quoted) when it holds a blank, a quote or a backslash.
+// --single-quoted) when it is empty or holds a blank, a quote or a backslash.
 std::string boxQuoted(const BoxOptions& o, const char* tag);
 #endif

@@ -145,7 +145,8 @@ public:
         bool  hidden = false;            // every character shown as "*"
         bool  readOnly = false;          // shown, never focused nor changed
     };
-    // formHeight rows of fields, 0 or less as many as they take. buttons and
+    // formHeight rows of fields, 0 or less as many as they take; a form taller
+    // than that (or than the screen) scrolls to the field that takes the focus. buttons and
     // defaultButton as in ListSetup. The index of the button pressed, -1 for
     // Esc; the buffers receive the texts only when the first button is pressed.
     static int showForm(int textHeight, int textWidth, int formHeight, int attributes,

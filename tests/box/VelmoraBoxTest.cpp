@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -236,6 +237,13 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
          "\"b c\" c"},
         {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
           "Cherry", "on"}, "Cherry", press, 0, "", "b"},
+        // empty and repeated tags, sizes negative, huge and beyond the screen
+        {{"--checklist", "Pick", "0", "0", "0", "", "Empty", "on", "a", "A", "on", "a", "A2", "on"},
+         "A2", press, 0, "", "\"\" a a"},
+        {{"--menu", "Pick", "-1", "99999", "-5", "a", "Apple", "b", "Banana"}, "Banana",
+         keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
+        {{"--menu", "Pick", "100000", "3", "999999999999", "a", "Apple", "b", "Banana"}, "Banana",
+         press, 0, "", "a"},
         {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
           "Cherry", "on"}, "Cherry", keys([](S& s) { s.end(); s.sendText(" "); s.enter(); }), 0,
          "", "c"},
@@ -325,4 +333,21 @@ TEST(VelmoraBox, ProgramBoxShowsItsInputThenWaits)
         s.enter();
         EXPECT_EQ(0, s.waitExit()) << s.dump();
     }
+}
+
+// Started under the name whiptail, the check list quotes every tag as that program does.
+TEST(VelmoraBox, CheckListQuotesEveryTagUnderTheNameWhiptail)
+{
+    std::string link = testing::TempDir() + "whiptail";
+    remove(link.c_str());
+    ASSERT_EQ(0, symlink(VELMORA_BOX, link.c_str()));
+    ScreenSession s(24, 80);
+    s.captureStdout();
+    ASSERT_TRUE(s.start({link, "--checklist", "Pick", "15", "40", "5", "a", "Apple", "on", "b",
+                         "Banana", "off", "c d", "Cherry", "on"}));
+    ASSERT_TRUE(s.waitForText("Cherry")) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    EXPECT_EQ("\"a\" \"c d\"", s.stderrText());
+    remove(link.c_str());
 }

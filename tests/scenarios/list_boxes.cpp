@@ -7,6 +7,7 @@
 //   help N        the menu with a help text per row on the screen's last row
 //   form N        Name, a hidden Password and a read-only Id under a question
 //                 and N lines more; "answer", "texts"
+//   tall N        N fields "Field I" holding "I", more than the screen shows; "texts"
 #include "CurInit.h"
 #include "CurTDialog.h"
 #include "ScenarioResult.h"
@@ -79,6 +80,18 @@ int main(int argc, char** argv)
         scenarioResult("answer", CurTDialog::showForm(-1, -1, 0, 0, text.c_str(), "Form",
                                                       fields, 3));
         scenarioResult("texts", (std::string(name) + "," + password + "," + id).c_str());
+    }
+    if (name == "tall") {
+        std::vector<std::string> labels, texts;
+        for (int i = 0; i < n; i++) {
+            labels.push_back("Field " + std::to_string(i));
+            texts.push_back(std::to_string(i));
+        }
+        scenarioResult("answer", CurTDialog::showForm(-1, -1, 0, "Many", "", labels, texts));
+        std::string all;
+        for (const std::string& t : texts)
+            all += t + ",";
+        scenarioResult("texts", all.c_str());
     }
     CurInit::cleanup();
     return 0;
