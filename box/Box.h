@@ -64,6 +64,9 @@ struct BoxOptions {
     // input
     bool        insecure = false;        // kept
     int         maxInput = -1;           // -1: no limit
+    // the calendar's and time box's answers: strftime formats; null: dd/mm/yyyy, hh:mm:ss
+    const char* dateFormat = nullptr;
+    const char* timeFormat = nullptr;
     // time
     int         timeout = 0;             // seconds without a key before BOX_TIMEOUT; 0: none
     int         sleep = 0;               // seconds to wait after the box
@@ -156,4 +159,12 @@ bool      checkMixedForm(const BoxOptions&, int argc, char** argv, std::string* 
 bool      checkMixedGauge(const BoxOptions&, int argc, char** argv, std::string* why);
 bool      checkPause(const BoxOptions&, int argc, char** argv, std::string* why);
 bool      checkProgramBox(const BoxOptions&, int argc, char** argv, std::string* why);
+// The calendar, time, file, editor and tree boxes built on the library's gadgets.
+BoxStatus runCalendar(BoxCall& call);
+BoxStatus runTimeBox(BoxCall& call);
+BoxStatus runFSelect(BoxCall& call);       // --fselect and --dselect
+BoxStatus runEditBox(BoxCall& call);
+BoxStatus runTreeView(BoxCall& call);
+bool      checkTreeView(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkTimeBox(const BoxOptions&, int argc, char** argv, std::string* why);
 #endif

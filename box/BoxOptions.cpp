@@ -182,6 +182,12 @@ const OptionRow OPTIONS[] = {
     {"--separate-widget", 1, true,
      [](BoxOptions& o, char** v, std::string*) { o.separateWidget = v[0]; return true; },
      "--separate-widget TEXT    between two boxes' answers (a tab at first)"},
+    {"--date-format", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.dateFormat = v[0]; return true; },
+     "--date-format FORMAT      the calendar's answer as strftime writes it"},
+    {"--time-format", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.timeFormat = v[0]; return true; },
+     "--time-format FORMAT      the time box's answer as strftime writes it"},
     // Accepted and ignored: each changes only how the screen looks.
     {"--aspect", 1, true, nullptr, "--aspect RATIO            accepted; boxes fit their text"},
     {"--shadow --no-shadow", 0, true, nullptr, "--shadow, --no-shadow     accepted; boxes have no shadow"},
@@ -190,8 +196,7 @@ const OptionRow OPTIONS[] = {
     {"--ascii-lines --no-lines --no-mouse --visit-items --tab-correct --topleft "
      "--erase-on-exit --cursor-off-label --ignore --size-err --last-key --reorder --iso-week", 0,
      true, nullptr, nullptr},
-    {"--hfile --hline --column-separator --date-format --time-format --week-start", 1, true,
-     nullptr, nullptr},
+    {"--hfile --hline --column-separator --week-start", 1, true, nullptr, nullptr},
 };
 
 const OptionRow* findOption(const char* arg)

@@ -32,15 +32,16 @@ static const BoxEntry BOXES[] = {
     {"--progressbox",   2, 3,          false,    INPUT_DATA,  runProgramBox,   checkProgramBox},
     {"--mixedgauge",    4, -1,         true,     INPUT_NONE,  runMixedGauge,   checkMixedGauge},
     {"--pause",         4, 4,          true,     INPUT_KEYS,  runPause,        checkPause},
+    // The boxes built on the calendar, time, file selection and editor gadgets.
+    {"--calendar",      3, 6,          true,     INPUT_KEYS,  runCalendar,     nullptr},
+    {"--timebox",       3, 6,          true,     INPUT_KEYS,  runTimeBox,      checkTimeBox},
+    {"--fselect",       3, 3,          true,     INPUT_KEYS,  runFSelect,      nullptr},
+    {"--dselect",       3, 3,          true,     INPUT_KEYS,  runFSelect,      nullptr},
+    {"--editbox",       3, 3,          true,     INPUT_KEYS,  runEditBox,      checkTextBox},
     // Known, and refused with the error status until they are built: a
     // box's row takes its function here when its file is added.
-    {"--calendar",      3, 6,          true,     INPUT_KEYS,  nullptr,         nullptr},
-    {"--timebox",       3, 6,          true,     INPUT_KEYS,  nullptr,         nullptr},
-    {"--fselect",       3, 3,          true,     INPUT_KEYS,  nullptr,         nullptr},
-    {"--dselect",       3, 3,          true,     INPUT_KEYS,  nullptr,         nullptr},
-    {"--editbox",       3, 3,          true,     INPUT_KEYS,  nullptr,         nullptr},
     {"--buildlist",     4, -1,         true,     INPUT_KEYS,  nullptr,         nullptr},
-    {"--treeview",      4, -1,         true,     INPUT_KEYS,  nullptr,         nullptr},
+    {"--treeview",      4, -1,         true,     INPUT_KEYS,  runTreeView,     checkTreeView},
     {"--rangebox",      5, 6,          true,     INPUT_KEYS,  nullptr,         nullptr},
     {"--prgbox",        3, 4,          false,    INPUT_KEYS,  nullptr,         nullptr},
 };

@@ -89,6 +89,11 @@ int CurGadget::kbdLoop()
     }
 }
 
+bool CurGadget::takesTab() const
+{
+    return false;
+}
+
 void CurGadget::acceptFocus(bool redraw)
 {
     focused = true;

@@ -363,33 +363,11 @@ void CurLineEdit::growFor(int length, int more)
     textSize = size;
 }
 
-// The character a key inserts. Bytes of 128 and above (curses reads a
-// character typed in UTF-8 as its bytes) are held until they form a whole
-// valid character; a byte that cannot continue one drops what was held, so
-// a partial or invalid sequence never enters the text.
+// The character a key inserts; a character's bytes are held in pending
+// until it is whole.
 int CurLineEdit::keyCode(int key)
 {
-    if (key >= 32 && key <= 126)
-        return key;
-    if (key >= WIDE_CHAR && key <= WIDE_CHAR + 0x10FFFF)
-        return key - WIDE_CHAR;
-    if (key < 128 || key > 255 || !CurText::utf8())
-        return -1;
-    bool lead = key >= 0xC2 && key <= 0xF4;
-    if (pendingLen == 0 || lead || pendingLen >= 4)
-        pendingLen = 0;
-    if (pendingLen == 0 && !lead)
-        return -2;
-    pending[pendingLen++] = (char)key;
-    unsigned first = (unsigned char)pending[0];
-    int need = first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
-    if (pendingLen < need)
-        return -2;
-    pendingLen = 0;
-    int code;
-    if (CurText::decode(pending, need, &code, nullptr) != need)
-        return -2;
-    return code;
+    return CurText::keyChar(key, pending, &pendingLen);
 }
 
 // Inserts at the cursor; the cursor moves behind the new character and

@@ -72,7 +72,7 @@ TEST(BoxOptions, SpellingsKeptOptionsAndErrors)
         {{"--timeout", "-1", "--msgbox", "t", "0", "0"}, PARSE_ERROR, nullptr, "expected a number from 0"},
         {{"--default-button", "maybe"}, PARSE_ERROR, nullptr, "unknown button"},
         {{"--gauge", "t", "0", "0", "101"}, PARSE_ERROR, nullptr, "--gauge: bad percentage"},
-        {{"--calendar", "t", "0", "0"}, PARSE_ERROR, nullptr, "--calendar is not available"},
+        {{"--prgbox", "t", "0", "0"}, PARSE_ERROR, nullptr, "--prgbox is not available"},
     };
     for (const ParseCase& c : cases) {
         std::string trace;
