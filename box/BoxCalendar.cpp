@@ -1,9 +1,8 @@
 // BoxCalendar.cpp - --calendar (box/): a text over a month grid with OK and
 // Cancel; the answer is the chosen day as dd/mm/yyyy, or --date-format's.
-#include "Box.h"
+#include "BoxDialog.h"
 
 #include <CurCalendar.h>
-#include <CurTDialog.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -30,18 +29,22 @@ static void firstDate(const BoxCall& call, int* day, int* month, int* year)
 BoxStatus runCalendar(BoxCall& call)
 {
     const BoxOptions& o = *call.options;
-    std::string text = boxText(o, call.text);
     int day, month, year;
     firstDate(call, &day, &month, &year);
-    int chosen = CurTDialog::showCalendar(boxInner(call.height, 12), boxInner(call.width, 4), 0,
-                                          text.c_str(), o.title, &day, &month, &year);
-    if (chosen != 0)
-        return chosen < 0 ? BOX_ESC : BOX_CANCEL;
+    BoxDialog dialog(call, boxText(o, call.text), BoxDialog::OK_CANCEL, 8, 20);
+    CurCalendar calendar(&dialog);
+    calendar.setGeometry(8, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
+    calendar.setDate(day, month, year, false);
+    dialog.addBody(&calendar);
+    BoxStatus status = dialog.run();
+    if (status != BOX_OK && status != BOX_EXTRA)
+        return status;
+    calendar.getDate(&day, &month, &year);
     if (o.dateFormat == nullptr) {
         char answer[16];
         snprintf(answer, sizeof answer, "%02d/%02d/%04d", day, month, year);
         *call.answer += answer;
-        return BOX_OK;
+        return status;
     }
     struct tm date = {};
     date.tm_mday = day;
@@ -52,5 +55,5 @@ BoxStatus runCalendar(BoxCall& call)
     char answer[512];
     size_t n = strftime(answer, sizeof answer, o.dateFormat, &date);
     call.answer->append(answer, n);
-    return BOX_OK;
+    return status;
 }

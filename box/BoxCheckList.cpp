@@ -63,10 +63,11 @@ BoxStatus runCheckList(BoxCall& call)
     setup.defaultButton = buttons.defaultButton;
     std::string text = boxText(o, call.text);
     int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
+    BoxTimer timer(o);
     int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
                                        o.title, radio ? CurTDialog::RADIO : CurTDialog::CHECK,
                                        &setup);
-    BoxStatus status = boxPressed(buttons, pressed);
+    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
     for (size_t i = 0; i < rows.marks.size(); i++)
         rows.marks[i] = marks[i];
     if (status == BOX_HELP || status == BOX_ITEM_HELP)

@@ -1,8 +1,9 @@
 // BoxEditBox.cpp - --editbox (box/): a file's text in the multi-line editor
 // with OK and Cancel; the answer is the edited text.
-#include "Box.h"
+#include "BoxDialog.h"
 
-#include <CurTDialog.h>
+#include <CurInit.h>
+#include <CurTextEdit.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,18 +35,24 @@ static bool readText(const char* path, std::string* text, std::string* why)
     return true;
 }
 
+// The box takes the script's size; at 0 it leaves a margin of the screen.
 BoxStatus runEditBox(BoxCall& call)
 {
-    const BoxOptions& o = *call.options;
     std::string text;
     if (!readText(call.text, &text, call.error))
         return BOX_ERROR;
-    int chosen = CurTDialog::showEdit(boxInner(call.height, 6), boxInner(call.width, 6), 0,
-                                      o.title != nullptr ? o.title : "", text);
-    if (chosen == 0)
-        *call.answer += text;
+    BoxDialog dialog(call, "", BoxDialog::OK_CANCEL, CurInit::height - 10 > 3 ? CurInit::height - 10 : 3,
+                     CurInit::width - 12 > 20 ? CurInit::width - 12 : 20);
+    CurTextEdit edit(&dialog);
+    edit.setGeometry(dialog.bodyRows(), dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
+    edit.setText(text, false);
+    dialog.addBody(&edit);
+    BoxStatus status = dialog.run();
+    if (status != BOX_OK && status != BOX_EXTRA)
+        return status;
+    *call.answer += std::string(edit.getText(), (size_t)edit.getLength());
     // The answer's last line ends with a newline, as scripts read lines.
-    if (chosen == 0 && !text.empty() && text.back() != '\n')
+    if (edit.getLength() > 0 && call.answer->back() != '\n')
         *call.answer += '\n';
-    return chosen < 0 ? BOX_ESC : chosen == 0 ? BOX_OK : BOX_CANCEL;
+    return status;
 }

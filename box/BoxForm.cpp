@@ -114,10 +114,11 @@ BoxStatus runForm(BoxCall& call)
         fields.push_back(r.field);
     BoxButtons buttons = boxButtons(o, nullptr);
     std::string text = boxText(o, call.text);
+    BoxTimer timer(o);
     int pressed = CurTDialog::showForm(-1, boxInner(call.width, 4), formHeight, 0, text.c_str(),
                                        o.title, fields.data(), (int)fields.size(),
                                        buttons.texts.data(), buttons.defaultButton);
-    BoxStatus status = boxPressed(buttons, pressed);
+    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
     if (status == BOX_OK || status == BOX_EXTRA)
         for (const FormRow& r : rows)
             if (r.written)

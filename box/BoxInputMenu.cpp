@@ -23,9 +23,10 @@ BoxStatus runInputMenu(BoxCall& call)
     setup.defaultButton = buttons.defaultButton;
     std::string text = boxText(o, call.text);
     int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
+    BoxTimer timer(o);
     int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
                                        o.title, CurTDialog::MENU, &setup);
-    BoxStatus status = boxPressed(buttons, pressed);
+    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
     const char* tag = rows.tags[setup.current];
     if (status == BOX_EXTRA) {
         // The new text is asked for in an input box over the menu's place.

@@ -2,6 +2,8 @@
 // (box/).
 #include "BoxRows.h"
 
+#include <CurInit.h>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -99,6 +101,23 @@ BoxButtons boxButtons(const BoxOptions& o, const char* extraWord)
 BoxStatus boxPressed(const BoxButtons& buttons, int index)
 {
     return index >= 0 && index < (int)buttons.meaning.size() ? buttons.meaning[index] : BOX_ESC;
+}
+
+BoxTimer::BoxTimer(const BoxOptions& o)
+    : id(o.timeout > 0 ? CurInit::addTimer(o.timeout * 1000, expireCB, this) : -1)
+{
+}
+
+BoxTimer::~BoxTimer()
+{
+    if (id > 0)
+        CurInit::removeTimer(id);
+}
+
+bool BoxTimer::expireCB(void* data)
+{
+    static_cast<BoxTimer*>(data)->expired = true;
+    return true;                         // stops the loop that waits
 }
 
 std::string boxQuoted(const BoxOptions& o, const char* tag)

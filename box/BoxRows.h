@@ -36,6 +36,21 @@ BoxButtons boxButtons(const BoxOptions& o, const char* extraWord);
 // The status of the button pressed (or BOX_ESC for none).
 BoxStatus boxPressed(const BoxButtons& buttons, int index);
 
+// --timeout around a box the library runs: after the seconds its loop
+// stops as if the input had ended, and expired tells that apart from Esc.
+class BoxTimer {
+public:
+    explicit BoxTimer(const BoxOptions& o);
+    ~BoxTimer();
+    BoxTimer(const BoxTimer&) = delete;
+    BoxTimer& operator=(const BoxTimer&) = delete;
+    bool expired = false;
+
+private:
+    static bool expireCB(void* data);
+    int id;
+};
+
 // A tag for the answer: as it is, or in double quotes (single with
 // --single-quoted) when it is empty or holds a blank, a quote or a backslash.
 std::string boxQuoted(const BoxOptions& o, const char* tag);

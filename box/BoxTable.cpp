@@ -40,9 +40,9 @@ static const BoxEntry BOXES[] = {
     {"--editbox",       3, 3,          true,     INPUT_KEYS,  runEditBox,      checkTextBox},
     // Known, and refused with the error status until they are built: a
     // box's row takes its function here when its file is added.
-    {"--buildlist",     4, -1,         true,     INPUT_KEYS,  nullptr,         nullptr},
+    {"--buildlist",     4, -1,         true,     INPUT_KEYS,  runBuildList,    checkCheckList},
     {"--treeview",      4, -1,         true,     INPUT_KEYS,  runTreeView,     checkTreeView},
-    {"--rangebox",      5, 6,          true,     INPUT_KEYS,  nullptr,         nullptr},
+    {"--rangebox",      5, 6,          true,     INPUT_KEYS,  runRangeBox,     checkRangeBox},
     {"--prgbox",        3, 4,          false,    INPUT_KEYS,  nullptr,         nullptr},
 };
 

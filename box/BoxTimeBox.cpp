@@ -1,9 +1,10 @@
 // BoxTimeBox.cpp - --timebox (box/): a text over hours, minutes and seconds
 // with OK and Cancel; the answer is hh:mm:ss, or --time-format's.
-#include "Box.h"
+#include "BoxDialog.h"
 
-#include <CurTDialog.h>
+#include <CurTimeEdit.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -37,19 +38,22 @@ bool checkTimeBox(const BoxOptions&, int argc, char** argv, std::string* why)
 BoxStatus runTimeBox(BoxCall& call)
 {
     const BoxOptions& o = *call.options;
-    std::string text = boxText(o, call.text);
     struct tm clock;
     firstTime(call.argc, call.argv, &clock);
-    int chosen = CurTDialog::showTime(boxInner(call.height, 6), boxInner(call.width, 4), 0,
-                                      text.c_str(), o.title, &clock.tm_hour, &clock.tm_min,
-                                      &clock.tm_sec);
-    if (chosen != 0)
-        return chosen < 0 ? BOX_ESC : BOX_CANCEL;
+    BoxDialog dialog(call, boxText(o, call.text), BoxDialog::OK_CANCEL, 1, 8);
+    CurTimeEdit time(&dialog);
+    time.setGeometry(1, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
+    time.setTime(clock.tm_hour, clock.tm_min, clock.tm_sec, false);
+    dialog.addBody(&time);
+    BoxStatus status = dialog.run();
+    if (status != BOX_OK && status != BOX_EXTRA)
+        return status;
+    time.getTime(&clock.tm_hour, &clock.tm_min, &clock.tm_sec);
     char answer[512];
     size_t n = o.timeFormat != nullptr
                    ? strftime(answer, sizeof answer, o.timeFormat, &clock)
                    : (size_t)snprintf(answer, sizeof answer, "%02d:%02d:%02d", clock.tm_hour,
                                       clock.tm_min, clock.tm_sec);
     call.answer->append(answer, n);
-    return BOX_OK;
+    return status;
 }

@@ -8,6 +8,7 @@
 
 #include <curses.h>
 #include <cstring>
+#include <memory>
 #include <unordered_set>
 
 void CurTDialog::addButtons(const char* const* texts)
@@ -163,9 +164,10 @@ int CurTDialog::showList(int textHeight, int textWidth, int listHeight, int attr
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, W - 4);
-        CurWindow help(1, COLS, LINES - 1, 0);
+        std::unique_ptr<CurWindow> help(setup->helps != nullptr ? new CurWindow(1, COLS, LINES - 1, 0)
+                                                                : nullptr);
         dialog.enterButton = setup->defaultButton;
-        BoxList list(&dialog, kind, *setup, setup->helps != nullptr ? &help : nullptr);
+        BoxList list(&dialog, kind, *setup, help.get());
         list.setGeometry(rows + 2, W - 4, 1 + textHeight, 2);
         RowText rowText(*setup);
         for (int i = 0; i < setup->count; i++)
