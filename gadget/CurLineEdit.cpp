@@ -12,7 +12,7 @@
 
 CurLineEdit::CurLineEdit(CurWindow* window)
     : CurGadget(window), text(new char[5]), hidden(false), textSize(5), cursorPos(0),
-      cursorCol(0), pendingLen(0), maxLength(0), filterCallback(nullptr), filterData(nullptr),
+      cursorCol(0), maxLength(0), filterCallback(nullptr), filterData(nullptr),
       changeCallback(nullptr), changeData(nullptr), edited(false)
 {
     showFocus(true);
@@ -62,7 +62,6 @@ void CurLineEdit::setText(const char* newText, bool redraw)
     textSize = out + 1;
     cursorPos = out;
     cursorCol = width;
-    pendingLen = 0;
     fitCursor(out);
     if (redraw)
         draw();
@@ -94,7 +93,6 @@ void CurLineEdit::setMaxLength(int characters)
     text[cut] = '\0';
     if (cursorPos > cut)
         cursorPos = cut;
-    pendingLen = 0;
     fitCursor(cut);
 }
 
@@ -363,11 +361,15 @@ void CurLineEdit::growFor(int length, int more)
     textSize = size;
 }
 
-// The character a key inserts; a character's bytes are held in pending
-// until it is whole.
+// The character a key inserts, -1 for none. The key reader hands on a
+// character beyond ASCII whole; a byte of one never comes alone.
 int CurLineEdit::keyCode(int key)
 {
-    return CurText::keyChar(key, pending, &pendingLen);
+    if (key >= 32 && key <= 126)
+        return key;
+    if (key >= WIDE_CHAR && key <= WIDE_CHAR + 0x10FFFF)
+        return key - WIDE_CHAR;
+    return -1;
 }
 
 // Inserts at the cursor; the cursor moves behind the new character and
@@ -403,8 +405,6 @@ bool CurLineEdit::processKey(int key)
 
 bool CurLineEdit::editKey(int key)
 {
-    if (key < 128 || key > 255)
-        pendingLen = 0;                 // a character's bytes come one after another
     int oldPos = cursorPos, oldCol = cursorCol;
     int L = (int)strlen(text);
     fitCursor(L);
@@ -475,8 +475,6 @@ bool CurLineEdit::editKey(int key)
         break;
     }
     int code = keyCode(key);
-    if (code == -2)
-        return true;
     if (code < 0 || !CurText::insertable(code))
         return false;
     int last = lastCol(L + insertChecked(code, L));  // the last column is kept for ">"
@@ -568,8 +566,6 @@ bool CurLineEdit::processNarrowKey(int key, int length)
         break;
     default: {
         int code = keyCode(key);
-        if (code == -2)
-            return true;
         if (code < 0 || !CurText::insertable(code))
             return false;
         length += insertChecked(code, length);
