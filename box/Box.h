@@ -64,6 +64,9 @@ struct BoxOptions {
     // input
     bool        insecure = false;        // kept
     int         maxInput = -1;           // -1: no limit
+    // the calendar's and time box's answers: strftime formats; null: dd/mm/yyyy, hh:mm:ss
+    const char* dateFormat = nullptr;
+    const char* timeFormat = nullptr;
     // time
     int         timeout = 0;             // seconds without a key before BOX_TIMEOUT; 0: none
     int         sleep = 0;               // seconds to wait after the box
@@ -91,9 +94,10 @@ struct BoxCall {
 };
 
 typedef BoxStatus (*BoxRun)(BoxCall& call);
-// A check of a box's own arguments made before the screen starts: false with
-// a one-line reason (no program name, no newline) in why.
-typedef bool (*BoxCheck)(int argc, char** argv, std::string* why);
+// A check of a box's own arguments made before the screen starts, under the
+// options in force for it: false with a one-line reason (no program name, no
+// newline) in why.
+typedef bool (*BoxCheck)(const BoxOptions& options, int argc, char** argv, std::string* why);
 
 // What a box needs: keys from the terminal; standard input as data (its
 // keys, if any, from the terminal); only the screen; not even the screen.
@@ -116,7 +120,9 @@ const BoxEntry* boxTable(int* count);
 // The text as boxes show it (BoxText.cpp): the two characters \n break the
 // line (unless --no-nl-expand), a newline does so only with --cr-wrap (else
 // it is a blank), runs of blanks and tabs collapse to one blank unless
-// --no-collapse, and --trim drops the blanks that start the text and its lines.
+// --no-collapse, and --trim drops the blanks that start the text and its
+// lines (the last two as the library's wrapping does). With --colors the \Z
+// attribute sequences are taken out: the text shows plain.
 std::string boxText(const BoxOptions& options, const char* text);
 
 // A size as scripts give it (0 fits the text, a negative size takes the
@@ -137,6 +143,33 @@ BoxStatus runInputBox(BoxCall& call);      // --inputbox and --passwordbox
 BoxStatus runTextBox(BoxCall& call);
 BoxStatus runGauge(BoxCall& call);
 BoxStatus runPrintMaxsize(BoxCall& call);  // the sizes, not a screen
-bool      checkGauge(int argc, char** argv, std::string* why);
-bool      checkTextBox(int argc, char** argv, std::string* why);
+bool      checkGauge(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkTextBox(const BoxOptions&, int argc, char** argv, std::string* why);
+// The list, form and other boxes built on the library's lists, forms and viewer.
+BoxStatus runMenu(BoxCall& call);
+BoxStatus runCheckList(BoxCall& call);     // --checklist and --radiolist
+BoxStatus runInputMenu(BoxCall& call);
+BoxStatus runForm(BoxCall& call);          // --form, --passwordform and --mixedform
+BoxStatus runTailBox(BoxCall& call);
+BoxStatus runProgramBox(BoxCall& call);    // --programbox and --progressbox
+BoxStatus runMixedGauge(BoxCall& call);
+BoxStatus runPause(BoxCall& call);
+bool      checkMenu(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkCheckList(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkForm(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkMixedForm(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkMixedGauge(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkPause(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkProgramBox(const BoxOptions&, int argc, char** argv, std::string* why);
+// The calendar, time, file, editor and tree boxes built on the library's gadgets.
+BoxStatus runCalendar(BoxCall& call);
+BoxStatus runTimeBox(BoxCall& call);
+BoxStatus runFSelect(BoxCall& call);       // --fselect and --dselect
+BoxStatus runEditBox(BoxCall& call);
+BoxStatus runTreeView(BoxCall& call);
+bool      checkTreeView(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      checkTimeBox(const BoxOptions&, int argc, char** argv, std::string* why);
+BoxStatus runRangeBox(BoxCall& call);
+BoxStatus runBuildList(BoxCall& call);
+bool      checkRangeBox(const BoxOptions&, int argc, char** argv, std::string* why);
 #endif

@@ -5,6 +5,7 @@
 #include "BoxOptions.h"
 
 #include <CurGauge.h>
+#include <CurLabel.h>
 
 #include <cstdio>
 #include <cstring>
@@ -26,8 +27,40 @@ static bool percentage(const std::string& line, int* value)
     return boxNumber(line.c_str(), value) && *value >= 0 && *value <= 100;
 }
 
+namespace {
+
+// The box as opened: an auto-sized one is opened again, larger, for a text
+// that needs more columns or lines than it has; it never shrinks.
+struct Shown {
+    const BoxCall* call;
+    int            cols;                 // of the longest line so far
+    int            lines;
+
+    void open(const std::string& text, int percent)
+    {
+        int c = CurLabel::getLongestLine(text.c_str());
+        int l = CurLabel::getNumLines(text.c_str());
+        cols = c > cols ? c : cols;
+        lines = l > lines ? l : lines;
+        int height = call->height != 0 ? boxInner(call->height, 4) : -1;
+        int width = call->width != 0 ? boxInner(call->width, 4) : cols > 0 ? cols : -1;
+        CurGauge::openBox(height, width, 0, text.c_str(), call->options->title, percent);
+    }
+    void update(const std::string& text, int percent)
+    {
+        bool autoSized = call->height == 0 || call->width == 0;
+        if (autoSized && (CurLabel::getLongestLine(text.c_str()) > cols ||
+                          CurLabel::getNumLines(text.c_str()) > lines))
+            open(text, percent);
+        else
+            CurGauge::updateBox(percent, text.c_str());
+    }
+};
+
+}  // namespace
+
 // Anything else, and numbers outside 0..100, leave the bar as it was.
-static void feed(const BoxOptions& o, int percent)
+static void feed(const BoxOptions& o, int percent, Shown* shown)
 {
     std::string line, block;
     bool inBlock = false, started = false;
@@ -35,7 +68,7 @@ static void feed(const BoxOptions& o, int percent)
     while (readLine(&line)) {
         if (line == "XXX") {
             if (inBlock)
-                CurGauge::updateBox(percent, boxText(o, block.c_str()).c_str());
+                shown->update(boxText(o, block.c_str()), percent);
             inBlock = !inBlock;
             started = false;
             block.clear();
@@ -58,15 +91,14 @@ BoxStatus runGauge(BoxCall& call)
     int percent = 0;
     if (call.argc > 3)
         boxNumber(call.argv[3], &percent);
-    std::string text = boxText(o, call.text);
-    CurGauge::openBox(boxInner(call.height, 4), boxInner(call.width, 4), 0, text.c_str(), o.title,
-                      percent);
-    feed(o, percent);
+    Shown shown{&call, 0, 0};
+    shown.open(boxText(o, call.text), percent);
+    feed(o, percent, &shown);
     CurGauge::closeBox();
     return BOX_OK;
 }
 
-bool checkGauge(int argc, char** argv, std::string* why)
+bool checkGauge(const BoxOptions&, int argc, char** argv, std::string* why)
 {
     int percent = 0;
     if (argc > 3 && (!boxNumber(argv[3], &percent) || percent < 0 || percent > 100)) {

@@ -1,24 +1,31 @@
 // BoxInputBox.cpp - --inputbox and --passwordbox (box/): a text, a line of
-// input with an optional initial text, OK and Cancel; the answer is the line.
-#include "Box.h"
+// input with an optional initial text, OK and Cancel. The answer is the line,
+// of any length (--max-input cuts it); a password shows as asterisks.
+#include "BoxDialog.h"
 
-#include <CurTDialog.h>
+#include <CurLineEdit.h>
 
 #include <cstring>
-#include <vector>
 
 BoxStatus runInputBox(BoxCall& call)
 {
     const BoxOptions& o = *call.options;
-    std::string text = boxText(o, call.text);
-    bool hidden = strcmp(call.name, "--passwordbox") == 0;
-    std::vector<char> buffer(2048, '\0');
-    if (call.argc > 3)
-        strncpy(buffer.data(), call.argv[3], buffer.size() - 1);
-    int chosen = CurTDialog::showInput(boxInner(call.height, 5), boxInner(call.width, 4), 0,
-                                       text.c_str(), o.title, buffer.data(), (int)buffer.size(),
-                                       hidden);
-    if (chosen == 0)
-        *call.answer = buffer.data();
-    return chosen < 0 ? BOX_ESC : chosen == 0 ? BOX_OK : BOX_CANCEL;
+    BoxDialog dialog(call, boxText(o, call.text), BoxDialog::OK_CANCEL, 1, 30);
+    CurLineEdit edit(&dialog);
+    edit.setGeometry(1, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
+    edit.setText(call.argc > 3 ? call.argv[3] : "", false);
+    edit.setHidden(strcmp(call.name, "--passwordbox") == 0);
+    dialog.addBody(&edit);
+    BoxStatus status = dialog.run();
+    if (status == BOX_OK || status == BOX_EXTRA) {
+        std::string answer = edit.getText();
+        if (o.maxInput >= 0 && (int)answer.size() > o.maxInput) {
+            size_t cut = (size_t)o.maxInput;
+            while (cut > 0 && ((unsigned char)answer[cut] & 0xC0) == 0x80)
+                cut--;                   // not inside a character
+            answer.resize(cut);
+        }
+        *call.answer = answer;
+    }
+    return status;
 }

@@ -119,7 +119,7 @@ const OptionRow OPTIONS[] = {
      "--separate-output         check lists: one tag a line, unquoted"},
     {"--quoted", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.quoted = true; return true; },
-     "--quoted                  every tag written in quotes"},
+     "--quoted                  menu and radio answers quoted where needed"},
     {"--single-quoted", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.singleQuoted = true; return true; },
      "--single-quoted           quotes, when needed, are single quotes"},
@@ -140,7 +140,7 @@ const OptionRow OPTIONS[] = {
      "--no-nl-expand            \\n in a text stays two characters"},
     {"--colors", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.colors = true; return true; },
-     "--colors                  \\Z sequences in a text set attributes"},
+     "--colors                  \\Z sequences are taken out of a text"},
     {"--tab-len", 1, true,
      [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 1, &o.tabLen, "--tab-len", why); },
      "--tab-len N               columns of a tab with --no-collapse"},
@@ -182,6 +182,12 @@ const OptionRow OPTIONS[] = {
     {"--separate-widget", 1, true,
      [](BoxOptions& o, char** v, std::string*) { o.separateWidget = v[0]; return true; },
      "--separate-widget TEXT    between two boxes' answers (a tab at first)"},
+    {"--date-format", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.dateFormat = v[0]; return true; },
+     "--date-format FORMAT      the calendar's answer as strftime writes it"},
+    {"--time-format", 1, false,
+     [](BoxOptions& o, char** v, std::string*) { o.timeFormat = v[0]; return true; },
+     "--time-format FORMAT      the time box's answer as strftime writes it"},
     // Accepted and ignored: each changes only how the screen looks.
     {"--aspect", 1, true, nullptr, "--aspect RATIO            accepted; boxes fit their text"},
     {"--shadow --no-shadow", 0, true, nullptr, "--shadow, --no-shadow     accepted; boxes have no shadow"},
@@ -190,13 +196,14 @@ const OptionRow OPTIONS[] = {
     {"--ascii-lines --no-lines --no-mouse --visit-items --tab-correct --topleft "
      "--erase-on-exit --cursor-off-label --ignore --size-err --last-key --reorder --iso-week", 0,
      true, nullptr, nullptr},
-    {"--hfile --hline --column-separator --date-format --time-format --week-start", 1, true,
-     nullptr, nullptr},
+    {"--hfile --hline --column-separator --week-start", 1, true, nullptr, nullptr},
 };
 
 const OptionRow* findOption(const char* arg)
 {
     size_t len = strlen(arg);
+    if (len == 0 || strchr(arg, ' ') != nullptr)
+        return nullptr;                  // an empty tag or an item of words is never an option
     for (const OptionRow& row : OPTIONS)
         for (const char* s = strstr(row.spellings, arg); s != nullptr; s = strstr(s + 1, arg))
             if ((s == row.spellings || s[-1] == ' ') && (s[len] == ' ' || s[len] == '\0'))
@@ -241,7 +248,7 @@ bool checkStep(const BoxStep& step, std::string* error)
             return false;
         }
     std::string why;
-    if (e->check != nullptr && !e->check(step.argc, step.argv, &why)) {
+    if (e->check != nullptr && !e->check(step.options, step.argc, step.argv, &why)) {
         *error = name + ": " + why;
         return false;
     }

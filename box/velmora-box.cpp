@@ -205,12 +205,22 @@ int main(int argc, char** argv)
         screen = screen || step.entry->input != INPUT_NO_SCREEN;
         keys = keys || step.entry->input == INPUT_KEYS;
     }
+    // Keys from another descriptor take standard input's place for curses.
+    if (last.inputFd >= 0 && last.inputFd != 0) {
+        if (dup2(last.inputFd, 0) < 0) {
+            report(last, "the input descriptor " + std::to_string(last.inputFd) + " is not open");
+            return exitCode(BOX_ERROR);
+        }
+        keys = false;
+    }
     if (screen && (answerFd = takeTerminal(keys, answerFd)) < 0) {
         report(last, "no terminal to show the box on");
         return exitCode(BOX_ERROR);
     }
-    if (screen)
+    if (screen) {
+        CurInit::setAlternateScreen(last.keepTite);
         CurInit::initialize();
+    }
     BoxStatus status = BOX_OK;
     std::string separator, failure;
     for (const BoxStep& step : steps)

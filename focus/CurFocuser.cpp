@@ -116,7 +116,8 @@ static bool isArrow(int key)
     return key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT;
 }
 
-// Tab and back-tab never reach a gadget; every other key is offered to the
+// Tab and back-tab never reach a gadget (Tab does when the gadget takes it
+// as its own, as an editor inserting blanks does); every other key is offered to the
 // focused gadget first, and arrows and Enter reach the focuser only when the
 // gadget declines them. A callback run from a key may stop the loop, add or
 // remove gadgets, or move the focus, so the ring is checked again before
@@ -143,7 +144,7 @@ void CurFocuser::kbdLoop()
             return;             // an inert window can never deliver a key
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readKey(holder->getWindow());
+        int key = CurInit::readWideKey(holder->getWindow());
         // A no-delay window yields ERR whenever no key waits, and that ERR
         // is offered like any key. A window that waits for keys yields it
         // only when the input has ended: no key can follow, so the loop ends
@@ -155,7 +156,7 @@ void CurFocuser::kbdLoop()
         if (!settleFocus(&holder))
             return;
 
-        if (key == 9) {
+        if (key == 9 && !holder->takesTab()) {
             moveFocus((focusIndex + 1) % numGadgets);
             holder = gadgets[focusIndex];
         } else if (key == KEY_BTAB) {

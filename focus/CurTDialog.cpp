@@ -11,7 +11,7 @@
 
 CurTDialog::CurTDialog(int height, int width, int y, int x)
     : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false),
-      escButton(-1), keyCallback(nullptr), keyData(nullptr)
+      escButton(-1), enterButton(-1), keyCallback(nullptr), keyData(nullptr)
 {
     focuser.setEnterCB(CurTDialog::enterCB, this);
     focuser.setKeyCB(CurTDialog::keyCB, this);
@@ -165,10 +165,16 @@ bool CurTDialog::keyCB(int key, void* data)
     return call(key);
 }
 
+// Enter that the focused gadget leaves presses the Enter button, when the
+// dialog has one, as the key itself would; otherwise it ends the loop when
+// setExitOnEnter asked for that.
 void CurTDialog::enterCB(void* data)
 {
     CurTDialog* dialog = static_cast<CurTDialog*>(data);
-    if (dialog->exitOnEnter)
+    int index = dialog->enterButton;
+    if (index >= 0 && index < dialog->numButtons)
+        dialog->buttons[index]->processKey(13);
+    else if (dialog->exitOnEnter)
         dialog->focuser.stopKbdLoop();
 }
 

@@ -67,13 +67,6 @@ bool CurTDialog::escapeEndsCB(int key, void* data)
     return true;
 }
 
-// Enter that the editor or the viewer leaves presses the first button (OK),
-// which ends the loop the way a click on it would; data is the dialog.
-void CurTDialog::enterPressesFirstCB(void* data)
-{
-    static_cast<CurTDialog*>(data)->buttons[0]->processKey(13);
-}
-
 int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char* text,
                        const char* title, const char* first, const char* second, int focus,
                        bool escape)
@@ -192,7 +185,7 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, H - 5, W - 4);
-        dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog);
+        dialog.enterButton = 0;         // Enter in the editor accepts
         CurLineEdit edit(&dialog);
         edit.setGeometry(1, W - 4, H - 4, 2);
         edit.setText(initial, false);

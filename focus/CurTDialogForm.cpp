@@ -2,7 +2,6 @@
 // labelled line editors in the dialog's focuser, laid out where the caller
 // asks or in rows, and their texts handed back when accepted.
 #include "CurTDialog.h"
-#include "CurButton.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
@@ -13,20 +12,79 @@
 
 namespace {
 
-// A field's editor: Enter presses the form's default button.
+class FormView;
+
+// A field's editor: taking the focus scrolls the form to its row.
 class FormEdit : public CurLineEdit {
 public:
-    FormEdit(CurWindow* window, CurButton* enter) : CurLineEdit(window), enter(enter) {}
-    bool processKey(int key) override
-    {
-        if (key == 13)
-            return enter != nullptr && enter->processKey(13);
-        return CurLineEdit::processKey(key);
-    }
+    FormEdit(CurWindow* window, FormView* view, int row) : CurLineEdit(window), view(view), row(row) {}
+    void acceptFocus(bool redraw) override;
 
 private:
-    CurButton* enter;
+    FormView* view;
+    int       row;
 };
+
+// The form area: rows of the form from offset, `rows` of them, from row
+// top of the window. Labels and editors out of view wait far below the
+// window, where they draw nothing and the arrows find the buttons first;
+// Tab and back-tab still reach them, and the area scrolls to show them.
+class FormView {
+public:
+    FormView(CurWindow* window, const CurTDialog::FormField* placed, int count, int top, int rows)
+        : window(window), placed(placed), count(count), top(top), rows(rows), offset(0),
+          labels(new std::unique_ptr<CurLabel>[count + 1]),
+          edits(new std::unique_ptr<FormEdit>[count + 1])
+    {
+    }
+    void show(int row)
+    {
+        if (row >= offset && row < offset + rows)
+            return;
+        offset = row < offset ? row : row - rows + 1;
+        place();
+        draw();
+    }
+    void place()
+    {
+        for (int i = 0; i < count; i++) {
+            const CurTDialog::FormField& f = placed[i];
+            if (labels[i])
+                labels[i]->setGeometry(1, labels[i]->getWidth(), rowOf(f.labelY), 2 + f.labelX);
+            if (edits[i])
+                edits[i]->setGeometry(1, edits[i]->getWidth(), rowOf(f.fieldY), 2 + f.fieldX);
+        }
+    }
+    void draw()
+    {
+        WINDOW* w = window->getWindow();
+        for (int r = 0; w != nullptr && r < rows; r++)
+            CurText::blank(w, top + r, 2, window->getWidth() - 4, 0);
+        for (int i = 0; i < count; i++) {
+            if (labels[i])
+                labels[i]->draw();
+            if (edits[i])
+                edits[i]->draw();
+        }
+    }
+    CurWindow*                                   window;
+    const CurTDialog::FormField*                 placed;
+    int                                          count, top, rows, offset;
+    std::unique_ptr<std::unique_ptr<CurLabel>[]> labels;
+    std::unique_ptr<std::unique_ptr<FormEdit>[]> edits;
+
+private:
+    int rowOf(int formRow) const
+    {
+        return formRow >= offset && formRow < offset + rows ? top + formRow - offset : 30000;
+    }
+};
+
+void FormEdit::acceptFocus(bool redraw)
+{
+    view->show(row);
+    CurLineEdit::acceptFocus(redraw);
+}
 
 // The text a field starts with: its buffer up to a NUL or its size.
 std::string firstText(const CurTDialog::FormField& f)
@@ -39,6 +97,18 @@ std::string firstText(const CurTDialog::FormField& f)
 int labelColumns(const CurTDialog::FormField& f)
 {
     return f.label != nullptr ? CurText::columns(f.label) : 0;
+}
+
+// The field with its places and width held at the largest coordinate a
+// curses window has: nothing lies beyond it, and the sums below of a few
+// such values never overflow.
+CurTDialog::FormField bounded(CurTDialog::FormField f)
+{
+    const int LIMIT = 32767;
+    for (int* value : {&f.labelY, &f.labelX, &f.fieldY, &f.fieldX, &f.width})
+        if (*value > LIMIT)
+            *value = LIMIT;
+    return f;
 }
 
 } // namespace
@@ -57,11 +127,13 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
         text = "";
     std::unique_ptr<FormField[]> placed(new FormField[count > 0 ? count : 1]);
     int labelRoom = 0, rows = 0, inner = 0;
-    for (int i = 0; i < count; i++)
-        if (fields[i].fieldX < 0 && fields[i].labelX + labelColumns(fields[i]) > labelRoom)
-            labelRoom = fields[i].labelX + labelColumns(fields[i]);
     for (int i = 0; i < count; i++) {
-        FormField f = fields[i];
+        FormField f = bounded(fields[i]);
+        if (f.fieldX < 0 && f.labelX + labelColumns(f) > labelRoom)
+            labelRoom = f.labelX + labelColumns(f);
+    }
+    for (int i = 0; i < count; i++) {
+        FormField f = bounded(fields[i]);
         if (f.labelY < 0)
             f.labelY = rows;
         if (f.fieldY < 0)
@@ -77,23 +149,22 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             rows = last + 1;
         placed[i] = f;
     }
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
-    if (textWidth > inner)
-        inner = textWidth > COLS ? COLS : textWidth;
-    int boxWidth = inner > COLS - 4 ? COLS : inner + 4;
-    if (textHeight < 0)
-        textHeight = text[0] != '\0' ? CurLabel::getEffHeight(text, boxWidth - 4) : 0;
-    if (textHeight > LINES)
-        textHeight = LINES;
     if (formHeight <= 0 || formHeight > rows)
         formHeight = rows;
-    if (formHeight > LINES)
-        formHeight = LINES;             // the box is cut to the screen anyway
+    // A form taller than the screen leaves a row for the text and scrolls.
+    int room = LINES - 5 - (text[0] != '\0' ? 1 : 0);
+    if (formHeight > room)
+        formHeight = room > 0 ? room : 1;
+    // The form area lies below the text, as wide as its widest field; an
+    // empty text takes no row.
+    if (textHeight < 0 && text[0] == '\0')
+        textHeight = 0;
+    CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {formHeight + 5, 4}, inner);
+    textHeight = box.rows - formHeight - 5 > 0 ? box.rows - formHeight - 5 : 0;
 
     int chosen;
     {
-        CurTDialog dialog(textHeight + formHeight + 5, boxWidth, -1, -1);
+        CurTDialog dialog(box.rows, box.cols, -1, -1);
         int W = dialog.getWidth();
         dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
@@ -102,52 +173,42 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, W - 4);
-        CurButton* enter = defaultButton >= 0 && defaultButton < dialog.numButtons
-                               ? dialog.buttons[defaultButton] : nullptr;
+        dialog.enterButton = defaultButton;     // Enter in a field presses it
 
-        // Rows below the form area have no place: their fields keep their text.
-        std::unique_ptr<std::unique_ptr<CurLabel>[]> labels(new std::unique_ptr<CurLabel>[count + 1]);
-        std::unique_ptr<std::unique_ptr<FormEdit>[]> edits(new std::unique_ptr<FormEdit>[count + 1]);
-        int top = 1 + textHeight;
+        FormView view(&dialog, placed.get(), count, 1 + textHeight, formHeight);
         int firstEdit = -1;
         for (int i = 0; i < count; i++) {
             const FormField& f = placed[i];
-            if (f.label != nullptr && f.labelY < formHeight) {
-                labels[i].reset(new CurLabel(&dialog, false));
-                labels[i]->setGeometry(1, labelColumns(f), top + f.labelY, 2 + f.labelX);
-                labels[i]->setAlignment(CurInit::LEFT, CurInit::TOP, false);
-                labels[i]->setText(f.label, false);
+            if (f.label != nullptr) {
+                view.labels[i].reset(new CurLabel(&dialog, false));
+                view.labels[i]->setGeometry(1, labelColumns(f), 0, 0);
+                view.labels[i]->setAlignment(CurInit::LEFT, CurInit::TOP, false);
+                view.labels[i]->setText(f.label, false);
             }
-            if (f.fieldY >= formHeight)
-                continue;
             int width = f.width > 0 ? f.width : W - 4 - f.fieldX;
-            edits[i].reset(new FormEdit(&dialog, enter));
-            edits[i]->setGeometry(1, width, top + f.fieldY, 2 + f.fieldX);
-            edits[i]->setText(firstText(f).c_str(), false);
-            edits[i]->setHidden(f.hidden);
-            edits[i]->loseFocus(false);
+            view.edits[i].reset(new FormEdit(&dialog, &view, f.fieldY));
+            view.edits[i]->setGeometry(1, width, 0, 0);
+            view.edits[i]->setText(firstText(f).c_str(), false);
+            view.edits[i]->setHidden(f.hidden);
+            view.edits[i]->loseFocus(false);
             if (!f.readOnly) {
-                dialog.focuser.addGadget(edits[i].get());
+                dialog.focuser.addGadget(view.edits[i].get());
                 if (firstEdit < 0)
                     firstEdit = dialog.numButtons;
             }
         }
+        view.place();
         if (firstEdit >= 0)
             dialog.focuser.setFocus(firstEdit);
 
         dialog.draw();                  // sent with the loop's first key read
         label.draw();
-        for (int i = 0; i < count; i++) {
-            if (labels[i])
-                labels[i]->draw();
-            if (edits[i])
-                edits[i]->draw();
-        }
+        view.draw();
         chosen = dialog.kbdLoop();
         for (int i = 0; chosen == 0 && i < count; i++)
-            if (edits[i] && fields[i].buffer != nullptr && fields[i].size > 0)
-                copyCut(fields[i].buffer, fields[i].size, edits[i]->getText(),
-                        (int)strlen(edits[i]->getText()));
+            if (fields[i].buffer != nullptr && fields[i].size > 0)
+                copyCut(fields[i].buffer, fields[i].size, view.edits[i]->getText(),
+                        (int)strlen(view.edits[i]->getText()));
     }
     CurInit::refreshAllWindows();
     return chosen;

@@ -2,13 +2,13 @@
 // of CurTDialog (focus/): rows of tags and items in a CurList under the
 // box's text, the help line of the current row, and the answers handed back.
 #include "CurTDialog.h"
-#include "CurButton.h"
 #include "CurLabel.h"
 #include "CurList.h"
 #include "CurText.h"
 
 #include <curses.h>
 #include <cstring>
+#include <memory>
 #include <unordered_set>
 
 void CurTDialog::addButtons(const char* const* texts)
@@ -52,14 +52,14 @@ private:
     std::string text;
 };
 
-// The list of a list box: Enter presses the default button, Space in a
-// radio list leaves a marked row marked, and every move shows the current
-// row's help on the screen's last row.
+// The list of a list box: Enter is left to the dialog (it presses the
+// default button), Space in a radio list leaves a marked row marked, and
+// every move shows the current row's help on the screen's last row.
 class BoxList : public CurList {
 public:
-    BoxList(CurWindow* window, CurTDialog::LIST_KIND kind, CurButton* enter,
-            const CurTDialog::ListSetup& setup, CurWindow* helpLine)
-        : CurList(window), kind(kind), enter(enter), setup(setup), helpLine(helpLine)
+    BoxList(CurWindow* window, CurTDialog::LIST_KIND kind, const CurTDialog::ListSetup& setup,
+            CurWindow* helpLine)
+        : CurList(window), kind(kind), setup(setup), helpLine(helpLine)
     {
         if (kind == CurTDialog::RADIO)
             setSelectMode(SINGLE);
@@ -67,7 +67,7 @@ public:
     bool processKey(int key) override
     {
         if (key == 13)
-            return enter != nullptr && enter->processKey(13);
+            return false;
         if (key == ' ' && (kind == CurTDialog::MENU
                            || (kind == CurTDialog::RADIO && getCurrent() >= 0 && marked(getCurrent()))))
             return true;
@@ -97,7 +97,6 @@ private:
         return found;
     }
     CurTDialog::LIST_KIND        kind;
-    CurButton*                   enter;
     const CurTDialog::ListSetup& setup;
     CurWindow*                   helpLine;
 };
@@ -139,16 +138,12 @@ int CurTDialog::showList(int textHeight, int textWidth, int listHeight, int attr
         return -1;
     if (text == nullptr)
         text = "";
-    if (textWidth < 0)
-        textWidth = CurLabel::getLongestLine(text);
     int inner = listColumns(*setup);
-    if (textWidth > inner)
-        inner = textWidth > COLS ? COLS : textWidth;
     if (inner < buttonColumns(setup->buttons))
         inner = buttonColumns(setup->buttons);
-    int boxWidth = inner > COLS - 4 ? COLS : inner + 4;
+    int boxWidth = CurText::boxSize(text, 0, textWidth, {0, 4}, inner).cols;
     if (textHeight < 0)
-        textHeight = text[0] != '\0' ? CurLabel::getEffHeight(text, boxWidth - 4) : 0;
+        textHeight = text[0] != '\0' ? CurText::wrappedLines(text, boxWidth - 4) : 0;
     int rows = listHeight > 0 ? listHeight : setup->count;
     int room = LINES - 6 - (setup->helps != nullptr ? 1 : 0);
     if (textHeight > room - 1)
@@ -169,10 +164,10 @@ int CurTDialog::showList(int textHeight, int textWidth, int listHeight, int attr
             dialog.setTitle(title, CurInit::CENTER);
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, W - 4);
-        CurWindow help(1, COLS, LINES - 1, 0);
-        int def = setup->defaultButton;
-        BoxList list(&dialog, kind, def >= 0 && def < dialog.numButtons ? dialog.buttons[def] : nullptr,
-                     *setup, setup->helps != nullptr ? &help : nullptr);
+        std::unique_ptr<CurWindow> help(setup->helps != nullptr ? new CurWindow(1, COLS, LINES - 1, 0)
+                                                                : nullptr);
+        dialog.enterButton = setup->defaultButton;
+        BoxList list(&dialog, kind, *setup, help.get());
         list.setGeometry(rows + 2, W - 4, 1 + textHeight, 2);
         RowText rowText(*setup);
         for (int i = 0; i < setup->count; i++)

@@ -22,7 +22,7 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const c
         dialog.addButton(" OK ");
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);
-        dialog.focuser.setEnterCB(CurTDialog::enterPressesFirstCB, &dialog);
+        dialog.enterButton = 0;         // Enter in the viewer ends the box as OK
         CurViewer viewer(&dialog);
         if (path != nullptr && !viewer.openFile(path))
             return -2;

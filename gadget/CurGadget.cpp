@@ -8,6 +8,8 @@
 
 #include <curses.h>
 
+static_assert(CurGadget::WIDE_CHAR == CurInit::WIDE_CHAR, "gadgets take the reader's whole characters");
+
 CurGadget::CurGadget(CurWindow* window)
     : window(window != nullptr ? window : CurWindow::detached()), x(0), y(0), width(0),
       height(0), focused(false), focusShown(false), prevInWindow(nullptr)
@@ -78,7 +80,7 @@ int CurGadget::kbdLoop()
     if (w == nullptr)
         return -1;
     for (;;) {
-        int key = CurInit::readKey(window);
+        int key = CurInit::readWideKey(window);
         if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
             return -1;
         if (key == ERR)
@@ -87,6 +89,11 @@ int CurGadget::kbdLoop()
         if (key == 13)
             return 0;
     }
+}
+
+bool CurGadget::takesTab() const
+{
+    return false;
 }
 
 void CurGadget::acceptFocus(bool redraw)

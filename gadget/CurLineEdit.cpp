@@ -12,7 +12,7 @@
 
 CurLineEdit::CurLineEdit(CurWindow* window)
     : CurGadget(window), text(new char[5]), hidden(false), textSize(5), cursorPos(0),
-      cursorCol(0), pendingLen(0), maxLength(0), filterCallback(nullptr), filterData(nullptr),
+      cursorCol(0), maxLength(0), filterCallback(nullptr), filterData(nullptr),
       changeCallback(nullptr), changeData(nullptr), edited(false)
 {
     showFocus(true);
@@ -62,7 +62,6 @@ void CurLineEdit::setText(const char* newText, bool redraw)
     textSize = out + 1;
     cursorPos = out;
     cursorCol = width;
-    pendingLen = 0;
     fitCursor(out);
     if (redraw)
         draw();
@@ -94,7 +93,6 @@ void CurLineEdit::setMaxLength(int characters)
     text[cut] = '\0';
     if (cursorPos > cut)
         cursorPos = cut;
-    pendingLen = 0;
     fitCursor(cut);
 }
 
@@ -363,33 +361,15 @@ void CurLineEdit::growFor(int length, int more)
     textSize = size;
 }
 
-// The character a key inserts. Bytes of 128 and above (curses reads a
-// character typed in UTF-8 as its bytes) are held until they form a whole
-// valid character; a byte that cannot continue one drops what was held, so
-// a partial or invalid sequence never enters the text.
+// The character a key inserts, -1 for none. The key reader hands on a
+// character beyond ASCII whole; a byte of one never comes alone.
 int CurLineEdit::keyCode(int key)
 {
     if (key >= 32 && key <= 126)
         return key;
     if (key >= WIDE_CHAR && key <= WIDE_CHAR + 0x10FFFF)
         return key - WIDE_CHAR;
-    if (key < 128 || key > 255 || !CurText::utf8())
-        return -1;
-    bool lead = key >= 0xC2 && key <= 0xF4;
-    if (pendingLen == 0 || lead || pendingLen >= 4)
-        pendingLen = 0;
-    if (pendingLen == 0 && !lead)
-        return -2;
-    pending[pendingLen++] = (char)key;
-    unsigned first = (unsigned char)pending[0];
-    int need = first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
-    if (pendingLen < need)
-        return -2;
-    pendingLen = 0;
-    int code;
-    if (CurText::decode(pending, need, &code, nullptr) != need)
-        return -2;
-    return code;
+    return -1;
 }
 
 // Inserts at the cursor; the cursor moves behind the new character and
@@ -425,8 +405,6 @@ bool CurLineEdit::processKey(int key)
 
 bool CurLineEdit::editKey(int key)
 {
-    if (key < 128 || key > 255)
-        pendingLen = 0;                 // a character's bytes come one after another
     int oldPos = cursorPos, oldCol = cursorCol;
     int L = (int)strlen(text);
     fitCursor(L);
@@ -497,8 +475,6 @@ bool CurLineEdit::editKey(int key)
         break;
     }
     int code = keyCode(key);
-    if (code == -2)
-        return true;
     if (code < 0 || !CurText::insertable(code))
         return false;
     int last = lastCol(L + insertChecked(code, L));  // the last column is kept for ">"
@@ -590,8 +566,6 @@ bool CurLineEdit::processNarrowKey(int key, int length)
         break;
     default: {
         int code = keyCode(key);
-        if (code == -2)
-            return true;
         if (code < 0 || !CurText::insertable(code))
             return false;
         length += insertChecked(code, length);

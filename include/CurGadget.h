@@ -9,7 +9,7 @@ class CurWindow;
 
 class CurGadget {
 public:
-    // A character beyond ASCII read whole (as wget_wch reads it) reaches
+    // A character beyond ASCII read whole (as CurInit::readWideKey reads it) reaches
     // processKey as WIDE_CHAR plus its code point, apart from every curses key code.
     enum : int { WIDE_CHAR = 0x1000000 };
 
@@ -29,6 +29,10 @@ public:
     // showFocus) then draws itself when redraw is true; others draw nothing.
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
+    // True when Tab is one of the gadget's own keys (an editor inserting
+    // blanks): a form then offers it to the gadget like any key, and only
+    // back-tab moves the focus away. The base answers false.
+    virtual bool takesTab() const;
 
     bool       hasFocus() const;         // the focus flag
     int        getX() const;

@@ -2,7 +2,7 @@
 #define VELMORA_CURLABEL_H
 // CurLabel: static text in a rectangle, unchanged or word-wrapped, placed by
 // a horizontal and a vertical alignment. Its static helpers wrap and count
-// lines as every wrapped text in the toolkit does.
+// lines as labels, notes, titles and the one-call boxes do.
 #include "CurGadget.h"
 #include "CurInit.h"
 

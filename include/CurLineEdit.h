@@ -43,8 +43,8 @@ public:
     // the gadget contract (the keyboard loop is CurGadget's)
     void draw() override;                // the field row; leaves the cursor on the edit position
     // Inserts printable ASCII; in a UTF-8 locale also any printable character
-    // arriving as CurGadget::WIDE_CHAR plus its code point, or as its UTF-8
-    // bytes one key at a time (codes 128 to 255, as curses reads them).
+    // arriving as CurGadget::WIDE_CHAR plus its code point, as the key reader
+    // hands them on (CurInit::readWideKey). Codes 128 to 255 insert nothing.
     bool processKey(int key) override;
     void acceptFocus(bool redraw) override; // also tells the key reader whether the input is secret
     void loseFocus(bool redraw) override;
@@ -58,7 +58,7 @@ private:
     bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
     bool editKey(int key);               // processKey without the change callback
     bool removeKey(int key, int length); // Backspace and Delete in a box of 3 columns or more
-    int  keyCode(int key);               // the character a key inserts; -1 for none, -2 for a byte held
+    int  keyCode(int key);               // the character a key inserts; -1 for none
     int  insertCode(int code, int length); // returns the bytes inserted
     int  insertChecked(int code, int length); // insertCode after the filter and the limit; 0 when refused
     int  cutAt(const char* s, int length) const; // bytes of the first maxLength characters
@@ -75,8 +75,6 @@ private:
     int  textSize;                       // bytes allocated for text
     int  cursorPos;                      // byte index of the character under the cursor
     int  cursorCol;                      // column of the cursor inside the box
-    char pending[4];                     // the bytes of a character still being typed
-    int  pendingLen;
     int  maxLength;                      // in characters; 0 for none
     bool (*filterCallback)(int, void*);
     void* filterData;

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CurButton;
+class CurGadget;
 class CurLabel;
 
 class CurTDialog : public CurWindow {
@@ -165,7 +166,8 @@ public:
         bool  hidden = false;            // every character shown as "*"
         bool  readOnly = false;          // shown, never focused nor changed
     };
-    // formHeight rows of fields, 0 or less as many as they take. buttons and
+    // formHeight rows of fields, 0 or less as many as they take; a form taller
+    // than that (or than the screen) scrolls to the field that takes the focus. buttons and
     // defaultButton as in ListSetup. The index of the button pressed, -1 for
     // Esc; the buffers receive the texts only when the first button is pressed.
     static int showForm(int textHeight, int textWidth, int formHeight, int attributes,
@@ -177,12 +179,41 @@ public:
                         std::string_view title, const std::vector<std::string>& labels,
                         std::vector<std::string>& texts);
 
+    // The gadget boxes (CurTDialogPickers.cpp): a gadget over OK and Cancel.
+    // 0 for OK, 1 for Cancel, -1 for Esc (or input that ended); the answer
+    // is stored only for OK. Enter in the gadget presses OK, except in the
+    // editor, where it breaks the line (Tab goes to the buttons).
+    // The editor box: editHeight x editWidth cells of text (negative: the
+    // screen less a margin). text is the first text (null: none); edited
+    // receives a new[] copy of the edited text, the caller's to delete[].
+    static int showEdit(int editHeight, int editWidth, int attributes, const char* title,
+                        const char* text, char** edited);
+    static int showEdit(int editHeight, int editWidth, int attributes, std::string_view title,
+                        std::string& text);
+    // The calendar and time boxes: the text (sized as showInput's) over the
+    // gadget. The values given are the first date or time (today, or
+    // midnight, when they are not one, or a pointer is null) and receive
+    // the chosen ones.
+    static int showCalendar(int textHeight, int textWidth, int attributes, const char* text,
+                            const char* title, int* day, int* month, int* year);
+    static int showTime(int textHeight, int textWidth, int attributes, const char* text,
+                        const char* title, int* hours, int* minutes, int* seconds);
+    // The file selection box: selectHeight x selectWidth cells of path line
+    // and lists (negative: the screen less a margin); directories chooses a
+    // directory. buffer holds the first path and receives the chosen one as
+    // showInput's does.
+    static int showFileSelect(int selectHeight, int selectWidth, int attributes,
+                              const char* title, bool directories, char* buffer, int size);
+    static int showFileSelect(int selectHeight, int selectWidth, int attributes,
+                              std::string_view title, bool directories, std::string& path);
+
 protected:
     CurButton** buttons;                 // exactly numButtons entries, owned
     int         numButtons;
     CurFocuser  focuser;
     bool        exitOnEnter;
     int         escButton;
+    int         enterButton;             // Enter the gadgets leave presses it; -1: none
     bool (*keyCallback)(int, void*);
     void*       keyData;
     std::function<bool(int)> keyFunction;
@@ -204,7 +235,11 @@ private:
                       const char* title, const char* first, const char* second, int focus,
                       bool escape);
     static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
-    static void enterPressesFirstCB(void* data);   // the boxes' Enter callback: the first button
+    // The steps the gadget boxes share: buttons, the gadget focused, the loop.
+    static int runPicker(CurTDialog& dialog, CurGadget& gadget, CurLabel* label);
+    // Rows and columns of a box around a text: the text's measured when
+    // negative, the box at least inner columns inside, all cut to the screen.
+    static void fitText(const char* text, int inner, int* textHeight, int* textWidth);
     static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
                          const char* text, const char* title);
 };

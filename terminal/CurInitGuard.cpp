@@ -188,8 +188,10 @@ static void prepareBytes()
         append(leaveBytes, size, &leaveLength, tiparm(cup, rows - 1, 0));
     append(leaveBytes, size, &leaveLength, tigetstr("cnorm"));
     append(leaveBytes, size, &leaveLength, tigetstr("rmkx"));
-    append(leaveBytes, size, &leaveLength, tigetstr("rmcup"));
-    append(enterBytes, sizeof enterBytes, &enterLength, tigetstr("smcup"));
+    if (CurInit::usesAlternateScreen()) {
+        append(leaveBytes, size, &leaveLength, tigetstr("rmcup"));
+        append(enterBytes, sizeof enterBytes, &enterLength, tigetstr("smcup"));
+    }
     append(enterBytes, sizeof enterBytes, &enterLength, tigetstr("smkx"));
 }
 

@@ -17,6 +17,7 @@ int CurInit::tty_out = 1;
 static FILE*   ttyFile = nullptr;      // /dev/tty while curses runs there, else null
 static SCREEN* ttyScreen = nullptr;    // the curses screen made on it
 static FILE*   output = stdout;        // where the strings below are sent
+static bool    alternateScreen = true;
 
 // Character set G0 to ASCII, G1 to the line-drawing set, shift in to G0:
 // a terminal left in the graphics set by an earlier program shows text again.
@@ -175,10 +176,31 @@ void CurInit::openTerminal()
     del_curterm(loaded);
 }
 
+void CurInit::setAlternateScreen(bool on)
+{
+    alternateScreen = on;
+}
+
+bool CurInit::usesAlternateScreen()
+{
+    return alternateScreen;
+}
+
+// Curses sends the strings that enter and leave the alternate screen at its
+// first update and at endwin; without them it draws on the normal screen.
+static void dropAlternateScreen()
+{
+    if (alternateScreen || cur_term == nullptr)
+        return;
+    enter_ca_mode = nullptr;
+    exit_ca_mode = nullptr;
+}
+
 void CurInit::startCurses()
 {
     if (ttyFile == nullptr) {
         initscr();
+        dropAlternateScreen();
         return;
     }
     ttyScreen = newterm(nullptr, ttyFile, ttyFile);
@@ -187,6 +209,7 @@ void CurInit::startCurses()
         exit(1);
     }
     set_term(ttyScreen);
+    dropAlternateScreen();
 }
 
 void CurInit::endCurses()

@@ -127,8 +127,8 @@ static bool hasRoomForFrame(WINDOW* win)
     return win != nullptr && getmaxy(win) >= 2 && getmaxx(win) >= 2;
 }
 
-// The title on the top border from column 2, in room columns (one short of
-// the corner): its first line as wrapped to the room, placed by align.
+// The title on the top border, in the room columns from column 2 up to the
+// corner: its first line as wrapped to the room, placed there by align.
 static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, int room)
 {
     char* block = new char[CurText::wrapSize(title)];

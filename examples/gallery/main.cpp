@@ -43,13 +43,16 @@ static const GalleryPage pages[] = {
     {"Gauge, input, viewer", "q: back",
      "A gauge, the gauge box fed while work runs, the input and password boxes, and "
      "the viewer box with its search.", pageBoxes},
+    {"Editor, dates, files", "Done: back",
+     "A multi-line editor, a calendar, a time and a file selection in one form, with a "
+     "line that follows what they hold.", pageGadgets},
 };
 static const int numPages = sizeof(pages) / sizeof(pages[0]);
 
 static const int LIST_WIDTH = 28;
 
 static const char* welcome =
-    "Welcome to the Velmora gallery, a tour of the toolkit in eight pages. The line at "
+    "Welcome to the Velmora gallery, a tour of the toolkit in nine pages. The line at "
     "the top of the screen is a CurBanner: the gallery's name on the left, the page "
     "title in the middle and the keys that leave the page on the right.\n"
     "Every page shows a part of the toolkit at work and tells how it is done; each is "

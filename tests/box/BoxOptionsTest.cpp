@@ -72,7 +72,7 @@ TEST(BoxOptions, SpellingsKeptOptionsAndErrors)
         {{"--timeout", "-1", "--msgbox", "t", "0", "0"}, PARSE_ERROR, nullptr, "expected a number from 0"},
         {{"--default-button", "maybe"}, PARSE_ERROR, nullptr, "unknown button"},
         {{"--gauge", "t", "0", "0", "101"}, PARSE_ERROR, nullptr, "--gauge: bad percentage"},
-        {{"--calendar", "t", "0", "0"}, PARSE_ERROR, nullptr, "--calendar is not available"},
+        {{"--prgbox", "t", "0", "0"}, PARSE_ERROR, nullptr, "--prgbox is not available"},
     };
     for (const ParseCase& c : cases) {
         std::string trace;
@@ -89,4 +89,19 @@ TEST(BoxOptions, SpellingsKeptOptionsAndErrors)
             EXPECT_EQ(std::string::npos, error.find('\n'));
         }
     }
+}
+
+TEST(BoxText, BreaksNewlinesAndAttributeSequences)
+{
+    BoxOptions plain, cr, colors, literal;
+    cr.crWrap = true;
+    colors.colors = true;
+    literal.noNlExpand = true;
+    const struct { const BoxOptions* o; const char* in; const char* out; } cases[] = {
+        {&plain, "aaa \\nbbb", "aaa\nbbb"},     {&plain, "a\nb", "a b"},
+        {&cr, "a \nb", "a\nb"},                 {&literal, "a\\nb", "a\\nb"},
+        {&colors, "\\Zb\\Z1red\\Zn.", "red."}, {&plain, "\\Zbx", "\\Zbx"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.out, boxText(*c.o, c.in)) << c.in;
 }

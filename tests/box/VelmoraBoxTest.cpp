@@ -4,11 +4,14 @@
 // terminal untouched.
 #include "ScreenSession.h"
 
+#include <CurTestTerminal.h>
+
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 namespace {
 
@@ -21,7 +24,12 @@ struct BoxCase {
     const char* err;                     // standard error
     const char* input = nullptr;         // standard input instead of the terminal
     const char* env = nullptr;           // NAME=VALUE set for the program
+    const char* after = nullptr;         // still on the screen once the program has ended
+    const char* shell = nullptr;         // run by sh -c instead, the program as $0
 };
+
+const std::string LONG(3000, 'a');       // an initial text longer than any fixed buffer
+const std::string LONG_TYPED = LONG + "b";
 
 void press(ScreenSession& s) { s.enter(); }
 void esc(ScreenSession& s) { s.escape(); }
@@ -31,7 +39,9 @@ void run(const BoxCase& c)
 {
     std::vector<std::string> argv = {VELMORA_BOX};
     argv.insert(argv.end(), c.args.begin(), c.args.end());
-    std::string trace;
+    if (c.shell != nullptr)
+        argv = {"/bin/sh", "-c", c.shell, VELMORA_BOX};
+    std::string trace = c.shell != nullptr ? c.shell : "";
     for (const auto& a : c.args)
         trace += a + " ";
     SCOPED_TRACE(trace);
@@ -51,6 +61,10 @@ void run(const BoxCase& c)
     }
     c.keys(s);
     EXPECT_EQ(c.status, s.waitExit()) << s.dump();
+    if (c.after != nullptr) {
+        s.waitQuiet();
+        EXPECT_NE(std::string::npos, s.dump().find(c.after)) << s.dump();
+    }
     EXPECT_EQ(c.out, s.stdoutText());
     std::string err = s.stderrText();
     bool stdoutAnswers = std::find(c.args.begin(), c.args.end(), "--stdout") != c.args.end();
@@ -75,6 +89,9 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
     const BoxCase cases[] = {
         {{"--msgbox", "Hello\\nthere", "0", "0"}, "there", press, 0, "", ""},
         {{"--msgbox", "Hello", "8", "30"}, "Hello", esc, 255, "", ""},
+        {{"--msgbox", "aaa \\nbbb", "0", "0"}, "bbb",
+         [](ScreenSession& s) { EXPECT_EQ(std::string::npos, s.dump().find("aaa bbb")); s.enter(); },
+         0, "", ""},
         {{"--msgbox", "Huge", "-1", "99999"}, "Huge", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", [](ScreenSession& s) { s.tab(); s.enter(); },
@@ -82,6 +99,19 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 255, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 7, "", "", nullptr, "DIALOG_ESC=7"},
         {{"--defaultno", "--yesno", "Go on?", "0", "0"}, "Go on?", press, 1, "", ""},
+        {{"--extra-button", "--extra-label", "More", "--default-button", "extra", "--msgbox", "Hi",
+          "0", "0"}, "More", press, 3, "", ""},
+        {{"--help-button", "--ok-label", "Fine", "--inputbox", "Hi", "0", "0"}, "Fine",
+         [](ScreenSession& s) { s.backTab(); s.enter(); }, 2, "", ""},
+        {{"--timeout", "1", "--msgbox", "Hi", "0", "0"}, "Hi", none, 5, "", ""},
+        {{"--title", "Two  blanks kept", "--msgbox", "Hi", "0", "0"}, "Two  blanks kept", press, 0,
+         "", ""},
+        {{"--msgbox", "1\\n2\\n3\\n4\\n5\\n6\\n7\\n8\\n9\\nlast", "8", "20"}, "%",
+         [](ScreenSession& s) {
+             s.terminal().key("End");
+             ASSERT_TRUE(s.waitForText("last")) << s.dump();
+             s.enter();
+         }, 0, "", ""},
         {{"--yes-button", "Sure", "--no-button", "Never", "--yesno", "Go on?", "0", "0"}, "Never",
          [](ScreenSession& s) { s.right(); s.enter(); }, 1, "", ""},
         {{"--title", "Who", "--inputbox", "Name?", "0", "0", "Bob"}, "Who",
@@ -91,6 +121,10 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--inputbox", "Name?", "0", "0"}, "Name?",
          [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
         {{"--inputbox", "Name?", "0", "0"}, "Name?", esc, 255, "", ""},
+        {{"--inputbox", "Name?", "0", "0", LONG}, "Name?",
+         [](ScreenSession& s) { s.sendText("b"); s.enter(); }, 0, "", LONG_TYPED.c_str()},
+        {{}, "Bob", press, 255, "", "", nullptr, nullptr, "could not be written",
+         "exec \"$0\" --inputbox Name 0 0 Bob 2>/dev/full"},
         {{"--passwordbox", "Key?", "0", "0"}, "Key?",
          [](ScreenSession& s) {
              s.sendText("pw");
@@ -99,9 +133,45 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          }, 0, "", "pw"},
         {{"--backtitle", "Setup", "--gauge", "Copying", "0", "0", "5"}, nullptr, none, 0, "", "",
          "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\nXXX\n100\n"},
-        {{"--textbox", "/etc/passwd", "0", "0"}, "root", press, 0, "", ""},
+        {{"--textbox", "/etc/passwd", "0", "0"}, "EXIT", press, 0, "", ""},
+        {{}, "row 1 ", // Space, j, G and the rows between the borders
+         [](ScreenSession& s) {
+             s.sendText(" ");
+             ASSERT_TRUE(s.waitForText("row 9 ")) << s.dump();
+             s.sendText("jG");
+             ASSERT_TRUE(s.waitForText("row 100")) << s.dump();
+             EXPECT_EQ(std::string::npos, s.dump().find("row 90 ")) << s.dump();
+             s.enter();
+         }, 0, "", "", nullptr, nullptr, nullptr,
+         "f=$(mktemp); seq -f 'row %g ----------------------------------x' 100 >$f; "
+         "\"$0\" --textbox $f 10 40; s=$?; rm $f; exit $s"},
         {{"--textbox", "/etc/passwd", "10", "40"}, "root", esc, 255, "", ""},
-        {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", ""},
+        {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", "", nullptr, nullptr,
+         "Please wait"},
+        {{"--stdout", "--calendar", "When?", "0", "0", "29", "2", "2024"}, "February 2024",
+         [](ScreenSession& s) { s.right(); s.enter(); }, 0, "01/03/2024", ""},
+        {{"--date-format", "%Y-%m-%d (%a)", "--calendar", "When?", "0", "0", "28", "2", "2023"}, "February",
+         [](ScreenSession& s) { s.down(); s.enter(); }, 0, "", "2023-03-07 (Tue)"},
+        {{"--calendar", "When?", "0", "0"}, "When?", esc, 255, "", ""},
+        {{"--stdout", "--timebox", "At?", "0", "0", "23", "59", "58"}, "23:59:58",
+         [](ScreenSession& s) { s.up(); s.enter(); }, 0, "00:59:58", ""},
+        {{"--stdout", "--time-format", "%H.%M", "--timebox", "At?", "0", "0", "1", "2", "3"}, "01:02:03",
+         [](ScreenSession& s) { s.tab(); s.tab(); s.enter(); }, 1, "", ""},
+        {{"--stdout", "--fselect", "/etc/passwd", "0", "0"}, "Directories", press, 0, "/etc/passwd", ""},
+        {{"--stdout", "--dselect", "/etc", "0", "0"}, "Directories", press, 0, "/etc", ""},
+        {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1",
+          "t3", "three", "off", "2"}, "three",
+         [](ScreenSession& s) { s.down(); s.down(); s.sendText(" "); s.enter(); }, 0, "t3", ""},
+        {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1"},
+         "two", press, 0, "t2", ""},
+        {{"--stdout", "--rangebox", "Level", "0", "0", "1", "10", "5"}, "Level",
+         [](ScreenSession& s) { s.right(); s.right(); s.pageDown(); s.enter(); }, 0, "8", ""},
+        {{"--stdout", "--buildlist", "Pick", "0", "0", "5", "a", "Apple", "off", "b", "Big banana", "on",
+          "c", "Cherry", "off"}, "Cherry",
+         [](ScreenSession& s) { s.sendText(" "); s.right(); s.down(); s.sendText(" "); s.enter(); }, 0,
+         "a", ""},
+        {{"--stdout", "--editbox", "/etc/passwd", "0", "0"}, "Cancel",
+         [](ScreenSession& s) { s.sendText("x"); s.backTab(); s.enter(); }, 1, "", ""},
     };
     for (const BoxCase& c : cases)
         run(c);
@@ -127,8 +197,16 @@ TEST(VelmoraBox, ErrorsSayWhyInOneLineNeverInTheAnswer)
          "velmora-box: --textbox: not a readable file"},
         {{"--stdout", "--textbox", "/", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: --textbox: not a readable file"},
+        {{"--stdout", "--timebox", "At?", "0", "0", "24"}, nullptr, none, 255, "",
+         "velmora-box: --timebox: the time is out of range"},
+        {{"--stdout", "--rangebox", "L", "0", "0", "9", "1"}, nullptr, none, 255, "",
+         "velmora-box: --rangebox: expected MIN MAX"},
+        {{"--stdout", "--editbox", "/", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: --editbox: not a readable file"},
         {{"--stdout", "--output-fd", "7", "--msgbox", "Hi", "0", "0"}, nullptr, none, 255, "",
          "velmora-box: the output descriptor 7 is not open"},
+        {{"--stdout"}, nullptr, none, 255, "", "velmora-box: the output descriptor 1 is not open",
+         nullptr, nullptr, nullptr, "exec \"$0\" --stdout --passwordbox Key 0 0 >&-"},
     };
     for (const BoxCase& c : cases)
         run(c);
@@ -154,4 +232,156 @@ TEST(VelmoraBox, ExampleInstallerRunsThroughEveryBox)
     s.enter();
     EXPECT_EQ(0, s.waitExit(10000)) << s.dump();
     EXPECT_EQ("Installed into /opt/example.\n", s.stdoutText());
+}
+
+// The list, form and other boxes built on the library's lists, forms and viewer.
+TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
+{
+    using S = ScreenSession;
+    auto keys = [](std::function<void(S&)> f) { return f; };
+    auto tabs = [](int n) { return [n](S& s) { for (int i = 0; i < n; i++) s.tab(); s.enter(); }; };
+    const std::vector<std::string> menu = {"Pick", "0", "0", "0", "a", "Apple", "b", "Banana"};
+    auto with = [](std::vector<std::string> front, const std::vector<std::string>& rest) {
+        front.insert(front.end(), rest.begin(), rest.end());
+        return front;
+    };
+    const std::vector<std::string> check = {"Pick", "0", "0", "0", "a", "Apple", "on",
+                                            "b c", "Banana", "ON", "c", "Cherry", "maybe"};
+    const std::vector<std::string> form = {"Who", "0", "0", "0", "Name", "1", "1", "Bob", "1",
+                                           "10", "10", "0", "Id", "2", "1", "42", "2", "10", "0",
+                                           "0", "Pw", "3", "1", "", "3", "10", "10", "0"};
+    const BoxCase cases[] = {
+        {with({"--menu"}, menu), "Banana", keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
+        {with({"--default-item", "b", "--menu"}, menu), "Banana", press, 0, "", "b"},
+        {with({"--menu"}, menu), "Banana", tabs(2), 1, "", ""},
+        {with({"--menu"}, menu), "Banana", esc, 255, "", ""},
+        {with({"--timeout", "1", "--menu"}, menu), "Banana", none, 5, "", ""},
+        {with({"--timeout", "1", "--form"}, form), "Who", none, 5, "", ""},
+        {with({"--stdout", "--help-button", "--menu"}, menu), "Help", tabs(3), 2, "HELP a", ""},
+        {with({"--stdout", "--extra-button", "--extra-label", "More", "--menu"}, menu), "More",
+         tabs(2), 3, "a", ""},
+        {{"--no-items", "--menu", "Pick", "0", "0", "0", "a", "b"}, "Pick",
+         keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
+        {{"--stdout", "--item-help", "--help-button", "--menu", "Pick", "0", "0", "0", "a", "Apple",
+          "help a", "b", "Banana", "help b"}, "help a", tabs(3), 2, "HELP help a", ""},
+        {with({"--checklist"}, check), "Cherry", press, 0, "", "a \"b c\""},
+        {with({"--separate-output", "--checklist"}, check), "Cherry", press, 0, "", "a\nb c\n"},
+        {with({"--quoted", "--checklist"}, check), "Cherry",
+         keys([](S& s) { s.sendText(" "); s.end(); s.sendText(" "); s.enter(); }), 0, "",
+         "\"b c\" c"},
+        {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
+          "Cherry", "on"}, "Cherry", press, 0, "", "b"},
+        // empty and repeated tags, sizes negative, huge and beyond the screen
+        {{"--checklist", "Pick", "0", "0", "0", "", "Empty", "on", "a", "A", "on", "a", "A2", "on"},
+         "A2", press, 0, "", "\"\" a a"},
+        {{"--menu", "Pick", "-1", "99999", "-5", "a", "Apple", "b", "Banana"}, "Banana",
+         keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
+        {{"--menu", "Pick", "100000", "3", "999999999999", "a", "Apple", "b", "Banana"}, "Banana",
+         press, 0, "", "a"},
+        {{"--radiolist", "Pick", "0", "0", "0", "a", "Apple", "off", "b", "Banana", "on", "c",
+          "Cherry", "on"}, "Cherry", keys([](S& s) { s.end(); s.sendText(" "); s.enter(); }), 0,
+         "", "c"},
+        {with({"--form"}, form), "Who", press, 0, "", "Bob\n\n"},
+        {with({"--passwordform"}, form), "Who", keys([](S& s) { s.sendText("x"); s.enter(); }), 0,
+         "", "Bobx\n\n"},
+        {{"--mixedform", "Who", "0", "0", "0", "Name", "1", "1", "Bob", "1", "10", "10", "0", "0",
+          "Id", "2", "1", "42", "2", "10", "10", "0", "2"}, "Who", press, 0, "", "Bob\n42\n"},
+        {with({"--inputmenu"}, menu), "Banana", press, 0, "", "a"},
+        {with({"--stdout", "--inputmenu"}, menu), "Rename",
+         keys([](S& s) {
+             s.tab(); s.tab(); s.enter();
+             ASSERT_TRUE(s.waitForText("Apple")) << s.dump();
+             s.sendText("z"); s.enter();
+         }), 3, "RENAMED a Applez", ""},
+        {{"--pause", "Wait", "0", "0", "1"}, nullptr, none, 0, "", ""},
+        {{"--pause", "Wait", "0", "0", "30"}, "Wait", esc, 255, "", ""},
+        {{"--mixedgauge", "Work", "0", "0", "50", "a", "0", "b", "-30"}, "Succeeded", none, 0, "", ""},
+        {{"--progressbox", "0", "0"}, nullptr, none, 0, "", "", "one\ntwo\n"},
+    };
+    for (const BoxCase& c : cases)
+        run(c);
+}
+
+TEST(VelmoraBox, ListAndFormBoxesRefuseArgumentsThatMakeNoRows)
+{
+    const BoxCase cases[] = {
+        {{"--stdout", "--menu", "Pick", "0", "0", "0", "a"}, nullptr, none, 255, "",
+         "velmora-box: --menu: 1 arguments"},
+        {{"--stdout", "--menu", "Pick", "0", "0", "0"}, nullptr, none, 255, "",
+         "velmora-box: --menu: 0 arguments"},
+        {{"--stdout", "--menu", "Pick", "0", "0", "x", "a", "b"}, nullptr, none, 255, "",
+         "velmora-box: --menu: the list height"},
+        {{"--stdout", "--checklist", "Pick", "0", "0", "0", "a", "b"}, nullptr, none, 255, "",
+         "velmora-box: --checklist: 2 arguments"},
+        {{"--stdout", "--form", "Who", "0", "0", "0", "Name", "1", "1", "Bob", "1", "x", "10", "0"},
+         nullptr, none, 255, "", "velmora-box: --form: field 1"},
+        {{"--stdout", "--pause", "Wait", "0", "0", "soon"}, nullptr, none, 255, "",
+         "velmora-box: --pause: the seconds"},
+        {{"--stdout", "--mixedgauge", "Work", "0", "0", "50", "a"}, nullptr, none, 255, "",
+         "velmora-box: --mixedgauge: expected"},
+    };
+    for (const BoxCase& c : cases)
+        run(c);
+}
+
+// A followed file that grows, is cut short and is replaced under its name.
+TEST(VelmoraBox, TailBoxFollowsItsFile)
+{
+    std::string path = testing::TempDir() + "tailbox.log", fresh = path + ".new";
+    auto write = [](const std::string& p, const char* text, const char* mode) {
+        FILE* f = fopen(p.c_str(), mode);
+        ASSERT_NE(nullptr, f);
+        fputs(text, f);
+        fclose(f);
+    };
+    write(path, "first line\n", "w");
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({VELMORA_BOX, "--tailbox", path, "0", "0"}));
+    ASSERT_TRUE(s.waitForText("first line")) << s.dump();
+    write(path, "second line\n", "a");
+    ASSERT_TRUE(s.waitForText("second line")) << s.dump();
+    write(path, "third line\n", "w");
+    ASSERT_TRUE(s.waitFor([&] { return s.findRow("first line") < 0; })) << s.dump();
+    ASSERT_TRUE(s.waitForText("third line")) << s.dump();
+    write(fresh, "fourth line\n", "w");
+    ASSERT_EQ(0, rename(fresh.c_str(), path.c_str()));
+    ASSERT_TRUE(s.waitForText("fourth line")) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    remove(path.c_str());
+}
+
+// Standard input shown as it comes: the program box waits for OK at its end,
+// also when its writer closed at once.
+TEST(VelmoraBox, ProgramBoxShowsItsInputThenWaits)
+{
+    for (const char* writer : {"printf 'one\\ntwo\\n'", "true"}) {
+        SCOPED_TRACE(writer);
+        ScreenSession s(24, 80);
+        ASSERT_TRUE(s.start({"/bin/sh", "-c", std::string(writer) + " | " + VELMORA_BOX
+                                                  + " --programbox Log 0 0"}));
+        ASSERT_TRUE(s.waitForText("OK")) << s.dump();
+        if (writer[0] == 'p') {
+            EXPECT_GE(s.findRow("two"), 0) << s.dump();
+        }
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+    }
+}
+
+// Started under the name whiptail, the check list quotes every tag as that program does.
+TEST(VelmoraBox, CheckListQuotesEveryTagUnderTheNameWhiptail)
+{
+    std::string link = testing::TempDir() + "whiptail";
+    remove(link.c_str());
+    ASSERT_EQ(0, symlink(VELMORA_BOX, link.c_str()));
+    ScreenSession s(24, 80);
+    s.captureStdout();
+    ASSERT_TRUE(s.start({link, "--checklist", "Pick", "15", "40", "5", "a", "Apple", "on", "b",
+                         "Banana", "off", "c d", "Cherry", "on"}));
+    ASSERT_TRUE(s.waitForText("Cherry")) << s.dump();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+    EXPECT_EQ("\"a\" \"c d\"", s.stderrText());
+    remove(link.c_str());
 }

@@ -121,11 +121,11 @@ TEST(Gallery, EveryPageIsLeftWithItsKeyBackToTheList)
 {
     ScreenSession s(24, 80);
     startGallery(s);
-    for (char page : std::string("1234568")) {   // the text page has a test of its own
+    for (char page : std::string("12345689")) {   // the text page has a test of its own
         s.sendText(std::string(1, page));
         ASSERT_TRUE(s.waitFor([&] { return !s.contains("About this page"); })) << page << "\n" << s.dump();
         ASSERT_TRUE(s.waitQuiet()) << s.dump();
-        if (page == '4') {
+        if (page == '4' || page == '9') {   // back-tab to the last button
             s.backTab();
             s.enter();
         } else

@@ -103,6 +103,24 @@ TEST(FormBox, FieldsEditHiddenReadOnlyAndAnswers)
     for (const Case& c : cases)
         run(c, "Who are you?");
 
+    // a form taller than the screen scrolls to the field that takes the focus, and back
+    ScreenSession t(24, 80);
+    ASSERT_TRUE(t.start({scenarioPath("list_boxes"), "tall", "40"}));
+    ASSERT_TRUE(t.waitForText("Field 17")) << t.dump();
+    EXPECT_LT(t.findRow("Field 18"), 0) << t.dump();
+    for (int i = 0; i < 30; i++)
+        t.tab();
+    t.sendText("x");
+    ASSERT_TRUE(t.waitForText("30x")) << t.dump();
+    EXPECT_LT(t.findRow("Field 0 "), 0) << t.dump();
+    for (int i = 0; i < 30; i++)
+        t.backTab();
+    ASSERT_TRUE(t.waitForText("Field 0 ")) << t.dump();
+    t.enter();
+    ASSERT_TRUE(t.waitForResult("texts")) << t.dump();
+    EXPECT_NE(std::string::npos, t.result("texts").find(",29,30x,31,")) << t.result("texts");
+    EXPECT_EQ(0, t.waitExit()) << t.dump();
+
     ScreenSession s(24, 80);
     ASSERT_TRUE(s.start({scenarioPath("list_boxes"), "form", "0"}));
     ASSERT_TRUE(s.waitForText("Password")) << s.dump();
@@ -112,4 +130,12 @@ TEST(FormBox, FieldsEditHiddenReadOnlyAndAnswers)
     EXPECT_EQ(std::string::npos, s.rowText(s.findRow("Password")).find("abc")) << s.dump();
     s.escape();
     EXPECT_EQ(0, s.waitExit()) << s.dump();
+
+    // A text taller than the screen is cut above the fields, which stay on it.
+    ScreenSession tall(24, 80);
+    ASSERT_TRUE(tall.start({scenarioPath("list_boxes"), "form", "30"}));
+    ASSERT_TRUE(tall.waitForText("Password")) << tall.dump();
+    EXPECT_FALSE(tall.contains("line 29")) << tall.dump();
+    tall.escape();
+    EXPECT_EQ(0, tall.waitExit()) << tall.dump();
 }

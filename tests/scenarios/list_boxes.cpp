@@ -5,7 +5,9 @@
 //   check N       the check list, rows 1 and 3 marked; "answer" and "marked"
 //   radio N       the radio list, row 1 marked; "answer" and "choice"
 //   help N        the menu with a help text per row on the screen's last row
-//   form          Name, a hidden Password and a read-only Id; "answer", "texts"
+//   form N        Name, a hidden Password and a read-only Id under a question
+//                 and N lines more; "answer", "texts"
+//   tall N        N fields "Field I" holding "I", more than the screen shows; "texts"
 #include "CurInit.h"
 #include "CurTDialog.h"
 #include "ScenarioResult.h"
@@ -72,9 +74,24 @@ int main(int argc, char** argv)
         fields[2].size = sizeof id;
         fields[2].readOnly = true;
         fields[2].width = 6;
-        scenarioResult("answer", CurTDialog::showForm(-1, -1, 0, 0, "Who are you?", "Form",
+        std::string text = "Who are you?";
+        for (int i = 0; i < n; i++)
+            text += "\nline " + std::to_string(i);
+        scenarioResult("answer", CurTDialog::showForm(-1, -1, 0, 0, text.c_str(), "Form",
                                                       fields, 3));
         scenarioResult("texts", (std::string(name) + "," + password + "," + id).c_str());
+    }
+    if (name == "tall") {
+        std::vector<std::string> labels, texts;
+        for (int i = 0; i < n; i++) {
+            labels.push_back("Field " + std::to_string(i));
+            texts.push_back(std::to_string(i));
+        }
+        scenarioResult("answer", CurTDialog::showForm(-1, -1, 0, "Many", "", labels, texts));
+        std::string all;
+        for (const std::string& t : texts)
+            all += t + ",";
+        scenarioResult("texts", all.c_str());
     }
     CurInit::cleanup();
     return 0;

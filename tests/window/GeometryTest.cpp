@@ -1,5 +1,5 @@
 // GeometryTest.cpp - placement arithmetic at INT_MIN, -1, 0 and INT_MAX:
-// windows, note and box sizes (gauge, input and viewer boxes included), text
+// windows, note and box sizes (gauge, input, viewer, menu and form boxes included), text
 // measuring, every gadget drawn and keyed.
 // The sanitizer fails the test on any signed overflow.
 #include <CurButton.h>
@@ -52,6 +52,16 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
             CurTDialog::showInput(h, w, 0, "a question", "Title", answer, sizeof answer, false);
             pushKeys({13});
             CurTDialog::showText(h, w, 0, "a text to read", "Title");
+            const char* const rows[] = {"row"};
+            int choice = 0;
+            pushKeys({13});
+            CurTDialog::showMenu(h, w, h, 0, "a menu", "Title", rows, rows, 1, &choice);
+            CurTDialog::FormField field;
+            field.label = "Field";
+            field.labelY = field.fieldY = h;
+            field.labelX = field.fieldX = field.width = w;
+            pushKeys({13});
+            CurTDialog::showForm(h, w, h, 0, "a form", "Title", &field, 1);
             for (int y : ends)
                 for (int x : ends) {
                     CurWindow win(h, w, y, x);

@@ -1,0 +1,79 @@
+// BoxCheckList.cpp - --checklist and --radiolist (box/): rows of tags and
+// items with an on/off status; the answer is the marked tags, quoted where
+// a script's word splitting needs it, or one a line (--separate-output).
+#include "BoxRows.h"
+
+#include <CurTDialog.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+// Started under the name whiptail (a link), the check list writes every
+// tag in double quotes, as scripts written for that program expect.
+static bool calledAsWhiptail()
+{
+    return strcmp(program_invocation_short_name, "whiptail") == 0;
+}
+
+// The marked tags: separated by a blank (or --output-separator), each
+// quoted as needed; or each on a line of its own, unquoted.
+static std::string markedTags(const BoxOptions& o, const BoxRows& rows, bool radio)
+{
+    bool always = !radio && calledAsWhiptail();
+    std::string out;
+    bool first = true;
+    for (size_t i = 0; i < rows.tags.size(); i++) {
+        if (!rows.marks[i])
+            continue;
+        if (o.separateOutput) {
+            out += std::string(rows.tags[i]) + "\n";
+            continue;
+        }
+        if (!first)
+            out += o.outputSeparator != nullptr ? o.outputSeparator : " ";
+        if (always)
+            out += "\"" + std::string(rows.tags[i]) + "\"";
+        else
+            out += radio && !o.quoted ? std::string(rows.tags[i]) : boxQuoted(o, rows.tags[i]);
+        first = false;
+    }
+    return out;
+}
+
+BoxStatus runCheckList(BoxCall& call)
+{
+    const BoxOptions& o = *call.options;
+    bool radio = strcmp(call.name, "--radiolist") == 0;
+    BoxRows rows;
+    if (!boxRows(call, true, &rows))
+        return BOX_ERROR;
+    BoxButtons buttons = boxButtons(o, nullptr);
+    CurTDialog::ListSetup setup;
+    setup.tags = o.noTags ? nullptr : rows.tags.data();
+    setup.items = o.noItems ? nullptr : rows.items.data();
+    setup.helps = o.itemHelp ? rows.helps.data() : nullptr;
+    setup.count = (int)rows.tags.size();
+    std::unique_ptr<bool[]> marks(new bool[rows.marks.size()]);
+    for (size_t i = 0; i < rows.marks.size(); i++)
+        marks[i] = rows.marks[i] != 0;
+    setup.marks = marks.get();
+    setup.current = rows.current;
+    setup.buttons = buttons.texts.data();
+    setup.defaultButton = buttons.defaultButton;
+    std::string text = boxText(o, call.text);
+    int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
+    BoxTimer timer(o);
+    int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
+                                       o.title, radio ? CurTDialog::RADIO : CurTDialog::CHECK,
+                                       &setup);
+    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+    for (size_t i = 0; i < rows.marks.size(); i++)
+        rows.marks[i] = marks[i];
+    if (status == BOX_HELP || status == BOX_ITEM_HELP)
+        *call.answer = "HELP " + std::string(o.itemHelp ? rows.helps[setup.current]
+                                                        : rows.tags[setup.current]);
+    else if (status == BOX_OK || status == BOX_EXTRA)
+        *call.answer = markedTags(o, rows, radio);
+    return status;
+}

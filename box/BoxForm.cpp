@@ -1,0 +1,127 @@
+// BoxForm.cpp - --form, --passwordform and --mixedform (box/): labelled
+// fields placed where the script says; the answer is a line per field (the
+// fields a script can edit, or every field of a mixed form).
+#include "BoxRows.h"
+
+#include <CurTDialog.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+// A whole number within +-10000, the limit the screen could ever use.
+static bool formNumber(const char* arg, int* value)
+{
+    char* end = nullptr;
+    errno = 0;
+    long v = strtol(arg, &end, 10);
+    if (end == arg || *end != '\0' || errno != 0)
+        return false;
+    *value = v > 10000 ? 10000 : v < -10000 ? -10000 : (int)v;
+    return true;
+}
+
+// One field: LABEL Y X ITEM Y X FIELD-LENGTH INPUT-LENGTH [TYPE]. Places
+// count from 1; a length of 0 or less is a field shown but not edited, and
+// type 1 hides the text, type 2 shows it read-only.
+struct FormRow {
+    CurTDialog::FormField field;
+    std::vector<char>     buffer;
+    bool                  written;       // part of the answer
+};
+
+static bool formRow(char** a, bool mixed, bool password, FormRow* row)
+{
+    int ly, lx, fy, fx, flen, ilen, type = password ? 1 : 0;
+    if (!formNumber(a[1], &ly) || !formNumber(a[2], &lx) || !formNumber(a[4], &fy)
+        || !formNumber(a[5], &fx) || !formNumber(a[6], &flen) || !formNumber(a[7], &ilen)
+        || (mixed && !formNumber(a[8], &type)))
+        return false;
+    CurTDialog::FormField& f = row->field;
+    f.label = a[0];
+    f.labelY = ly > 0 ? ly - 1 : 0;
+    f.labelX = lx > 0 ? lx - 1 : 0;
+    f.fieldY = fy > 0 ? fy - 1 : 0;
+    f.fieldX = fx > 0 ? fx - 1 : 0;
+    int shown = flen != 0 ? abs(flen) : (int)strlen(a[3]);
+    f.width = shown > 0 ? shown : 1;
+    f.hidden = (type & 1) != 0;
+    f.readOnly = (type & 2) != 0 || flen <= 0;
+    // Room for the first text and for what may be typed, as bytes of UTF-8.
+    size_t room = strlen(a[3]) + 4 * (size_t)(ilen > 0 ? ilen : abs(flen)) + 1;
+    row->buffer.assign(a[3], a[3] + strlen(a[3]));
+    row->buffer.resize(room, '\0');
+    f.buffer = row->buffer.data();
+    f.size = (int)room;
+    row->written = mixed || flen > 0;
+    return true;
+}
+
+// The fields after FORM-HEIGHT, in groups of 8 (9 for a mixed form).
+static bool formRows(int argc, char** argv, bool mixed, bool password, int* formHeight,
+                     std::vector<FormRow>* rows, std::string* why)
+{
+    int group = mixed ? 9 : 8;
+    int given = argc - 4;
+    if (argc < 4 || !formNumber(argv[3], formHeight)) {
+        *why = std::string("the form height is not a number: ") + (argc > 3 ? argv[3] : "");
+        return false;
+    }
+    if (given <= 0 || given % group != 0) {
+        *why = std::to_string(given) + " arguments after the form height do not make fields of "
+               + std::to_string(group);
+        return false;
+    }
+    rows->resize(given / group);
+    for (size_t i = 0; i < rows->size(); i++) {
+        if (!formRow(argv + 4 + i * group, mixed, password, &(*rows)[i])) {
+            *why = "field " + std::to_string(i + 1) + " has a place, length or type that is not a number";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool checkForm(const BoxOptions&, int argc, char** argv, std::string* why)
+{
+    std::vector<FormRow> rows;
+    int formHeight;
+    return formRows(argc, argv, false, false, &formHeight, &rows, why);
+}
+
+bool checkMixedForm(const BoxOptions&, int argc, char** argv, std::string* why)
+{
+    std::vector<FormRow> rows;
+    int formHeight;
+    return formRows(argc, argv, true, false, &formHeight, &rows, why);
+}
+
+BoxStatus runForm(BoxCall& call)
+{
+    const BoxOptions& o = *call.options;
+    bool mixed = strcmp(call.name, "--mixedform") == 0;
+    bool password = strcmp(call.name, "--passwordform") == 0;
+    int formHeight = 0;
+    std::vector<FormRow> rows;
+    std::string why;
+    if (!formRows(call.argc, call.argv, mixed, password, &formHeight, &rows, &why)) {
+        *call.error = std::string(call.name) + ": " + why;
+        return BOX_ERROR;
+    }
+    std::vector<CurTDialog::FormField> fields;
+    for (FormRow& r : rows)
+        fields.push_back(r.field);
+    BoxButtons buttons = boxButtons(o, nullptr);
+    std::string text = boxText(o, call.text);
+    BoxTimer timer(o);
+    int pressed = CurTDialog::showForm(-1, boxInner(call.width, 4), formHeight, 0, text.c_str(),
+                                       o.title, fields.data(), (int)fields.size(),
+                                       buttons.texts.data(), buttons.defaultButton);
+    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+    if (status == BOX_OK || status == BOX_EXTRA)
+        for (const FormRow& r : rows)
+            if (r.written)
+                *call.answer += std::string(r.buffer.data()) + "\n";
+    return status;
+}

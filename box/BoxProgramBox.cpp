@@ -1,0 +1,140 @@
+// BoxProgramBox.cpp - --programbox and --progressbox (box/): standard input
+// shown as it arrives, the last lines in view. The progress box ends with
+// the input; the program box then waits for OK. A writer that never ends
+// keeps the box up until the program is stopped.
+#include "Box.h"
+#include "BoxOptions.h"
+
+#include <CurButton.h>
+#include <CurLabel.h>
+#include <CurTDialog.h>
+#include <CurViewer.h>
+
+#include <curses.h>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+// What stays shown: the last 64 KiB of the input, cut at a line start, so
+// a writer that never ends costs the same at every read.
+static const size_t KEPT = 65536;
+
+static void keepTail(std::string* shown)
+{
+    if (shown->size() <= KEPT)
+        return;
+    size_t cut = shown->find('\n', shown->size() - KEPT);
+    shown->erase(0, cut == std::string::npos ? shown->size() - KEPT : cut + 1);
+}
+
+// Reads fd until it ends or fails, showing what came after each read.
+static void follow(int fd, CurViewer* viewer, CurWindow* window)
+{
+    std::string shown;
+    char chunk[8192];
+    for (;;) {
+        struct pollfd p = {fd, POLLIN, 0};
+        if (poll(&p, 1, -1) < 0 && errno != EINTR)
+            return;
+        ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (n <= 0)
+            return;
+        shown.append(chunk, (size_t)n);
+        keepTail(&shown);
+        viewer->setText(shown.c_str());
+        viewer->processKey(KEY_END);
+        viewer->draw();
+        window->update();
+    }
+}
+
+// Esc ends the wait with no button pressed.
+static bool escapeStops(int key, void* dialog)
+{
+    if (key != 27)
+        return false;
+    static_cast<CurTDialog*>(dialog)->stopKbdLoop();
+    return true;
+}
+
+// Keys for the OK button: the input was the data, so the terminal takes
+// its place; false when there is none to read from.
+static bool keysFromTerminal()
+{
+    if (isatty(0))
+        return true;
+    int tty = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (tty < 0)
+        return false;
+    bool moved = dup2(tty, 0) == 0;
+    close(tty);
+    return moved;
+}
+
+// [TEXT] HEIGHT WIDTH
+bool checkProgramBox(const BoxOptions&, int argc, char** argv, std::string* why)
+{
+    int size;
+    if (argc >= 2 && boxNumber(argv[argc - 2], &size) && boxNumber(argv[argc - 1], &size))
+        return true;
+    *why = "expected numbers for the height and width";
+    return false;
+}
+
+// The text, when given, takes the rows above the output.
+BoxStatus runProgramBox(BoxCall& call)
+{
+    const BoxOptions& o = *call.options;
+    bool program = strcmp(call.name, "--programbox") == 0;
+    int height = 0, width = 0;
+    const char* given = call.argc == 3 ? call.argv[0] : nullptr;
+    boxNumber(call.argv[call.argc - 2], &height);   // checked before the screen started
+    boxNumber(call.argv[call.argc - 1], &width);
+    // The data leaves descriptor 0 before the terminal may take it.
+    int data = fcntl(0, F_DUPFD_CLOEXEC, 3);
+    if (data < 0) {
+        *call.error = std::string(call.name) + ": no standard input to show";
+        return BOX_ERROR;
+    }
+    std::string text = given != nullptr ? boxText(o, given) : std::string();
+    int textRows = text.empty() ? 0 : CurLabel::getNumLines(text.c_str());
+    int chrome = program ? 4 : 2;
+    int rows = height > 0 ? height : LINES - 4, cols = width > 0 ? width : COLS - 4;
+    if (rows < textRows + chrome + 3)
+        rows = textRows + chrome + 3;
+    BoxStatus status = BOX_OK;
+    {
+        CurTDialog dialog(rows, cols, -1, -1);
+        if (o.title != nullptr)
+            dialog.setTitle(o.title, CurInit::CENTER);
+        CurLabel label(&dialog, false);
+        label.setGeometry(textRows, dialog.getWidth() - 4, 1, 2);
+        label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+        label.setText(text.c_str(), false);
+        CurViewer viewer(&dialog);
+        viewer.setGeometry(dialog.getHeight() - chrome - textRows, dialog.getWidth() - 2,
+                           1 + textRows, 1);
+        viewer.loseFocus(false);
+        if (program)
+            dialog.draw();
+        else
+            dialog.drawFrame();
+        label.draw();
+        viewer.draw();
+        dialog.update();
+        follow(data, &viewer, &dialog);
+        close(data);
+        if (program && keysFromTerminal()) {
+            dialog.addButton(o.okLabel != nullptr ? o.okLabel : " OK ");
+            dialog.setKeyCB(escapeStops, &dialog);
+            dialog.draw();
+            viewer.draw();
+            status = dialog.kbdLoop() == 0 ? BOX_OK : BOX_ESC;
+        }
+    }
+    return status;
+}

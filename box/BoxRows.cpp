@@ -1,0 +1,139 @@
+// BoxRows.cpp - the rows, buttons and quoting the list and form boxes share
+// (box/).
+#include "BoxRows.h"
+
+#include <CurInit.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <strings.h>
+
+// A list height as scripts give it: a whole number; 0 or less fits the rows.
+static bool listHeight(const char* arg, int* height)
+{
+    char* end = nullptr;
+    errno = 0;
+    long value = strtol(arg, &end, 10);
+    if (end == arg || *end != '\0' || errno != 0)
+        return false;
+    *height = value > 10000 ? 10000 : value < 0 ? 0 : (int)value;
+    return true;
+}
+
+bool boxRows(const BoxOptions& o, int argc, char** argv, bool withStatus, BoxRows* rows,
+             std::string* why)
+{
+    if (argc < 4 || !listHeight(argv[3], &rows->listHeight)) {
+        *why = std::string("the list height is not a number: ") + (argc > 3 ? argv[3] : "");
+        return false;
+    }
+    int group = 1 + (o.noItems ? 0 : 1) + (withStatus ? 1 : 0) + (o.itemHelp ? 1 : 0);
+    int given = argc - 4;
+    if (given == 0 || given % group != 0) {
+        *why = std::to_string(given) + " arguments after the list height do not make rows of "
+               + std::to_string(group);
+        return false;
+    }
+    int statusAt = withStatus ? group - 1 - (o.itemHelp ? 1 : 0) : -1;
+    for (int i = 4; i < argc; i += group) {
+        char** row = argv + i;
+        rows->tags.push_back(row[0]);
+        rows->items.push_back(o.noItems ? "" : row[1]);
+        if (withStatus)
+            rows->marks.push_back(strcasecmp(row[statusAt], "on") == 0);
+        if (o.itemHelp)
+            rows->helps.push_back(row[group - 1]);
+        if (o.defaultItem != nullptr && rows->current == 0 && strcmp(row[0], o.defaultItem) == 0)
+            rows->current = (int)rows->tags.size() - 1;
+    }
+    return true;
+}
+
+bool checkMenu(const BoxOptions& o, int argc, char** argv, std::string* why)
+{
+    BoxRows rows;
+    return boxRows(o, argc, argv, false, &rows, why);
+}
+
+bool checkCheckList(const BoxOptions& o, int argc, char** argv, std::string* why)
+{
+    BoxRows rows;
+    return boxRows(o, argc, argv, true, &rows, why);
+}
+
+// Rows that were checked before the screen started: a failure here is a
+// program fault, reported as an error all the same.
+bool boxRows(const BoxCall& call, bool withStatus, BoxRows* rows)
+{
+    std::string why;
+    if (boxRows(*call.options, call.argc, call.argv, withStatus, rows, &why))
+        return true;
+    *call.error = std::string(call.name) + ": " + why;
+    return false;
+}
+
+BoxButtons boxButtons(const BoxOptions& o, const char* extraWord)
+{
+    BoxButtons b;
+    struct { bool shown; const char* label; const char* word; BoxStatus status; BoxButton id; } row[] = {
+        {!o.noOk, o.okLabel, " OK ", BOX_OK, BUTTON_OK},
+        {o.extraButton || extraWord != nullptr, o.extraLabel, extraWord ? extraWord : "Extra",
+         BOX_EXTRA, BUTTON_EXTRA},
+        {!o.noCancel, o.cancelLabel, "Cancel", BOX_CANCEL, BUTTON_CANCEL},
+        {o.helpButton, o.helpLabel, "Help", o.itemHelp ? BOX_ITEM_HELP : BOX_HELP, BUTTON_HELP},
+    };
+    BoxButton wanted = o.defaultButton != BUTTON_NONE ? o.defaultButton
+                       : o.defaultNo                  ? BUTTON_CANCEL : BUTTON_OK;
+    for (const auto& r : row) {
+        if (!r.shown)
+            continue;
+        if (r.id == wanted)
+            b.defaultButton = (int)b.texts.size();
+        b.texts.push_back(r.label != nullptr ? r.label : r.word);
+        b.meaning.push_back(r.status);
+    }
+    b.texts.push_back(nullptr);
+    return b;
+}
+
+BoxStatus boxPressed(const BoxButtons& buttons, int index)
+{
+    return index >= 0 && index < (int)buttons.meaning.size() ? buttons.meaning[index] : BOX_ESC;
+}
+
+BoxTimer::BoxTimer(const BoxOptions& o)
+    : id(o.timeout > 0 ? CurInit::addTimer(o.timeout * 1000, expireCB, this) : -1)
+{
+}
+
+BoxTimer::~BoxTimer()
+{
+    if (id > 0)
+        CurInit::removeTimer(id);
+}
+
+bool BoxTimer::expireCB(void* data)
+{
+    static_cast<BoxTimer*>(data)->expired = true;
+    return true;                         // stops the loop that waits
+}
+
+std::string boxQuoted(const BoxOptions& o, const char* tag)
+{
+    char q = o.singleQuoted ? '\'' : '"';
+    if (tag[0] != '\0' && strpbrk(tag, o.singleQuoted ? " \t\n\"'\\" : " \t\n\"\\") == nullptr)
+        return tag;                      // a single quote alone needs no double quotes
+    std::string out(1, q);
+    for (const char* p = tag; *p != '\0'; p++) {
+        if (q == '"' && (*p == '"' || *p == '\\'))
+            out += '\\';
+        if (q == '\'' && *p == '\'') {
+            out += "'\\''";
+            continue;
+        }
+        out += *p;
+    }
+    return out + q;
+}

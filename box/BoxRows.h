@@ -1,0 +1,57 @@
+// BoxRows.h - what the list and form boxes share (box/): the rows given on
+// the command line, the buttons the options ask for and what each means,
+// and tags written as scripts read them.
+#ifndef VELMORA_BOX_BOXROWS_H
+#define VELMORA_BOX_BOXROWS_H
+#include "Box.h"
+
+#include <string>
+#include <vector>
+
+// The rows of a list box: the arguments after TEXT HEIGHT WIDTH LIST-HEIGHT
+// taken in groups of tag, item (unless --no-items), status (check and radio
+// lists) and help (--item-help).
+struct BoxRows {
+    std::vector<const char*> tags, items, helps;
+    std::vector<char>        marks;      // 1 for a status of "on" in any case; anything else is off
+    int                      listHeight = 0;
+    int                      current = 0; // the --default-item row, or the first
+};
+// False with a one-line reason in why when the arguments (LIST-HEIGHT
+// first) do not make rows.
+bool boxRows(const BoxOptions& o, int argc, char** argv, bool withStatus, BoxRows* rows,
+             std::string* why);
+
+bool boxRows(const BoxCall& call, bool withStatus, BoxRows* rows); // why in call.error
+
+// The button row the options ask for, in the order OK, Extra, Cancel, Help,
+// null-ended; extraWord is the Extra button's own word. meaning[i] is the
+// status of button i; defaultButton receives the one Enter presses.
+struct BoxButtons {
+    std::vector<const char*> texts;
+    std::vector<BoxStatus>   meaning;
+    int                      defaultButton = 0;
+};
+BoxButtons boxButtons(const BoxOptions& o, const char* extraWord);
+// The status of the button pressed (or BOX_ESC for none).
+BoxStatus boxPressed(const BoxButtons& buttons, int index);
+
+// --timeout around a box the library runs: after the seconds its loop
+// stops as if the input had ended, and expired tells that apart from Esc.
+class BoxTimer {
+public:
+    explicit BoxTimer(const BoxOptions& o);
+    ~BoxTimer();
+    BoxTimer(const BoxTimer&) = delete;
+    BoxTimer& operator=(const BoxTimer&) = delete;
+    bool expired = false;
+
+private:
+    static bool expireCB(void* data);
+    int id;
+};
+
+// A tag for the answer: as it is, or in double quotes (single with
+// --single-quoted) when it is empty or holds a blank, a quote or a backslash.
+std::string boxQuoted(const BoxOptions& o, const char* tag);
+#endif

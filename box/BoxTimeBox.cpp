@@ -1,0 +1,59 @@
+// BoxTimeBox.cpp - --timebox (box/): a text over hours, minutes and seconds
+// with OK and Cancel; the answer is hh:mm:ss, or --time-format's.
+#include "BoxDialog.h"
+
+#include <CurTimeEdit.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+// The time given, each part missing taken from the clock. False when a
+// part given is out of range.
+static bool firstTime(int argc, char** argv, struct tm* clock)
+{
+    time_t now = time(nullptr);
+    localtime_r(&now, clock);
+    int* parts[3] = {&clock->tm_hour, &clock->tm_min, &clock->tm_sec};
+    static const int limits[3] = {24, 60, 60};
+    for (int i = 0; i < 3 && 3 + i < argc; i++) {
+        int v = atoi(argv[3 + i]);
+        if (v < 0 || v >= limits[i])
+            return false;
+        *parts[i] = v;
+    }
+    return true;
+}
+
+bool checkTimeBox(const BoxOptions&, int argc, char** argv, std::string* why)
+{
+    struct tm clock;
+    if (!firstTime(argc, argv, &clock)) {
+        *why = "the time is out of range";
+        return false;
+    }
+    return true;
+}
+
+BoxStatus runTimeBox(BoxCall& call)
+{
+    const BoxOptions& o = *call.options;
+    struct tm clock;
+    firstTime(call.argc, call.argv, &clock);
+    BoxDialog dialog(call, boxText(o, call.text), BoxDialog::OK_CANCEL, 1, 8);
+    CurTimeEdit time(&dialog);
+    time.setGeometry(1, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
+    time.setTime(clock.tm_hour, clock.tm_min, clock.tm_sec, false);
+    dialog.addBody(&time);
+    BoxStatus status = dialog.run();
+    if (status != BOX_OK && status != BOX_EXTRA)
+        return status;
+    time.getTime(&clock.tm_hour, &clock.tm_min, &clock.tm_sec);
+    char answer[512];
+    size_t n = o.timeFormat != nullptr
+                   ? strftime(answer, sizeof answer, o.timeFormat, &clock)
+                   : (size_t)snprintf(answer, sizeof answer, "%02d:%02d:%02d", clock.tm_hour,
+                                      clock.tm_min, clock.tm_sec);
+    call.answer->append(answer, n);
+    return status;
+}

@@ -1,0 +1,66 @@
+#ifndef VELMORA_CURCALENDAR_H
+#define VELMORA_CURCALENDAR_H
+// CurCalendar: a month grid for choosing a date. A header row names the
+// month and the year, a row names the days of the week, and six rows hold the
+// weeks; the chosen day is highlighted and today is bold. The week starts on
+// the locale's first day (Monday in the "C" locale) and the names are the
+// locale's. Dates run from 1 January 1 to 31 December 9999 in the Gregorian
+// calendar, which is taken back before its introduction.
+#include "CurGadget.h"
+
+#include <functional>
+
+class CurCalendar : public CurGadget {
+public:
+    CurCalendar(CurWindow* window);      // today chosen, focused; keypad mode on for the window
+    ~CurCalendar() override;
+    CurCalendar(const CurCalendar&) = delete;
+    CurCalendar& operator=(const CurCalendar&) = delete;
+
+    // False, the date unchanged, for a day that does not exist (31 April,
+    // 29 February of a common year, a year outside 1 to 9999).
+    bool setDate(int day, int month, int year, bool redraw);
+    void getDate(int* day, int* month, int* year) const; // any pointer may be null
+    bool setToday(int day, int month, int year); // the day marked bold; the clock's at first
+    void setFirstWeekday(int weekday);   // 0 Sunday to 6 Saturday; the locale's at first
+    int  getFirstWeekday() const;
+    // Called after every change of the chosen date; either form replaces the other.
+    void setChangeCB(void (*callback)(CurCalendar*, void*), void* data);
+    void setChangeCB(std::function<void()> callback);
+
+    // Calendar arithmetic on the days of 1..9999: validity, month lengths,
+    // a day number (1 January 1 is 0), its date back, and the weekday (0 Sunday).
+    static bool isLeap(int year);
+    static int  daysInMonth(int month, int year);   // 0 for a month outside 1 to 12
+    static bool isValid(int day, int month, int year);
+    static long dayNumber(int day, int month, int year);
+    static void fromDayNumber(long number, int* day, int* month, int* year);
+    static int  weekday(int day, int month, int year);
+
+    // the gadget contract (the keyboard loop is CurGadget's)
+    void draw() override;                // header, names, weeks; cursor on the chosen day
+    // Left and Right move by a day, Up and Down by a week, Page Up and Page
+    // Down by a month, Home and End by a year (a day missing in the new
+    // month becomes its last); moves stop at the ends of the range.
+    bool processKey(int key) override;
+    void acceptFocus(bool redraw) override;
+    void loseFocus(bool redraw) override;
+
+private:
+    void moveTo(long number);            // chooses the day, calls back, repaints
+    void moveMonths(int months);
+    void drawHeader();
+    void drawNames(int left);
+    void drawWeeks(int left);
+    void changed();
+
+    int  day, month, year;
+    int  todayDay, todayMonth, todayYear;
+    int  firstWeekday;
+    bool focused;
+    int  cursorRow, cursorCol;           // where draw left the cursor, within the window
+    void (*changeCallback)(CurCalendar*, void*);
+    void* changeData;
+    std::function<void()> changeFunction;
+};
+#endif
