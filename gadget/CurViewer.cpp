@@ -21,9 +21,10 @@ static const long long LINE_CUT = 65536;
 
 CurViewer::CurViewer(CurWindow* window)
     : CurGadget(window), fd(-1), path(nullptr), text(nullptr), textSize(0), cache(nullptr), cacheStart(0),
-      cacheLen(0), fileSize(0), fileStamp(0), top(0), leftCol(0), wrap(false), focused(true),
+      cacheLen(0), fileSize(0), fileStamp(0), top(0), leftCol(0), wrap(false),
       matchStart(-1), note(nullptr), fileNote(nullptr), keysKept(0)
 {
+    showFocus(true);
     pattern[0] = '\0';
     if (window->getWindow() != nullptr)
         keypad(window->getWindow(), TRUE);

@@ -351,17 +351,3 @@ bool CurViewer::processKey(int key)
     window->update();
     return true;
 }
-
-void CurViewer::acceptFocus(bool redraw)
-{
-    focused = true;
-    if (redraw)
-        draw();
-}
-
-void CurViewer::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
-}

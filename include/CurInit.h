@@ -3,6 +3,8 @@
 // CurInit: the process-wide state of the toolkit's one curses screen. Every
 // member is static: set-up and shut-down, colour pairs, colour and attribute
 // values, the screen size, and the registry of live windows.
+#include <functional>
+
 class CurWindow;
 class CurGadget;
 
@@ -95,16 +97,19 @@ public:
     static const int STOP = -2;                       // a callback asked the loop to stop
     static const int WIDE_CHAR = 0x1000000;           // plus a code point: a whole character (CurGadget::WIDE_CHAR)
     static void setResizeCB(void (*callback)(void*), void* data); // after a resize, before the repaint
+    static void setResizeCB(std::function<void()> callback);      // either form replaces the other
     // A repeating timer every ms milliseconds (0: at every turn of the wait,
     // after the keys waiting; the wait then never sleeps). Returns its id
     // (> 0). The callback returns true to stop the loop that is waiting.
     // cleanup drops every timer and watch.
     static int  addTimer(int ms, bool (*callback)(void*), void* data);
+    static int  addTimer(int ms, std::function<bool()> callback); // -1 for an empty function
     static bool removeTimer(int id);                  // false for an unknown id; allowed inside callbacks
     // Watches fd for input: the callback runs when it is readable (and must
     // read, or it runs again at once) and returns true to stop the loop. On
     // hang-up or error it runs once more and the watch is dropped.
     static int  addWatch(int fd, bool (*callback)(int fd, void*), void* data); // id (> 0); -1 for a negative fd
+    static int  addWatch(int fd, std::function<bool(int fd)> callback);
     static bool removeWatch(int id);                  // false for an unknown id; allowed inside callbacks
 
     // Key recording and replay, for the key reader of the toolkit's loops

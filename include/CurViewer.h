@@ -6,12 +6,17 @@
 // nothing however large it is, and each key costs at most a few bounded reads.
 #include "CurGadget.h"
 
+#include <string>
+#include <string_view>
+
 typedef struct _win_st WINDOW;
 
 class CurViewer : public CurGadget {
 public:
     CurViewer(CurWindow* window);        // empty, not wrapped, focused; keypad mode on for the window
-    virtual ~CurViewer();                // closes the file, frees the text
+    ~CurViewer() override;               // closes the file, frees the text
+    CurViewer(const CurViewer&) = delete;
+    CurViewer& operator=(const CurViewer&) = delete;
 
     // What is shown. A file is read as it is at each draw, so one that grows
     // or shrinks is followed. openFile takes regular files only: false for a
@@ -41,17 +46,20 @@ public:
     // Esc (false, the view unmoved); other keys typed meanwhile wait for
     // it to end and then act as usual, in the order typed.
     bool search(const char* pattern);
+    // The same for texts of any kind; each is copied once, as a path or
+    // pattern must end with a NUL.
+    bool openFile(std::string_view path) { return openFile(std::string(path).c_str()); }
+    void setText(std::string_view text) { setText(std::string(text).c_str()); }
+    bool search(std::string_view pattern) { return search(std::string(pattern).c_str()); }
     long long getTop() const;            // byte offset of the first row shown
     int  getPercent();                   // how much of the text lies above the last row's end
 
     // the gadget contract (the keyboard loop is CurGadget's)
-    virtual void draw();                 // frame, scroll bar, indicator, rows; cursor on the first row
+    void draw() override;                // frame, scroll bar, indicator, rows; cursor on the first row
     // Up, Down, Page Up, Page Down, Home, End, Left and Right (not wrapped),
     // "/" (reads a search text on the bottom frame row; Enter searches, Esc
     // cancels) and "n" (the last search again). Every other key is declined.
-    virtual bool processKey(int key);
-    virtual void acceptFocus(bool redraw);
-    virtual void loseFocus(bool redraw);
+    bool processKey(int key) override;
 
 private:
     // reading
@@ -103,7 +111,6 @@ private:
     long long top;                       // start of the first row shown
     int       leftCol;                   // columns scrolled off on the left (not wrapped)
     bool      wrap;
-    bool      focused;
     char      pattern[256];              // the last search text
     long long matchStart;                // the marked match, -1 when none
     const char* note;                    // said on the bottom frame row until the next key

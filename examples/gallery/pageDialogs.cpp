@@ -18,7 +18,7 @@ class PageButton : public CurButton {
 public:
     PageButton(CurWindow* window, bool* leave, CurFocuser* form)
         : CurButton(window), leave(leave), form(form) {}
-    virtual bool processKey(int key)
+    bool processKey(int key) override
     {
         if (key == 'q' || key == 'Q' || key == 27) {
             *leave = true;
