@@ -55,17 +55,21 @@ void CurFileSelect::setPath(const char* path, bool redraw)
     if (path == nullptr)
         return;
     // A directory named without its "/" is listed, not filtered for, and
-    // the line keeps the path as given until it is edited.
+    // the line keeps the path as given until it is edited. Whether it is
+    // one is found by reading it as one, not by a look beforehand.
     setLine(path);
-    struct stat st;
     size_t len = strlen(path);
-    if (len > 0 && path[len - 1] != '/' && stat(path, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (len > 0 && path[len - 1] != '/') {
         readDirectory(std::string(path) + "/");
-        filter.clear();
-        fillLists();
-    } else {
-        followPath();
+        if (error.empty()) {
+            filter.clear();
+            fillLists();
+            if (redraw)
+                draw();
+            return;
+        }
     }
+    followPath();
     if (redraw)
         draw();
 }
