@@ -18,8 +18,9 @@
 
 CurFileSelect::CurFileSelect(CurWindow* window)
     : CurGadget(window), pathEdit(new CurLineEdit(window)), dirList(nullptr),
-      fileList(nullptr), dirMode(false), showHidden(false), focused(true), part(PATH)
+      fileList(nullptr), dirMode(false), showHidden(false), part(PATH)
 {
+    showFocus(true);
     layout();
     setLine("");
     readDirectory("");
@@ -396,18 +397,17 @@ bool CurFileSelect::takesTab() const
     return part == PATH || (part == DIRS && fileList != nullptr);
 }
 
+// The flag first, then the parts told, then the base's redraw.
 void CurFileSelect::acceptFocus(bool redraw)
 {
-    focused = true;
+    CurGadget::acceptFocus(false);
     focusPart(PATH);
-    if (redraw)
-        draw();
+    CurGadget::acceptFocus(redraw);
 }
 
 void CurFileSelect::loseFocus(bool redraw)
 {
-    focused = false;
+    CurGadget::loseFocus(false);
     focusPart(part);
-    if (redraw)
-        draw();
+    CurGadget::loseFocus(redraw);
 }
