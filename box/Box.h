@@ -120,7 +120,9 @@ const BoxEntry* boxTable(int* count);
 // The text as boxes show it (BoxText.cpp): the two characters \n break the
 // line (unless --no-nl-expand), a newline does so only with --cr-wrap (else
 // it is a blank), runs of blanks and tabs collapse to one blank unless
-// --no-collapse, and --trim drops the blanks that start the text and its lines.
+// --no-collapse, and --trim drops the blanks that start the text and its
+// lines (the last two as the library's wrapping does). With --colors the \Z
+// attribute sequences are taken out: the text shows plain.
 std::string boxText(const BoxOptions& options, const char* text);
 
 // A size as scripts give it (0 fits the text, a negative size takes the

@@ -81,6 +81,9 @@ BoxDialog::Fit BoxDialog::fit(const BoxCall& call, const std::string& text, Butt
             width = bodyCols + 4;
         if (rowWidth(labels, n) + 2 > width)
             width = rowWidth(labels, n) + 2;
+        const char* title = call.options->title;
+        if (title != nullptr && CurLabel::getLongestLine(title) + 4 > width)
+            width = CurLabel::getLongestLine(title) + 4;
     }
     width = width < 0 ? COLS : clamp(width, 6, COLS);
     int need = text.empty() ? 0 : CurLabel::getEffHeight(text.c_str(), width - 4);
@@ -105,15 +108,19 @@ BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons butto
                      int bodyRows, const Fit& size)
     : CurTDialog(size.height, size.width, call.options->beginY >= 0 ? call.options->beginY : -1,
                  call.options->beginX >= 0 ? call.options->beginX : -1),
-      options(call.options), kind(buttons), textRows(0), body(0), label(nullptr), viewer(nullptr),
-      bodyCount(0), escaped(false), entered(false), timedOut(false)
+      options(call.options), kind(buttons), textRows(0), body(0), label(nullptr), title(nullptr),
+      viewer(nullptr), bodyCount(0), escaped(false), entered(false), timedOut(false)
 {
     int free = height - 4;
     body = bodyRows > 0 ? clamp(bodyRows, 0, free) : bodyRows < 0 ? free - size.textRows : 0;
     body = clamp(body, 0, free);
     textRows = clamp(size.textRows, 0, free - (bodyRows == 0 ? 1 : body));
-    if (options->title != nullptr)
-        setTitle(options->title, CurInit::CENTER);
+    if (options->title != nullptr) {
+        int cols = clamp(CurLabel::getLongestLine(options->title), 0, width - 2);
+        title = new CurLabel(this, false);
+        title->setGeometry(1, cols, 0, (width - cols) / 2);
+        title->setText(options->title, false);
+    }
     setKeyCB(keyCB, this);
     focuser.setEnterCB(enterCB, this);
     if (bodyRows == 0 && size.textRows > free - 1 && free >= 3) {
@@ -133,6 +140,7 @@ BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons butto
 BoxDialog::~BoxDialog()
 {
     delete label;
+    delete title;
     delete viewer;
 }
 
@@ -168,6 +176,12 @@ void BoxDialog::addButtons()
     focuser.setFocus(first >= 0 ? bodyCount + first : 0);
 }
 
+void BoxDialog::drawTitle()
+{
+    if (title != nullptr)
+        title->draw();
+}
+
 bool BoxDialog::keyCB(int key, void* data)
 {
     if (key != 27)
@@ -196,6 +210,7 @@ BoxStatus BoxDialog::run()
     addButtons();
     int timer = options->timeout > 0 ? CurInit::addTimer(options->timeout * 1000, timeoutCB, this) : -1;
     draw();
+    drawTitle();
     if (label != nullptr)
         label->draw();
     if (viewer != nullptr)

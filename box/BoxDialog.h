@@ -42,6 +42,9 @@ public:
     // Enter left by a body gadget is OK; Esc (or the input's end) is
     // BOX_ESC; --timeout seconds without the box ending is BOX_TIMEOUT.
     BoxStatus run();
+    // The title on the top border, as written (blanks kept); a body gadget
+    // that draws over the border calls it after drawing.
+    void drawTitle();
 
 private:
     struct Fit { int height, width, textRows; };
@@ -59,6 +62,7 @@ private:
     int        textRows;
     int        body;                     // rows of the body
     CurLabel*  label;                    // the text, or null when it scrolls
+    CurLabel*  title;                    // on the top border, or null
     CurViewer* viewer;                   // the text when it scrolls, or null
     BoxStatus  statuses[4];              // of each button, by index
     int        bodyCount;                // body gadgets, ahead of the buttons in the focus order

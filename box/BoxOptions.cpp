@@ -140,7 +140,7 @@ const OptionRow OPTIONS[] = {
      "--no-nl-expand            \\n in a text stays two characters"},
     {"--colors", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.colors = true; return true; },
-     "--colors                  \\Z sequences in a text set attributes"},
+     "--colors                  \\Z sequences are taken out of a text"},
     {"--tab-len", 1, true,
      [](BoxOptions& o, char** v, std::string* why) { return number(v[0], 1, &o.tabLen, "--tab-len", why); },
      "--tab-len N               columns of a tab with --no-collapse"},

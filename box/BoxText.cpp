@@ -15,7 +15,9 @@ std::string boxText(const BoxOptions& o, const char* text)
 {
     std::string out;
     for (const char* p = text != nullptr ? text : ""; *p != '\0'; p++) {
-        if (p[0] == '\\' && p[1] == 'n' && !o.noNlExpand) {
+        if (o.colors && p[0] == '\\' && p[1] == 'Z' && p[2] != '\0') {
+            p += 2;                      // an attribute sequence: shown as plain text
+        } else if (p[0] == '\\' && p[1] == 'n' && !o.noNlExpand) {
             endLine(&out);
             p++;
         } else if (*p == '\n') {

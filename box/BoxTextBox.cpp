@@ -3,7 +3,6 @@
 // with the pager keys scripts' users press and an EXIT button.
 #include "BoxDialog.h"
 
-#include <CurLabel.h>
 #include <CurViewer.h>
 #include <curses.h>
 
@@ -17,15 +16,14 @@ namespace {
 // separator's row; the title, which its top border covers, is drawn again.
 class PagerViewer : public CurViewer {
 public:
-    PagerViewer(CurWindow* window, CurLabel* title) : CurViewer(window), title(title) {}
+    explicit PagerViewer(BoxDialog* dialog) : CurViewer(dialog), dialog(dialog) {}
     void draw() override
     {
         CurViewer::draw();
         WINDOW* w = window->getWindow();
         mvwaddch(w, height - 1, 0, ACS_LTEE);
         mvwaddch(w, height - 1, width - 1, ACS_RTEE);
-        if (title != nullptr)
-            title->draw();
+        dialog->drawTitle();
     }
     // Space and b page, j and k step, g and G go to the ends.
     bool processKey(int key) override
@@ -41,40 +39,25 @@ public:
     }
 
 private:
-    CurLabel* title;
+    BoxDialog* dialog;
 };
 
 }  // namespace
 
 BoxStatus runTextBox(BoxCall& call)
 {
-    const BoxOptions& o = *call.options;
     BoxCall whole = call;
     whole.height = call.height == 0 ? -1 : call.height;   // a file has no size to fit
     whole.width = call.width == 0 ? -1 : call.width;
-    BoxOptions untitled = o;
-    untitled.title = nullptr;
-    whole.options = &untitled;
     BoxDialog dialog(whole, "", BoxDialog::EXIT_ONLY, -1, 0);
-    CurLabel* title = nullptr;
-    std::string shown;
-    if (o.title != nullptr) {
-        shown = std::string(" ") + o.title + " ";
-        int cols = CurLabel::getLongestLine(o.title) + 2;
-        cols = cols > dialog.getWidth() - 2 ? dialog.getWidth() - 2 : cols;
-        title = new CurLabel(&dialog, false);
-        title->setGeometry(1, cols, 0, (dialog.getWidth() - cols) / 2);
-        title->setText(shown.c_str(), false);
+    PagerViewer viewer(&dialog);
+    if (!viewer.openFile(call.text)) {
+        *call.error = std::string("cannot show the file: ") + call.text;
+        return BOX_ERROR;
     }
-    PagerViewer viewer(&dialog, title);
-    bool opened = viewer.openFile(call.text);
     viewer.setGeometry(dialog.getHeight() - 2, dialog.getWidth(), 0, 0);
     dialog.addBody(&viewer);
-    BoxStatus status = opened ? dialog.run() : BOX_ERROR;
-    delete title;
-    if (!opened)
-        *call.error = std::string("cannot show the file: ") + call.text;
-    return status;
+    return dialog.run();
 }
 
 // A first look before the screen starts, so that a missing file is a plain

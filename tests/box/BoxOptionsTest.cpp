@@ -90,3 +90,18 @@ TEST(BoxOptions, SpellingsKeptOptionsAndErrors)
         }
     }
 }
+
+TEST(BoxText, BreaksNewlinesAndAttributeSequences)
+{
+    BoxOptions plain, cr, colors, literal;
+    cr.crWrap = true;
+    colors.colors = true;
+    literal.noNlExpand = true;
+    const struct { const BoxOptions* o; const char* in; const char* out; } cases[] = {
+        {&plain, "aaa \\nbbb", "aaa\nbbb"},     {&plain, "a\nb", "a b"},
+        {&cr, "a \nb", "a\nb"},                 {&literal, "a\\nb", "a\\nb"},
+        {&colors, "\\Zb\\Z1red\\Zn.", "red."}, {&plain, "\\Zbx", "\\Zbx"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.out, boxText(*c.o, c.in)) << c.in;
+}

@@ -104,6 +104,8 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--help-button", "--ok-label", "Fine", "--inputbox", "Hi", "0", "0"}, "Fine",
          [](ScreenSession& s) { s.backTab(); s.enter(); }, 2, "", ""},
         {{"--timeout", "1", "--msgbox", "Hi", "0", "0"}, "Hi", none, 5, "", ""},
+        {{"--title", "Two  blanks kept", "--msgbox", "Hi", "0", "0"}, "Two  blanks kept", press, 0,
+         "", ""},
         {{"--msgbox", "1\\n2\\n3\\n4\\n5\\n6\\n7\\n8\\n9\\nlast", "8", "20"}, "%",
          [](ScreenSession& s) {
              s.terminal().key("End");
