@@ -93,7 +93,7 @@ void CurFocuser::kbdLoop()
             return;             // an inert window can never deliver a key
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readKey(holder->getWindow());
+        int key = CurInit::readWideKey(holder->getWindow());
         // A no-delay window yields ERR whenever no key waits, and that ERR
         // is offered like any key. A window that waits for keys yields it
         // only when the input has ended: no key can follow, so the loop ends

@@ -1,8 +1,8 @@
 // fuzz_lineedit.cpp - the line editor (fuzz/) driven by an arbitrary key
 // stream with new texts and geometry between keys, in the "C" locale or in
 // C.UTF-8 as the input's first byte says. Under UTF-8 characters arrive as
-// the key loop hands them on: their bytes one key at a time (whole, cut
-// short or invalid) or as one wide key. A model of the characters and the
+// the key reader hands them on, as one wide key each; a byte from 128 up
+// inserts nothing in either locale. A model of the characters and the
 // edit position follows every key; the editor's text must decode to it, and
 // the drawn field must show the cursor on that character, never on a "<" or
 // ">" mark nor on the second half of a double-width character.
@@ -22,7 +22,6 @@ struct Model {
     bool             utf8;
     std::vector<int> chars;
     size_t           pos = 0;            // index of the character under the cursor
-    std::string      held;               // bytes of a character still arriving
 };
 }  // namespace
 
@@ -80,36 +79,17 @@ static bool insertable(const Model& m, int c)
            || (m.utf8 && c >= 0xA0 && c <= 0x10FFFF && wcwidth((wchar_t)c) >= 0);
 }
 
-// The character a key inserts, -2 for a byte held or dropped, -1 for none.
-// Under UTF-8 a byte from 128 up that can lead a sequence starts a new one,
-// any other joins the held bytes; once the lead byte's count is there the
-// sequence enters only if it is valid.
-static int keyChar(Model& m, int key)
+// The character a key inserts, -1 for none.
+static int keyChar(int key)
 {
     if (key >= CurGadget::WIDE_CHAR && key <= CurGadget::WIDE_CHAR + 0x10FFFF)
         return key - CurGadget::WIDE_CHAR;
-    if (key < 128 || key > 255 || !m.utf8)
-        return key >= 32 && key <= 126 ? key : -1;
-    if (key >= 0xC2 && key <= 0xF4)
-        m.held.clear();
-    else if (m.held.empty())
-        return -2;
-    m.held += (char)key;
-    unsigned char lead = (unsigned char)m.held[0];
-    size_t need = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (m.held.size() < need)
-        return -2;
-    bool valid;
-    std::vector<int> c = decode(m.held, true, &valid);
-    m.held.clear();
-    return valid && c.size() == 1 ? c[0] : -2;
+    return key >= 32 && key <= 126 ? key : -1;
 }
 
 // What a key does, by the editing rules; true when the editor takes it.
 static bool apply(Model& m, int key)
 {
-    if (key < 128 || key > 255)
-        m.held.clear();
     size_t end = m.chars.size(), p = m.pos;
     switch (key) {
     case KEY_HOME: case KEY_PPAGE: m.pos = 0; return true;
@@ -124,35 +104,22 @@ static bool apply(Model& m, int key)
         m.chars.erase(m.chars.begin() + p, m.chars.begin() + nextPos(m, p));
         return true;
     }
-    int c = keyChar(m, key);
-    if (c == -2 || !insertable(m, c))
-        return c == -2;
+    int c = keyChar(key);
+    if (!insertable(m, c))
+        return false;
     m.chars.insert(m.chars.begin() + p, c);
     m.pos = nextPos(m, p);               // behind the marks it now carries too
     return true;
 }
 
 // A key from the stream: mostly as fuzzKey makes them; under UTF-8 also a
-// character as its bytes one key at a time, all of them or fewer, or as
-// one wide key.
+// whole character, as the key reader hands it on.
 static void pushCharacter(FuzzedDataProvider& in, std::vector<int>& keys)
 {
     static const int some[] = {0xE9, 0x65E5, 0x301, 0x1F600, 0x200D, 0xFFFD, 0x85, 0xFF01};
     int pick = in.ConsumeIntegral<uint8_t>();
     int c = pick < 128 ? some[pick % 8] : in.ConsumeIntegralInRange<int>(0, 0x10FFFF);
-    if (pick % 4 == 0) {
-        keys.push_back(CurGadget::WIDE_CHAR + c);
-        return;
-    }
-    char bytes[MB_LEN_MAX];
-    mbstate_t state = {};
-    size_t n = wcrtomb(bytes, (wchar_t)c, &state);
-    if (n > 4)
-        return;                          // a surrogate has no encoding
-    if (pick % 4 == 1)
-        n = in.ConsumeIntegralInRange<size_t>(1, n);
-    for (size_t i = 0; i < n; i++)
-        keys.push_back((unsigned char)bytes[i]);
+    keys.push_back(CurGadget::WIDE_CHAR + c);
 }
 
 // Coordinates compared in long long: the generated ones reach the int limits.
@@ -216,7 +183,6 @@ static void setText(CurLineEdit& edit, Model& m, FuzzedDataProvider& in)
     bool valid;
     m.chars = decode(text.c_str(), m.utf8, &valid);   // the editor's copy ends at a NUL
     m.pos = m.chars.size();
-    m.held.clear();
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -6,6 +6,8 @@
 
 #include <curses.h>
 
+static_assert(CurGadget::WIDE_CHAR == CurInit::WIDE_CHAR, "gadgets take the reader's whole characters");
+
 CurGadget::CurGadget(CurWindow* window)
     : window(window), x(0), y(0), width(window->getWidth()), height(window->getHeight())
 {
@@ -56,7 +58,7 @@ int CurGadget::kbdLoop()
     if (w == nullptr)
         return -1;
     for (;;) {
-        int key = CurInit::readKey(window);
+        int key = CurInit::readWideKey(window);
         if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
             return -1;
         if (key == ERR)

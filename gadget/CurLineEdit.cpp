@@ -11,7 +11,7 @@
 
 CurLineEdit::CurLineEdit(CurWindow* window)
     : CurGadget(window), text(new char[5]), hidden(false), textSize(5), cursorPos(0),
-      cursorCol(0), focused(true), pendingLen(0)
+      cursorCol(0), focused(true)
 {
     text[0] = '\0';
     // Each switch resends the terminal's keypad string: only when it is off.
@@ -58,7 +58,6 @@ void CurLineEdit::setText(const char* newText, bool redraw)
     textSize = out + 1;
     cursorPos = out;
     cursorCol = width;
-    pendingLen = 0;
     fitCursor(out);
     if (redraw)
         draw();
@@ -257,11 +256,15 @@ void CurLineEdit::growFor(int length, int more)
     textSize = size;
 }
 
-// The character a key inserts; a character's bytes are held in pending
-// until it is whole.
+// The character a key inserts, -1 for none. The key reader hands on a
+// character beyond ASCII whole; a byte of one never comes alone.
 int CurLineEdit::keyCode(int key)
 {
-    return CurText::keyChar(key, pending, &pendingLen);
+    if (key >= 32 && key <= 126)
+        return key;
+    if (key >= WIDE_CHAR && key <= WIDE_CHAR + 0x10FFFF)
+        return key - WIDE_CHAR;
+    return -1;
 }
 
 // Inserts at the cursor; the cursor moves behind the new character and
@@ -288,8 +291,6 @@ int CurLineEdit::insertCode(int code, int length)
 // and right are always consumed, even at the ends of the text.
 bool CurLineEdit::processKey(int key)
 {
-    if (key < 128 || key > 255)
-        pendingLen = 0;                 // a character's bytes come one after another
     int oldPos = cursorPos, oldCol = cursorCol;
     int L = (int)strlen(text);
     fitCursor(L);
@@ -360,8 +361,6 @@ bool CurLineEdit::processKey(int key)
         break;
     }
     int code = keyCode(key);
-    if (code == -2)
-        return true;
     if (code < 0 || !CurText::insertable(code))
         return false;
     int last = lastCol(L + insertCode(code, L));  // the last column is kept for ">"
@@ -453,8 +452,6 @@ bool CurLineEdit::processNarrowKey(int key, int length)
         break;
     default: {
         int code = keyCode(key);
-        if (code == -2)
-            return true;
         if (code < 0 || !CurText::insertable(code))
             return false;
         length += insertCode(code, length);

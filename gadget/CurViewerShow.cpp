@@ -2,6 +2,7 @@
 // scroll bar, position indicator and rows, the scroll keys, and the search
 // prompted for on the bottom frame row. Finding rows is in CurViewer.cpp.
 #include "CurViewer.h"
+#include "CurInit.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -171,7 +172,7 @@ bool CurViewer::readPattern()
     edit.draw();
     window->update();
     for (;;) {
-        int key = window->getChar();
+        int key = CurInit::readWideKey(window);
         if (key == 13)
             break;
         if (key == 27 || key == -1)

@@ -6,7 +6,7 @@ class CurWindow;
 
 class CurGadget {
 public:
-    // A character beyond ASCII read whole (as wget_wch reads it) reaches
+    // A character beyond ASCII read whole (as CurInit::readWideKey reads it) reaches
     // processKey as WIDE_CHAR plus its code point, apart from every curses key code.
     enum : int { WIDE_CHAR = 0x1000000 };
 

@@ -52,9 +52,24 @@ public:
     // key within the escape delay) as ALT plus the key. ERR when the window's
     // delay (nodelay, wtimeout) ran out, or when the input has ended in a
     // window that waits; STOP when a timer or watch callback returned true.
+    // Escape sequences that the terminal's description lacks are read whole:
+    // those that xterm, rxvt, the Linux console, screen and tmux send for the
+    // arrows, Home, End, Insert, Delete, Page Up/Down, F1-F12 and back-tab
+    // give their KEY_ codes, any other is dropped.
     static int  readKey(CurWindow* window);
+    // The same reader for loops that take whole characters, as every loop
+    // of the toolkit does. In a UTF-8 locale a character beyond ASCII comes
+    // as WIDE_CHAR plus its code point once all its bytes are in, however
+    // far apart they arrive, and each byte that belongs to no valid
+    // character as WIDE_CHAR + 0xFFFD (the replacement character), before
+    // the key that follows it. In any other locale it returns what readKey
+    // returns. The two may be mixed: each gets a character in its own form.
+    // What either reads ahead goes back into curses' input queue, so that
+    // flushinp discards it with the rest of what was typed ahead.
+    static int  readWideKey(CurWindow* window);
     static const int ALT  = 0x20000000;               // added to a key typed with Alt
     static const int STOP = -2;                       // a callback asked the loop to stop
+    static const int WIDE_CHAR = 0x1000000;           // plus a code point: a whole character (CurGadget::WIDE_CHAR)
     static void setResizeCB(void (*callback)(void*), void* data); // after a resize, before the repaint
     // A repeating timer every ms milliseconds (0: at every turn of the wait,
     // after the keys waiting; the wait then never sleeps). Returns its id
@@ -113,6 +128,8 @@ private:
     static void releaseTerminal();        // puts the handlers back
     static int  tty_in, tty_out;          // descriptors of the terminal: 0 and 1, or /dev/tty
     static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
+    static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
+    static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
     static void stopEvents();
     static void followResize();           // new size, windows fitted, callback, repaint
 

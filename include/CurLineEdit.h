@@ -21,8 +21,8 @@ public:
     // the gadget contract (the keyboard loop is CurGadget's)
     virtual void draw();                 // the field row; leaves the cursor on the edit position
     // Inserts printable ASCII; in a UTF-8 locale also any printable character
-    // arriving as CurGadget::WIDE_CHAR plus its code point, or as its UTF-8
-    // bytes one key at a time (codes 128 to 255, as curses reads them).
+    // arriving as CurGadget::WIDE_CHAR plus its code point, as the key reader
+    // hands them on (CurInit::readWideKey). Codes 128 to 255 insert nothing.
     virtual bool processKey(int key);
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
@@ -35,7 +35,7 @@ private:
     int  lastCol(int length) const;      // the rightmost column the cursor may take where it stands
     bool processNarrowKey(int key, int length); // keys in a box of fewer than 3 columns
     bool editKey(int key, int length);   // Backspace and Delete in a box of 3 columns or more
-    int  keyCode(int key);               // the character a key inserts; -1 for none, -2 for a byte held
+    int  keyCode(int key);               // the character a key inserts; -1 for none
     int  insertCode(int code, int length); // returns the bytes inserted
     void growFor(int length, int more);  // room for more bytes
     void removeRange(int from, int to);
@@ -50,7 +50,5 @@ private:
     int  cursorPos;                      // byte index of the character under the cursor
     int  cursorCol;                      // column of the cursor inside the box
     bool focused;
-    char pending[4];                     // the bytes of a character still being typed
-    int  pendingLen;
 };
 #endif

@@ -24,8 +24,9 @@ public:
 
     // keys. A name is one of Tab, BackTab, Up, Down, Left, Right, Home, End,
     // PageUp, PageDown, Insert, Delete, Backspace, Esc, Enter, Space, F1..F12,
-    // a single character, Ctrl-x, 0xNN for one raw byte, or Hidden (a key
-    // log's secret character: types an x); Shift-, Ctrl- and
+    // a single character, U+NNNN for a character by its code point, Ctrl-x,
+    // 0xNN for one raw byte, or Hidden (a key log's secret character: types
+    // an x); Shift-, Ctrl- and
     // Alt- prefixes combine with the named keys (Shift-Tab is BackTab). Keys
     // are encoded for the modes the program has set (cursor keys, keypad).
     bool key(const char* name);                      // false, sending nothing, for an unknown name

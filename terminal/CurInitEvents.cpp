@@ -1,14 +1,19 @@
 // CurInitEvents.cpp - the one key reader of every toolkit loop (terminal/):
 // it waits at once for a key, watched descriptors and the next timer, and
-// handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves.
+// handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves;
+// CurKeys decodes escape sequences and puts characters together.
 #include "CurInit.h"
+#include "CurKeys.h"
+#include "CurText.h"
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <term.h>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
@@ -47,6 +52,12 @@ static void*      resizeData = nullptr;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
+// Keys of the replay file to be read again before its next line: what a
+// character cut short leaves, or the further bytes of a character for a
+// reader of bytes. The terminal's keys go back into curses' own queue.
+static int        replayAhead[8];
+static int        replayAheadCount = 0;
+static CurKeys::Utf8 partial = {};       // a character's bytes while it arrives, within one read
 
 static const int CTRL_L = 12;
 static const int ESC = 27;
@@ -126,6 +137,7 @@ void CurInit::stopEvents()
         if (readPad != nullptr)
             delwin(readPad);
         readPad = nullptr;
+        replayAheadCount = 0;
     }
     purge();
 }
@@ -372,33 +384,76 @@ static WINDOW* readingWindow(WINDOW* w)
     return readPad;
 }
 
-// Esc followed within the escape delay by another key is one key typed
-// with Alt: curses has already waited that delay for an escape sequence and
-// holds the next key back for the following read.
-static int withAlt(WINDOW* w)
+// The next key curses has, within ms milliseconds (0: at once).
+static int getKey(WINDOW* w, int ms)
 {
     int saved = wgetdelay(w);
-    nodelay(w, TRUE);
-    int next = wgetch(w);
+    wtimeout(w, ms);
+    int key = wgetch(w);
     wtimeout(w, saved);
-    return next == ERR ? ESC : CurInit::ALT + next;
+    return key;
+}
+
+// An Esc put back after it was told apart from Alt: read as 27, never as
+// the start of another key. No key has this code.
+static const int ESC_ALONE = CurInit::ALT - 1;
+
+// Puts keys the Esc handling is done with back to be read next, in their
+// order. The reader keeps no key of the terminal's between reads: they go
+// back into curses' input queue, where flushinp discards them with the rest
+// of what was typed ahead.
+static void readAgain(const int* keys, int n, bool replayed)
+{
+    if (replayed) {
+        if (replayAheadCount + n > (int)(sizeof replayAhead / sizeof replayAhead[0]))
+            return;                      // cannot happen: a read puts back 4 keys at most
+        memmove(replayAhead + n, replayAhead, replayAheadCount * sizeof replayAhead[0]);
+        memcpy(replayAhead, keys, n * sizeof replayAhead[0]);
+        replayAheadCount += n;
+        return;
+    }
+    for (int i = n; i-- > 0;)
+        ungetch(keys[i] == ESC ? ESC_ALONE : keys[i]);
+}
+
+// The keys after an Esc. Curses has already waited the escape delay for a
+// sequence it knows, and holds what came for the following reads: a key
+// there at once was typed with Alt or begins a sequence curses does not
+// know, whose further bytes may each take the delay again.
+static int sequenceKey(bool wait, void* w)
+{
+    return getKey(static_cast<WINDOW*>(w), wait ? get_escdelay() : 0);
+}
+
+// Whether the description's mouse report starts "ESC [ <" (SGR) rather
+// than "ESC [ M" (X10).
+static bool sgrMouse()
+{
+    const char* start = tigetstr("kmous");
+    return start != nullptr && start != (char*)-1 && strcmp(start, "\x1b[<") == 0;
 }
 
 // One key curses has or the terminal sends without waiting. Ctrl-L is
-// handled here and read as no key; a resize is passed on as KEY_RESIZE.
+// handled here and read as no key, as is a sequence that stands for none;
+// a resize is passed on as KEY_RESIZE.
 static int takeKey(WINDOW* w, bool* handled)
 {
-    int saved = wgetdelay(w);
-    nodelay(w, TRUE);
-    int key = wgetch(w);
-    wtimeout(w, saved);
-    *handled = key == CTRL_L;
+    int key = getKey(w, 0);
+    int again = ERR;
+    if (key == ESC_ALONE)
+        key = ESC;
+    else if (key == ESC)
+        key = CurKeys::escape(sequenceKey, w, &again);
+    else if (key == KEY_MOUSE)
+        key = CurKeys::mouse(sequenceKey, w, sgrMouse(), &again);
+    if (again != ERR)
+        ungetch(again);                  // read past the sequence: the start of the next key
+    *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();
         placeCursor(w);
-        return ERR;
     }
-    return key == ESC ? withAlt(w) : key;
+    return *handled ? ERR : key;
 }
 
 // The wait of readKey: keys first, then timers due, then poll until
@@ -440,23 +495,72 @@ static int nextKey(WINDOW* w)
 
 int CurInit::readKey(CurWindow* window)
 {
+    return readKeyAs(window, false);
+}
+
+int CurInit::readWideKey(CurWindow* window)
+{
+    return readKeyAs(window, true);
+}
+
+// The next key from the replay file, then from the terminal through the
+// Esc handling (takeKey); true in *replayed for a key of the replay.
+int CurInit::rawKey(CurWindow* window, bool* replayed)
+{
     WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
-    if (w == nullptr)
-        return ERR;                      // an inert window has no input
+    *replayed = true;
+    if (replayAheadCount > 0) {
+        int key = replayAhead[0];
+        memmove(replayAhead, replayAhead + 1, --replayAheadCount * sizeof replayAhead[0]);
+        return key;
+    }
     // A replayed session's keys come first, as fast as the loops ask.
     int key = replayKey();
-    if (key < 0) {
-        depth++;
-        while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
-            followResize();
-            placeCursor(readingWindow(w));
+    if (key >= 0)
+        return key;
+    *replayed = false;
+    depth++;
+    while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
+        followResize();
+        placeCursor(readingWindow(w));
+    }
+    depth--;
+    purge();
+    return key;
+}
+
+// A reader of whole characters puts them together from their bytes here,
+// holding them across waits of any length; a reader of bytes gets a whole
+// character of the replay file as its bytes.
+int CurInit::readKeyAs(CurWindow* window, bool whole)
+{
+    if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
+        return ERR;                      // an inert window has no input
+    bool assemble = whole && CurText::utf8();
+    int key = CurKeys::DROPPED;
+    while (key == CurKeys::DROPPED) {
+        bool replayed;
+        int raw = rawKey(window, &replayed);
+        int again[4], count = 0;
+        if (raw == ERR || raw == STOP) {
+            // Bytes of a character still held wait in curses' queue.
+            readAgain(again, CurKeys::release(&partial, again), false);
+            return raw;
         }
-        depth--;
-        purge();
+        if (assemble) {
+            key = CurKeys::utf8(&partial, raw, again, &count);
+        } else if (!whole) {
+            int bytes[4];
+            count = CurKeys::bytes(raw, bytes) - 1;
+            key = bytes[0];
+            memcpy(again, bytes + 1, count * sizeof again[0]);
+        } else {
+            key = raw;
+        }
+        readAgain(again, count, replayed);
     }
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
-    if (key != ERR && key != STOP)
-        recordKey(key, isSecretInput(window));
+    recordKey(key, isSecretInput(window));
     return key;
 }

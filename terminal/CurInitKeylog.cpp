@@ -8,9 +8,10 @@
 // PageUp, PageDown, Up, Down, Left, Right, Resize, F0..F63, Ctrl-@..Ctrl-_
 // and Ctrl-? for control codes, Alt- before the name of a key typed with Alt,
 // the character itself for printable ASCII,
-// 0xNN for bytes from 128 and KeyNNN for any other curses code. A character
-// typed as secret input is Hidden, which replays as the letter x. Lines
-// starting with # are comments.
+// 0xNN for bytes from 128, U+NNNN for a character read whole (its code
+// point, four hex digits or more) and KeyNNN for any other curses code. A
+// character typed as secret input is Hidden, which replays as the letter x.
+// Lines starting with # are comments.
 //
 // Both files are named by whoever starts the program, perhaps in a folder
 // others write to, so neither is followed through a symbolic link and each
@@ -123,6 +124,8 @@ void keyName(int code, bool secret, char* out, size_t size)
         std::snprintf(out, size, "%c", char(code));
     else if (code >= 128 && code < 256)
         std::snprintf(out, size, "0x%02X", code);
+    else if (code >= CurInit::WIDE_CHAR && code <= CurInit::WIDE_CHAR + 0x10FFFF)
+        std::snprintf(out, size, "U+%04X", code - CurInit::WIDE_CHAR);
     else
         std::snprintf(out, size, "Key%d", code);
 }
@@ -148,6 +151,11 @@ int keyCode(const char* name)
     if (len > 1 && name[0] == 'F') {
         long n = std::strtol(name + 1, &end, 10);
         return *end == '\0' && n >= 0 && n <= 63 ? KEY_F(int(n)) : -1;
+    }
+    if (len >= 6 && len <= 8 && std::strncmp(name, "U+", 2) == 0) {
+        long n = std::strtol(name + 2, nullptr, 16);
+        bool hex = std::strspn(name + 2, "0123456789ABCDEFabcdef") == len - 2;
+        return hex && n <= 0x10FFFF ? CurInit::WIDE_CHAR + int(n) : -1;
     }
     if (len > 3 && std::strncmp(name, "Key", 3) == 0) {
         long n = std::strtol(name + 3, &end, 10);

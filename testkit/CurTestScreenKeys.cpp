@@ -38,6 +38,18 @@ uint32_t singleCharacter(const char* s)
     return s[more + 1] == '\0' ? c : 0;
 }
 
+// A character by its code point, as a key log names one ("U+00E9"); 0 for
+// any other name.
+uint32_t codePoint(const char* s)
+{
+    size_t digits = std::strlen(s) - 2;
+    if (std::strncmp(s, "U+", 2) != 0 || digits < 4 || digits > 6
+        || std::strspn(s + 2, "0123456789ABCDEFabcdef") != digits)
+        return 0;
+    unsigned long c = std::strtoul(s + 2, nullptr, 16);
+    return c <= 0x10FFFF ? uint32_t(c) : 0;
+}
+
 uint32_t nextCharacter(const char* s, size_t& i)
 {
     unsigned char b = s[i++];
@@ -114,7 +126,10 @@ bool CurTestScreen::sendNamed(const char* name)
         return true;
     }
     // Hidden stands for a character typed as secret input: it types an x.
-    uint32_t c = std::strcmp(base, "Space") == 0 ? ' ' : std::strcmp(base, "Hidden") == 0 ? 'x' : singleCharacter(base);
+    uint32_t c = std::strcmp(base, "Space") == 0 ? ' '
+                 : std::strcmp(base, "Hidden") == 0 ? 'x'
+                 : base[0] == 'U' && base[1] == '+' ? codePoint(base)
+                 : singleCharacter(base);
     if (c == 0) return false;
     // Ctrl and Alt with a character are spelt out here: the terminal sends
     // the control byte, and Esc before it for Alt.

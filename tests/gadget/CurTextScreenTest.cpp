@@ -108,7 +108,7 @@ const int NAME_ROW = 3, PASS_ROW = 5, COL = 12, W = 12;
 
 struct EditCase {
     const char* name;
-    std::vector<std::string> keys;       // typed text, or "<", ">", "home", "end", "bs", "del", "tab"
+    std::vector<std::string> keys;       // typed text, or "<", ">", "home", "end", "bs", "del", "tab", "wait"
     int row;
     std::string field;                   // the 12 cells of the field
     int col;                             // the cursor's column in the field
@@ -123,7 +123,10 @@ void press(ScreenSession& s, const std::string& key)
     for (const auto& n : named)
         if (key == n.first)
             return s.sendKey(n.second);
-    s.sendBytes(key);
+    if (key == "wait")
+        s.waitSettled();                 // what came so far has been read
+    else
+        s.sendBytes(key);
 }
 
 }  // namespace
@@ -138,7 +141,12 @@ TEST(CurTextScreen, LineEditorEditsWholeCharactersCountingColumns)
         {"left and right", {"aé日", "<", "<", ">", "x"}, NAME_ROW, "aéx日       ", 3, "aéx日"},
         {"end", {"abc日", "home", "end", "z"}, NAME_ROW, "abc日z      ", 6, "abc日z"},
         {"combining", {"e\xcc\x81", "bs", "o"}, NAME_ROW, "o           ", 1, "o"},
-        {"bad bytes", {"a\xff\xc3(\xa9" "b"}, NAME_ROW, "a(b         ", 3, "a(b"},
+        {"bad bytes", {"a\xff\xc3(\xa9" "b"}, NAME_ROW, "a" + BAD + BAD + "(" + BAD + "b      ", 6,
+         "a" + BAD + BAD + "(" + BAD + "b"},
+        {"split by a wait", {"a\xc3", "wait", "\xa9" "b"}, NAME_ROW, "aéb         ", 3, "aéb"},
+        {"linux home and end", {"abc", "\x1b[1~", "z", "\x1b[4~", "y"}, NAME_ROW, "zabcy       ", 5, "zabcy"},
+        {"unknown sequences", {"a\x1b[99~\x1b[1;5H\x1b[<0;3;4M", "\x1b[1", "wait", "~b"}, NAME_ROW,
+         "a~b         ", 3, "a~b"},
         {"scrolls whole", {"日本語テキストです"}, NAME_ROW, "<キストです ", 11, "日本語テキストです"},
         {"scrolls back", {"日本語テキストです", "home"}, NAME_ROW, "日本語テキ >", 0, "日本語テキストです"},
         {"hidden", {"tab", "pässwörd日"}, PASS_ROW, "*********   ", 9, ""},

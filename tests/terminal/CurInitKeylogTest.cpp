@@ -31,6 +31,7 @@ const KeyCase KEYS[] = {
     {0, "Ctrl-@"},    {127, "Ctrl-?"},         {KEY_UP, "Up"},       {KEY_NPAGE, "PageDown"},
     {KEY_DC, "Delete"}, {KEY_BACKSPACE, "Backspace"}, {KEY_F(12), "F12"}, {0xE9, "0xE9"},
     {KEY_RESIZE, "Resize"}, {CurInit::ALT + 'x', "Alt-x"}, {CurInit::ALT + KEY_F(2), "Alt-F2"},
+    {CurInit::WIDE_CHAR + 0xE9, "U+00E9"}, {CurInit::ALT + CurInit::WIDE_CHAR + 0x1F600, "Alt-U+1F600"},
 };
 
 std::string tempPath(const char* name)
