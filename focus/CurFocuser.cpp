@@ -16,7 +16,8 @@ static const int FAR = INT_MAX;
 
 CurFocuser::CurFocuser()
     : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false),
-      enterCallback(nullptr), enterData(nullptr), keyCallback(nullptr), keyData(nullptr)
+      enterCallback(nullptr), enterData(nullptr), keyCallback(nullptr), keyData(nullptr),
+      filterCallback(nullptr), filterData(nullptr)
 {
 }
 
@@ -65,8 +66,9 @@ static bool isArrow(int key)
     return key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT;
 }
 
-// Tab and back-tab never reach a gadget (Tab does when the gadget takes it
-// as its own, as an editor inserting blanks does); every other key is offered to the
+// A key filter, when set, sees every key first (a menu bar's keys). Tab
+// and back-tab never reach a gadget (Tab does when the gadget takes it as
+// its own, as an editor inserting blanks does); every other key is offered to the
 // focused gadget first, and arrows and Enter reach the focuser only when the
 // gadget declines them. A callback run from a key may stop the loop, add or
 // remove gadgets, or move the focus, so the ring is checked again before
@@ -105,7 +107,14 @@ void CurFocuser::kbdLoop()
         if (!settleFocus(&holder))
             return;
 
-        if (key == 9 && !holder->takesTab()) {
+        if (filtered(key)) {
+            // The filter may have run anything: the focus comes back to
+            // the gadget holding it now, cursor included.
+            if (!settleFocus(&holder))
+                return;
+            holder->draw();
+            holder->getWindow()->update();
+        } else if (key == 9 && !holder->takesTab()) {
             moveFocus((focusIndex + 1) % numGadgets);
             holder = gadgets[focusIndex];
         } else if (key == KEY_BTAB) {
@@ -195,6 +204,33 @@ void CurFocuser::setKeyCB(bool (*callback)(int, void*), void* data)
 {
     keyCallback = callback;
     keyData = data;
+}
+
+void CurFocuser::setKeyFilterCB(bool (*callback)(int, void*), void* data)
+{
+    filterCallback = callback;
+    filterData = data;
+    filterFunction = nullptr;
+}
+
+void CurFocuser::setKeyFilterCB(std::function<bool(int)> callback)
+{
+    filterFunction = std::move(callback);
+    filterCallback = nullptr;
+    filterData = nullptr;
+}
+
+// The function is called through a copy, since it may replace itself.
+bool CurFocuser::filtered(int key)
+{
+    if (key == ERR)
+        return false;
+    if (filterCallback != nullptr)
+        return filterCallback(key, filterData);
+    if (!filterFunction)
+        return false;
+    std::function<bool(int)> call = filterFunction;
+    return call(key);
 }
 
 // The screen position of a gadget: its place in its window plus the window's.

@@ -3,6 +3,7 @@
 // wrapped label, the dialog's loop, and the screen repainted once the box is gone.
 #include "CurTDialog.h"
 #include "CurButton.h"
+#include "CurInitPrivate.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
@@ -203,3 +204,10 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
     CurInit::refreshAllWindows();
     return chosen;
 }
+
+// Terminal type detection (terminal/) asks its question in this box.
+static bool askTerminal(const char* question, const char* title, int attributes)
+{
+    return CurTDialog::showQuestion(-1, 44, attributes, question, title, "Yes", "No", false);
+}
+[[maybe_unused]] static const bool askTerminalSet = (CurInitPrivate::askTerminal = askTerminal, true);

@@ -4,6 +4,8 @@
 // loop, moves the focus with Tab, back-tab and the arrow keys, and hands
 // Enter and other keys that no gadget consumed to optional callbacks. It
 // owns no gadget.
+#include <functional>
+
 class CurGadget;
 class CurWindow;
 
@@ -27,6 +29,12 @@ public:
     // CurInit::ALT plus a key. The callback returns true when it handled the
     // key; it may stop the loop with stopKbdLoop.
     void setKeyCB(bool (*callback)(int key, void*), void* data);
+    // A filter offered every key before the focused gadget, Tab included
+    // (a menu bar takes its keys so). It returns true when it took the key;
+    // the focused gadget is then drawn again, so that the focus shows where
+    // it was. Null switches it off; either form replaces the other.
+    void setKeyFilterCB(bool (*callback)(int key, void*), void* data);
+    void setKeyFilterCB(std::function<bool(int key)> callback);
 
     // Directional search: the index of the gadget nearest the cursor of window
     // in that direction, only gadgets strictly beyond limit (a screen column or
@@ -42,6 +50,7 @@ private:
     int  moveTarget(int key);            // target index of an arrow key the gadget declined
     void moveFocus(int target);          // loseFocus on the old, acceptFocus on the new; both redrawn
     bool declined(int key);              // a key the focused gadget left; true when it moved the focus
+    bool filtered(int key);              // true when the key filter took the key
 
     CurGadget** gadgets;                 // exactly numGadgets entries
     int         numGadgets;
@@ -51,5 +60,8 @@ private:
     void*       enterData;
     bool (*keyCallback)(int, void*);
     void*       keyData;
+    bool (*filterCallback)(int, void*);
+    void*       filterData;
+    std::function<bool(int)> filterFunction;
 };
 #endif

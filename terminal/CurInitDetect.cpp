@@ -1,10 +1,11 @@
 // CurInitDetect.cpp - interactive terminal type detection (terminal/), run by
 // CurInit::initialize when TERM is unset, empty or unknown. Each candidate type is
 // tried in a child process that asks the user, in a question box drawn with
-// that type, whether the screen looks right; the parent's terminal state and
-// environment stay untouched until a type is accepted.
+// that type (focus/'s box, through CurInitPrivate::askTerminal), whether the
+// screen looks right; the parent's terminal state and environment stay
+// untouched until a type is accepted.
 #include "CurInit.h"
-#include "CurTDialog.h"
+#include "CurInitPrivate.h"
 
 #include <curses.h>
 #include <term.h>
@@ -46,6 +47,8 @@ static const char INTRODUCTION[] =
     "\n"
     "              Now press <ENTER> to begin the detection process...\n"
     "\n\n";
+
+bool (*CurInitPrivate::askTerminal)(const char*, const char*, int) = nullptr;
 
 static const char QUESTION[] =
     "We're now trying to use settings for terminal \"%s\". You should see a "
@@ -146,8 +149,8 @@ static void askInChild(const char* term)
     int attr = CurInit::pairToAttr(CurInit::addColorPair(CurInit::white, CurInit::blue));
     char question[1024];
     snprintf(question, sizeof question, QUESTION, term);
-    bool answer = CurTDialog::showQuestion(-1, 44, attr, question, "Terminal detection",
-                                           "Yes", "No", false);
+    bool answer = CurInitPrivate::askTerminal != nullptr
+                  && CurInitPrivate::askTerminal(question, "Terminal detection", attr);
     CurInit::cleanup();
     fflush(stdout);
     _exit(answer ? 0 : 1);

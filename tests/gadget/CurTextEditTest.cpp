@@ -173,3 +173,14 @@ TEST_F(CursesTest, TextEditTakesTabInAFormWhenSetAndRefusesEditsWhenReadOnly)
     EXPECT_TRUE(edit.processKey(KEY_HOME));
     EXPECT_STREQ("  x", edit.getText());
 }
+
+// Ctrl-Home and Ctrl-End as an xterm sends them: the terminal's own codes.
+TEST_F(CursesTest, TextEditCtrlHomeAndCtrlEndFromTheTerminal)
+{
+    CurWindow win(6, 20, 0, 0);
+    CurTextEdit edit(&win);
+    edit.setText("ab\ncd", true);
+    screen().sendBytes("\x1b[1;5Fz\x1b[1;5Hy\r");
+    EXPECT_EQ(0, edit.kbdLoop());
+    EXPECT_STREQ("y\nab\ncdz", edit.getText());
+}
