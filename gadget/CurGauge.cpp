@@ -157,13 +157,20 @@ void CurGauge::closeBox()
 {
     if (boxWindow == nullptr)
         return;
+    leaveBox();
+    CurInit::refreshAllWindows();
+}
+
+// Deleting the window sends nothing to the terminal: its image stays there
+// until something is drawn over it.
+void CurGauge::leaveBox()
+{
     delete boxGauge;
     delete boxWindow;
     free(boxText);
     boxGauge = nullptr;
     boxWindow = nullptr;
     boxText = nullptr;
-    CurInit::refreshAllWindows();
 }
 
 bool CurGauge::isBoxOpen()

@@ -29,6 +29,7 @@ public:
                         const char* text, const char* title, int percent);
     static void updateBox(int percent, const char* text); // a null text keeps the old one
     static void closeBox();              // removes the box and repaints the screen beneath
+    static void leaveBox();              // removes the box, its image left on the terminal until the next repaint
     static bool isBoxOpen();
 
 private:

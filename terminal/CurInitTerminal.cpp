@@ -186,21 +186,33 @@ bool CurInit::usesAlternateScreen()
     return alternateScreen;
 }
 
-// Curses sends the strings that enter and leave the alternate screen at its
-// first update and at endwin; without them it draws on the normal screen.
-static void dropAlternateScreen()
+// Curses has the string that enters the alternate screen sent as it starts,
+// ahead of any drawing. Without the alternate screen its counterpart follows
+// at once, so the terminal is back on its normal screen before anything is
+// drawn; both are then emptied where curses keeps them, so that neither
+// endwin nor a resume sends them, and the next update redraws everything.
+static void leaveAlternateScreen()
 {
-    if (alternateScreen || cur_term == nullptr)
+    const char* leave = capability("rmcup");
+    if (alternateScreen || capability("smcup") == nullptr || leave == nullptr)
         return;
-    enter_ca_mode = nullptr;
-    exit_ca_mode = nullptr;
+    refresh();
+    send(leave);
+    fflush(output);
+    static const char* const BOTH[] = {"smcup", "rmcup"};
+    for (const char* name : BOTH) {
+        char* value = tigetstr(name);
+        if (value != nullptr && value != (char*)-1)
+            value[0] = '\0';
+    }
+    clearok(curscr, TRUE);
 }
 
 void CurInit::startCurses()
 {
     if (ttyFile == nullptr) {
         initscr();
-        dropAlternateScreen();
+        leaveAlternateScreen();
         return;
     }
     ttyScreen = newterm(nullptr, ttyFile, ttyFile);
@@ -209,7 +221,7 @@ void CurInit::startCurses()
         exit(1);
     }
     set_term(ttyScreen);
-    dropAlternateScreen();
+    leaveAlternateScreen();
 }
 
 void CurInit::endCurses()
