@@ -2,6 +2,7 @@
 // and shut-down, colour pairs, and the registry of live windows through which
 // the whole screen is repainted. Terminal type detection is in CurInitDetect.cpp.
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurWindow.h"
 #include "CurText.h"
 
@@ -12,11 +13,11 @@
 #include <cstdlib>
 #include <cstring>
 
-bool                 CurInit::initialized  = false;
-CurInit::ColorPair*  CurInit::col_pair     = nullptr;
-int                  CurInit::col_pair_num = 0;
-CurInit::WinNode*    CurInit::win_list     = nullptr;
-CurInit::WinNode*    CurInit::win_last     = nullptr;
+bool                       CurInitPrivate::initialized  = false;
+CurInitPrivate::ColorPair* CurInitPrivate::col_pair     = nullptr;
+int                        CurInitPrivate::col_pair_num = 0;
+CurInit::WinNode*          CurInitPrivate::win_list     = nullptr;
+CurInit::WinNode*          CurInitPrivate::win_last     = nullptr;
 
 int CurInit::black = 0, CurInit::red = 0, CurInit::green = 0, CurInit::yellow = 0;
 int CurInit::blue = 0, CurInit::magenta = 0, CurInit::cyan = 0, CurInit::white = 0;
@@ -55,25 +56,25 @@ static void takeCharacterType()
 void CurInit::initialize()
 {
     // A second initialize without cleanup would start curses over itself.
-    if (initialized)
+    if (CurInitPrivate::initialized)
         return;
 
     takeCharacterType();
     // TERM checked (detected when unusable), init strings sent, and the
     // guard set before curses starts.
-    openTerminal();
+    CurInitPrivate::openTerminal();
 
     // LINES and COLUMNS in the environment are ignored, but the size comes
     // from the terminal itself: a description's own size (often 80 x 24, and
     // none at all for some types) is rarely the size of the window in use.
     use_env(FALSE);
     use_tioctl(TRUE);
-    startCurses();
+    CurInitPrivate::startCurses();
     nonl();                 // Enter arrives as 13, not 10
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
-    startEvents(tty_in);
+    CurInitPrivate::startEvents(CurInitPrivate::tty_in);
 
     if (has_colors()) {
         const char* noColor = getenv("NO_COLOR");
@@ -89,8 +90,8 @@ void CurInit::initialize()
             use_default_colors();
             start_color();
         }
-        col_pair = new ColorPair[pairTableSize()];
-        col_pair_num = 0;
+        CurInitPrivate::col_pair = new CurInitPrivate::ColorPair[pairTableSize()];
+        CurInitPrivate::col_pair_num = 0;
     }
 
     black = COLOR_BLACK;   red = COLOR_RED;         green = COLOR_GREEN; yellow = COLOR_YELLOW;
@@ -100,49 +101,49 @@ void CurInit::initialize()
 
     height = LINES;
     width = COLS;
-    initialized = true;
+    CurInitPrivate::initialized = true;
 }
 
 void CurInit::cleanup()
 {
-    if (!initialized)
+    if (!CurInitPrivate::initialized)
         return;
-    stopEvents();
-    endCurses();
-    releaseTerminal();          // endwin has given the terminal back already
+    CurInitPrivate::stopEvents();
+    CurInitPrivate::endCurses();
+    CurInitPrivate::releaseTerminal();          // endwin has given the terminal back already
     keylogEnd();                // its messages can be read now
-    delete[] col_pair;
-    col_pair = nullptr;
-    initialized = false;
+    delete[] CurInitPrivate::col_pair;
+    CurInitPrivate::col_pair = nullptr;
+    CurInitPrivate::initialized = false;
 }
 
 bool CurInit::isInitialized()
 {
-    return initialized;
+    return CurInitPrivate::initialized;
 }
 
 int CurInit::addColorPair(int fg, int bg)
 {
-    if (!has_colors() || col_pair == nullptr)
+    if (!has_colors() || CurInitPrivate::col_pair == nullptr)
         return 0;
-    if (col_pair_num >= pairTableSize() - 1)
+    if (CurInitPrivate::col_pair_num >= pairTableSize() - 1)
         return -1;
-    col_pair_num++;
-    col_pair[col_pair_num].fg = fg;
-    col_pair[col_pair_num].bg = bg;
+    CurInitPrivate::col_pair_num++;
+    CurInitPrivate::col_pair[CurInitPrivate::col_pair_num].fg = fg;
+    CurInitPrivate::col_pair[CurInitPrivate::col_pair_num].bg = bg;
     if (!colorsOff)
-        init_pair((short)col_pair_num, (short)fg, (short)bg);
-    return col_pair_num;
+        init_pair((short)CurInitPrivate::col_pair_num, (short)fg, (short)bg);
+    return CurInitPrivate::col_pair_num;
 }
 
 bool CurInit::setColorPair(int pair, int fg, int bg)
 {
-    if (!has_colors() || col_pair == nullptr)
+    if (!has_colors() || CurInitPrivate::col_pair == nullptr)
         return true;
-    if (pair < 1 || pair > col_pair_num)
+    if (pair < 1 || pair > CurInitPrivate::col_pair_num)
         return false;
-    col_pair[pair].fg = fg;
-    col_pair[pair].bg = bg;
+    CurInitPrivate::col_pair[pair].fg = fg;
+    CurInitPrivate::col_pair[pair].bg = bg;
     // Redefining the pair in curses too makes text already drawn in it change
     // colour at the next repaint, which is what a caller changing a pair wants.
     if (!colorsOff)
@@ -181,13 +182,13 @@ void CurInit::addWindow(CurWindow* win)
     delWindow(win);             // a window added again moves to the top
     WinNode* node = &win->regLink;
     node->window = win;
-    node->prev = win_last;
+    node->prev = CurInitPrivate::win_last;
     node->next = nullptr;
-    if (win_last != nullptr)
-        win_last->next = node;
+    if (CurInitPrivate::win_last != nullptr)
+        CurInitPrivate::win_last->next = node;
     else
-        win_list = node;
-    win_last = node;
+        CurInitPrivate::win_list = node;
+    CurInitPrivate::win_last = node;
 }
 
 void CurInit::delWindow(CurWindow* win)
@@ -198,11 +199,11 @@ void CurInit::delWindow(CurWindow* win)
     if (node->prev != nullptr)
         node->prev->next = node->next;
     else
-        win_list = node->next;
+        CurInitPrivate::win_list = node->next;
     if (node->next != nullptr)
         node->next->prev = node->prev;
     else
-        win_last = node->prev;
+        CurInitPrivate::win_last = node->prev;
     node->window = nullptr;
     node->prev = node->next = nullptr;
 }
@@ -212,7 +213,7 @@ void CurInit::refreshAllWindows()
 {
     wtouchln(stdscr, 0, getmaxy(stdscr), 1);
     wnoutrefresh(stdscr);
-    for (WinNode* node = win_list; node != nullptr; node = node->next) {
+    for (WinNode* node = CurInitPrivate::win_list; node != nullptr; node = node->next) {
         node->window->touch();
         node->window->stage();
     }
@@ -222,6 +223,6 @@ void CurInit::refreshAllWindows()
 // Each window's destructor takes it out of the registry.
 void CurInit::killAllWindows()
 {
-    while (win_list != nullptr)
-        delete win_list->window;
+    while (CurInitPrivate::win_list != nullptr)
+        delete CurInitPrivate::win_list->window;
 }

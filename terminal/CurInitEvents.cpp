@@ -3,6 +3,7 @@
 // handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves;
 // CurKeys decodes escape sequences and puts characters together.
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurKeys.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -95,7 +96,7 @@ static bool takeWinch()
 // longer fit before the toolkit could keep their contents. Output flow
 // control goes off, so Ctrl-S and Ctrl-Q reach the program as keys instead
 // of freezing the screen; curses is told, and gives it back at the end.
-void CurInit::startEvents(int fd)
+void CurInitPrivate::startEvents(int fd)
 {
     keyFd = fd;
     if (getenv("ESCDELAY") == nullptr)
@@ -118,7 +119,7 @@ void CurInit::startEvents(int fd)
 }
 
 // Timers and watches end with the screen; the resize callback stays.
-void CurInit::stopEvents()
+void CurInitPrivate::stopEvents()
 {
     signal(SIGWINCH, SIG_DFL);
     for (int i = 0; i < 2; i++) {
@@ -325,7 +326,7 @@ static Wake waitEvents(int ms)
 
 // Windows keep what no longer fits, curses takes the new size, windows are
 // cut, moved or made whole, and the program lays out before the repaint.
-void CurInit::followResize()
+void CurInitPrivate::followResize()
 {
     int rows = LINES, cols = COLS;
     struct winsize ws;
@@ -337,21 +338,21 @@ void CurInit::followResize()
     // A signal without a change of size still repaints: the terminal may
     // have reflowed or cleared its lines, and one change may signal twice.
     if (rows == LINES && cols == COLS) {
-        repaintScreen();
+        CurInit::repaintScreen();
         return;
     }
-    for (WinNode* node = win_list; node != nullptr; node = node->next)
+    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->keepContents();
     // resize_term, not resizeterm: the latter queues a KEY_RESIZE, which
     // would bring the reader back here for ever.
     resize_term(rows, cols);
-    height = LINES;
-    width = COLS;
-    for (WinNode* node = win_list; node != nullptr; node = node->next)
+    CurInit::height = LINES;
+    CurInit::width = COLS;
+    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->fitScreen();
     if (resizeCallback != nullptr)
         resizeCallback(resizeData);
-    repaintScreen();
+    CurInit::repaintScreen();
 }
 
 // After a repaint the terminal's cursor goes back to the reading window's,
@@ -495,17 +496,17 @@ static int nextKey(WINDOW* w)
 
 int CurInit::readKey(CurWindow* window)
 {
-    return readKeyAs(window, false);
+    return CurInitPrivate::readKeyAs(window, false);
 }
 
 int CurInit::readWideKey(CurWindow* window)
 {
-    return readKeyAs(window, true);
+    return CurInitPrivate::readKeyAs(window, true);
 }
 
 // The next key from the replay file, then from the terminal through the
 // Esc handling (takeKey); true in *replayed for a key of the replay.
-int CurInit::rawKey(CurWindow* window, bool* replayed)
+int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
 {
     WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
     *replayed = true;
@@ -515,7 +516,7 @@ int CurInit::rawKey(CurWindow* window, bool* replayed)
         return key;
     }
     // A replayed session's keys come first, as fast as the loops ask.
-    int key = replayKey();
+    int key = CurInit::replayKey();
     if (key >= 0)
         return key;
     *replayed = false;
@@ -532,7 +533,7 @@ int CurInit::rawKey(CurWindow* window, bool* replayed)
 // A reader of whole characters puts them together from their bytes here,
 // holding them across waits of any length; a reader of bytes gets a whole
 // character of the replay file as its bytes.
-int CurInit::readKeyAs(CurWindow* window, bool whole)
+int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
 {
     if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
         return ERR;                      // an inert window has no input
@@ -542,7 +543,7 @@ int CurInit::readKeyAs(CurWindow* window, bool whole)
         bool replayed;
         int raw = rawKey(window, &replayed);
         int again[4], count = 0;
-        if (raw == ERR || raw == STOP) {
+        if (raw == ERR || raw == CurInit::STOP) {
             // Bytes of a character still held wait in curses' queue.
             readAgain(again, CurKeys::release(&partial, again), false);
             return raw;
@@ -561,6 +562,6 @@ int CurInit::readKeyAs(CurWindow* window, bool whole)
     }
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
-    recordKey(key, isSecretInput(window));
+    CurInit::recordKey(key, CurInit::isSecretInput(window));
     return key;
 }

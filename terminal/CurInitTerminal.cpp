@@ -2,6 +2,7 @@
 // controlling terminal when standard output is not one, the check of TERM,
 // and the terminal's initialisation strings sent from its description.
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 
 #include <curses.h>
 #include <term.h>
@@ -11,8 +12,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-int CurInit::tty_in = 0;
-int CurInit::tty_out = 1;
+int CurInitPrivate::tty_in = 0;
+int CurInitPrivate::tty_out = 1;
 
 static FILE*   ttyFile = nullptr;      // /dev/tty while curses runs there, else null
 static SCREEN* ttyScreen = nullptr;    // the curses screen made on it
@@ -154,7 +155,7 @@ static bool loadType(const char* term, int fd)
            setupterm(term, fd, &err) == OK;
 }
 
-void CurInit::openTerminal()
+void CurInitPrivate::openTerminal()
 {
     chooseTerminal(&tty_in, &tty_out);
     fflush(stdout);
@@ -196,7 +197,7 @@ static void dropAlternateScreen()
     exit_ca_mode = nullptr;
 }
 
-void CurInit::startCurses()
+void CurInitPrivate::startCurses()
 {
     if (ttyFile == nullptr) {
         initscr();
@@ -212,7 +213,7 @@ void CurInit::startCurses()
     dropAlternateScreen();
 }
 
-void CurInit::endCurses()
+void CurInitPrivate::endCurses()
 {
     endwin();
     if (ttyFile == nullptr)
