@@ -53,29 +53,32 @@ static void takeCharacterType()
         setlocale(LC_CTYPE, "");
 }
 
-void CurInit::initialize()
+// Curses on the terminal openTerminal chose. LINES and COLUMNS in the
+// environment are ignored, but the size comes from the terminal itself: a
+// description's own size (often 80 x 24, and none at all for some types) is
+// rarely the size of the window in use.
+static void startCurses()
 {
-    // A second initialize without cleanup would start curses over itself.
-    if (CurInitPrivate::initialized)
-        return;
-
-    takeCharacterType();
-    // TERM checked (detected when unusable), init strings sent, and the
-    // guard set before curses starts.
-    CurInitPrivate::openTerminal();
-
-    // LINES and COLUMNS in the environment are ignored, but the size comes
-    // from the terminal itself: a description's own size (often 80 x 24, and
-    // none at all for some types) is rarely the size of the window in use.
     use_env(FALSE);
     use_tioctl(TRUE);
     CurInitPrivate::startCurses();
+}
+
+static void takeModes()
+{
     nonl();                 // Enter arrives as 13, not 10
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
-    CurInitPrivate::startEvents(CurInitPrivate::tty_in);
+}
 
+static void startEvents()
+{
+    CurInitPrivate::startEvents(CurInitPrivate::tty_in);
+}
+
+static void takeColours()
+{
     if (has_colors()) {
         const char* noColor = getenv("NO_COLOR");
         colorsOff = noColor != nullptr && noColor[0] != '\0';
@@ -93,14 +96,51 @@ void CurInit::initialize()
         CurInitPrivate::col_pair = new CurInitPrivate::ColorPair[pairTableSize()];
         CurInitPrivate::col_pair_num = 0;
     }
+    CurInit::black = COLOR_BLACK;   CurInit::red = COLOR_RED;     CurInit::green = COLOR_GREEN;
+    CurInit::yellow = COLOR_YELLOW; CurInit::blue = COLOR_BLUE;   CurInit::magenta = COLOR_MAGENTA;
+    CurInit::cyan = COLOR_CYAN;     CurInit::white = COLOR_WHITE;
+    CurInit::standout = A_STANDOUT; CurInit::underline = A_UNDERLINE; CurInit::reverse = A_REVERSE;
+    CurInit::blink = A_BLINK;       CurInit::dim = A_DIM;             CurInit::bold = A_BOLD;
+    CurInit::height = LINES;
+    CurInit::width = COLS;
+}
 
-    black = COLOR_BLACK;   red = COLOR_RED;         green = COLOR_GREEN; yellow = COLOR_YELLOW;
-    blue = COLOR_BLUE;     magenta = COLOR_MAGENTA; cyan = COLOR_CYAN;   white = COLOR_WHITE;
-    standout = A_STANDOUT; underline = A_UNDERLINE; reverse = A_REVERSE;
-    blink = A_BLINK;       dim = A_DIM;             bold = A_BOLD;
+static void dropColours()
+{
+    delete[] CurInitPrivate::col_pair;
+    CurInitPrivate::col_pair = nullptr;
+}
 
-    height = LINES;
-    width = COLS;
+// The session: its steps in the order initialize takes them, each with
+// what gives it back. cleanup gives back the steps taken, the last first;
+// on a signal the guard gives the terminal back the same way, from bytes
+// and modes it prepared when its step was taken (CurInitGuard.cpp).
+struct Step {
+    void (*take)();
+    void (*undo)();
+};
+static const Step SESSION[] = {
+    {takeCharacterType, nullptr},        // the locale: the program's from then on
+    {nullptr, CurInit::keylogEnd},       // the key log, opened at the first key; its
+                                         // messages wait for the terminal to be given back
+    {CurInitPrivate::openTerminal, CurInitPrivate::releaseTerminal},  // which terminal, its
+                                         // descriptors, TERM (detected when unusable), the
+                                         // init strings, and the guard before curses starts
+    {startCurses, CurInitPrivate::endCurses},
+    {takeModes, nullptr},                // endwin gives the modes back
+    {startEvents, CurInitPrivate::stopEvents},
+    {takeColours, dropColours},
+};
+static const int STEPS = sizeof SESSION / sizeof SESSION[0];
+
+void CurInit::initialize()
+{
+    // A second initialize without cleanup would start curses over itself.
+    if (CurInitPrivate::initialized)
+        return;
+    for (const Step& step : SESSION)
+        if (step.take != nullptr)
+            step.take();
     CurInitPrivate::initialized = true;
 }
 
@@ -108,12 +148,9 @@ void CurInit::cleanup()
 {
     if (!CurInitPrivate::initialized)
         return;
-    CurInitPrivate::stopEvents();
-    CurInitPrivate::endCurses();
-    CurInitPrivate::releaseTerminal();          // endwin has given the terminal back already
-    keylogEnd();                // its messages can be read now
-    delete[] CurInitPrivate::col_pair;
-    CurInitPrivate::col_pair = nullptr;
+    for (int i = STEPS - 1; i >= 0; i--)
+        if (SESSION[i].undo != nullptr)
+            SESSION[i].undo();
     CurInitPrivate::initialized = false;
 }
 
