@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <functional>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -30,6 +31,7 @@ struct TimerNode {
     void*     data;
     bool      removed;                   // freed once no callback runs
     TimerNode* next;
+    std::function<bool()> function;      // the other form, when callback is null
 };
 
 struct WatchNode {
@@ -40,6 +42,7 @@ struct WatchNode {
     bool       removed;
     short      revents;                  // what the last poll reported
     WatchNode* next;
+    std::function<bool(int)> function;   // the other form, when callback is null
 };
 
 static TimerNode* timers = nullptr;      // in the order added
@@ -50,9 +53,11 @@ static int        keyFd = 0;             // where curses reads the keys
 static int        winchPipe[2] = {-1, -1}; // the resize signal's wake-up
 static void (*resizeCallback)(void*) = nullptr;
 static void*      resizeData = nullptr;
+static std::function<void()> resizeFunction;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
+static bool       stopPending = false;   // an inner prompt ended on STOP: the loop around it gets it
 // Keys of the replay file to be read again before its next line: what a
 // character cut short leaves, or the further bytes of a character for a
 // reader of bytes. The terminal's keys go back into curses' own queue.
@@ -65,6 +70,37 @@ static const int ESC = 27;
 static const int ESC_DELAY_MS = 25;      // unless ESCDELAY is set
 
 static void purge();
+static int  addTimerNode(TimerNode* node);
+static int  addWatchNode(WatchNode* node);
+
+// The readKey calls running, counted however they end, a throw included:
+// removed entries are freed when the outermost one ends.
+struct Depth {
+    Depth() { depth++; }
+    ~Depth()
+    {
+        depth--;
+        purge();
+    }
+};
+
+// Each callback in one of its two forms; a function is called through a
+// copy, since it may remove its own entry.
+static bool callTimer(TimerNode* t)
+{
+    if (t->callback != nullptr)
+        return t->callback(t->data);
+    std::function<bool()> call = t->function;
+    return call();
+}
+
+static bool callWatch(WatchNode* w)
+{
+    if (w->callback != nullptr)
+        return w->callback(w->fd, w->data);
+    std::function<bool(int)> call = w->function;
+    return call(w->fd);
+}
 
 static long long nowMs()
 {
@@ -121,6 +157,7 @@ void CurInitPrivate::startEvents(int fd)
 // Timers and watches end with the screen; the resize callback stays.
 void CurInitPrivate::stopEvents()
 {
+    stopPending = false;
     signal(SIGWINCH, SIG_DFL);
     for (int i = 0; i < 2; i++) {
         if (winchPipe[i] >= 0)
@@ -147,6 +184,14 @@ void CurInit::setResizeCB(void (*callback)(void*), void* data)
 {
     resizeCallback = callback;
     resizeData = data;
+    resizeFunction = nullptr;
+}
+
+void CurInit::setResizeCB(std::function<void()> callback)
+{
+    resizeFunction = std::move(callback);
+    resizeCallback = nullptr;
+    resizeData = nullptr;
 }
 
 void CurInit::repaintScreen()
@@ -161,7 +206,21 @@ int CurInit::addTimer(int ms, bool (*callback)(void*), void* data)
         return -1;
     if (ms < 0)
         ms = 0;
-    TimerNode* node = new TimerNode{nextId++, ms, nowMs() + ms, callback, data, false, nullptr};
+    return addTimerNode(new TimerNode{nextId++, ms, nowMs() + ms, callback, data, false, nullptr, {}});
+}
+
+int CurInit::addTimer(int ms, std::function<bool()> callback)
+{
+    if (!callback)
+        return -1;
+    if (ms < 0)
+        ms = 0;
+    return addTimerNode(new TimerNode{nextId++, ms, nowMs() + ms, nullptr, nullptr, false, nullptr,
+                                      std::move(callback)});
+}
+
+static int addTimerNode(TimerNode* node)
+{
     TimerNode** tail = &timers;
     while (*tail != nullptr)
         tail = &(*tail)->next;
@@ -184,7 +243,19 @@ int CurInit::addWatch(int fd, bool (*callback)(int, void*), void* data)
 {
     if (fd < 0 || callback == nullptr)
         return -1;
-    WatchNode* node = new WatchNode{nextId++, fd, callback, data, false, 0, nullptr};
+    return addWatchNode(new WatchNode{nextId++, fd, callback, data, false, 0, nullptr, {}});
+}
+
+int CurInit::addWatch(int fd, std::function<bool(int fd)> callback)
+{
+    if (fd < 0 || !callback)
+        return -1;
+    return addWatchNode(new WatchNode{nextId++, fd, nullptr, nullptr, false, 0, nullptr,
+                                      std::move(callback)});
+}
+
+static int addWatchNode(WatchNode* node)
+{
     WatchNode** tail = &watches;
     while (*tail != nullptr)
         tail = &(*tail)->next;
@@ -241,7 +312,7 @@ static bool runTimers()
         if (t->removed || t->id >= limit || t->due > now)
             continue;
         t->due = now + t->interval;
-        if (t->callback(t->data))        // may add, remove, draw or nest a loop
+        if (callTimer(t))                // may add, remove, draw or nest a loop
             stop = true;
     }
     return stop;
@@ -283,7 +354,7 @@ static bool runWatches()
             continue;
         if (ev & (POLLHUP | POLLERR | POLLNVAL))
             w->removed = true;
-        if (w->callback(w->fd, w->data))  // may add, remove, draw or nest a loop
+        if (callWatch(w))                 // may add, remove, draw or nest a loop
             stop = true;
     }
     return stop;
@@ -350,8 +421,12 @@ void CurInitPrivate::followResize()
     CurInit::width = COLS;
     for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->fitScreen();
-    if (resizeCallback != nullptr)
+    if (resizeCallback != nullptr) {
         resizeCallback(resizeData);
+    } else if (resizeFunction) {
+        std::function<void()> call = resizeFunction;   // it may replace itself
+        call();
+    }
     CurInit::repaintScreen();
 }
 
@@ -494,6 +569,18 @@ static int nextKey(WINDOW* w)
     }
 }
 
+CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
+{
+    if (key == STOP) {
+        stopPending = inner;
+        return LOOP_END;
+    }
+    if (key != ERR)
+        return LOOP_KEY;
+    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
+    return w != nullptr && wgetdelay(w) >= 0 ? LOOP_IDLE : LOOP_END;
+}
+
 int CurInit::readKey(CurWindow* window)
 {
     return CurInitPrivate::readKeyAs(window, false);
@@ -520,13 +607,11 @@ int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
     if (key >= 0)
         return key;
     *replayed = false;
-    depth++;
+    Depth running;                       // a callback that throws leaves the count right
     while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
         followResize();
         placeCursor(readingWindow(w));
     }
-    depth--;
-    purge();
     return key;
 }
 
@@ -535,6 +620,10 @@ int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
 // character of the replay file as its bytes.
 int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
 {
+    if (stopPending) {
+        stopPending = false;
+        return CurInit::STOP;
+    }
     if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
         return ERR;                      // an inert window has no input
     bool assemble = whole && CurText::utf8();
