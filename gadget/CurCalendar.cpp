@@ -103,8 +103,8 @@ CurCalendar::CurCalendar(CurWindow* window)
     month = todayMonth;
     year = todayYear;
     // Each switch resends the terminal's keypad string: only when it is off.
-    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
-        keypad(window->getWindow(), TRUE);
+    if (this->window->getWindow() != nullptr && !is_keypad(this->window->getWindow()))
+        keypad(this->window->getWindow(), TRUE);
 }
 
 CurCalendar::~CurCalendar()

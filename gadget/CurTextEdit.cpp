@@ -21,8 +21,8 @@ CurTextEdit::CurTextEdit(CurWindow* window)
       cachedCols(0), cachedEdits(-1)
 {
     // Each switch resends the terminal's keypad string: only when it is off.
-    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
-        keypad(window->getWindow(), TRUE);
+    if (this->window->getWindow() != nullptr && !is_keypad(this->window->getWindow()))
+        keypad(this->window->getWindow(), TRUE);
 }
 
 CurTextEdit::~CurTextEdit()

@@ -1,13 +1,25 @@
 // CurGadgetTest.cpp - the gadget base on a real curses screen: its rectangle,
 // the harmless defaults, the plain keyboard loop every kind shares, and the
-// one rule by which every loop takes the key reader's results.
+// one rule by which every loop takes the key reader's results, and every
+// kind on a null window.
+#include <CurButton.h>
+#include <CurCalendar.h>
+#include <CurFileSelect.h>
 #include <CurFocuser.h>
 #include <CurGadget.h>
+#include <CurGauge.h>
 #include <CurInit.h>
+#include <CurLabel.h>
+#include <CurLineEdit.h>
+#include <CurList.h>
+#include <CurTextEdit.h>
+#include <CurTimeEdit.h>
+#include <CurToggle.h>
 #include <CurViewer.h>
 #include <CurWindow.h>
 
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 #include <vector>
 
@@ -120,5 +132,30 @@ TEST_F(CursesTest, ATimerStopEndsEveryLoopTheViewersSearchPromptToo)
         else
             form.kbdLoop();
         CurInit::removeTimer(timer);
+    }
+}
+
+// Every kind built on a null window is inert: it draws nowhere, takes keys
+// without harm, its loop ends at once, and a form holding it too.
+TEST_F(CursesTest, EveryKindBuiltOnANullWindowDoesNothingHarmful)
+{
+    std::unique_ptr<CurGadget> kinds[] = {
+        std::make_unique<CurButton>(nullptr),   std::make_unique<CurCalendar>(nullptr),
+        std::make_unique<CurFileSelect>(nullptr), std::make_unique<CurGauge>(nullptr),
+        std::make_unique<CurLabel>(nullptr, true), std::make_unique<CurLineEdit>(nullptr),
+        std::make_unique<CurList>(nullptr),     std::make_unique<CurTextEdit>(nullptr),
+        std::make_unique<CurTimeEdit>(nullptr), std::make_unique<CurToggle>(nullptr),
+        std::make_unique<CurViewer>(nullptr)};
+    for (auto& g : kinds) {
+        g->setGeometry(3, 10, 1, 1);
+        g->draw();
+        g->acceptFocus(true);
+        for (int key : {(int)'a', 13, 9, (int)'/', KEY_DOWN})
+            g->processKey(key);
+        g->loseFocus(true);
+        EXPECT_EQ(-1, g->kbdLoop());
+        CurFocuser form;
+        form.addGadget(g.get());
+        form.kbdLoop();                  // returns at once
     }
 }
