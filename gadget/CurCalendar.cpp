@@ -104,8 +104,8 @@ CurCalendar::CurCalendar(CurWindow* window)
     year = todayYear;
     showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
-    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
-        keypad(window->getWindow(), TRUE);
+    if (this->window->getWindow() != nullptr && !is_keypad(this->window->getWindow()))
+        keypad(this->window->getWindow(), TRUE);
 }
 
 CurCalendar::~CurCalendar()

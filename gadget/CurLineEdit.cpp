@@ -18,8 +18,9 @@ CurLineEdit::CurLineEdit(CurWindow* window)
     showFocus(true);
     text[0] = '\0';
     // Each switch resends the terminal's keypad string: only when it is off.
-    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
-        keypad(window->getWindow(), TRUE);
+    // The member, not the argument: a null window was replaced by the base.
+    if (this->window->getWindow() != nullptr && !is_keypad(this->window->getWindow()))
+        keypad(this->window->getWindow(), TRUE);
 }
 
 CurLineEdit::~CurLineEdit()

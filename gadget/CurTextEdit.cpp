@@ -22,8 +22,8 @@ CurTextEdit::CurTextEdit(CurWindow* window)
 {
     showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
-    if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
-        keypad(window->getWindow(), TRUE);
+    if (this->window->getWindow() != nullptr && !is_keypad(this->window->getWindow()))
+        keypad(this->window->getWindow(), TRUE);
 }
 
 CurTextEdit::~CurTextEdit()

@@ -26,8 +26,8 @@ CurViewer::CurViewer(CurWindow* window)
 {
     showFocus(true);
     pattern[0] = '\0';
-    if (window->getWindow() != nullptr)
-        keypad(window->getWindow(), TRUE);
+    if (this->window->getWindow() != nullptr)
+        keypad(this->window->getWindow(), TRUE);
 }
 
 CurViewer::~CurViewer()

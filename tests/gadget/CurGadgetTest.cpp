@@ -1,13 +1,20 @@
 // CurGadgetTest.cpp - the gadget base on a real curses screen: its rectangle,
 // the harmless defaults, the plain keyboard loop every kind shares, and the
-// one rule by which every loop takes the key reader's results.
+// one rule by which every loop takes the key reader's results, and every
+// kind on a null window.
+#include <CurCalendar.h>
 #include <CurFocuser.h>
 #include <CurGadget.h>
 #include <CurInit.h>
+#include <CurLineEdit.h>
+#include <CurList.h>
+#include <CurTextEdit.h>
+#include <CurTimeEdit.h>
 #include <CurViewer.h>
 #include <CurWindow.h>
 
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 #include <vector>
 
@@ -120,5 +127,24 @@ TEST_F(CursesTest, ATimerStopEndsEveryLoopTheViewersSearchPromptToo)
         else
             form.kbdLoop();
         CurInit::removeTimer(timer);
+    }
+}
+
+// A gadget built on a null window is inert: it draws nowhere, takes keys
+// without harm, and its loop ends at once, as does that of a form holding it.
+TEST_F(CursesTest, EveryKindBuiltOnANullWindowDoesNothingHarmful)
+{
+    std::unique_ptr<CurGadget> kinds[] = {
+        std::make_unique<CurCalendar>(nullptr), std::make_unique<CurLineEdit>(nullptr),
+        std::make_unique<CurList>(nullptr),     std::make_unique<CurTextEdit>(nullptr),
+        std::make_unique<CurTimeEdit>(nullptr), std::make_unique<CurViewer>(nullptr)};
+    for (auto& g : kinds) {
+        g->draw();
+        for (int key : {(int)'a', (int)'/', KEY_DOWN})
+            g->processKey(key);
+        EXPECT_EQ(-1, g->kbdLoop());
+        CurFocuser form;
+        form.addGadget(g.get());
+        form.kbdLoop();                  // returns at once
     }
 }

@@ -293,8 +293,8 @@ TEST_F(DetectTest, SetTermNeverStartsDetection)
 
 // A TERM without a description is detected like a missing one; where nobody
 // can answer (no terminal on standard input, and no controlling terminal in
-// a session of its own), or the type cannot move the cursor, one line on
-// standard error and status 1 end the program.
+// a session of its own), the type cannot move the cursor, or there is no
+// terminal at all, one line on standard error and status 1 end the program.
 TEST_F(DetectTest, UnknownTermIsDetectedAndUnusableTypesEndWithOneLine)
 {
     const struct {
@@ -305,13 +305,14 @@ TEST_F(DetectTest, UnknownTermIsDetectedAndUnusableTypesEndWithOneLine)
         {"velmora-no-such-terminal", "/dev/tty", nullptr}, {std::string(200, 'x'), "/dev/tty", nullptr},
         {"velmora-no-such-terminal", "/dev/null", "no terminal to ask"}, {"", "/dev/null", "no terminal to ask"},
         {"dumb", "/dev/tty", "\"dumb\" cannot move the cursor"},
+        {"xterm", "/dev/null > /dev/null", "no terminal to draw on"},
     };
     for (const auto& c : cases) {
         ScreenSession run(24, 80);
         run.setTerm(c.term);
-        const char* command = c.says != nullptr && strcmp(c.input, "/dev/null") == 0 ? "exec setsid -w \"$0\" < $1"
-                                                                                 : "exec \"$0\" < $1";
-        ASSERT_TRUE(run.start({"/bin/sh", "-c", command, scenarioPath("detect_start"), c.input}));
+        std::string command = c.says != nullptr && strncmp(c.input, "/dev/null", 9) == 0 ? "exec setsid -w \"$0\" < "
+                                                                                     : "exec \"$0\" < ";
+        ASSERT_TRUE(run.start({"/bin/sh", "-c", command + c.input, scenarioPath("detect_start")}));
         if (c.says == nullptr) {
             EXPECT_TRUE(run.waitForText(PROMPT, 10000)) << c.term << "\n" << run.dump();
             continue;
