@@ -1,6 +1,6 @@
 // BenchMain.h - the main shared by the benchmark programs: the work runs in a
-// child in a session of its own, curses draws into /dev/null and the report
-// goes to the standard output the program was started with.
+// child in a session of its own, curses draws on a pseudo-terminal nobody
+// watches and the report goes to the standard output the program was started with.
 #ifndef VELMORA_BENCHMAIN_H
 #define VELMORA_BENCHMAIN_H
 #include <CurInit.h>
@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <string>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,14 +47,35 @@ static bool benchInput(BenchInput input)
     return moved;
 }
 
-// With standard output not a terminal the toolkit draws on the controlling
-// terminal; a new session without one keeps it on /dev/null.
+// The screen for the child: a pseudo-terminal of 24 x 80 on standard
+// output (the toolkit draws on no file that is not a terminal), whose
+// output a process of its own reads and throws away until the child ends.
+static bool benchScreen()
+{
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    int slave = -1;
+    if (master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0)
+        slave = open(ptsname(master), O_RDWR | O_NOCTTY);
+    struct winsize size = {24, 80, 0, 0};
+    if (slave < 0 || ioctl(slave, TIOCSWINSZ, &size) != 0 || dup2(slave, 1) < 0)
+        return false;
+    close(slave);
+    if (fork() == 0) {
+        close(STDOUT_FILENO);           // the terminal's last user is the child
+        char buffer[4096];
+        while (read(master, buffer, sizeof buffer) > 0 || errno == EINTR) {
+        }
+        _exit(0);
+    }
+    close(master);
+    return true;
+}
+
+// A new session has no controlling terminal for curses to reach.
 static int benchChild(int argc, char** argv, const BenchSetup& setup, int report)
 {
-    int devnull = open("/dev/null", O_WRONLY);
-    if (devnull < 0 || setsid() < 0 || !benchInput(setup.input) || dup2(devnull, 1) < 0)
+    if (setsid() < 0 || !benchInput(setup.input) || !benchScreen())
         return 1;
-    close(devnull);
     const char* term = getenv("TERM");
     if (setup.fixedTerm || term == nullptr || term[0] == '\0')
         setenv("TERM", "xterm", 1);

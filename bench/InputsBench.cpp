@@ -206,6 +206,31 @@ static void BM_ListSingleSelectAt(benchmark::State& state)
 }
 BENCHMARK(BM_ListSingleSelectAt)->Arg(0)->Arg(50)->Arg(100);
 
+// The program's changes at a place in a 1,000,000-line list (the second
+// argument in percent): an insertion undone by a removal, or a line
+// replaced, each with its redraw. The current line stands at the middle.
+static const int hugeCount = 1000000;
+
+static void BM_ListChangeAt(benchmark::State& state)
+{
+    CurWindow win(22, 60, 0, 0);
+    CurList list(&win);
+    list.setGeometry(20, 40, 1, 1);
+    fillList(list, hugeCount);
+    list.setCurrent(hugeCount / 2, true);
+    int at = (int)(state.range(1) * (long)(hugeCount - 1) / 100);
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            list.insertLine(at, "Inserted line", false, true);
+            list.removeLine(at, true);
+        } else {
+            list.setLine(at, "Replaced line", true);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * (state.range(0) == 0 ? 2 : 1));
+}
+BENCHMARK(BM_ListChangeAt)->ArgsProduct({{0, 1}, {0, 50, 100}});
+
 // A whole form like the gallery's: two editors, three check boxes, a radio
 // group of three, two lists and two buttons, drawn and sent to the terminal.
 static void BM_FormDraw(benchmark::State& state)

@@ -44,6 +44,7 @@ struct Shown {
         lines = l > lines ? l : lines;
         int height = call->height != 0 ? boxInner(call->height, 4) : -1;
         int width = call->width != 0 ? boxInner(call->width, 4) : cols > 0 ? cols : -1;
+        CurGauge::leaveBox();            // the larger box covers it: nothing shows in between
         CurGauge::openBox(height, width, 0, text.c_str(), call->options->title, percent);
     }
     void update(const std::string& text, int percent)
@@ -94,7 +95,7 @@ BoxStatus runGauge(BoxCall& call)
     Shown shown{&call, 0, 0};
     shown.open(boxText(o, call.text), percent);
     feed(o, percent, &shown);
-    CurGauge::closeBox();
+    CurGauge::leaveBox();                // the last image stays, as a script's user saw it
     return BOX_OK;
 }
 

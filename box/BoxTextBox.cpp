@@ -6,9 +6,10 @@
 #include <CurViewer.h>
 #include <curses.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <map>
+
+// The files the checks opened, by the argument naming them, until their box runs.
+static std::map<const char*, int> checkedFiles;
 
 namespace {
 
@@ -51,7 +52,11 @@ BoxStatus runTextBox(BoxCall& call)
     whole.width = call.width == 0 ? -1 : call.width;
     BoxDialog dialog(whole, "", BoxDialog::EXIT_ONLY, -1, 0);
     PagerViewer viewer(&dialog);
-    if (!viewer.openFile(call.text)) {
+    auto found = checkedFiles.find(call.argv[0]);
+    int fd = found != checkedFiles.end() ? found->second : CurViewer::openRegular(call.text);
+    if (found != checkedFiles.end())
+        checkedFiles.erase(found);
+    if (!viewer.openFile(fd, call.text)) {
         *call.error = std::string("cannot show the file: ") + call.text;
         return BOX_ERROR;
     }
@@ -60,16 +65,16 @@ BoxStatus runTextBox(BoxCall& call)
     return dialog.run();
 }
 
-// A first look before the screen starts, so that a missing file is a plain
-// error; the viewer opens the file again itself and decides for good.
+// Opened the viewer's way before the screen starts, so that a missing file
+// is a plain error, and kept open for the box: the file shown is the one
+// checked, whatever is put at the path in between.
 bool checkTextBox(const BoxOptions&, int, char** argv, std::string* why)
 {
-    int fd = open(argv[0], O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    struct stat st;
-    bool regular = fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (fd >= 0)
-        close(fd);
-    if (!regular)
+    int fd = CurViewer::openRegular(argv[0]);
+    if (fd < 0) {
         *why = std::string("not a readable file: ") + argv[0];
-    return regular;
+        return false;
+    }
+    checkedFiles[argv[0]] = fd;
+    return true;
 }

@@ -93,21 +93,19 @@ static bool writable(int fd)
 // answer. Returns the descriptor the answer goes to, or -1 without a terminal.
 static int takeTerminal(bool keys, int answer)
 {
-    bool outTty = isatty(1), inTty = isatty(0);
-    if (outTty && (inTty || !keys))
-        return answer;
-    int tty = open("/dev/tty", O_RDWR | O_CLOEXEC);
-    if (tty < 0)
+    int screen, keyFd, tty;
+    if (!CurInit::findTerminal(&screen, &keyFd, &tty) || (keys && keyFd < 0))
         return -1;
-    if (!outTty) {
+    if (screen != 1) {
         int saved = fcntl(1, F_DUPFD_CLOEXEC, 3);
         if (answer == 1)
             answer = saved;
-        dup2(tty, 1);
+        dup2(screen, 1);
     }
-    if (!inTty && keys)
-        dup2(tty, 0);
-    close(tty);
+    if (keys && keyFd != 0)
+        dup2(keyFd, 0);
+    if (tty >= 0)
+        close(tty);                      // above 2: the copies placed stay
     return answer;
 }
 

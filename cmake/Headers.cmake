@@ -3,7 +3,7 @@
 # #include <CurInit.h> or #include <velmora/CurInit.h>, in the build tree
 # (add_subdirectory, FetchContent) as well as once installed.
 set(VELMORA_PUBLIC_HEADERS
-  CurInit.h CurWindow.h CurNote.h CurLogger.h CurBanner.h
+  CurInit.h CurSession.h CurWindow.h CurNote.h CurLogger.h CurBanner.h
   CurGadget.h CurLabel.h CurButton.h CurToggle.h CurRadioBox.h CurLineEdit.h CurList.h
   CurFocuser.h CurTDialog.h CurGauge.h CurViewer.h CurMenu.h CurMenuBar.h)
 

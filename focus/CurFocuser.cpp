@@ -14,20 +14,41 @@
 // start from it and wrap-around searches use it as their limit.
 static const int FAR = INT_MAX;
 
+CurFocuser* CurFocuser::focuser_list = nullptr;
+
 CurFocuser::CurFocuser()
     : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false),
       enterCallback(nullptr), enterData(nullptr), keyCallback(nullptr), keyData(nullptr),
-      filterCallback(nullptr), filterData(nullptr)
+      filterCallback(nullptr), filterData(nullptr),
+      prevFocuser(nullptr), nextFocuser(focuser_list)
 {
+    if (focuser_list != nullptr)
+        focuser_list->prevFocuser = this;
+    focuser_list = this;
 }
 
 CurFocuser::~CurFocuser()
 {
+    if (prevFocuser != nullptr)
+        prevFocuser->nextFocuser = nextFocuser;
+    else
+        focuser_list = nextFocuser;
+    if (nextFocuser != nullptr)
+        nextFocuser->prevFocuser = prevFocuser;
     delete[] gadgets;
+}
+
+// A program holds few focusers, so a gadget going asks each of them.
+void CurFocuser::forgetGadget(CurGadget* gadget)
+{
+    for (CurFocuser* f = focuser_list; f != nullptr; f = f->nextFocuser)
+        f->delGadget(gadget);
 }
 
 void CurFocuser::addGadget(CurGadget* gadget)
 {
+    if (gadget == nullptr)
+        return;
     CurGadget** grown = new CurGadget*[numGadgets + 1];
     for (int i = 0; i < numGadgets; i++)
         grown[i] = gadgets[i];
@@ -61,6 +82,38 @@ void CurFocuser::setFocus(int index)
     gadgets[focusIndex]->acceptFocus(true);
 }
 
+bool CurFocuser::setFocus(CurGadget* gadget)
+{
+    for (int i = 0; i < numGadgets; i++) {
+        if (gadgets[i] == gadget) {
+            setFocus(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The focus index may lie past the end after delGadget until the loop wraps
+// it; the answer is the index the loop will use.
+int CurFocuser::getFocus() const
+{
+    if (numGadgets <= 0)
+        return -1;
+    int index = focusIndex % numGadgets;
+    return index < 0 ? index + numGadgets : index;
+}
+
+CurGadget* CurFocuser::getFocusGadget() const
+{
+    int index = getFocus();
+    return index < 0 ? nullptr : gadgets[index];
+}
+
+int CurFocuser::getCount() const
+{
+    return numGadgets;
+}
+
 static bool isArrow(int key)
 {
     return key == KEY_UP || key == KEY_DOWN || key == KEY_LEFT || key == KEY_RIGHT;
@@ -90,17 +143,17 @@ void CurFocuser::kbdLoop()
         // window gets it before every read; otherwise arrows arrive as
         // escape sequences. Switching it on sends the terminal's keypad
         // string each time, so a window that has it already is left alone.
-        WINDOW* w = holder->getWindow()->getWindow();
+        CurWindow* reading = holder->getWindow();
+        WINDOW* w = reading->getWindow();
         if (w == nullptr)
             return;             // an inert window can never deliver a key
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readWideKey(holder->getWindow());
-        // A no-delay window yields ERR whenever no key waits, and that ERR
-        // is offered like any key. A window that waits for keys yields it
-        // only when the input has ended: no key can follow, so the loop ends
-        // rather than spin. A timer or watch callback may ask it to end.
-        if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
+        int key = CurInit::readWideKey(reading);
+        // CurInit::loopStep's rule: the input's end and a callback's stop
+        // end the loop. No key in a no-delay window (ERR) is offered like
+        // any key. A callback run while reading may have deleted the holder.
+        if (CurInit::loopStep(key, reading) == CurInit::LOOP_END)
             return;
         // Timer, watch and resize callbacks run inside readKey: the key goes
         // to the gadget holding the focus now, if any is left.
@@ -135,8 +188,8 @@ void CurFocuser::kbdLoop()
 // True when an arrow moved the focus.
 bool CurFocuser::declined(int key)
 {
-    if (key == 13 && enterCallback != nullptr) {
-        enterCallback(enterData);
+    if (key == 13 && hasEnter()) {
+        callEnter();
         return false;
     }
     if (isArrow(key) && clampFocus()) {
@@ -147,8 +200,8 @@ bool CurFocuser::declined(int key)
             return true;
         }
     }
-    if (keyCallback != nullptr && key != ERR)
-        keyCallback(key, keyData);
+    if (key != ERR)
+        callKey(key);
     return false;
 }
 
@@ -198,12 +251,56 @@ void CurFocuser::setEnterCB(void (*callback)(void*), void* data)
 {
     enterCallback = callback;
     enterData = data;
+    enterFunction = nullptr;
+}
+
+void CurFocuser::setEnterCB(std::function<void()> callback)
+{
+    enterFunction = std::move(callback);
+    enterCallback = nullptr;
+    enterData = nullptr;
 }
 
 void CurFocuser::setKeyCB(bool (*callback)(int, void*), void* data)
 {
     keyCallback = callback;
     keyData = data;
+    keyFunction = nullptr;
+}
+
+void CurFocuser::setKeyCB(std::function<bool(int)> callback)
+{
+    keyFunction = std::move(callback);
+    keyCallback = nullptr;
+    keyData = nullptr;
+}
+
+bool CurFocuser::hasEnter() const
+{
+    return enterCallback != nullptr || enterFunction;
+}
+
+// A callback that throws ends the loop with the exception: the ring is
+// consistent before every call, so the loop can run again afterwards. A
+// function is called through a copy, since it may replace itself.
+void CurFocuser::callEnter()
+{
+    if (enterCallback != nullptr)
+        enterCallback(enterData);
+    else if (enterFunction) {
+        std::function<void()> call = enterFunction;
+        call();
+    }
+}
+
+bool CurFocuser::callKey(int key)
+{
+    if (keyCallback != nullptr)
+        return keyCallback(key, keyData);
+    if (!keyFunction)
+        return false;
+    std::function<bool(int)> call = keyFunction;
+    return call(key);
 }
 
 void CurFocuser::setKeyFilterCB(bool (*callback)(int, void*), void* data)

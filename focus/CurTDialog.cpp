@@ -7,6 +7,7 @@
 
 #include <curses.h>
 #include <cstring>
+#include <string>
 
 CurTDialog::CurTDialog(int height, int width, int y, int x)
     : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false),
@@ -23,10 +24,23 @@ CurTDialog::~CurTDialog()
     delete[] buttons;
 }
 
+// A null text leaves the new button's own text.
 int CurTDialog::addButton(const char* text)
 {
     CurButton* button = new CurButton(this);
     button->setText(text, false);
+    return placeButton(button);
+}
+
+int CurTDialog::addButton(std::string_view text)
+{
+    CurButton* button = new CurButton(this);
+    button->setText(text, false);
+    return placeButton(button);
+}
+
+int CurTDialog::placeButton(CurButton* button)
+{
     button->setActivateCB(CurTDialog::activateCB, this);
 
     CurButton** grown = new CurButton*[numButtons + 1];
@@ -85,6 +99,14 @@ void CurTDialog::setKeyCB(bool (*callback)(int, void*), void* data)
 {
     keyCallback = callback;
     keyData = data;
+    keyFunction = nullptr;
+}
+
+void CurTDialog::setKeyCB(std::function<bool(int key)> callback)
+{
+    keyFunction = std::move(callback);
+    keyCallback = nullptr;
+    keyData = nullptr;
 }
 
 void CurTDialog::stopKbdLoop()
@@ -135,7 +157,12 @@ bool CurTDialog::keyCB(int key, void* data)
     CurTDialog* dialog = static_cast<CurTDialog*>(data);
     if (key == 27 && dialog->escButton >= 0 && dialog->escButton < dialog->numButtons)
         return dialog->buttons[dialog->escButton]->processKey(' ');
-    return dialog->keyCallback != nullptr && dialog->keyCallback(key, dialog->keyData);
+    if (dialog->keyCallback != nullptr)
+        return dialog->keyCallback(key, dialog->keyData);
+    if (!dialog->keyFunction)
+        return false;
+    std::function<bool(int)> call = dialog->keyFunction;   // it may replace itself
+    return call(key);
 }
 
 // Enter that the focused gadget leaves presses the Enter button, when the
@@ -149,4 +176,52 @@ void CurTDialog::enterCB(void* data)
         dialog->buttons[index]->processKey(13);
     else if (dialog->exitOnEnter)
         dialog->focuser.stopKbdLoop();
+}
+
+// The boxes keep NUL-terminated texts: a view is copied once.
+static std::string own(std::string_view text)
+{
+    return std::string(text);
+}
+
+void CurTDialog::showMessage(int textHeight, int textWidth, int attributes,
+                             std::string_view text, std::string_view title)
+{
+    showMessage(textHeight, textWidth, attributes, own(text).c_str(), own(title).c_str());
+}
+
+bool CurTDialog::showQuestion(int textHeight, int textWidth, int attributes,
+                              std::string_view text, std::string_view title,
+                              std::string_view yesText, std::string_view noText, bool defaultYes)
+{
+    return showQuestion(textHeight, textWidth, attributes, own(text).c_str(), own(title).c_str(),
+                        own(yesText).c_str(), own(noText).c_str(), defaultYes);
+}
+
+int CurTDialog::showChoice(int textHeight, int textWidth, int attributes,
+                           std::string_view text, std::string_view title,
+                           std::string_view first, std::string_view second, bool defaultFirst)
+{
+    return showChoice(textHeight, textWidth, attributes, own(text).c_str(), own(title).c_str(),
+                      own(first).c_str(), own(second).c_str(), defaultFirst);
+}
+
+int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
+                          std::string_view text, std::string_view title,
+                          char* buffer, int size, bool hidden)
+{
+    return showInput(textHeight, textWidth, attributes, own(text).c_str(), own(title).c_str(),
+                     buffer, size, hidden);
+}
+
+int CurTDialog::showFile(int viewHeight, int viewWidth, int attributes,
+                         std::string_view path, std::string_view title)
+{
+    return showFile(viewHeight, viewWidth, attributes, own(path).c_str(), own(title).c_str());
+}
+
+int CurTDialog::showText(int viewHeight, int viewWidth, int attributes,
+                         std::string_view text, std::string_view title)
+{
+    return showText(viewHeight, viewWidth, attributes, own(text).c_str(), own(title).c_str());
 }

@@ -10,9 +10,13 @@
 // The viewer, framed itself, sits inside the dialog's frame with a margin of
 // a column each side. A negative size leaves a margin of a row or a column
 // around the box (room for a banner); a size too large takes the screen.
-int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
-                          const char* text, const char* title)
+// A file is opened before anything is drawn, so one that cannot be shown
+// leaves the screen alone; fd, when not negative, is the file, already open.
+int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, int fd,
+                          const char* path, const char* text, const char* title)
 {
+    if (fd < 0 && path != nullptr && (fd = CurViewer::openRegular(path)) < 0)
+        return -2;
     CurText::Size box = CurText::boxSize(nullptr, viewHeight, viewWidth, {6, 6}, 0);
     int chosen;
     {
@@ -24,11 +28,11 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, const c
             dialog.setTitle(title, CurInit::CENTER);
         dialog.enterButton = 0;         // Enter in the viewer ends the box as OK
         CurViewer viewer(&dialog);
-        if (path != nullptr && !viewer.openFile(path))
+        if (fd >= 0 && !viewer.openFile(fd, path))
             return -2;
-        if (path == nullptr)
+        if (fd < 0)
             viewer.setText(text);
-        viewer.setWrap(path == nullptr);
+        viewer.setWrap(fd < 0);
         viewer.setGeometry(dialog.getHeight() - 4, dialog.getWidth() - 4, 1, 2);
         dialog.focuser.addGadget(&viewer);
         dialog.focuser.setFocus(1);
@@ -45,12 +49,20 @@ int CurTDialog::showFile(int viewHeight, int viewWidth, int attributes,
 {
     if (path == nullptr)
         return -2;
-    return runViewer(viewHeight, viewWidth, attributes, path, nullptr, title);
+    return runViewer(viewHeight, viewWidth, attributes, -1, path, nullptr, title);
+}
+
+int CurTDialog::showFile(int viewHeight, int viewWidth, int attributes, int fd,
+                         const char* path, const char* title)
+{
+    if (fd < 0)
+        return -2;
+    return runViewer(viewHeight, viewWidth, attributes, fd, path, nullptr, title);
 }
 
 int CurTDialog::showText(int viewHeight, int viewWidth, int attributes,
                          const char* text, const char* title)
 {
-    return runViewer(viewHeight, viewWidth, attributes, nullptr, text != nullptr ? text : "",
-                     title);
+    return runViewer(viewHeight, viewWidth, attributes, -1, nullptr,
+                     text != nullptr ? text : "", title);
 }

@@ -15,6 +15,7 @@
 #include "CurViewer.h"
 #include "FuzzSupport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -291,8 +292,9 @@ static void showBox(FuzzedDataProvider& in)
     FUZZ_CHECK(before.changedOutside(Rects{}).empty());
 }
 
-// A window of any geometry is inert or lies on the screen at its own
-// place and size.
+// A window of any geometry is inert or lies at its own place and size, its
+// part cut to the screen on the screen; a size larger than the screen is
+// kept up to 512 cells on a side.
 static void checkWindow(const CurWindow& win)
 {
     WINDOW* c = win.getWindow();
@@ -300,8 +302,10 @@ static void checkWindow(const CurWindow& win)
         return;
     FUZZ_CHECK(getbegy(c) == win.getY() && getbegx(c) == win.getX());
     FUZZ_CHECK(getmaxy(c) == win.getHeight() && getmaxx(c) == win.getWidth());
-    FUZZ_CHECK(win.getY() >= 0 && win.getX() >= 0 && win.getY() <= LINES - win.getHeight()
-               && win.getX() <= COLS - win.getWidth());
+    FUZZ_CHECK(win.getHeight() <= std::max(LINES, 512) && win.getWidth() <= std::max(COLS, 512));
+    FUZZ_CHECK(win.getY() >= 0 && win.getX() >= 0
+               && win.getY() <= LINES - std::min(win.getHeight(), LINES)
+               && win.getX() <= COLS - std::min(win.getWidth(), COLS));
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

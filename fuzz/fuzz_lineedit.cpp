@@ -5,7 +5,8 @@
 // inserts nothing in either locale. A model of the characters and the
 // edit position follows every key; the editor's text must decode to it, and
 // the drawn field must show the cursor on that character, never on a "<" or
-// ">" mark nor on the second half of a double-width character.
+// ">" mark nor on the second half of a double-width character. A maximum
+// length and a filter set between keys hold the model's text too.
 #include "CurLineEdit.h"
 #include "CurWindow.h"
 #include "FuzzSupport.h"
@@ -22,6 +23,8 @@ struct Model {
     bool             utf8;
     std::vector<int> chars;
     size_t           pos = 0;            // index of the character under the cursor
+    int              maxLength = 0;      // in characters (a base and its marks); 0: none
+    int              refuse = 0;         // the filter refuses codes that are multiples of it; 0: none
 };
 }  // namespace
 
@@ -73,6 +76,17 @@ static size_t prevPos(const Model& m, size_t p)
     return p;
 }
 
+// The first maxLength characters, as the editor cuts.
+static void cut(Model& m)
+{
+    size_t p = 0;
+    for (int n = 0; m.maxLength > 0 && n < m.maxLength && p < m.chars.size(); n++)
+        p = nextPos(m, p);
+    if (m.maxLength > 0)
+        m.chars.resize(p);
+    m.pos = std::min(m.pos, m.chars.size());
+}
+
 static bool insertable(const Model& m, int c)
 {
     return (c >= 32 && c <= 126)
@@ -107,7 +121,17 @@ static bool apply(Model& m, int key)
     int c = keyChar(key);
     if (!insertable(m, c))
         return false;
+    if (m.refuse > 0 && c % m.refuse == 0)
+        return true;                     // refused, and taken
+    std::vector<int> before = m.chars;
     m.chars.insert(m.chars.begin() + p, c);
+    size_t length = m.chars.size();
+    cut(m);
+    if (m.chars.size() < length) {
+        m.chars = before;                // past the limit: nothing inserted
+        m.pos = p;
+        return true;
+    }
     m.pos = nextPos(m, p);               // behind the marks it now carries too
     return true;
 }
@@ -183,6 +207,27 @@ static void setText(CurLineEdit& edit, Model& m, FuzzedDataProvider& in)
     bool valid;
     m.chars = decode(text.c_str(), m.utf8, &valid);   // the editor's copy ends at a NUL
     m.pos = m.chars.size();
+    cut(m);
+}
+
+// A new limit cuts the text at once; the filter refuses the codes that are
+// multiples of a small number.
+static void setLimits(CurLineEdit& edit, Model& m, FuzzedDataProvider& in)
+{
+    if (in.ConsumeBool()) {
+        int limit = in.ConsumeIntegralInRange<int>(-2, 12);
+        edit.setMaxLength(limit);
+        m.maxLength = std::max(limit, 0);
+        cut(m);
+        FUZZ_CHECK(edit.getMaxLength() == m.maxLength);
+    } else {
+        m.refuse = in.ConsumeIntegralInRange<int>(0, 7);
+        int refuse = m.refuse;
+        if (refuse == 0)
+            edit.setFilterCB(nullptr, nullptr);
+        else
+            edit.setFilterCB([refuse](int code) { return code % refuse != 0; });
+    }
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -207,6 +252,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             edit.setHidden(in.ConsumeBool());
         } else if (step < 24) {
             edit.acceptFocus(in.ConsumeBool());
+        } else if (step >= 248) {
+            setLimits(edit, m, in);
         } else if (step < 64 && m.utf8) {
             pushCharacter(in, keys);
         } else {

@@ -1,8 +1,10 @@
 // fuzz_list.cpp - the list (fuzz/) driven by an arbitrary key stream with
-// lines added, selections read and the mode and geometry changed between
-// keys. A model of the lines, their marks and the current line follows every
-// step; the list's selection must equal it, and the drawn list must show the
-// current line in view, under the cursor, with its mark.
+// lines added, inserted, replaced and removed, marks and the current line
+// set, selections read and the mode and geometry changed between keys. A
+// model of the lines, their marks and the current line follows every step;
+// the list must equal it, and the drawn list must show the current line in
+// view, under the cursor, with its mark. Enter removes the current line
+// through the activate callback; a change callback counts the keys' changes.
 #include "CurList.h"
 #include "CurWindow.h"
 #include "FuzzSupport.h"
@@ -16,8 +18,35 @@ struct Model {
     std::vector<bool>        selected;
     int                      current = 0;
     bool                     single = false;
+    bool                     activate = false; // Enter removes the current line
 };
 }  // namespace
+
+static void insert(Model& m, int i, const std::string& line, bool selected)
+{
+    if (i < 0 || i > (int)m.lines.size())
+        return;
+    if (!m.lines.empty() && i <= m.current)
+        m.current++;
+    m.lines.insert(m.lines.begin() + i, line);
+    m.selected.insert(m.selected.begin() + i, false);
+    if (selected && m.single)
+        for (size_t k = 0; k < m.selected.size(); k++)
+            m.selected[k] = false;
+    m.selected[i] = selected;
+}
+
+static void remove(Model& m, int i)
+{
+    int n = (int)m.lines.size();
+    if (i < 0 || i >= n)
+        return;
+    m.lines.erase(m.lines.begin() + i);
+    m.selected.erase(m.selected.begin() + i);
+    if (i < m.current)
+        m.current--;
+    m.current = std::max(0, std::min(m.current, n - 2));
+}
 
 static void keepOnly(Model& m, int keep)
 {
@@ -47,6 +76,11 @@ static void apply(Model& m, int key, int rows)
 
 static void checkSelection(CurList& list, const Model& m)
 {
+    FUZZ_CHECK(list.getCount() == (int)m.lines.size());
+    FUZZ_CHECK(list.getCurrent() == (m.lines.empty() ? -1 : m.current));
+    FUZZ_CHECK(list.getLine((int)m.lines.size()) == nullptr && list.getLine(-1) == nullptr);
+    if (!m.lines.empty())
+        FUZZ_CHECK(list.getLine(m.current) == m.lines[m.current]);
     int* indices = nullptr;
     int count = -1;
     list.getSelected(&indices, &count);
@@ -59,6 +93,7 @@ static void checkSelection(CurList& list, const Model& m)
     for (int i = 0; i < count; i++)
         FUZZ_CHECK(indices[i] == expected[i]);
     delete[] indices;
+    FUZZ_CHECK(list.getSelectedLines() == expected);
 }
 
 // In a list with an interior the window holds whole, the cursor stands on
@@ -86,6 +121,58 @@ static void checkView(CurList& list, const Model& m, WINDOW* w)
     wmove(w, cy, cx);
 }
 
+// The program's own calls, out-of-range indices included.
+static void programCall(CurList& list, Model& m, FuzzedDataProvider& in, int which)
+{
+    int n = (int)m.lines.size();
+    int pick = in.ConsumeIntegral<uint8_t>();
+    int index = pick < 200 ? (n > 0 ? pick % (n + 1) : 0) : fuzzGeometry(in);
+    bool on = in.ConsumeBool(), redraw = in.ConsumeBool();
+    bool valid = index >= 0 && index < n;
+    switch (which) {
+    case 0: case 1: {
+        std::string line = fuzzText(in, 60, false);
+        list.insertLine(index, line.c_str(), on, redraw);
+        insert(m, index, line.c_str(), on);
+        break;
+    }
+    case 2: case 3:
+        list.removeLine(index, redraw);
+        remove(m, index);
+        break;
+    case 4: {
+        std::string line = fuzzText(in, 60, false);
+        list.setLine(index, std::string_view(line), redraw);
+        if (valid)
+            m.lines[index] = line.c_str();   // the list shows up to a NUL
+        break;
+    }
+    case 5:
+        list.setCurrent(index, redraw);
+        if (valid)
+            m.current = index;
+        break;
+    case 6: case 7: case 8:
+        list.setSelected(index, on, redraw);
+        if (valid && on && m.single)
+            keepOnly(m, index);
+        if (valid)
+            m.selected[index] = on;
+        break;
+    case 9:
+        list.clear(redraw);
+        m = Model{{}, {}, 0, m.single, m.activate};
+        break;
+    default:
+        m.activate = on;
+        if (on)
+            list.setActivateCB([](CurList* l) { l->removeLine(l->getCurrent(), true); });
+        else
+            list.setActivateCB(nullptr, nullptr);
+        break;
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzScreen();
@@ -93,10 +180,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CurWindow win(LINES, COLS, 0, 0);
     CurList list(&win);
     Model m;
+    int changes = 0;
     list.setGeometry(6, 20, 0, 0);
+    list.setChangeCB([&](CurList*) { changes++; });
     while (in.remaining_bytes() > 0) {
         int step = in.ConsumeIntegral<uint8_t>();
-        if (step < 16) {
+        if (step >= 240) {
+            programCall(list, m, in, step - 240);
+        } else if (step < 16) {
             int h = fuzzGeometry(in), w = fuzzGeometry(in), y = fuzzGeometry(in);
             list.setGeometry(h, w, y, fuzzGeometry(in));
         } else if (step < 64) {
@@ -119,10 +210,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 list.loseFocus(in.ConsumeBool());
         } else {
             int key = fuzzKey(in);
+            bool enter = key == 13 && m.activate && !m.lines.empty();
             bool taken = key == KEY_UP || key == KEY_DOWN || key == KEY_HOME || key == KEY_END
-                         || key == KEY_PPAGE || key == KEY_NPAGE || (key == ' ' && !m.lines.empty());
+                         || key == KEY_PPAGE || key == KEY_NPAGE || (key == ' ' && !m.lines.empty())
+                         || enter;
+            Model before = m;
+            int changesBefore = changes;
             FUZZ_CHECK(list.processKey(key) == taken);
-            apply(m, key, std::max(1, list.getHeight() - 2));
+            if (enter)
+                remove(m, m.current);
+            else
+                apply(m, key, std::max(1, list.getHeight() - 2));
+            bool moved = !enter && (m.current != before.current || m.selected != before.selected);
+            FUZZ_CHECK(changes == changesBefore + (moved ? 1 : 0));
         }
         checkSelection(list, m);
         checkView(list, m, win.getWindow());

@@ -3,7 +3,7 @@
 // locale or in C.UTF-8 as the input says. After every key: the length
 // counts the text's bytes, the cursor stands on a character start of its
 // line, the size limit holds once reached, a text that was valid UTF-8
-// stays valid (no partial character is ever inserted), and a draw writes
+// stays valid (a lone byte of a character inserts nothing), and a draw writes
 // no cell outside the gadget, its cursor inside it.
 #include "CurText.h"
 #include "CurTextEdit.h"

@@ -9,9 +9,10 @@
 #include <cstring>
 
 CurButton::CurButton(CurWindow* window)
-    : CurGadget(window), focused(false), activated(false), text(new char[20]),
+    : CurGadget(window), activated(false), text(new char[20]),
       activateCallback(nullptr), activateData(nullptr)
 {
+    showFocus(false);
     strcpy(text, "OK");
 }
 
@@ -22,10 +23,15 @@ CurButton::~CurButton()
 
 void CurButton::setText(const char* text, bool redraw)
 {
-    if (text == nullptr)
-        return;
-    char* copy = new char[strlen(text) + 1];
-    strcpy(copy, text);
+    if (text != nullptr)
+        setText(std::string_view(text), redraw);
+}
+
+void CurButton::setText(std::string_view text, bool redraw)
+{
+    char* copy = new char[text.size() + 1];
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
     delete[] this->text;
     this->text = copy;
     if (redraw)
@@ -41,6 +47,14 @@ void CurButton::setActivateCB(void (*callback)(void*), void* data)
 {
     activateCallback = callback;
     activateData = data;
+    activateFunction = nullptr;
+}
+
+void CurButton::setActivateCB(std::function<void()> callback)
+{
+    activateFunction = std::move(callback);
+    activateCallback = nullptr;
+    activateData = nullptr;
 }
 
 bool CurButton::isActivated() const
@@ -81,21 +95,11 @@ bool CurButton::processKey(int key)
     if (key != 13 && key != ' ')
         return false;
     activated = true;
-    if (activateCallback != nullptr)
+    if (activateCallback != nullptr) {
         activateCallback(activateData);
+    } else if (activateFunction) {
+        std::function<void()> call = activateFunction;   // it may replace itself
+        call();
+    }
     return true;
-}
-
-void CurButton::acceptFocus(bool redraw)
-{
-    focused = true;
-    if (redraw)
-        draw();
-}
-
-void CurButton::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
 }

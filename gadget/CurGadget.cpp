@@ -1,6 +1,8 @@
 // CurGadget.cpp - the base of every widget placed in a window (gadget/): its
-// rectangle, harmless defaults for the gadget contract and the plain keyboard loop.
+// rectangle, the focus flag, the links to its window and focusers, harmless
+// defaults for the gadget contract and the plain keyboard loop.
 #include "CurGadget.h"
+#include "CurFocuser.h"
 #include "CurInit.h"
 #include "CurWindow.h"
 
@@ -9,12 +11,32 @@
 static_assert(CurGadget::WIDE_CHAR == CurInit::WIDE_CHAR, "gadgets take the reader's whole characters");
 
 CurGadget::CurGadget(CurWindow* window)
-    : window(window), x(0), y(0), width(window->getWidth()), height(window->getHeight())
+    : window(window != nullptr ? window : CurWindow::detached()), x(0), y(0), width(0),
+      height(0), focused(false), focusShown(false), prevInWindow(nullptr)
 {
+    width = this->window->getWidth();
+    height = this->window->getHeight();
+    nextInWindow = this->window->gadgetList;
+    if (nextInWindow != nullptr)
+        nextInWindow->prevInWindow = this;
+    this->window->gadgetList = this;
 }
 
 CurGadget::~CurGadget()
 {
+    CurFocuser::forgetGadget(this);
+    if (prevInWindow != nullptr)
+        prevInWindow->nextInWindow = nextInWindow;
+    else
+        window->gadgetList = nextInWindow;
+    if (nextInWindow != nullptr)
+        nextInWindow->prevInWindow = prevInWindow;
+}
+
+void CurGadget::showFocus(bool focusedAtStart)
+{
+    focusShown = true;
+    focused = focusedAtStart;
 }
 
 // The largest coordinate a curses window can hold: nothing beyond it can be
@@ -46,22 +68,20 @@ bool CurGadget::processKey(int)
 }
 
 // Every gadget kind runs this same loop: each key goes to processKey, and
-// Enter ends the loop after the gadget has seen it. CurInit::readKey waits
-// for the key and answers ERR to a window that waits only when the input
-// has ended: no Enter can follow, so the loop ends with -1 instead of
-// spinning (a no-delay or timed window gets ERR whenever no key is waiting).
-// A timer or watch callback that asks to stop ends it with -1 too. An inert
-// window has no input at all.
+// Enter ends the loop after the gadget has seen it. What the reader's
+// results mean is CurInit::loopStep's rule: the input's end (no Enter can
+// follow) and a callback's stop end the loop with -1; no key in a no-delay
+// or timed window is skipped.
 int CurGadget::kbdLoop()
 {
-    WINDOW* w = window->getWindow();
-    if (w == nullptr)
-        return -1;
+    if (window->getWindow() == nullptr)
+        return -1;                      // an inert window has no input at all
     for (;;) {
         int key = CurInit::readWideKey(window);
-        if (key == CurInit::STOP || (key == ERR && wgetdelay(w) < 0))
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, window);
+        if (step == CurInit::LOOP_END)
             return -1;
-        if (key == ERR)
+        if (step == CurInit::LOOP_IDLE)
             continue;
         processKey(key);
         if (key == 13)
@@ -74,12 +94,23 @@ bool CurGadget::takesTab() const
     return false;
 }
 
-void CurGadget::acceptFocus(bool)
+void CurGadget::acceptFocus(bool redraw)
 {
+    focused = true;
+    if (redraw && focusShown)
+        draw();
 }
 
-void CurGadget::loseFocus(bool)
+void CurGadget::loseFocus(bool redraw)
 {
+    focused = false;
+    if (redraw && focusShown)
+        draw();
+}
+
+bool CurGadget::hasFocus() const
+{
+    return focused;
 }
 
 int CurGadget::getX() const

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+#include <string>
 
 CurWindow* CurGauge::boxWindow = nullptr;
 CurGauge*  CurGauge::boxGauge = nullptr;
@@ -40,8 +42,25 @@ int CurGauge::getPercent() const
 
 void CurGauge::setLabel(const char* text, bool redraw)
 {
+    if (text != nullptr) {
+        setLabel(std::string_view(text), redraw);
+        return;
+    }
     free(label);
-    label = text != nullptr ? strdup(text) : nullptr;
+    label = nullptr;
+    if (redraw)
+        draw();
+}
+
+void CurGauge::setLabel(std::string_view text, bool redraw)
+{
+    char* copy = static_cast<char*>(malloc(text.size() + 1));
+    if (copy == nullptr)
+        throw std::bad_alloc();
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    free(label);
+    label = copy;
     if (redraw)
         draw();
 }
@@ -157,16 +176,36 @@ void CurGauge::closeBox()
 {
     if (boxWindow == nullptr)
         return;
+    leaveBox();
+    CurInit::refreshAllWindows();
+}
+
+// Deleting the window sends nothing to the terminal: its image stays there
+// until something is drawn over it.
+void CurGauge::leaveBox()
+{
     delete boxGauge;
     delete boxWindow;
     free(boxText);
     boxGauge = nullptr;
     boxWindow = nullptr;
     boxText = nullptr;
-    CurInit::refreshAllWindows();
 }
 
 bool CurGauge::isBoxOpen()
 {
     return boxWindow != nullptr;
+}
+
+// The box keeps NUL-terminated texts: a view is copied once.
+void CurGauge::openBox(int textHeight, int textWidth, int attributes,
+                       std::string_view text, std::string_view title, int percent)
+{
+    openBox(textHeight, textWidth, attributes, std::string(text).c_str(),
+            std::string(title).c_str(), percent);
+}
+
+void CurGauge::updateBox(int percent, std::string_view text)
+{
+    updateBox(percent, std::string(text).c_str());
 }

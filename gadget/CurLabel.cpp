@@ -7,10 +7,11 @@
 #include <curses.h>
 #include <cstring>
 
-static char* copyText(const char* text)
+static char* copyText(std::string_view text)
 {
-    char* copy = new char[strlen(text) + 1];
-    strcpy(copy, text);
+    char* copy = new char[text.size() + 1];
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
     return copy;
 }
 
@@ -27,8 +28,12 @@ CurLabel::~CurLabel()
 
 void CurLabel::setText(const char* text, bool redraw)
 {
-    if (text == nullptr)
-        return;
+    if (text != nullptr)
+        setText(std::string_view(text), redraw);
+}
+
+void CurLabel::setText(std::string_view text, bool redraw)
+{
     char* copy = copyText(text);
     if (redraw)
         paint(true);

@@ -8,11 +8,14 @@
 
 #include <curses.h>
 #include <cstring>
+#include <string>
 
 CurLineEdit::CurLineEdit(CurWindow* window)
     : CurGadget(window), text(new char[5]), hidden(false), textSize(5), cursorPos(0),
-      cursorCol(0), focused(true)
+      cursorCol(0), maxLength(0), filterCallback(nullptr), filterData(nullptr),
+      changeCallback(nullptr), changeData(nullptr), edited(false)
 {
+    showFocus(true);
     text[0] = '\0';
     // Each switch resends the terminal's keypad string: only when it is off.
     if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
@@ -52,6 +55,7 @@ void CurLineEdit::setText(const char* newText, bool redraw)
         }
         i += n;
     }
+    out = cutAt(copy, out);
     copy[out] = '\0';
     delete[] text;
     text = copy;
@@ -61,6 +65,106 @@ void CurLineEdit::setText(const char* newText, bool redraw)
     fitCursor(out);
     if (redraw)
         draw();
+}
+
+void CurLineEdit::setText(std::string_view newText, bool redraw)
+{
+    std::string copy(newText.substr(0, newText.find('\0')));   // the text ends at a NUL
+    setText(copy.c_str(), redraw);
+}
+
+// The bytes of the first maxLength characters of s (a character with its
+// combining marks), or all length bytes when there is no limit.
+int CurLineEdit::cutAt(const char* s, int length) const
+{
+    int pos = 0;
+    for (int n = 0; maxLength > 0 && n < maxLength && pos < length; n++)
+        pos = CurText::next(s, length, pos);
+    return maxLength > 0 ? pos : length;
+}
+
+void CurLineEdit::setMaxLength(int characters)
+{
+    maxLength = characters > 0 ? characters : 0;
+    int length = (int)strlen(text);
+    int cut = cutAt(text, length);
+    if (cut == length)
+        return;
+    text[cut] = '\0';
+    if (cursorPos > cut)
+        cursorPos = cut;
+    fitCursor(cut);
+}
+
+int CurLineEdit::getMaxLength() const
+{
+    return maxLength;
+}
+
+void CurLineEdit::setFilterCB(bool (*callback)(int code, void*), void* data)
+{
+    filterCallback = callback;
+    filterData = data;
+    filterFunction = nullptr;
+}
+
+void CurLineEdit::setFilterCB(std::function<bool(int code)> callback)
+{
+    filterFunction = std::move(callback);
+    filterCallback = nullptr;
+    filterData = nullptr;
+}
+
+void CurLineEdit::setChangeCB(void (*callback)(CurLineEdit*, void*), void* data)
+{
+    changeCallback = callback;
+    changeData = data;
+    changeFunction = nullptr;
+}
+
+void CurLineEdit::setChangeCB(std::function<void(CurLineEdit*)> callback)
+{
+    changeFunction = std::move(callback);
+    changeCallback = nullptr;
+    changeData = nullptr;
+}
+
+// The filter is asked first; a character that would pass the maximum
+// length is put in, counted and taken out again, so a combining mark,
+// which joins the character before it, still fits at the limit.
+// Returns the bytes inserted: 0 when refused.
+int CurLineEdit::insertChecked(int code, int length)
+{
+    if (filterCallback != nullptr && !filterCallback(code, filterData))
+        return 0;
+    if (filterCallback == nullptr && filterFunction) {
+        std::function<bool(int)> call = filterFunction;
+        if (!call(code))
+            return 0;
+    }
+    int oldPos = cursorPos, oldCol = cursorCol;
+    bool wasEdited = edited;
+    int n = insertCode(code, length);
+    if (maxLength > 0 && cutAt(text, length + n) < length + n) {
+        removeRange(oldPos, oldPos + n);
+        edited = wasEdited;
+        cursorPos = oldPos;
+        cursorCol = oldCol;
+        return 0;
+    }
+    edited = true;
+    return n;
+}
+
+// A function is called through a copy: it may replace itself.
+void CurLineEdit::changed()
+{
+    if (changeCallback != nullptr) {
+        changeCallback(this, changeData);
+    } else if (changeFunction) {
+        std::function<void(CurLineEdit*)> call = changeFunction;
+        call(this);
+    }
 }
 
 const char* CurLineEdit::getText() const
@@ -239,6 +343,7 @@ void CurLineEdit::repaint()
 
 void CurLineEdit::removeRange(int from, int to)
 {
+    edited = edited || to > from;
     memmove(text + from, text + to, strlen(text + to) + 1);
 }
 
@@ -290,6 +395,15 @@ int CurLineEdit::insertCode(int code, int length)
 // character are left to the caller, so a form moves the focus on them; left
 // and right are always consumed, even at the ends of the text.
 bool CurLineEdit::processKey(int key)
+{
+    edited = false;
+    bool taken = editKey(key);
+    if (edited)
+        changed();                      // may change the editor: nothing follows
+    return taken;
+}
+
+bool CurLineEdit::editKey(int key)
 {
     int oldPos = cursorPos, oldCol = cursorCol;
     int L = (int)strlen(text);
@@ -356,14 +470,14 @@ bool CurLineEdit::processKey(int key)
     case KEY_DC:
     case 8:
     case 127:
-        return editKey(key, L);
+        return removeKey(key, L);
     default:
         break;
     }
     int code = keyCode(key);
     if (code < 0 || !CurText::insertable(code))
         return false;
-    int last = lastCol(L + insertCode(code, L));  // the last column is kept for ">"
+    int last = lastCol(L + insertChecked(code, L));  // the last column is kept for ">"
     if (C > last)
         C = last;
     repaint();
@@ -374,7 +488,7 @@ bool CurLineEdit::processKey(int key)
 // character before the cursor, Delete the one under it. While text lies
 // hidden to the left and the end of the text shows, the text moves right
 // under the cursor instead of leaving blanks at the end of the box.
-bool CurLineEdit::editKey(int key, int length)
+bool CurLineEdit::removeKey(int key, int length)
 {
     int W = width;
     int& P = cursorPos;
@@ -454,7 +568,7 @@ bool CurLineEdit::processNarrowKey(int key, int length)
         int code = keyCode(key);
         if (code < 0 || !CurText::insertable(code))
             return false;
-        length += insertCode(code, length);
+        length += insertChecked(code, length);
         break;
     }
     }
@@ -463,18 +577,15 @@ bool CurLineEdit::processNarrowKey(int key, int length)
     return true;
 }
 
+// The key reader keeps a focused hidden field's keys out of the key log.
 void CurLineEdit::acceptFocus(bool redraw)
 {
-    focused = true;
     CurInit::setSecretInput(this, hidden);
-    if (redraw)
-        draw();
+    CurGadget::acceptFocus(redraw);
 }
 
 void CurLineEdit::loseFocus(bool redraw)
 {
-    focused = false;
     CurInit::setSecretInput(this, false);
-    if (redraw)
-        draw();
+    CurGadget::loseFocus(redraw);
 }

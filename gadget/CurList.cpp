@@ -6,14 +6,18 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <cctype>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
 CurList::CurList(CurWindow* window)
-    : CurGadget(window), selected(nullptr), lines(nullptr), numLines(0), topLine(0),
-      curLine(0), focused(true), selectMode(MULTIPLE), capacity(0)
+    : CurGadget(window), topLine(0), curLine(0), numSelected(0), lastMarked(-1),
+      selectMode(MULTIPLE), changeCallback(nullptr), changeData(nullptr),
+      activateCallback(nullptr), activateData(nullptr), typeAheadOn(false), typedAt(0)
 {
+    showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
     if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
         keypad(window->getWindow(), TRUE);
@@ -21,59 +25,57 @@ CurList::CurList(CurWindow* window)
 
 CurList::~CurList()
 {
-    for (int i = 0; i < numLines; i++)
-        free(lines[i]);
-    delete[] lines;
-    delete[] selected;
+    for (Line& line : lines)
+        free(line.text);
 }
 
-// Both arrays keep room to spare and double when full, so building a list
-// of n lines copies about 2n entries rather than n * n / 2. A failed
-// allocation leaves the list as it was.
-void CurList::addLine(const char* line, bool isSelected, bool redraw)
+// The lines live in one vector of pointers: appending is amortised
+// constant, and an insertion or removal moves pointers only, a few
+// milliseconds for a million lines. A failed allocation throws and leaves
+// the list as it was.
+void CurList::insertAt(int index, std::string_view text, bool isSelected)
 {
-    if (line == nullptr)
-        return;
-    if (numLines == capacity) {
-        int grownCapacity = capacity < 16 ? 16 : 2 * capacity;
-        char** grownLines = new (std::nothrow) char*[grownCapacity];
-        bool* grownSelected = new (std::nothrow) bool[grownCapacity];
-        if (grownLines == nullptr || grownSelected == nullptr) {
-            delete[] grownLines;
-            delete[] grownSelected;
-            throw std::bad_alloc();
-        }
-        for (int i = 0; i < numLines; i++) {
-            grownLines[i] = lines[i];
-            grownSelected[i] = selected[i];
-        }
-        delete[] lines;
-        delete[] selected;
-        lines = grownLines;
-        selected = grownSelected;
-        capacity = grownCapacity;
-    }
-    char* copy = strdup(line);
+    char* copy = static_cast<char*>(malloc(text.size() + 1));
     if (copy == nullptr)
         throw std::bad_alloc();
-    lines[numLines] = copy;
-    selected[numLines] = isSelected;    // stored as given, whatever the mode
-    numLines++;
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    try {
+        lines.insert(lines.begin() + index, Line{copy, false});
+    } catch (...) {
+        free(copy);
+        throw;
+    }
+    if (lastMarked >= index)
+        lastMarked++;
+    if (lines.size() > 1 && index <= curLine)
+        curLine++;
+    if (index < topLine)
+        topLine++;
+    mark(index, isSelected);
+}
+
+void CurList::addLine(const char* line, bool isSelected, bool redraw)
+{
+    if (line != nullptr)
+        addLine(std::string_view(line), isSelected, redraw);
+}
+
+void CurList::addLine(std::string_view line, bool isSelected, bool redraw)
+{
+    insertAt(getCount(), line, isSelected);   // stored as given, whatever the mode
     if (redraw)
         draw();
 }
 
 void CurList::getSelected(int** indices, int* count)
 {
-    int n = 0;
-    for (int i = 0; i < numLines; i++)
-        if (selected[i])
-            n++;
+    int n = numSelected;
     int* found = nullptr;
     if (n > 0) {
         found = new int[n];
         for (int i = 0, k = 0; k < n; i++)
-            if (selected[i])
+            if (lines[i].selected)
                 found[k++] = i;
     }
     if (count != nullptr)
@@ -84,34 +86,117 @@ void CurList::getSelected(int** indices, int* count)
         delete[] found;
 }
 
+std::vector<int> CurList::getSelectedLines() const
+{
+    std::vector<int> found;
+    found.reserve(numSelected);
+    for (int i = 0; (int)found.size() < numSelected; i++)
+        if (lines[i].selected)
+            found.push_back(i);
+    return found;
+}
+
 void CurList::setSelectMode(SELECT_MODE mode)
 {
     selectMode = mode;
-    if (mode != SINGLE)
+    if (mode != SINGLE || numSelected <= 1)
         return;
-    bool seen = false, cleared = false;
-    for (int i = 0; i < numLines; i++) {
-        if (!selected[i])
-            continue;
-        if (seen) {
-            selected[i] = false;
-            cleared = true;
-        }
-        seen = true;
+    int first = 0;
+    while (!lines[first].selected)
+        first++;
+    clearOthers(first, false);
+    draw();
+}
+
+int CurList::getCount() const
+{
+    return (int)lines.size();
+}
+
+const char* CurList::getLine(int index) const
+{
+    return index >= 0 && index < getCount() ? lines[index].text : nullptr;
+}
+
+void CurList::setLine(int index, const char* text, bool redraw)
+{
+    if (text != nullptr)
+        setLine(index, std::string_view(text), redraw);
+}
+
+void CurList::setLine(int index, std::string_view text, bool redraw)
+{
+    if (index < 0 || index >= getCount())
+        return;
+    char* copy = static_cast<char*>(malloc(text.size() + 1));
+    if (copy == nullptr)
+        throw std::bad_alloc();
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    free(lines[index].text);
+    lines[index].text = copy;
+    if (redraw) {
+        drawLine(index);
+        placeCursor();
     }
-    if (cleared)
-        draw();
+}
+
+void CurList::insertLine(int index, const char* text, bool isSelected, bool redraw)
+{
+    if (text != nullptr)
+        insertLine(index, std::string_view(text), isSelected, redraw);
+}
+
+void CurList::insertLine(int index, std::string_view text, bool isSelected, bool redraw)
+{
+    if (index < 0 || index > getCount())
+        return;
+    insertAt(index, text, false);
+    if (isSelected && selectMode == SINGLE)
+        clearOthers(index, false);
+    mark(index, isSelected);
+    fitView();
+    if (redraw)
+        redrawAll();
+}
+
+void CurList::removeLine(int index, bool redraw)
+{
+    if (index < 0 || index >= getCount())
+        return;
+    mark(index, false);
+    free(lines[index].text);
+    lines.erase(lines.begin() + index);
+    if (lastMarked > index)
+        lastMarked--;
+    if (index < curLine)
+        curLine--;
+    if (index < topLine)
+        topLine--;
+    fitView();
+    if (redraw)
+        redrawAll();
+}
+
+void CurList::clear(bool redraw)
+{
+    for (Line& line : lines)
+        free(line.text);
+    lines.clear();
+    topLine = curLine = numSelected = 0;
+    lastMarked = -1;
+    if (redraw)
+        redrawAll();
 }
 
 int CurList::getCurrent() const
 {
-    return numLines > 0 ? curLine : -1;
+    return lines.empty() ? -1 : curLine;
 }
 
-// The view moves only as far as needed to show the new current line.
 void CurList::setCurrent(int index, bool redraw)
 {
-    if (index < 0 || index >= numLines)
+    if (index < 0 || index >= getCount())
         return;
     curLine = index;
     fitView();
@@ -119,15 +204,54 @@ void CurList::setCurrent(int index, bool redraw)
         draw();
 }
 
-// Every other row in view is repainted; rows out of view draw nothing.
-void CurList::clearOthers(int keep)
+bool CurList::isSelected(int index) const
 {
-    for (int i = 0; i < numLines; i++) {
-        if (i != keep) {
-            selected[i] = false;
-            drawLine(i);
-        }
+    return index >= 0 && index < getCount() && lines[index].selected;
+}
+
+void CurList::setSelected(int index, bool on, bool redraw)
+{
+    if (index < 0 || index >= getCount())
+        return;
+    if (on && selectMode == SINGLE)
+        clearOthers(index, redraw);
+    mark(index, on);
+    if (redraw) {
+        drawLine(index);
+        placeCursor();
     }
+}
+
+// The count of marks lets SINGLE mode find the one other marked line at
+// once: the last one marked, unless a removal lost track of it.
+void CurList::mark(int index, bool on)
+{
+    if (lines[index].selected == on)
+        return;
+    lines[index].selected = on;
+    numSelected += on ? 1 : -1;
+    if (on)
+        lastMarked = index;
+    else if (lastMarked == index)
+        lastMarked = -1;
+}
+
+// With redraw every other row in view is repainted; rows out of view draw
+// nothing. The one other marked line of a list kept in SINGLE mode is the
+// last one marked, so only a list with several marks is searched.
+void CurList::clearOthers(int keep, bool redraw)
+{
+    int left = lines[keep].selected ? 1 : 0;
+    if (numSelected == left + 1 && lastMarked >= 0 && lastMarked != keep)
+        mark(lastMarked, false);
+    for (int i = 0; numSelected > left && i < getCount(); i++)
+        if (i != keep && lines[i].selected)
+            mark(i, false);
+    if (left == 1)
+        lastMarked = keep;
+    for (int k = 0; redraw && k < height - 2 && topLine + k < getCount(); k++)
+        if (topLine + k != keep)
+            drawLine(topLine + k);
 }
 
 int CurList::viewRows() const
@@ -141,13 +265,13 @@ int CurList::viewRows() const
 void CurList::fitView()
 {
     int rows = viewRows();
-    if (curLine >= numLines)
-        curLine = numLines > 0 ? numLines - 1 : 0;
+    if (curLine >= getCount())
+        curLine = getCount() > 0 ? getCount() - 1 : 0;
     if (topLine > curLine)
         topLine = curLine;
     if (curLine - topLine >= rows)
         topLine = curLine - rows + 1;
-    int lastTop = numLines - rows > 0 ? numLines - rows : 0;
+    int lastTop = getCount() - rows > 0 ? getCount() - rows : 0;
     if (topLine > lastTop)
         topLine = lastTop;
 }
@@ -177,7 +301,7 @@ void CurList::drawScrollBar(WINDOW* w)
     if (height < 5)
         return;
     CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE);
-    long long track = (long long)topLine * (height - 5) / (numLines - (height - 2));
+    long long track = (long long)topLine * (height - 5) / (getCount() - (height - 2));
     putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }
 
@@ -193,15 +317,31 @@ void CurList::draw()
     drawView(w);
 }
 
+// After lines went, rows that showed them would stay: the interior rows
+// below the last line are blanked too.
+void CurList::redrawAll()
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr)
+        return;
+    draw();
+    int last = x + width - 2;
+    if (last > getmaxx(w) - 1)
+        last = getmaxx(w) - 1;
+    for (int k = getCount() - topLine; k < height - 2 && x + 1 <= last; k++)
+        CurText::blank(w, y + k + 1, x + 1, last - x, 0);
+    placeCursor();
+}
+
 // The scroll bar and the rows in view: all that a scroll changes, since the
 // frame stays as it is.
 void CurList::drawView(WINDOW* w)
 {
     if (w == nullptr)
         return;
-    if (numLines >= height - 1 && height >= 4 && width >= 2)
+    if (getCount() >= height - 1 && height >= 4 && width >= 2)
         drawScrollBar(w);
-    for (int k = 0; topLine + k < numLines && k < height - 2; k++)
+    for (int k = 0; topLine + k < getCount() && k < height - 2; k++)
         drawLine(topLine + k);
     placeCursor();
 }
@@ -214,7 +354,7 @@ void CurList::drawView(WINDOW* w)
 void CurList::drawLine(int index)
 {
     WINDOW* w = window->getWindow();
-    if (w == nullptr || index < 0 || index >= numLines)
+    if (w == nullptr || index < 0 || index >= getCount())
         return;
     if (index < topLine || index - topLine >= height - 2)
         return;
@@ -228,12 +368,12 @@ void CurList::drawLine(int index)
     if (wmove(w, y + index - topLine + 1, col) == ERR)
         return;                         // a row the window does not have
     if (col++ <= last)
-        waddch(w, (chtype)(selected[index] ? '*' : ' ') | a);
+        waddch(w, (chtype)(lines[index].selected ? '*' : ' ') | a);
     if (col++ <= last)
         waddch(w, ' ' | a);
     if (col <= last)
-        col += CurText::draw(w, y + index - topLine + 1, col, lines[index],
-                             (int)strlen(lines[index]), last + 1 - col, (int)a);
+        col += CurText::draw(w, y + index - topLine + 1, col, lines[index].text,
+                             (int)strlen(lines[index].text), last + 1 - col, (int)a);
     if (col <= last)
         CurText::blank(w, y + index - topLine + 1, col, last + 1 - col, (int)a);
 }
@@ -268,13 +408,16 @@ void CurList::jumpTo(int line, int top)
 // Moving inside the view repaints the two rows concerned; a move that
 // scrolls repaints the rows in view and the scroll bar. Up, down, Home, End
 // and the page keys are consumed even at the ends of the list, so a form never
-// moves the focus away on them; left, right, Tab and Return are left to the caller.
+// moves the focus away on them; left, right, Tab and Return are left to the
+// caller unless an activate callback takes Return or type-ahead the letters.
 bool CurList::processKey(int key)
 {
     int oldTop = topLine, oldCur = curLine;
     fitView();
     if (topLine != oldTop || curLine != oldCur)
         draw();                         // the rows on the screen are stale
+    oldCur = curLine;
+    bool marked = false;
     if (key == KEY_UP) {
         if (curLine > 0) {
             curLine--;
@@ -287,7 +430,7 @@ bool CurList::processKey(int key)
             }
         }
     } else if (key == KEY_DOWN) {
-        if (curLine < numLines - 1) {
+        if (curLine < getCount() - 1) {
             curLine++;
             if (curLine - topLine < viewRows()) {
                 drawLine(curLine - 1);
@@ -300,34 +443,155 @@ bool CurList::processKey(int key)
     } else if (key == KEY_HOME) {
         jumpTo(0, 0);
     } else if (key == KEY_END) {
-        jumpTo(numLines - 1, numLines);
+        jumpTo(getCount() - 1, getCount());
     } else if (key == KEY_PPAGE) {
         jumpTo(curLine - viewRows(), topLine - viewRows());
     } else if (key == KEY_NPAGE) {
         jumpTo(curLine + viewRows(), topLine + viewRows());
-    } else if (key == ' ' && numLines > 0) {
-        selected[curLine] = !selected[curLine];
+    } else if (key == ' ' && !lines.empty()) {
+        bool on = !lines[curLine].selected;
+        if (on && selectMode == SINGLE)
+            clearOthers(curLine, true);
+        mark(curLine, on);
         drawLine(curLine);
-        if (selectMode == SINGLE && selected[curLine])
-            clearOthers(curLine);
-    } else {
+        marked = true;
+    } else if (key == 13 && !lines.empty() && (activateCallback != nullptr || activateFunction)) {
+        activated();                    // may change or destroy the list: nothing follows
+        return true;
+    } else if (!typeAhead(key)) {
         return false;
     }
     placeCursor();
     window->update();
+    if (marked || curLine != oldCur)
+        changed();                      // may change or destroy the list: nothing follows
     return true;
 }
 
-void CurList::acceptFocus(bool redraw)
+// A printable key, with the keys typed within the last second before it,
+// makes the text looked for. The first key looks from the line after the
+// current one, wrapping at the end; a longer text keeps the current line
+// while it still starts with it.
+// A key typed again alone steps through the lines starting with it.
+bool CurList::typeAhead(int key)
 {
-    focused = true;
-    if (redraw)
-        draw();
+    if (!typeAheadOn || key == ' ')
+        return false;
+    char bytes[4];
+    int n = 0;
+    int code = key >= WIDE_CHAR ? key - WIDE_CHAR : key;
+    if (code >= 33 && code <= 126 && (key < 128 || key >= WIDE_CHAR))
+        bytes[n++] = (char)code;
+    else if (key >= WIDE_CHAR && code >= 0x80 && code < 0x800) {
+        bytes[n++] = (char)(0xC0 | code >> 6);
+        bytes[n++] = (char)(0x80 | (code & 0x3F));
+    } else if (key >= WIDE_CHAR && code >= 0x800 && code < 0x10000) {
+        bytes[n++] = (char)(0xE0 | code >> 12);
+        bytes[n++] = (char)(0x80 | (code >> 6 & 0x3F));
+        bytes[n++] = (char)(0x80 | (code & 0x3F));
+    } else if (key >= WIDE_CHAR && code >= 0x10000 && code <= 0x10FFFF) {
+        bytes[n++] = (char)(0xF0 | code >> 18);
+        bytes[n++] = (char)(0x80 | (code >> 12 & 0x3F));
+        bytes[n++] = (char)(0x80 | (code >> 6 & 0x3F));
+        bytes[n++] = (char)(0x80 | (code & 0x3F));
+    } else {
+        return false;
+    }
+    long long now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now().time_since_epoch()).count();
+    if (now - typedAt > 1000)
+        typed.clear();
+    typedAt = now;
+    std::string before = typed;
+    typed.append(bytes, n);
+    if (lines.empty())
+        return true;
+    int found = findPrefix(typed, before.empty() ? curLine + 1 : curLine);
+    if (found < 0 && before.size() == (size_t)n && before == std::string(bytes, n)) {
+        typed = before;                 // the same key again: the next line starting with it
+        found = findPrefix(typed, curLine + 1);
+    }
+    if (found >= 0 && found != curLine) {
+        curLine = found;
+        fitView();
+        drawView(window->getWindow());
+    }
+    return true;
 }
 
-void CurList::loseFocus(bool redraw)
+static bool startsWith(const char* text, const std::string& prefix)
 {
-    focused = false;
-    if (redraw)
-        draw();
+    for (size_t i = 0; i < prefix.size(); i++) {
+        unsigned char a = (unsigned char)text[i], b = (unsigned char)prefix[i];
+        if (a == '\0' || tolower(a) != tolower(b))
+            return false;
+    }
+    return true;
+}
+
+// The first line from start on (wrapping) that begins with prefix; -1 when none.
+int CurList::findPrefix(const std::string& prefix, int start) const
+{
+    int count = getCount();
+    for (int k = 0; k < count; k++) {
+        int i = (int)(((long long)start + k) % count);
+        if (startsWith(lines[i].text, prefix))
+            return i;
+    }
+    return -1;
+}
+
+void CurList::setTypeAhead(bool on)
+{
+    typeAheadOn = on;
+    typed.clear();
+}
+
+void CurList::setChangeCB(void (*callback)(CurList*, void*), void* data)
+{
+    changeCallback = callback;
+    changeData = data;
+    changeFunction = nullptr;
+}
+
+void CurList::setChangeCB(std::function<void(CurList*)> callback)
+{
+    changeFunction = std::move(callback);
+    changeCallback = nullptr;
+    changeData = nullptr;
+}
+
+void CurList::setActivateCB(void (*callback)(CurList*, void*), void* data)
+{
+    activateCallback = callback;
+    activateData = data;
+    activateFunction = nullptr;
+}
+
+void CurList::setActivateCB(std::function<void(CurList*)> callback)
+{
+    activateFunction = std::move(callback);
+    activateCallback = nullptr;
+    activateData = nullptr;
+}
+
+// A function is called through a copy: it may replace itself, or destroy the list.
+void CurList::changed()
+{
+    if (changeCallback != nullptr)
+        changeCallback(this, changeData);
+    else if (changeFunction) {
+        std::function<void(CurList*)> call = changeFunction;
+        call(this);
+    }
+}
+
+void CurList::activated()
+{
+    if (activateCallback != nullptr)
+        activateCallback(this, activateData);
+    else if (activateFunction) {
+        std::function<void(CurList*)> call = activateFunction;
+        call(this);
+    }
 }

@@ -70,7 +70,54 @@ void CurRadioBox::setToggleCB(void (*callback)(CurToggle*, void*), void* data)
 {
     toggleCallback = callback;
     toggleData = data;
+    toggleFunction = nullptr;
 }
+
+void CurRadioBox::setToggleCB(std::function<void(CurToggle*)> callback)
+{
+    toggleFunction = std::move(callback);
+    toggleCallback = nullptr;
+    toggleData = nullptr;
+}
+
+int CurRadioBox::getChosenIndex() const
+{
+    for (int i = 0; i < numToggles; i++)
+        if (toggles[i]->isToggled())
+            return i;
+    return -1;
+}
+
+CurToggle* CurRadioBox::getChosen() const
+{
+    int i = getChosenIndex();
+    return i < 0 ? nullptr : toggles[i];
+}
+
+// The members' own callbacks are the group's, which the guard keeps quiet.
+bool CurRadioBox::choose(CurToggle* toggle, bool redraw)
+{
+    int index = -1;
+    for (int i = 0; i < numToggles; i++)
+        if (toggles[i] == toggle)
+            index = i;
+    if (index < 0)
+        return false;
+    bool outer = inCallback;
+    inCallback = true;
+    for (int i = 0; i < numToggles; i++)
+        toggles[i]->toggle(i == index, redraw);
+    inCallback = outer;
+    return true;
+}
+
+namespace {
+// Clears the group's guard however its callback ends, a throw included.
+struct Guard {
+    bool& flag;
+    ~Guard() { flag = false; }
+};
+}  // namespace
 
 // Called by a member after its state changed. The changes the group makes
 // here call back into it again; the guard lets those pass untreated, and so
@@ -81,14 +128,18 @@ void CurRadioBox::toggleCB(CurToggle* toggle, void* data)
     if (box->inCallback)
         return;
     box->inCallback = true;
+    Guard guard{box->inCallback};
     if (!toggle->isToggled()) {
         toggle->toggle(true, true);     // the chosen one cannot be switched off
     } else {
         for (int i = 0; i < box->numToggles; i++)
             if (box->toggles[i] != toggle)
                 box->toggles[i]->toggle(false, true);
-        if (box->toggleCallback != nullptr)
+        if (box->toggleCallback != nullptr) {
             box->toggleCallback(toggle, box->toggleData);
+        } else if (box->toggleFunction) {
+            std::function<void(CurToggle*)> call = box->toggleFunction;
+            call(toggle);
+        }
     }
-    box->inCallback = false;
 }

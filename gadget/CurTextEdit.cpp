@@ -17,7 +17,7 @@ CurTextEdit::CurTextEdit(CurWindow* window)
     : CurGadget(window), store(1), gapStart(1), gapEnd(1), totalBytes(0), curLine(0),
       curPos(0), goalCol(0), topLine(0), topRow(0), leftCol(0), wrap(false),
       overwrite(false), readOnly(false), focused(true), tabWidth(0), maxSize(0),
-      pendingLen(0), changeCallback(nullptr), changeData(nullptr), edits(0), cachedLine(-1),
+      changeCallback(nullptr), changeData(nullptr), edits(0), cachedLine(-1),
       cachedCols(0), cachedEdits(-1)
 {
     // Each switch resends the terminal's keypad string: only when it is off.
@@ -120,7 +120,6 @@ void CurTextEdit::setText(std::string_view text, bool redraw)
     totalBytes = (long)text.size();
     edits++;
     curLine = curPos = goalCol = topLine = topRow = leftCol = 0;
-    pendingLen = 0;
     if (redraw)
         draw();
 }
@@ -637,9 +636,9 @@ bool CurTextEdit::editKey(int key)
         int n = tabWidth - col % tabWidth;
         done = insertBytes("                ", n);
     } else {
-        int code = CurText::keyChar(key, pending, &pendingLen);
-        if (code == -2)
-            return true;
+        // The key reader hands on a character beyond ASCII whole.
+        int code = key >= 32 && key <= 126 ? key
+                 : key >= WIDE_CHAR && key <= WIDE_CHAR + 0x10FFFF ? key - WIDE_CHAR : -1;
         if (code < 0 || !CurText::insertable(code))
             return false;
         char bytes[4];
@@ -657,8 +656,6 @@ bool CurTextEdit::editKey(int key)
 
 bool CurTextEdit::processKey(int key)
 {
-    if (key < 128 || key > 255)
-        pendingLen = 0;                 // a character's bytes come one after another
     static const int ctrlHome = namedKey("kHOM5"), ctrlEnd = namedKey("kEND5");
     const std::string& s = line(curLine);
     int len = (int)s.size();

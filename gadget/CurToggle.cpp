@@ -8,18 +8,20 @@
 #include <curses.h>
 #include <cstring>
 
-static char* copyText(const char* text)
+static char* copyText(std::string_view text)
 {
-    char* copy = new char[strlen(text) + 1];
-    strcpy(copy, text);
+    char* copy = new char[text.size() + 1];
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
     return copy;
 }
 
 CurToggle::CurToggle(CurWindow* window)
-    : CurGadget(window), labelAlignment(CurInit::CENTER), type(CHECK), focused(false),
+    : CurGadget(window), labelAlignment(CurInit::CENTER), type(CHECK),
       toggled(true), text(copyText("Toggle")), toggleCallback(nullptr), toggleData(nullptr),
       group(nullptr)
 {
+    showFocus(false);
 }
 
 // A toggle destroyed before its group must not stay in the group's list,
@@ -35,8 +37,12 @@ CurToggle::~CurToggle()
 // leaves the toggle with its previous label.
 void CurToggle::setText(const char* text, bool redraw)
 {
-    if (text == nullptr)
-        return;
+    if (text != nullptr)
+        setText(std::string_view(text), redraw);
+}
+
+void CurToggle::setText(std::string_view text, bool redraw)
+{
     char* copy = copyText(text);
     delete[] this->text;
     this->text = copy;
@@ -65,8 +71,12 @@ void CurToggle::toggle(bool state, bool redraw)
     if (state == toggled)
         return;
     toggled = state;
-    if (toggleCallback != nullptr)
+    if (toggleCallback != nullptr) {
         toggleCallback(this, toggleData);
+    } else if (toggleFunction) {
+        std::function<void(CurToggle*)> call = toggleFunction;   // it may replace itself
+        call(this);
+    }
     if (redraw)
         draw();
 }
@@ -80,6 +90,14 @@ void CurToggle::setToggleCB(void (*callback)(CurToggle*, void*), void* data)
 {
     toggleCallback = callback;
     toggleData = data;
+    toggleFunction = nullptr;
+}
+
+void CurToggle::setToggleCB(std::function<void(CurToggle*)> callback)
+{
+    toggleFunction = std::move(callback);
+    toggleCallback = nullptr;
+    toggleData = nullptr;
 }
 
 // The label never starts before column 4, right of the brackets and a blank.
@@ -131,18 +149,4 @@ bool CurToggle::processKey(int key)
     toggle(!toggled, true);
     window->update();
     return true;
-}
-
-void CurToggle::acceptFocus(bool redraw)
-{
-    focused = true;
-    if (redraw)
-        draw();
-}
-
-void CurToggle::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
 }

@@ -1,6 +1,6 @@
-// CurViewer.cpp - the text viewer gadget (gadget/): rows found around the
-// current position by bounded scans of the text or of a window of the file,
-// drawing with a scroll bar and position indicator, the scroll keys, search.
+// CurViewer.cpp - the text viewer gadget (gadget/): lines and rows found
+// around the current position by bounded scans of the text or of the file
+// window (CurViewerFile.cpp). Drawing, keys and search are CurViewerShow.cpp's.
 #include "CurViewer.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
@@ -10,24 +10,21 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 // A line longer than LINE_CUT bytes is shown as several lines, cut where the
 // file offset passes a multiple of LINE_CUT (moved back to the start of a
-// character). The cuts depend on the offset alone, so scanning forwards and
-// backwards finds the same lines, and no scan goes further than LINE_CUT.
+// character). Whether a multiple cuts depends on the bytes within LINE_CUT
+// of it alone, so scanning forwards and backwards finds the same lines, no
+// scan goes much further than LINE_CUT, and a line no longer than that is
+// never cut, wherever it lies in the file.
 static const long long LINE_CUT = 65536;
-// The file window: a scan from a position finds at least half of it on
-// either side, which holds a whole line either way.
-static const int CACHE_SIZE = 4 * 65536;
 
 CurViewer::CurViewer(CurWindow* window)
-    : CurGadget(window), fd(-1), text(nullptr), textSize(0), cache(nullptr), cacheStart(0),
-      cacheLen(0), fileSize(0), fileStamp(0), top(0), leftCol(0), wrap(false), focused(true),
-      matchStart(-1), notFound(false)
+    : CurGadget(window), fd(-1), path(nullptr), text(nullptr), textSize(0), cache(nullptr), cacheStart(0),
+      cacheLen(0), fileSize(0), fileStamp(0), top(0), leftCol(0), wrap(false),
+      matchStart(-1), note(nullptr), fileNote(nullptr), keysKept(0)
 {
+    showFocus(true);
     pattern[0] = '\0';
     if (window->getWindow() != nullptr)
         keypad(window->getWindow(), TRUE);
@@ -36,41 +33,6 @@ CurViewer::CurViewer(CurWindow* window)
 CurViewer::~CurViewer()
 {
     freeSource();
-}
-
-void CurViewer::freeSource()
-{
-    if (fd >= 0)
-        close(fd);
-    fd = -1;
-    free(text);
-    text = nullptr;
-    delete[] cache;
-    cache = nullptr;
-    textSize = fileSize = 0;
-    cacheLen = 0;
-    top = 0;
-    leftCol = 0;
-    matchStart = -1;
-}
-
-bool CurViewer::openFile(const char* path)
-{
-    freeSource();
-    if (path == nullptr)
-        return false;
-    int opened = open(path, O_RDONLY | O_CLOEXEC);
-    struct stat st;
-    if (opened < 0 || fstat(opened, &st) != 0 || !S_ISREG(st.st_mode)) {
-        if (opened >= 0)
-            close(opened);
-        return false;
-    }
-    fd = opened;
-    cache = new char[CACHE_SIZE];
-    fileSize = -1;                      // the next restat fills it
-    restat();
-    return true;
 }
 
 void CurViewer::setText(const char* newText)
@@ -99,82 +61,65 @@ long long CurViewer::getTop() const
     return top;
 }
 
-// A file that changed since the last look loses its cached bytes; after it
-// shrank, the view moves up as far as needed to show a full last page.
-void CurViewer::restat()
+// The first (or the last) newline in [from, to), or -1. Each step takes
+// what the text or the file window holds around the next byte to look at,
+// so the window is read again only where the scan leaves it.
+long long CurViewer::newlineIn(long long from, long long to, bool last)
 {
-    if (fd < 0)
-        return;
-    struct stat st;
-    if (fstat(fd, &st) != 0)
-        return;
-    long long stamp = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    if (st.st_size != fileSize || stamp != fileStamp)
-        cacheLen = 0;
-    bool shrank = st.st_size < fileSize;
-    fileSize = st.st_size;
-    fileStamp = stamp;
-    if (top > fileSize)
-        top = fileSize;
-    if (shrank && top > 0 && top > lastTop())
-        top = lastTop();
-}
-
-long long CurViewer::total() const
-{
-    return fd >= 0 ? fileSize : textSize;
-}
-
-// The bytes from offset on that the text or the file window holds: at least
-// one unless offset is at the end. A read that fails shows as the end.
-const char* CurViewer::fetch(long long offset, int* avail)
-{
-    *avail = 0;
-    if (offset < 0 || offset >= total())
-        return "";
-    if (fd < 0) {
-        long long left = textSize - offset;
-        *avail = left > CACHE_SIZE ? CACHE_SIZE : (int)left;
-        return text + offset;
+    if (from < 0)
+        from = 0;
+    if (to > total())
+        to = total();
+    while (from < to) {
+        int avail;
+        const char* p = fetch(last ? to - 1 : from, &avail);
+        if (avail <= 0)
+            return -1;                  // a read that failed: the end
+        if (!last) {
+            int n = avail < to - from ? avail : (int)(to - from);
+            const char* nl = (const char*)memchr(p, '\n', n);
+            if (nl != nullptr)
+                return from + (nl - p);
+            from += n;
+            continue;
+        }
+        long long held = fd >= 0 ? cacheStart : 0; // the window's first byte
+        long long low = held > from ? held : from;
+        const char* base = p - (to - 1 - low);
+        const char* nl = (const char*)memrchr(base, '\n', to - low);
+        if (nl != nullptr)
+            return low + (nl - base);
+        to = low;
     }
-    if (offset < cacheStart || offset >= cacheStart + cacheLen) {
-        cacheStart = offset > CACHE_SIZE / 2 ? offset - CACHE_SIZE / 2 : 0;
-        ssize_t got = pread(fd, cache, CACHE_SIZE, cacheStart);
-        cacheLen = got > 0 ? (int)got : 0;
-        if (offset >= cacheStart + cacheLen)
-            return "";
-    }
-    *avail = (int)(cacheStart + cacheLen - offset);
-    return cache + (offset - cacheStart);
+    return -1;
 }
 
-// The bytes from offset as fetch gives them, but at least want of them
-// where the text has them: a window that ends too soon is read again with
-// offset in its middle, which holds a whole line.
-const char* CurViewer::fetchRun(long long offset, long long want, int* avail)
-{
-    const char* p = fetch(offset, avail);
-    if (*avail < want && fd >= 0 && offset + *avail < total()) {
-        cacheLen = 0;
-        p = fetch(offset, avail);
-    }
-    return p;
-}
-
-int CurViewer::byteAt(long long offset)
-{
-    int avail;
-    const char* p = fetch(offset, &avail);
-    return avail > 0 ? (unsigned char)*p : -1;
-}
-
-// The cut at multiple k of LINE_CUT, moved back over UTF-8 continuation bytes.
+// The place of the cut at multiple k of LINE_CUT, moved back over UTF-8
+// continuation bytes.
 long long CurViewer::cutAt(long long k)
 {
     long long b = k * LINE_CUT;
     for (int i = 0; i < 3 && b > 0 && (byteAt(b) & 0xC0) == 0x80; i++)
         b--;
     return b;
+}
+
+// A place cuts when the line through it, from the byte after the newline
+// before it to the newline at or after it, is longer than LINE_CUT. A line
+// at most that long has its newlines within LINE_CUT on either side, so
+// the answer needs no wider scan. A newline at the place is no cut: it
+// ends the line there anyway.
+bool CurViewer::isCut(long long cut)
+{
+    if (cut <= 0 || cut >= total())
+        return false;
+    long long before = newlineIn(cut - LINE_CUT, cut, true);
+    if (before < 0 && cut > LINE_CUT)
+        return byteAt(cut) != '\n';
+    long long start = before + 1;       // 0 when no newline comes before
+    if (start + LINE_CUT >= total())
+        return false;
+    return newlineIn(cut, start + LINE_CUT + 1, false) < 0;
 }
 
 long long CurViewer::boundaryAfter(long long pos)
@@ -184,44 +129,40 @@ long long CurViewer::boundaryAfter(long long pos)
     return b > pos ? b : cutAt(k + 1);
 }
 
-// A cut that falls on a newline is no cut: that newline ends the line.
 long long CurViewer::lineEnd(long long start)
 {
-    long long limit = boundaryAfter(start);
     long long size = total();
-    if (limit > size)
-        limit = size;
-    for (long long pos = start; pos < limit;) {
-        int avail;
-        const char* p = fetch(pos, &avail);
-        if (avail <= 0)
-            return pos;
-        if (avail > limit - pos)
-            avail = (int)(limit - pos);
-        const char* nl = (const char*)memchr(p, '\n', avail);
-        if (nl != nullptr)
-            return pos + (nl - p);
-        pos += avail;
+    for (long long pos = start;;) {
+        long long limit = boundaryAfter(pos);
+        if (limit > size)
+            limit = size;
+        long long nl = newlineIn(pos, limit, false);
+        if (nl >= 0)
+            return nl;
+        if (limit >= size || isCut(limit))
+            return limit;
+        pos = limit;
     }
-    return limit;
 }
 
-// The nearest cut at or before pos bounds the scan for a newline. A cut
-// moved back to the start of a character may lie a few bytes before its
-// multiple of LINE_CUT, at or before pos: then it is the nearest.
+// The newline before pos or the nearest cut at or before it, whichever is
+// later. A cut moved back to the start of a character may lie a few bytes
+// before its multiple of LINE_CUT, at or before pos: then it is the nearest.
 long long CurViewer::lineStartOf(long long pos)
 {
-    long long k = pos / LINE_CUT;
-    long long cut = cutAt(k + 1);
+    long long k = pos / LINE_CUT + 1;
+    long long cut = cutAt(k);
     if (cut > pos)
-        cut = cutAt(k);
-    if (cut == pos && pos > 0 && byteAt(pos) == '\n')
-        return byteAt(pos - 1) == '\n' ? pos : lineStartOf(pos - 1); // a cut on a newline is none
-    long long from = cut;
-    for (long long q = pos - 1; q >= from; q--)
-        if (byteAt(q) == '\n')
-            return q + 1;
-    return from;
+        cut = cutAt(--k);
+    for (;;) {
+        long long nl = newlineIn(cut, pos, true);
+        if (nl >= 0)
+            return nl + 1;
+        if (cut == 0 || isCut(cut))
+            return cut;
+        pos = cut;
+        cut = cutAt(--k);
+    }
 }
 
 // The end of the row from start when the line ends at end: everything when

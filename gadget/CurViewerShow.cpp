@@ -10,6 +10,7 @@
 #include <curses.h>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 
 // Puts one frame or scroll bar character where the window has the cell.
 static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
@@ -110,19 +111,39 @@ void CurViewer::drawScrollBar(WINDOW* w)
     putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }
 
-// The bottom frame row: a failed search's note on the left, the percentage
-// of the text down to the last row shown on the right.
+// The bottom frame row: a note on the left (what the last key did, else
+// what became of the file), the percentage of the text down to the last row
+// shown on the right.
 void CurViewer::drawStatus(WINDOW* w)
 {
     int bottom = y + height - 1;
-    char note[32];
-    snprintf(note, sizeof note, " %d%% ", getPercent());
-    int len = (int)strlen(note);
+    char percent[32];
+    snprintf(percent, sizeof percent, " %d%% ", getPercent());
+    int len = (int)strlen(percent);
     // Drawn cut at the window's edge, where curses would carry on to the next row.
     if (len + 2 <= width)
-        CurText::draw(w, bottom, x + width - 1 - len, note, len, len, 0);
-    if (notFound && width > len + 14)
-        CurText::draw(w, bottom, x + 1, " Not found ", 11, 11, 0);
+        CurText::draw(w, bottom, x + width - 1 - len, percent, len, len, 0);
+    drawNote(w, note != nullptr ? note : fileNote, width - len - 3);
+}
+
+// A note is shown whole, or not at all where it does not fit.
+void CurViewer::drawNote(WINDOW* w, const char* text, int room)
+{
+    int len = text != nullptr ? (int)strlen(text) : 0;
+    if (len > 0 && len < room)
+        CurText::draw(w, y + height - 1, x + 1, text, len, len, 0);
+}
+
+// How often a search looks at the keyboard, and how long it runs before it
+// shows how far it has got (and again each time as long has passed).
+static const long long POLL_BYTES = 1 << 20;
+static const long long SHOW_MS = 250;
+
+static long long nowMs()
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return (long long)ts.tv_sec * 1000 + ts.tv_nsec / 1000000;
 }
 
 bool CurViewer::search(const char* text)
@@ -135,11 +156,18 @@ bool CurViewer::search(const char* text)
     long long len = (long long)strlen(pattern);
     long long size = total();
     long long from = matchStart >= top ? matchStart + 1 : top;
+    long long shown = nowMs(), poll = from + POLL_BYTES;
+    keysKept = 0;
+    bool stopped = false;
     // Chunks overlap by the pattern's length less one, so a match across
     // two chunks is found in the second.
     for (long long pos = from; pos + len <= size;) {
         int avail;
-        const char* p = fetchRun(pos, len, &avail);
+        const char* p = fetchAhead(pos, &avail);
+        if (avail < len && fd >= 0) {
+            cacheLen = 0;               // the window ends inside a possible match
+            p = fetchAhead(pos, &avail);
+        }
         if (avail < len)
             break;
         const char* hit = (const char*)memmem(p, avail, pattern, len);
@@ -149,17 +177,86 @@ bool CurViewer::search(const char* text)
             top = rowHolding(matchStart);
             if (top > last)
                 top = last;
-            notFound = false;
+            note = nullptr;
+            giveKeysBack();
             return true;
         }
         pos += avail - len + 1;
+        if (pos >= poll) {
+            poll = pos + POLL_BYTES;
+            stopped = escTyped();
+            if (stopped)
+                break;
+            if (nowMs() - shown >= SHOW_MS) {
+                shown = nowMs();
+                drawProgress(pos);
+            }
+        }
     }
-    notFound = true;
+    note = stopped ? " Search stopped " : " Not found ";
+    giveKeysBack();
     return false;
 }
 
-// The prompt replaces the bottom frame row until Enter or Esc; a key read
-// that fails (the input has ended) counts as Esc.
+// Between two stretches of a search: the keys typed so far are taken
+// without waiting. Esc alone stops the search; any other key (Esc with a
+// key after it is one typed with Alt) is kept, to be given back when the
+// search ends, so that it acts then as if typed afterwards. Keys are read
+// through a pad of one cell: curses refreshes a window it reads from, and a
+// pad never. Once the keys kept fill their room the keyboard is left alone,
+// and what is typed later follows them in order.
+bool CurViewer::escTyped()
+{
+    int room = (int)(sizeof keyKept / sizeof keyKept[0]);
+    WINDOW* pad = keysKept < room - 1 ? newpad(1, 1) : nullptr;
+    if (pad == nullptr)
+        return false;
+    keypad(pad, TRUE);
+    nodelay(pad, TRUE);
+    bool esc = false;
+    for (int key; !esc && keysKept < room - 1 && (key = wgetch(pad)) != ERR;) {
+        int next = key == 27 ? wgetch(pad) : ERR;
+        esc = key == 27 && next == ERR;
+        if (!esc)
+            keyKept[keysKept++] = key;
+        if (next != ERR)
+            keyKept[keysKept++] = next;
+    }
+    delwin(pad);
+    return esc;
+}
+
+// The bottom frame row during a search: how far it has got, and how to stop it.
+void CurViewer::drawProgress(long long pos)
+{
+    WINDOW* w = window->getWindow();
+    if (w == nullptr || width < 3 || height < 3)
+        return;
+    char progress[64];
+    long long done = total() > 0 ? pos * 100 / total() : 100;
+    snprintf(progress, sizeof progress, " Searching: %lld%%, Esc stops ", done);
+    if ((int)strlen(progress) + 9 > width)
+        snprintf(progress, sizeof progress, " Searching: %lld%% ", done);
+    const char* before = note;
+    note = progress;
+    CurText::putRun(w, true, y + height - 1, x + 1, x + width - 2, CurText::HLINE);
+    drawStatus(w);
+    note = before;
+    wmove(w, y + 1, x + 1);
+    window->update();
+}
+
+// Given back last first: curses returns the keys pushed back last-in first-out.
+void CurViewer::giveKeysBack()
+{
+    while (keysKept > 0)
+        ungetch(keyKept[--keysKept]);
+}
+
+// The prompt replaces the bottom frame row until Enter or Esc. It reads
+// inside the loop that gave the viewer '/', by the loops' one rule: the
+// input's end counts as Esc, and a callback's stop ends the prompt and
+// then that loop.
 bool CurViewer::readPattern()
 {
     WINDOW* w = window->getWindow();
@@ -173,11 +270,13 @@ bool CurViewer::readPattern()
     window->update();
     for (;;) {
         int key = CurInit::readWideKey(window);
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, window, true);
+        if (step == CurInit::LOOP_END || key == 27)
+            return false;
         if (key == 13)
             break;
-        if (key == 27 || key == -1)
-            return false;
-        edit.processKey(key);
+        if (step == CurInit::LOOP_KEY)
+            edit.processKey(key);
     }
     if (edit.getText()[0] == '\0')
         return false;
@@ -226,36 +325,29 @@ bool CurViewer::moveKey(int key)
 }
 
 // Left and right are consumed even when wrapped, as up and down are at the
-// ends, so a form never moves the focus away on them.
+// ends, so a form never moves the focus away on them. The note of the key
+// before stays when a key is declined.
 bool CurViewer::processKey(int key)
 {
+    const char* before = note;
+    note = nullptr;
+    bool changed = followPath();
     restat();
-    bool wasNotFound = notFound;
-    notFound = false;
     if (key == '/') {
         if (readPattern())
             search(pattern);
     } else if (key == 'n') {
         search(pattern);
     } else if (!moveKey(key)) {
-        notFound = wasNotFound;
+        if (note == nullptr)
+            note = before;
+        if (changed) {
+            draw();
+            window->update();
+        }
         return false;
     }
     draw();
     window->update();
     return true;
-}
-
-void CurViewer::acceptFocus(bool redraw)
-{
-    focused = true;
-    if (redraw)
-        draw();
-}
-
-void CurViewer::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
 }

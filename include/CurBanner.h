@@ -8,7 +8,9 @@
 class CurBanner : public CurWindow {
 public:
     CurBanner();                         // row 0, the full width; nothing drawn
-    virtual ~CurBanner();
+    ~CurBanner() override;
+    CurBanner(const CurBanner&) = delete;
+    CurBanner& operator=(const CurBanner&) = delete;
 
     CurLabel leftLabel;
     CurLabel centerLabel;

@@ -5,28 +5,33 @@
 // and the activation callback, if any, is called.
 #include "CurGadget.h"
 
+#include <functional>
+#include <string_view>
+
 class CurButton : public CurGadget {
 public:
     CurButton(CurWindow* window);        // text "OK", unfocused, not activated, no callback
-    virtual ~CurButton();
+    ~CurButton() override;
+    CurButton(const CurButton&) = delete; // owns its text
+    CurButton& operator=(const CurButton&) = delete;
 
     void        setText(const char* text, bool redraw); // copies; null is ignored
+    void        setText(std::string_view text, bool redraw);
     const char* getText() const;         // valid until the next setText
     void        setActivateCB(void (*callback)(void*), void* data); // null switches it off
+    void        setActivateCB(std::function<void()> callback);       // either form replaces the other
     bool        isActivated() const;
     void        reset();                 // clears the activated flag; draws nothing
 
     // the gadget contract (the keyboard loop is CurGadget's)
-    virtual void draw();                 // middle row; leaves the cursor right after the text
-    virtual bool processKey(int key);    // consumes Enter (13) and space (32)
-    virtual void acceptFocus(bool redraw);
-    virtual void loseFocus(bool redraw);
+    void draw() override;                // middle row; leaves the cursor right after the text
+    bool processKey(int key) override;   // consumes Enter (13) and space (32)
 
 private:
-    bool  focused;
     bool  activated;
     char* text;                          // own copy
     void (*activateCallback)(void*);
     void* activateData;
+    std::function<void()> activateFunction;
 };
 #endif

@@ -1,7 +1,10 @@
 #ifndef VELMORA_CURGADGET_H
 #define VELMORA_CURGADGET_H
 // CurGadget: the base of every keyboard-driven widget placed in a window. It
-// holds the gadget's rectangle and the contract a form drives it through.
+// holds the gadget's rectangle, its focus flag and the contract a form drives
+// it through, and keeps the links that make destruction order safe: a gadget
+// destroyed leaves every focuser holding it, and a gadget whose window is
+// destroyed first is moved to an inert window and draws nothing.
 class CurWindow;
 
 class CurGadget {
@@ -10,8 +13,11 @@ public:
     // processKey as WIDE_CHAR plus its code point, apart from every curses key code.
     enum : int { WIDE_CHAR = 0x1000000 };
 
-    CurGadget(CurWindow* window);        // covers the whole window until setGeometry
-    virtual ~CurGadget();
+    CurGadget(CurWindow* window);        // covers the whole window until setGeometry; unfocused;
+                                         // a null window makes a gadget that draws nothing
+    virtual ~CurGadget();                // leaves its focusers and its window
+    CurGadget(const CurGadget&) = delete; // a copy would be in no focuser and no window's list
+    CurGadget& operator=(const CurGadget&) = delete;
 
     // the gadget contract
     virtual void setGeometry(int height, int width, int y, int x); // relative to the window; no redraw;
@@ -19,6 +25,8 @@ public:
     virtual void draw();                 // paints into the window's curses window; never refreshes
     virtual bool processKey(int key);    // true when the key was consumed; the base consumes none
     virtual int  kbdLoop();              // reads keys from the window until Enter (13): 0; -1 when input ends
+    // Set and clear the focus flag. A gadget that shows its focus (see
+    // showFocus) then draws itself when redraw is true; others draw nothing.
     virtual void acceptFocus(bool redraw);
     virtual void loseFocus(bool redraw);
     // True when Tab is one of the gadget's own keys (an editor inserting
@@ -26,17 +34,29 @@ public:
     // back-tab moves the focus away. The base answers false.
     virtual bool takesTab() const;
 
+    bool       hasFocus() const;         // the focus flag
     int        getX() const;
     int        getY() const;
     int        getWidth() const;
     int        getHeight() const;
-    CurWindow* getWindow() const;
+    CurWindow* getWindow() const;        // the inert window once the gadget's own is gone
 
 protected:
+    // Called by the constructor of a gadget that shows its focus: acceptFocus
+    // and loseFocus redraw it when asked, and the flag starts as given.
+    void showFocus(bool focusedAtStart);
+
     CurWindow* window;                   // not owned
     int        x;
     int        y;
     int        width;
     int        height;
+    bool       focused;
+
+private:
+    friend class CurWindow;              // moves its gadgets away when it goes
+    bool       focusShown;
+    CurGadget* prevInWindow;             // the window's gadgets, a list through each gadget
+    CurGadget* nextInWindow;
 };
 #endif

@@ -7,19 +7,24 @@
 // the program updates it and goes when the program closes it.
 #include "CurGadget.h"
 
+#include <string_view>
+
 class CurGauge : public CurGadget {
 public:
     CurGauge(CurWindow* window);         // 0 %, no label, filled part in reverse video
-    virtual ~CurGauge();                 // frees the label copy
+    ~CurGauge() override;                // frees the label copy
+    CurGauge(const CurGauge&) = delete;
+    CurGauge& operator=(const CurGauge&) = delete;
 
     void setPercent(int percent, bool redraw); // values outside 0..100 are clamped
     int  getPercent() const;
     void setLabel(const char* text, bool redraw); // copies; null removes the label
+    void setLabel(std::string_view text, bool redraw);
     void setFillAttr(int attr);          // attribute of the filled part; 0 means reverse video
 
     // the gadget contract
-    virtual void draw();                 // label on the first row, bar on the last; no refresh
-    virtual bool processKey(int key);    // consumes nothing
+    void draw() override;                // label on the first row, bar on the last; no refresh
+    bool processKey(int key) override;   // consumes nothing
 
     // The one-call gauge box: one at a time, centred, framed, with a wrapped
     // text above the bar. A negative text height or width is computed from
@@ -28,7 +33,11 @@ public:
     static void openBox(int textHeight, int textWidth, int attributes,
                         const char* text, const char* title, int percent);
     static void updateBox(int percent, const char* text); // a null text keeps the old one
+    static void openBox(int textHeight, int textWidth, int attributes,
+                        std::string_view text, std::string_view title, int percent);
+    static void updateBox(int percent, std::string_view text);
     static void closeBox();              // removes the box and repaints the screen beneath
+    static void leaveBox();              // removes the box, its image left on the terminal until the next repaint
     static bool isBoxOpen();
 
 private:

@@ -3,6 +3,8 @@
 // CurInit: the process-wide state of the toolkit's one curses screen. Every
 // member is static: set-up and shut-down, colour pairs, colour and attribute
 // values, the screen size, and the registry of live windows.
+#include <functional>
+
 class CurWindow;
 class CurGadget;
 
@@ -17,10 +19,24 @@ public:
     virtual ~CurInit() {}
 
     // set-up and shut-down
-    static void initialize();            // runs type detection when TERM is unset, empty or unknown; a second call while initialised is ignored
+    // Runs type detection when TERM is unset, empty or unknown; a second call
+    // while initialised is ignored. With no terminal to draw on (see
+    // findTerminal) or no usable type, the process ends: one line on standard
+    // error, status 1.
+    static void initialize();
     static void cleanup();               // ends curses, frees the colour table, puts signal handlers back; harmless when not initialised
     static bool isInitialized();
     static bool repaintIfResumed();      // after a stop and continue: repaints the whole screen once; true if it did
+    // The terminal a session uses, as initialize chooses it (a program that
+    // moves descriptors itself, such as the box program, asks the same).
+    // Descriptors 0 to 2 found closed are first opened on /dev/null, so that
+    // nothing opened later takes their numbers. The screen is standard output
+    // when that is a terminal, the keys come from standard input when that is
+    // one; in place of either that is not, the controlling terminal (/dev/tty)
+    // is opened once, close-on-exec, and *opened receives it (-1: none
+    // opened), for the caller to close. *screen and *keys receive the
+    // descriptors, -1 for no terminal. False when there is none for the screen.
+    static bool findTerminal(int* screen, int* keys, int* opened);
     // Whether the next initialize draws on the terminal's alternate screen
     // (so at first), which gives the shell's screen back at cleanup. Off,
     // boxes are drawn on the normal screen and the last image stays there.
@@ -67,20 +83,33 @@ public:
     // What either reads ahead goes back into curses' input queue, so that
     // flushinp discards it with the rest of what was typed ahead.
     static int  readWideKey(CurWindow* window);
+    // The one rule for what readKey's result means to a key loop, which
+    // every toolkit loop follows: LOOP_KEY for a key to handle; LOOP_IDLE for
+    // ERR from a window that does not wait (nodelay, or its time-out ran
+    // out): no key now, go on; LOOP_END for STOP (a callback asked the loop
+    // to end) and for ERR from a window that waits or an inert one (its input
+    // has ended: no key can follow). A prompt read inside another loop's key
+    // (the viewer's search) passes inner: a STOP it ends on is kept for the
+    // loop around it, whose next readKey returns STOP at once.
+    enum LOOP_STEP : int { LOOP_KEY = 0, LOOP_IDLE = 1, LOOP_END = 2 };
+    static LOOP_STEP loopStep(int key, CurWindow* window, bool inner = false);
     static const int ALT  = 0x20000000;               // added to a key typed with Alt
     static const int STOP = -2;                       // a callback asked the loop to stop
     static const int WIDE_CHAR = 0x1000000;           // plus a code point: a whole character (CurGadget::WIDE_CHAR)
     static void setResizeCB(void (*callback)(void*), void* data); // after a resize, before the repaint
+    static void setResizeCB(std::function<void()> callback);      // either form replaces the other
     // A repeating timer every ms milliseconds (0: at every turn of the wait,
     // after the keys waiting; the wait then never sleeps). Returns its id
     // (> 0). The callback returns true to stop the loop that is waiting.
     // cleanup drops every timer and watch.
     static int  addTimer(int ms, bool (*callback)(void*), void* data);
+    static int  addTimer(int ms, std::function<bool()> callback); // -1 for an empty function
     static bool removeTimer(int id);                  // false for an unknown id; allowed inside callbacks
     // Watches fd for input: the callback runs when it is readable (and must
     // read, or it runs again at once) and returns true to stop the loop. On
     // hang-up or error it runs once more and the watch is dropped.
     static int  addWatch(int fd, bool (*callback)(int fd, void*), void* data); // id (> 0); -1 for a negative fd
+    static int  addWatch(int fd, std::function<bool(int fd)> callback);
     static bool removeWatch(int id);                  // false for an unknown id; allowed inside callbacks
 
     // Key recording and replay, for the key reader of the toolkit's loops

@@ -6,14 +6,19 @@
 #include "CurGadget.h"
 #include "CurInit.h"
 
+#include <string_view>
+
 class CurLabel : public CurGadget {
 public:
     CurLabel(CurWindow* window, bool wrap); // empty text, centred on both axes
-    virtual ~CurLabel();
+    ~CurLabel() override;
+    CurLabel(const CurLabel&) = delete;
+    CurLabel& operator=(const CurLabel&) = delete;
 
     void setText(const char* text, bool redraw);   // copies; null is ignored; redraw blanks the old text first
+    void setText(std::string_view text, bool redraw);
     void setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign, bool redraw);
-    virtual void draw();                 // writes the lines cut to the rectangle; neither clears nor refreshes
+    void draw() override;                // writes the lines cut to the rectangle; neither clears nor refreshes
 
     int getEffHeight();                  // rows the current text needs
 

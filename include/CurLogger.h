@@ -4,13 +4,19 @@
 // the text scrolls in an inner window that the logger creates and owns.
 #include "CurWindow.h"
 
+#include <string_view>
+
 class CurLogger : public CurWindow {
 public:
     CurLogger(int height, int width, int y, int x);
-    virtual ~CurLogger();                // deletes the text window
+    ~CurLogger() override;               // deletes the text window
+    CurLogger(const CurLogger&) = delete;
+    CurLogger& operator=(const CurLogger&) = delete;
 
     void log(const char* text);          // one line in the log attribute, shown at once; null is ignored
     void error(const char* text);        // the same in the error attribute
+    void log(std::string_view text);
+    void error(std::string_view text);
     void setLogAttr(int attr);
     void setErrorAttr(int attr);
 
@@ -22,7 +28,7 @@ public:
     void unmap();
 
 private:
-    void write(const char* text, int attr);
+    void write(const char* text, int len, int attr);
 
     CurWindow* textWin;                  // owned
     int        logAttr;

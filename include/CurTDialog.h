@@ -15,18 +15,22 @@ class CurLabel;
 
 class CurTDialog : public CurWindow {
 public:
-    CurTDialog(int height, int width, int y, int x); // sizes cut to the screen, negative y or x centres
-    virtual ~CurTDialog();               // deletes the buttons it created
+    CurTDialog(int height, int width, int y, int x); // as a CurWindow: negative y or x centres
+    ~CurTDialog() override;              // deletes the buttons it created
+    CurTDialog(const CurTDialog&) = delete;
+    CurTDialog& operator=(const CurTDialog&) = delete;
 
     // Creates a button labelled text (copied), lays the whole row out again
     // on row height - 2 and returns the new button's index. Buttons too wide
     // for the row are narrowed (their texts cut), never placed outside it.
     int  addButton(const char* text);
+    int  addButton(std::string_view text);
     void setExitOnEnter(bool on);        // Enter left by the focused gadget ends the loop; off at first
     void setEscButton(int index);        // Esc activates that button; -1 (at first): Esc is ignored
     // Keys the dialog's gadgets and focus moves left, as CurFocuser::setKeyCB;
     // Esc too when no button takes it. True when the callback handled the key.
     void setKeyCB(bool (*callback)(int key, void*), void* data);
+    void setKeyCB(std::function<bool(int key)> callback); // either form replaces the other
     void stopKbdLoop();                  // ends kbdLoop after the current key (-1 unless a button was activated)
     virtual void draw();                 // frame, title, separator and buttons; no refresh
     virtual int  kbdLoop();              // index of the activated button, or -1
@@ -73,8 +77,29 @@ public:
     // Esc. 0 for Enter, -1 for Esc, -2 when the file cannot be shown.
     static int  showFile(int viewHeight, int viewWidth, int attributes,
                          const char* path, const char* title);
+    // The same for a file opened beforehand (CurViewer::openRegular, say
+    // before the screen is started), which the box takes over and closes;
+    // path, when not null, is its name, looked at again at each key.
+    static int  showFile(int viewHeight, int viewWidth, int attributes,
+                         int fd, const char* path, const char* title);
     static int  showText(int viewHeight, int viewWidth, int attributes,
                          const char* text, const char* title);
+    // The same boxes for texts of any kind (copied once to be shown).
+    static void showMessage(int textHeight, int textWidth, int attributes,
+                            std::string_view text, std::string_view title);
+    static bool showQuestion(int textHeight, int textWidth, int attributes,
+                             std::string_view text, std::string_view title,
+                             std::string_view yesText, std::string_view noText, bool defaultYes);
+    static int  showChoice(int textHeight, int textWidth, int attributes,
+                           std::string_view text, std::string_view title,
+                           std::string_view first, std::string_view second, bool defaultFirst);
+    static int  showInput(int textHeight, int textWidth, int attributes,
+                          std::string_view text, std::string_view title,
+                          char* buffer, int size, bool hidden);
+    static int  showFile(int viewHeight, int viewWidth, int attributes,
+                         std::string_view path, std::string_view title);
+    static int  showText(int viewHeight, int viewWidth, int attributes,
+                         std::string_view text, std::string_view title);
 
     // The list boxes (CurTDialogLists.cpp): the text over a list of rows and
     // a row of buttons. A row shows a tag and an item in two columns, and a
@@ -196,8 +221,10 @@ protected:
     int         enterButton;             // Enter the gadgets leave presses it; -1: none
     bool (*keyCallback)(int, void*);
     void*       keyData;
+    std::function<bool(int)> keyFunction;
 
 private:
+    int  placeButton(CurButton* button); // joins the row and the focuser; returns its index
     void layoutButtons();
     // The text area of a box: rows x width cells from row 1, column 2, the
     // text wrapped to the width and cut to the rows; the label copies it.
@@ -218,7 +245,7 @@ private:
     // Rows and columns of a box around a text: the text's measured when
     // negative, the box at least inner columns inside, all cut to the screen.
     static void fitText(const char* text, int inner, int* textHeight, int* textWidth);
-    static int runViewer(int viewHeight, int viewWidth, int attributes, const char* path,
-                         const char* text, const char* title);
+    static int runViewer(int viewHeight, int viewWidth, int attributes, int fd,
+                         const char* path, const char* text, const char* title);
 };
 #endif

@@ -21,7 +21,7 @@ struct termios;
 class CurTestTerminal : public CurTestScreen {
 public:
     CurTestTerminal(int rows = 24, int cols = 80);
-    virtual ~CurTestTerminal();          // kills and reaps the child, removes workDir()
+    ~CurTestTerminal() override;         // kills and reaps the child, removes workDir()
 
     // the program's surroundings, before start
     void setTerm(const char* term);      // "xterm" by default; nullptr unsets TERM
@@ -42,7 +42,7 @@ public:
     bool pump(long ms);                  // reads output arriving within ms; true if any came
 
     // the terminal
-    virtual bool resize(int rows, int cols);   // the emulator and the pseudo-terminal; the program gets SIGWINCH
+    bool resize(int rows, int cols) override;  // the emulator and the pseudo-terminal; the program gets SIGWINCH
     bool replay(const char* keylogPath);       // types a key log's keys, letting the program settle after each;
                                                // unknown or damaged lines are skipped with file:line on stderr
 
@@ -55,13 +55,13 @@ public:
     const char* stderrText();            // what the child wrote to standard error
     const char* stdoutText();            // what it wrote to standard output, when captured
     bool terminalModes(struct termios* modes) const;   // the pty's modes as the program left them
-    virtual const char* dump();          // the screen, how the child ended, its standard error
+    const char* dump() override;         // the screen, how the child ended, its standard error
     const char* workDir() const;         // a temporary folder of this session, removed with it
 
     static long nowMs();                 // a monotonic clock in milliseconds
 
 protected:
-    virtual void beforeKey();            // reads pending output, so keys follow the program's modes
+    void beforeKey() override;           // reads pending output, so keys follow the program's modes
 
 private:
     struct Setup;                        // environment choices and file names

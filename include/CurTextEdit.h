@@ -110,8 +110,6 @@ private:
     bool  wrap, overwrite, readOnly, focused;
     int   tabWidth;
     long  maxSize;
-    char  pending[4];                    // bytes of a character still being typed
-    int   pendingLen;
     std::string joined;                  // what getText handed out
     void (*changeCallback)(CurTextEdit*, void*);
     void* changeData;

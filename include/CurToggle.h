@@ -6,6 +6,9 @@
 #include "CurGadget.h"
 #include "CurInit.h"
 
+#include <functional>
+#include <string_view>
+
 class CurRadioBox;
 
 class CurToggle : public CurGadget {
@@ -13,20 +16,22 @@ public:
     enum TYPE : int { RADIO = 0, CHECK = 1 };  // ( ) or [ ]; any other value draws ( )
 
     CurToggle(CurWindow* window);        // on, unfocused, CHECK, labelled "Toggle"
-    virtual ~CurToggle();                // frees the label; leaves its radio group, if any
+    ~CurToggle() override;               // frees the label; leaves its radio group, if any
+    CurToggle(const CurToggle&) = delete; // owns its label
+    CurToggle& operator=(const CurToggle&) = delete;
 
     void setText(const char* text, bool redraw);              // copies; null is ignored
+    void setText(std::string_view text, bool redraw);
     void setType(TYPE type, bool redraw);
     void setLabelAlignment(CurInit::ALIGNMENT align, bool redraw);
     void toggle(bool state, bool redraw); // on a change: store, call back, then draw
     bool isToggled() const;
     void setToggleCB(void (*callback)(CurToggle*, void*), void* data); // replaces the previous one
+    void setToggleCB(std::function<void(CurToggle*)> callback); // either form replaces the other
 
     // the gadget contract (the keyboard loop is CurGadget's)
-    virtual void draw();                 // middle row; leaves the cursor on the mark
-    virtual bool processKey(int key);    // consumes the space bar only
-    virtual void acceptFocus(bool redraw);
-    virtual void loseFocus(bool redraw);
+    void draw() override;                // middle row; leaves the cursor on the mark
+    bool processKey(int key) override;   // consumes the space bar only
 
 private:
     friend class CurRadioBox;            // keeps group up to date
@@ -35,11 +40,11 @@ private:
 
     CurInit::ALIGNMENT labelAlignment;
     TYPE  type;
-    bool  focused;
     bool  toggled;
     char* text;                          // own copy
     void (*toggleCallback)(CurToggle*, void*);
     void* toggleData;
+    std::function<void(CurToggle*)> toggleFunction;
     CurRadioBox* group;                  // the group holding this toggle, or null; not owned
 };
 #endif

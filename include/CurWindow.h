@@ -5,15 +5,24 @@
 // registered with CurInit while it lives, so the screen can be repainted whole.
 #include "CurInit.h"
 
+#include <string_view>
+
 typedef struct _win_st WINDOW;
+class CurGadget;
 
 class CurWindow {
 public:
-    // Sizes larger than the screen are cut to it; a negative y or x centres
-    // the window on that axis. A rectangle that is empty or still does not
-    // fit the screen makes an inert window: every operation on it does nothing.
+    // A negative y or x centres the window on that axis. A window larger
+    // than the screen keeps its size (up to 512 cells on a side, or the
+    // screen's side when larger): it is shown cut while the screen is small
+    // and whole once the terminal is large enough. A rectangle that is empty,
+    // or that does not fit the screen even when cut to it, makes an inert
+    // window: every operation on it does nothing.
     CurWindow(int height, int width, int y, int x);
-    virtual ~CurWindow();                // unregisters and deletes the curses window; erases nothing
+    virtual ~CurWindow();                // unregisters and deletes the curses window; erases nothing;
+                                         // its gadgets move to an inert window and draw nothing
+    CurWindow(const CurWindow&) = delete; // owns a curses window
+    CurWindow& operator=(const CurWindow&) = delete;
 
     // appearance
     void setAttributes(int attr);        // drawing attributes and background of every cell
@@ -21,6 +30,7 @@ public:
     void hideFrame();                    // blanks the border (none below 2 x 2); leaves the frame flag alone
     void enableFrame(bool on);           // sets the frame flag, then draws or hides the frame
     void setTitle(const char* title, CurInit::ALIGNMENT align); // null is ignored
+    void setTitle(std::string_view title, CurInit::ALIGNMENT align);
 
     // the terminal
     void touch();                        // marks every line changed for the next refresh
@@ -28,6 +38,14 @@ public:
     bool stage();                        // copies it for the next screen update, unsent; false when unmapped or off the screen
     void erase();                        // blanks every cell, frame included
     void map();                          // takes part in refreshes again (nothing is drawn)
+    // A new place or size, the contents that still fit kept and the frame
+    // and title drawn again; gadgets keep their place inside the window.
+    // As in the constructor, a negative y or x centres and a size larger
+    // than the screen is kept; a place is moved onto the screen. The screen under the old rectangle keeps its image until
+    // the next repaint (CurInit::refreshAllWindows). False, with nothing
+    // changed, for an inert window or a size below 1 x 1.
+    bool move(int y, int x);
+    bool resize(int height, int width);
     void unmap();                        // skipped by refreshes (nothing is erased)
 
     // keys
@@ -63,6 +81,9 @@ protected:
 
 private:
     friend class CurInit;
+    friend class CurGadget;              // joins and leaves gadgetList
+    static CurWindow* detached();        // the inert window of gadgets whose window is gone
     CurInit::WinNode regLink;            // this window's place in CurInit's registry
+    CurGadget* gadgetList;               // the gadgets placed in this window, newest first
 };
 #endif

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <functional>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -29,6 +30,7 @@ struct TimerNode {
     void*     data;
     bool      removed;                   // freed once no callback runs
     TimerNode* next;
+    std::function<bool()> function;      // the other form, when callback is null
 };
 
 struct WatchNode {
@@ -39,6 +41,7 @@ struct WatchNode {
     bool       removed;
     short      revents;                  // what the last poll reported
     WatchNode* next;
+    std::function<bool(int)> function;   // the other form, when callback is null
 };
 
 static TimerNode* timers = nullptr;      // in the order added
@@ -49,9 +52,11 @@ static int        keyFd = 0;             // where curses reads the keys
 static int        winchPipe[2] = {-1, -1}; // the resize signal's wake-up
 static void (*resizeCallback)(void*) = nullptr;
 static void*      resizeData = nullptr;
+static std::function<void()> resizeFunction;
 static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
+static bool       stopPending = false;   // an inner prompt ended on STOP: the loop around it gets it
 // Keys of the replay file to be read again before its next line: what a
 // character cut short leaves, or the further bytes of a character for a
 // reader of bytes. The terminal's keys go back into curses' own queue.
@@ -64,6 +69,37 @@ static const int ESC = 27;
 static const int ESC_DELAY_MS = 25;      // unless ESCDELAY is set
 
 static void purge();
+static int  addTimerNode(TimerNode* node);
+static int  addWatchNode(WatchNode* node);
+
+// The readKey calls running, counted however they end, a throw included:
+// removed entries are freed when the outermost one ends.
+struct Depth {
+    Depth() { depth++; }
+    ~Depth()
+    {
+        depth--;
+        purge();
+    }
+};
+
+// Each callback in one of its two forms; a function is called through a
+// copy, since it may remove its own entry.
+static bool callTimer(TimerNode* t)
+{
+    if (t->callback != nullptr)
+        return t->callback(t->data);
+    std::function<bool()> call = t->function;
+    return call();
+}
+
+static bool callWatch(WatchNode* w)
+{
+    if (w->callback != nullptr)
+        return w->callback(w->fd, w->data);
+    std::function<bool(int)> call = w->function;
+    return call(w->fd);
+}
 
 static long long nowMs()
 {
@@ -120,6 +156,7 @@ void CurInit::startEvents(int fd)
 // Timers and watches end with the screen; the resize callback stays.
 void CurInit::stopEvents()
 {
+    stopPending = false;
     signal(SIGWINCH, SIG_DFL);
     for (int i = 0; i < 2; i++) {
         if (winchPipe[i] >= 0)
@@ -146,6 +183,14 @@ void CurInit::setResizeCB(void (*callback)(void*), void* data)
 {
     resizeCallback = callback;
     resizeData = data;
+    resizeFunction = nullptr;
+}
+
+void CurInit::setResizeCB(std::function<void()> callback)
+{
+    resizeFunction = std::move(callback);
+    resizeCallback = nullptr;
+    resizeData = nullptr;
 }
 
 void CurInit::repaintScreen()
@@ -160,7 +205,21 @@ int CurInit::addTimer(int ms, bool (*callback)(void*), void* data)
         return -1;
     if (ms < 0)
         ms = 0;
-    TimerNode* node = new TimerNode{nextId++, ms, nowMs() + ms, callback, data, false, nullptr};
+    return addTimerNode(new TimerNode{nextId++, ms, nowMs() + ms, callback, data, false, nullptr, {}});
+}
+
+int CurInit::addTimer(int ms, std::function<bool()> callback)
+{
+    if (!callback)
+        return -1;
+    if (ms < 0)
+        ms = 0;
+    return addTimerNode(new TimerNode{nextId++, ms, nowMs() + ms, nullptr, nullptr, false, nullptr,
+                                      std::move(callback)});
+}
+
+static int addTimerNode(TimerNode* node)
+{
     TimerNode** tail = &timers;
     while (*tail != nullptr)
         tail = &(*tail)->next;
@@ -183,7 +242,19 @@ int CurInit::addWatch(int fd, bool (*callback)(int, void*), void* data)
 {
     if (fd < 0 || callback == nullptr)
         return -1;
-    WatchNode* node = new WatchNode{nextId++, fd, callback, data, false, 0, nullptr};
+    return addWatchNode(new WatchNode{nextId++, fd, callback, data, false, 0, nullptr, {}});
+}
+
+int CurInit::addWatch(int fd, std::function<bool(int fd)> callback)
+{
+    if (fd < 0 || !callback)
+        return -1;
+    return addWatchNode(new WatchNode{nextId++, fd, nullptr, nullptr, false, 0, nullptr,
+                                      std::move(callback)});
+}
+
+static int addWatchNode(WatchNode* node)
+{
     WatchNode** tail = &watches;
     while (*tail != nullptr)
         tail = &(*tail)->next;
@@ -240,7 +311,7 @@ static bool runTimers()
         if (t->removed || t->id >= limit || t->due > now)
             continue;
         t->due = now + t->interval;
-        if (t->callback(t->data))        // may add, remove, draw or nest a loop
+        if (callTimer(t))                // may add, remove, draw or nest a loop
             stop = true;
     }
     return stop;
@@ -282,7 +353,7 @@ static bool runWatches()
             continue;
         if (ev & (POLLHUP | POLLERR | POLLNVAL))
             w->removed = true;
-        if (w->callback(w->fd, w->data))  // may add, remove, draw or nest a loop
+        if (callWatch(w))                 // may add, remove, draw or nest a loop
             stop = true;
     }
     return stop;
@@ -349,8 +420,12 @@ void CurInit::followResize()
     width = COLS;
     for (WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->fitScreen();
-    if (resizeCallback != nullptr)
+    if (resizeCallback != nullptr) {
         resizeCallback(resizeData);
+    } else if (resizeFunction) {
+        std::function<void()> call = resizeFunction;   // it may replace itself
+        call();
+    }
     repaintScreen();
 }
 
@@ -493,6 +568,18 @@ static int nextKey(WINDOW* w)
     }
 }
 
+CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
+{
+    if (key == STOP) {
+        stopPending = inner;
+        return LOOP_END;
+    }
+    if (key != ERR)
+        return LOOP_KEY;
+    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
+    return w != nullptr && wgetdelay(w) >= 0 ? LOOP_IDLE : LOOP_END;
+}
+
 int CurInit::readKey(CurWindow* window)
 {
     return readKeyAs(window, false);
@@ -519,13 +606,11 @@ int CurInit::rawKey(CurWindow* window, bool* replayed)
     if (key >= 0)
         return key;
     *replayed = false;
-    depth++;
+    Depth running;                       // a callback that throws leaves the count right
     while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
         followResize();
         placeCursor(readingWindow(w));
     }
-    depth--;
-    purge();
     return key;
 }
 
@@ -534,6 +619,10 @@ int CurInit::rawKey(CurWindow* window, bool* replayed)
 // character of the replay file as its bytes.
 int CurInit::readKeyAs(CurWindow* window, bool whole)
 {
+    if (stopPending) {
+        stopPending = false;
+        return STOP;
+    }
     if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
         return ERR;                      // an inert window has no input
     bool assemble = whole && CurText::utf8();

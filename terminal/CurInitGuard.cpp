@@ -14,15 +14,21 @@
 #include <termios.h>
 #include <unistd.h>
 
-// The signals caught while curses runs. All but the last two end the
-// process; SIGTSTP stops it and SIGCONT continues it. SIGWINCH is left to
-// curses and the resize handling.
-static const int GUARDED[] = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGSEGV,
+// The signals caught while curses runs. Those of the first set are caught
+// even when the program has a handler of its own, which the guard calls
+// after giving the terminal back. All but the last two end the process;
+// SIGTSTP stops it and SIGCONT continues it. SIGWINCH is left to curses and
+// the resize handling.
+static const int CHAINED[] = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGSEGV,
                               SIGBUS,  SIGFPE,  SIGILL, SIGABRT, SIGTSTP, SIGCONT};
-static const int NUM_GUARDED = (int)(sizeof GUARDED / sizeof GUARDED[0]);
+// Every other signal whose default action ends the process (and each
+// real-time signal, SIGRTMIN to SIGRTMAX) is caught only while it has that
+// default action: one the program has taken for itself stays the program's.
+static const int AT_DEFAULT[] = {SIGUSR1, SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU,
+                                 SIGXFSZ, SIGSYS,  SIGTRAP, SIGIO,     SIGPWR,  SIGSTKFLT};
 
-static struct sigaction previous[NUM_GUARDED];   // the program's handlers
-static bool             caught[NUM_GUARDED];     // false for a signal left ignored
+static struct sigaction previous[NSIG];          // the program's handlers
+static bool             caught[NSIG];            // the guard's handler was installed
 static std::terminate_handler previousTerminate = nullptr;
 static bool exitHookSet = false;
 
@@ -91,18 +97,10 @@ static void enterTerminal(const struct termios* modes)
     resumed = 1;
 }
 
-static int guardedIndex(int sig)
-{
-    for (int i = 0; i < NUM_GUARDED; i++)
-        if (GUARDED[i] == sig)
-            return i;
-    return -1;
-}
-
 // Calls the handler the program had set, if any; false when there was none.
-static bool chain(int i, int sig, siginfo_t* info, void* context)
+static bool chain(int sig, siginfo_t* info, void* context)
 {
-    const struct sigaction& old = previous[i];
+    const struct sigaction& old = previous[sig];
     if (old.sa_flags & SA_SIGINFO) {
         if (old.sa_sigaction == nullptr)
             return false;
@@ -136,10 +134,9 @@ static void deliverByDefault(int sig, const struct sigaction* afterwards)
 static void onSignal(int sig, siginfo_t* info, void* context)
 {
     int savedErrno = errno;
-    int i = guardedIndex(sig);
     if (sig == SIGCONT) {
         resumed = 1;
-        chain(i, sig, info, context);
+        chain(sig, info, context);
         errno = savedErrno;
         return;
     }
@@ -148,7 +145,7 @@ static void onSignal(int sig, siginfo_t* info, void* context)
     leaveTerminal();
     // A handler of the program's that returns keeps the program running, and
     // a stop ends in a continue: either way the screen is taken up again.
-    bool handled = chain(i, sig, info, context);
+    bool handled = chain(sig, info, context);
     if (!handled) {
         struct sigaction ours;
         sigaction(sig, nullptr, &ours);
@@ -195,6 +192,21 @@ static void prepareBytes()
     append(enterBytes, sizeof enterBytes, &enterLength, tigetstr("smkx"));
 }
 
+static bool isDefault(const struct sigaction& action)
+{
+    return !(action.sa_flags & SA_SIGINFO) && action.sa_handler == SIG_DFL;
+}
+
+// A signal the program ignores stays ignored.
+static void catchSignal(int sig, bool onlyAtDefault, const struct sigaction& ours)
+{
+    sigaction(sig, nullptr, &previous[sig]);
+    bool ignored = !(previous[sig].sa_flags & SA_SIGINFO) && previous[sig].sa_handler == SIG_IGN;
+    caught[sig] = onlyAtDefault ? isDefault(previous[sig]) : !ignored;
+    if (caught[sig])
+        sigaction(sig, &ours, nullptr);
+}
+
 static void installHandlers()
 {
     struct sigaction ours;
@@ -202,15 +214,18 @@ static void installHandlers()
     ours.sa_sigaction = onSignal;
     ours.sa_flags = SA_SIGINFO;          // no SA_RESTART: a waiting read sees the stop
     sigemptyset(&ours.sa_mask);
-    for (int i = 0; i < NUM_GUARDED; i++)
-        sigaddset(&ours.sa_mask, GUARDED[i]);
-    for (int i = 0; i < NUM_GUARDED; i++) {
-        sigaction(GUARDED[i], nullptr, &previous[i]);
-        bool ignored = !(previous[i].sa_flags & SA_SIGINFO) && previous[i].sa_handler == SIG_IGN;
-        caught[i] = !ignored;
-        if (caught[i])
-            sigaction(GUARDED[i], &ours, nullptr);
-    }
+    for (int sig : CHAINED)
+        sigaddset(&ours.sa_mask, sig);
+    for (int sig : AT_DEFAULT)
+        sigaddset(&ours.sa_mask, sig);
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; sig++)
+        sigaddset(&ours.sa_mask, sig);
+    for (int sig : CHAINED)
+        catchSignal(sig, false, ours);
+    for (int sig : AT_DEFAULT)
+        catchSignal(sig, true, ours);
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; sig++)
+        catchSignal(sig, true, ours);
 }
 
 // Runs before curses starts, so that curses, which sets handlers of its own
@@ -239,9 +254,14 @@ void CurInit::releaseTerminal()
     if (!guarding)
         return;
     guarding = 0;
-    for (int i = 0; i < NUM_GUARDED; i++)
-        if (caught[i])
-            sigaction(GUARDED[i], &previous[i], nullptr);
+    // A handler the program set meanwhile is its own and stays.
+    for (int sig = 1; sig < NSIG; sig++) {
+        struct sigaction now;
+        if (caught[sig] && sigaction(sig, nullptr, &now) == 0 && (now.sa_flags & SA_SIGINFO) &&
+            now.sa_sigaction == onSignal)
+            sigaction(sig, &previous[sig], nullptr);
+        caught[sig] = false;
+    }
     std::set_terminate(previousTerminate);
     previousTerminate = nullptr;
 }

@@ -1,10 +1,12 @@
 // CurInitTerminal.cpp - which terminal CurInit draws on (terminal/): the
-// controlling terminal when standard output is not one, the check of TERM,
-// and the terminal's initialisation strings sent from its description.
+// controlling terminal in place of standard output or input when either is
+// not one, the check of TERM, and the terminal's initialisation strings sent
+// from its description.
 #include "CurInit.h"
 
 #include <curses.h>
 #include <term.h>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,7 +16,7 @@
 int CurInit::tty_in = 0;
 int CurInit::tty_out = 1;
 
-static FILE*   ttyFile = nullptr;      // /dev/tty while curses runs there, else null
+static FILE*   ttyFile = nullptr;      // /dev/tty while curses uses it, for keys or screen, else null
 static SCREEN* ttyScreen = nullptr;    // the curses screen made on it
 static FILE*   output = stdout;        // where the strings below are sent
 static bool    alternateScreen = true;
@@ -129,20 +131,60 @@ static void sendInitStrings()
     fflush(output);
 }
 
+// Descriptors 0 to 2 that the program was started without are opened on
+// /dev/null: otherwise the next file opened (the terminal, the resize pipe)
+// would take one of their numbers and be read or written as standard input,
+// output or error.
+static void openStandardDescriptors()
+{
+    for (int fd = 0; fd < 3; fd++) {
+        if (fcntl(fd, F_GETFD) >= 0 || errno != EBADF)
+            continue;
+        int got = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (got >= 0 && got != fd)         // a lower one was closed meanwhile: not ours to fill
+            close(got);
+    }
+}
+
+bool CurInit::findTerminal(int* screen, int* keys, int* opened)
+{
+    openStandardDescriptors();
+    *screen = isatty(STDOUT_FILENO) ? STDOUT_FILENO : -1;
+    *keys = isatty(STDIN_FILENO) ? STDIN_FILENO : -1;
+    *opened = -1;
+    if (*screen < 0 || *keys < 0) {
+        *opened = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (*opened >= 0 && *screen < 0)
+            *screen = *opened;
+        if (*opened >= 0 && *keys < 0)
+            *keys = *opened;
+    }
+    return *screen >= 0;
+}
+
 // Standard output that is not a terminal stays free for the program's
-// results when the process has a terminal of its own to draw on.
+// results, and standard input that is not one (a file, a pipe, closed)
+// keeps its data, when the process has a terminal of its own. With no
+// terminal to draw on the program ends here, as with an unusable TERM: it
+// must not run on with answers nobody gave. With no terminal for keys they
+// come from standard input, whose end ends the loops.
 static void chooseTerminal(int* in, int* out)
 {
-    *in = STDIN_FILENO;
-    *out = STDOUT_FILENO;
-    output = stdout;
-    if (isatty(STDOUT_FILENO))
-        return;
-    ttyFile = fopen("/dev/tty", "r+e");
-    if (ttyFile == nullptr)
-        return;
-    *in = *out = fileno(ttyFile);
-    output = ttyFile;
+    int opened = -1;
+    if (!CurInit::findTerminal(out, in, &opened)) {
+        fprintf(stderr, "velmora: no terminal to draw on: standard output is not one "
+                        "and there is no controlling terminal.\n");
+        exit(1);
+    }
+    if (*in < 0)
+        *in = STDIN_FILENO;
+    if (opened >= 0 && (ttyFile = fdopen(opened, "r+")) == nullptr)
+        close(opened);
+    if (ttyFile == nullptr) {            // no memory: keys and screen from the standard ones
+        *in = STDIN_FILENO;
+        *out = STDOUT_FILENO;
+    }
+    output = *out == STDOUT_FILENO ? stdout : ttyFile;
 }
 
 // Whether the type has a description; it is loaded and becomes current. No
@@ -186,30 +228,43 @@ bool CurInit::usesAlternateScreen()
     return alternateScreen;
 }
 
-// Curses sends the strings that enter and leave the alternate screen at its
-// first update and at endwin; without them it draws on the normal screen.
-static void dropAlternateScreen()
+// Curses has the string that enters the alternate screen sent as it starts,
+// ahead of any drawing. Without the alternate screen its counterpart follows
+// at once, so the terminal is back on its normal screen before anything is
+// drawn; both are then emptied where curses keeps them, so that neither
+// endwin nor a resume sends them, and the next update redraws everything.
+static void leaveAlternateScreen()
 {
-    if (alternateScreen || cur_term == nullptr)
+    const char* leave = capability("rmcup");
+    if (alternateScreen || capability("smcup") == nullptr || leave == nullptr)
         return;
-    enter_ca_mode = nullptr;
-    exit_ca_mode = nullptr;
+    refresh();
+    send(leave);
+    fflush(output);
+    static const char* const BOTH[] = {"smcup", "rmcup"};
+    for (const char* name : BOTH) {
+        char* value = tigetstr(name);
+        if (value != nullptr && value != (char*)-1)
+            value[0] = '\0';
+    }
+    clearok(curscr, TRUE);
 }
 
 void CurInit::startCurses()
 {
     if (ttyFile == nullptr) {
         initscr();
-        dropAlternateScreen();
+        leaveAlternateScreen();
         return;
     }
-    ttyScreen = newterm(nullptr, ttyFile, ttyFile);
+    ttyScreen = newterm(nullptr, tty_out == STDOUT_FILENO ? stdout : ttyFile,
+                        tty_in == STDIN_FILENO ? stdin : ttyFile);
     if (ttyScreen == nullptr) {
         fprintf(stderr, "The terminal type \"%s\" cannot be used.\n", getenv("TERM"));
         exit(1);
     }
     set_term(ttyScreen);
-    dropAlternateScreen();
+    leaveAlternateScreen();
 }
 
 void CurInit::endCurses()

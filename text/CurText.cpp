@@ -2,7 +2,6 @@
 // whole-character steps and cuts, and drawing text with controls and bad
 // bytes made visible. The box lines are in CurTextLines.cpp.
 #include "CurText.h"
-#include "CurGadget.h"
 
 #define NCURSES_WIDECHAR 1
 #include <curses.h>
@@ -241,31 +240,6 @@ bool CurText::insertable(int code)
     if (code < 0xA0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) || !utf8())
         return false;
     return wcwidth((wchar_t)code) >= 0;
-}
-
-int CurText::keyChar(int key, char* held, int* heldLen)
-{
-    if (key >= 32 && key <= 126)
-        return key;
-    if (key >= CurGadget::WIDE_CHAR && key <= CurGadget::WIDE_CHAR + 0x10FFFF)
-        return key - CurGadget::WIDE_CHAR;
-    if (key < 128 || key > 255 || !utf8())
-        return -1;
-    bool lead = key >= 0xC2 && key <= 0xF4;
-    if (*heldLen == 0 || lead || *heldLen >= 4)
-        *heldLen = 0;
-    if (*heldLen == 0 && !lead)
-        return -2;
-    held[(*heldLen)++] = (char)key;
-    unsigned first = (unsigned char)held[0];
-    int need = first < 0xE0 ? 2 : first < 0xF0 ? 3 : 4;
-    if (*heldLen < need)
-        return -2;
-    *heldLen = 0;
-    int code;
-    if (decode(held, need, &code, nullptr) != need)
-        return -2;
-    return code;
 }
 
 int CurText::encode(int code, char* out)

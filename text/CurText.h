@@ -60,13 +60,6 @@ public:
     // into out (4 bytes at most) and returns the bytes written.
     static bool insertable(int code);
     static int  encode(int code, char* out);
-    // The character a key types: printable ASCII itself, CurGadget::WIDE_CHAR
-    // plus a code point that code point, and in a UTF-8 locale the bytes 128
-    // to 255 (curses reads a character typed in UTF-8 as its bytes) gathered
-    // in held (4 bytes) until they form a whole valid character. -1 for a key
-    // that types none, -2 for a byte held; a byte that cannot continue a
-    // character drops what was held, so no partial sequence comes out.
-    static int  keyChar(int key, char* held, int* heldLen);
 
     // Word wrapping (CurTextWrap.cpp): text reflowed as prose, for labels,
     // notes, titles and the one-call boxes. Words are kept whole and set

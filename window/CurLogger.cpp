@@ -45,12 +45,24 @@ CurLogger::~CurLogger()
 
 void CurLogger::log(const char* text)
 {
-    write(text, logAttr);
+    if (text != nullptr)
+        write(text, (int)strlen(text), logAttr);
 }
 
 void CurLogger::error(const char* text)
 {
-    write(text, errorAttr);
+    if (text != nullptr)
+        write(text, (int)strlen(text), errorAttr);
+}
+
+void CurLogger::log(std::string_view text)
+{
+    write(text.data(), (int)text.size(), logAttr);
+}
+
+void CurLogger::error(std::string_view text)
+{
+    write(text.data(), (int)text.size(), errorAttr);
 }
 
 void CurLogger::setLogAttr(int attr)
@@ -71,13 +83,12 @@ void CurLogger::setErrorAttr(int attr)
 // A line whose last character fills the last column has already moved the
 // cursor to the next row; its newline is left out, or the entry would take an
 // extra blank row.
-void CurLogger::write(const char* text, int attr)
+void CurLogger::write(const char* text, int len, int attr)
 {
-    if (text == nullptr || textWin->getWindow() == nullptr)
+    if (textWin->getWindow() == nullptr)
         return;
     WINDOW* w = textWin->getWindow();
     wattrset(w, attr);
-    int len = (int)strlen(text);
     if (len > 0 && text[len - 1] == '\n')
         len--;
     CurText::flow(w, text, len, attr);

@@ -5,6 +5,7 @@
 
 #include <curses.h>
 #include <climits>
+#include <string>
 
 // A size less some cells, held at the int range's end instead of overflowing.
 static int less(int size, int cells)
@@ -43,6 +44,13 @@ void CurNote::setText(const char* text, bool redraw)
         draw();
 }
 
+void CurNote::setText(std::string_view text, bool redraw)
+{
+    label.setText(text, false);
+    if (redraw)
+        draw();
+}
+
 void CurNote::setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign, bool redraw)
 {
     label.setAlignment(hAlign, vAlign, false);
@@ -64,4 +72,9 @@ void CurNote::showNote(int textHeight, int textWidth, int attributes, const char
     note.setAlignment(CurInit::CENTER, CurInit::CENTER, false);
     note.draw();
     note.update();
+}
+
+void CurNote::showNote(int textHeight, int textWidth, int attributes, std::string_view text)
+{
+    showNote(textHeight, textWidth, attributes, std::string(text).c_str());   // kept NUL-terminated
 }

@@ -1,6 +1,7 @@
 // CurWindow.cpp - a framed, titled rectangle of the screen (window/), backed
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
+#include "CurGadget.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -21,9 +22,22 @@ static int centre(int total, int size)
     return start < 0 ? 0 : (int)start;
 }
 
-CurWindow::CurWindow(int height, int width, int y, int x)
-    : centredY(y < 0), centredX(x < 0), kept(nullptr)
+// A window keeps the size it asked for, up to SIDE_LIMIT cells on a side
+// (or the screen's side, when that is larger): beyond the screen it hangs
+// off, as after a resize, and shows whole once the terminal is large enough.
+static const int SIDE_LIMIT = 512;
+
+static int keptSide(int asked, int screen)
 {
+    int limit = screen > SIDE_LIMIT ? screen : SIDE_LIMIT;
+    return asked > limit ? limit : asked;
+}
+
+CurWindow::CurWindow(int height, int width, int y, int x)
+    : centredY(y < 0), centredX(x < 0), kept(nullptr), gadgetList(nullptr)
+{
+    this->height = keptSide(height, LINES);
+    this->width = keptSide(width, COLS);
     if (height > LINES)
         height = LINES;
     if (width > COLS)
@@ -32,16 +46,27 @@ CurWindow::CurWindow(int height, int width, int y, int x)
         y = centre(LINES, height);
     if (x < 0)
         x = centre(COLS, width);
-    this->width = width;
-    this->height = height;
     this->x = x;
     this->y = y;
     // A rectangle that is empty or does not fit the screen gets no curses
     // window: the window is inert, and every operation below checks for it.
-    // The fit is checked here because curses differs: some refuse such a
-    // rectangle, others make a window that hangs off the screen, and a size
-    // of 0 means "up to the screen's edge" to all of them.
+    // The fit is checked here, on the size cut to the screen, because curses
+    // differs: some refuse such a rectangle, others make a window that hangs
+    // off the screen, and a size of 0 means "up to the screen's edge" to all
+    // of them. Curses grows a window it made past the screen's edge as it
+    // does after a resize.
     win = fits(height, width, y, x) ? newwin(height, width, y, x) : nullptr;
+    if (win != nullptr && (this->height > height || this->width > width)) {
+        if (wresize(win, this->height, this->width) == ERR) {
+            this->height = height;      // no room: the size cut to the screen
+            this->width = width;
+        }
+        leaveok(win, TRUE);             // as fitScreen leaves a window hanging off
+    }
+    if (win == nullptr) {
+        this->height = height;
+        this->width = width;
+    }
     framed = false;
     title = nullptr;
     titleAlign = CurInit::CENTER;
@@ -50,8 +75,33 @@ CurWindow::CurWindow(int height, int width, int y, int x)
     CurInit::addWindow(this);
 }
 
+// Gadgets outliving their window keep a pointer to a window that is always
+// there: an inert one, outside the registry, made once and never deleted.
+CurWindow* CurWindow::detached()
+{
+    static CurWindow* inert = nullptr;
+    if (inert == nullptr) {
+        inert = new CurWindow(0, 0, 0, 0);
+        CurInit::delWindow(inert);
+    }
+    return inert;
+}
+
 CurWindow::~CurWindow()
 {
+    if (gadgetList != nullptr) {
+        CurWindow* inert = detached();
+        while (gadgetList != nullptr) {
+            CurGadget* g = gadgetList;
+            gadgetList = g->nextInWindow;
+            g->window = inert;
+            g->prevInWindow = nullptr;
+            g->nextInWindow = inert->gadgetList;
+            if (inert->gadgetList != nullptr)
+                inert->gadgetList->prevInWindow = g;
+            inert->gadgetList = g;
+        }
+    }
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);
@@ -123,10 +173,15 @@ void CurWindow::enableFrame(bool on)
 
 void CurWindow::setTitle(const char* title, CurInit::ALIGNMENT align)
 {
-    if (title == nullptr)
-        return;
-    char* copy = new char[strlen(title) + 1];
-    strcpy(copy, title);
+    if (title != nullptr)
+        setTitle(std::string_view(title), align);
+}
+
+void CurWindow::setTitle(std::string_view title, CurInit::ALIGNMENT align)
+{
+    char* copy = new char[title.size() + 1];
+    memcpy(copy, title.data(), title.size());
+    copy[title.size()] = '\0';
     delete[] this->title;
     this->title = copy;
     titleAlign = align;
@@ -240,10 +295,46 @@ void CurWindow::fitScreen()
     wmove(win, cy, cx);
     leaveok(win, y + height > LINES || x + width > COLS);
     if (kept != nullptr) {
-        copywin(kept, win, 0, 0, 0, 0, height - 1, width - 1, FALSE);
+        int rows = getmaxy(kept) < height ? getmaxy(kept) : height;   // a resize changed the size
+        int cols = getmaxx(kept) < width ? getmaxx(kept) : width;
+        copywin(kept, win, 0, 0, 0, 0, rows - 1, cols - 1, FALSE);
         delwin(kept);
         kept = nullptr;
     }
+}
+
+// Both go through the resize's own steps: the cells into the pad, then
+// the window made again at its new place or size from it.
+bool CurWindow::move(int y, int x)
+{
+    if (win == nullptr)
+        return false;
+    centredY = y < 0;
+    centredX = x < 0;
+    keepContents();
+    this->y = y < 0 ? 0 : y > LINES - height ? (LINES - height > 0 ? LINES - height : 0) : y;
+    this->x = x < 0 ? 0 : x > COLS - width ? (COLS - width > 0 ? COLS - width : 0) : x;
+    fitScreen();
+    return true;
+}
+
+bool CurWindow::resize(int height, int width)
+{
+    if (win == nullptr || height < 1 || width < 1)
+        return false;
+    if (framed)
+        hideFrame();                    // its old border would stay inside
+    keepContents();
+    this->height = keptSide(height, LINES);
+    this->width = keptSide(width, COLS);
+    if (!centredY && y > LINES - this->height)
+        y = LINES - this->height > 0 ? LINES - this->height : 0;
+    if (!centredX && x > COLS - this->width)
+        x = COLS - this->width > 0 ? COLS - this->width : 0;
+    fitScreen();
+    if (framed)
+        drawFrame();
+    return true;
 }
 
 bool CurWindow::isMapped() const

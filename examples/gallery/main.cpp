@@ -88,7 +88,7 @@ public:
 
     // The list's own frame, with its title on the top border; the cursor
     // goes back to the current line, where the list leaves it.
-    virtual void draw()
+    void draw() override
     {
         CurList::draw();
         WINDOW* w = getWindow()->getWindow();
@@ -97,7 +97,7 @@ public:
         showAbout();
     }
 
-    virtual bool processKey(int key)
+    bool processKey(int key) override
     {
         failures = key == ERR ? failures + 1 : 0;
         if (key == KEY_UP || key == KEY_DOWN)

@@ -18,7 +18,7 @@ class PageButton : public CurButton {
 public:
     PageButton(CurWindow* window, bool* leave, CurFocuser* form)
         : CurButton(window), leave(leave), form(form) {}
-    virtual bool processKey(int key)
+    bool processKey(int key) override
     {
         if (key == 'q' || key == 'Q' || key == 27) {
             *leave = true;
@@ -78,7 +78,7 @@ void pageDialogs()
     page.setTitle("Buttons and dialogs", CurInit::CENTER);
 
     CurLabel intro(&page, true);
-    intro.setGeometry(3, 56, 1, 3);
+    intro.setGeometry(4, 56, 1, 3);     // the introduction wraps to four lines
     intro.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     intro.setText(INTRO, true);
     CurLabel status(&page, false);

@@ -14,6 +14,7 @@
 #include <CurWindow.h>
 #include <curses.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 static const char* const colours[] = {"Red", "Orange", "Yellow", "Green", "Blue",
@@ -63,8 +64,9 @@ static void showAnswers(CurWindow& win, CurLineEdit& name, CurLineEdit& password
     win.erase();
     win.drawFrame();
     mvwprintw(w, 2, 3, "Name:       %.60s", name.getText());
+    // Characters, not bytes: the locale decodes them, as the editor does.
     mvwprintw(w, 3, 3, "Password:   %.40s (%d characters)", password.getText(),
-              (int)strlen(password.getText()));
+              (int)mbstowcs(nullptr, password.getText(), 0));
     for (int i = 0; i < 3; i++)
         mvwprintw(w, 5 + i, 3, "Check %d:    %s", i + 1, checks[i]->isToggled() ? "on" : "off");
     for (int i = 0; i < 3; i++)

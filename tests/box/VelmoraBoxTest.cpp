@@ -132,7 +132,8 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
              s.enter();
          }, 0, "", "pw"},
         {{"--backtitle", "Setup", "--gauge", "Copying", "0", "0", "5"}, nullptr, none, 0, "", "",
-         "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\nXXX\n100\n"},
+         "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\\ndone\nXXX\n100\n"},
+        {{"--print-maxsize"}, nullptr, none, 0, "", "MaxSize: 24, 80\n"},
         {{"--textbox", "/etc/passwd", "0", "0"}, "EXIT", press, 0, "", ""},
         {{}, "row 1 ", // Space, j, G and the rows between the borders
          [](ScreenSession& s) {
@@ -148,6 +149,8 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--textbox", "/etc/passwd", "10", "40"}, "root", esc, 255, "", ""},
         {{"--infobox", "Please wait", "0", "0"}, "Please wait", none, 0, "", "", nullptr, nullptr,
          "Please wait"},
+        {{}, "Drawn on", none, 0, "", "", nullptr, nullptr, "Drawn on", // curses on standard output
+         "exec \"$0\" --infobox 'Drawn on' 0 0 >/dev/tty"},
         {{"--stdout", "--calendar", "When?", "0", "0", "29", "2", "2024"}, "February 2024",
          [](ScreenSession& s) { s.right(); s.enter(); }, 0, "01/03/2024", ""},
         {{"--date-format", "%Y-%m-%d (%a)", "--calendar", "When?", "0", "0", "28", "2", "2023"}, "February",

@@ -2,10 +2,14 @@
 // log viewer follows a growing file: lines already there, lines appended
 // later, a line still being written, errors in their own attribute, a
 // truncated file, and a file that does not exist. The login form takes a
-// name and a masked password, or is cancelled. The question box answers.
+// name and a masked password, or is cancelled. The question box answers, and
+// with no terminal at all no answer is made up.
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -118,5 +122,22 @@ TEST(Question, OneCallAsksAndTheAnswerComesBack)
         s.enter();
         EXPECT_EQ(yes ? 0 : 1, s.waitExit()) << s.dump();
         EXPECT_TRUE(s.contains(yes ? "You answered yes." : "You answered no.")) << s.dump();
+    }
+}
+
+// With no terminal at all (a new session, input and output on /dev/null)
+// the toolkit ends the program at the start: a message, status 1, no answer.
+TEST(Question, NoTerminalAtAllEndsTheProgramBeforeAnyAnswer)
+{
+    std::string out = testing::TempDir() + "no-terminal.out", err = testing::TempDir() + "no-terminal.err";
+    for (const char* program : {"question", "gallery"}) {
+        std::string command = "TERM=xterm setsid -w '" + examplePath(program) + "' </dev/null >'" + out +
+                              "' 2>'" + err + "'";
+        int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << program << " " << status;
+        std::ifstream printed(out), said(err);
+        std::string answer((std::istreambuf_iterator<char>(printed)), {}), message((std::istreambuf_iterator<char>(said)), {});
+        EXPECT_EQ("", answer) << program;
+        EXPECT_NE(std::string::npos, message.find("no terminal to draw on")) << program << ": " << message;
     }
 }

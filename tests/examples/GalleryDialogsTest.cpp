@@ -41,6 +41,7 @@ protected:
 
 TEST_F(GalleryDialogs, TabBackTabAndArrowsMoveTheFocusOverTheGrid)
 {
+    EXPECT_TRUE(s.contains("presses the focused button.")) << "the introduction's last line\n" << s.dump();
     EXPECT_TRUE(focusedAt(0, 0)) << s.dump();
     s.tab();
     EXPECT_TRUE(focusedAt(0, 1)) << s.dump();

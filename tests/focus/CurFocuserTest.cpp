@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <functional>
+#include <stdexcept>
 #include <unistd.h>
 #include <vector>
 
@@ -80,6 +81,7 @@ protected:
 
 TEST_F(CurFocuserTest, AddingGadgetsFocusesTheFirstAndDrawsNothing)
 {
+    form.addGadget(nullptr);             // ignored
     Probe* first = probe(1, 1);
     Probe* second = probe(1, 10);
     EXPECT_EQ(1, first->accepted);
@@ -290,6 +292,71 @@ TEST_F(CurFocuserTest, SetFocusPastTheEndWrapsAndRedrawsEveryGadget)
     EXPECT_EQ(1, a->drawn);
     EXPECT_EQ(2, b->drawn);              // cleared, then focused
     EXPECT_EQ(1, c->drawn);
+}
+
+// The focus asked and set by gadget, the count, and the answers of an
+// empty form; a gadget destroyed while held leaves the form by itself.
+TEST_F(CurFocuserTest, TellsAndSetsTheFocusByGadget)
+{
+    EXPECT_EQ(-1, form.getFocus());
+    EXPECT_EQ(nullptr, form.getFocusGadget());
+    EXPECT_FALSE(form.setFocus((CurGadget*)nullptr));
+    Probe* a = probe(1, 1);
+    Probe* b = probe(1, 10);
+    Probe* c = probe(1, 20);
+    Probe outsider(row);
+    const struct { CurGadget* target; bool held; CurGadget* focus; int index; } steps[] = {
+        {c, true, c, 2}, {&outsider, false, c, 2}, {a, true, a, 0}, {b, true, b, 1},
+    };
+    for (const auto& s : steps) {
+        EXPECT_EQ(s.held, form.setFocus(s.target));
+        EXPECT_EQ(s.focus, form.getFocusGadget());
+        EXPECT_EQ(s.index, form.getFocus());
+        EXPECT_TRUE(static_cast<Probe*>(s.focus)->focused);
+    }
+    EXPECT_EQ(3, form.getCount());
+    probes.erase(probes.begin() + 2);    // c, destroyed while held
+    EXPECT_EQ(2, form.getCount());
+    form.setFocus(1);
+    b->onKey = [this](int) { form.stopKbdLoop(); return true; };
+    screen().sendText("x");
+    form.kbdLoop();
+    EXPECT_EQ(std::vector<int>{'x'}, b->keys);
+}
+
+// Windows, gadgets and focusers destroyed in any order: a gadget whose window
+// went draws nothing and takes keys harmlessly, a focuser gone first is not
+// told about its gadgets' end. A callback that throws ends the loop with the
+// exception, and the form runs again afterwards.
+TEST_F(CurFocuserTest, DestructionInAnyOrderAndThrowingCallbacksLeaveEverythingUsable)
+{
+    CurWindow* gone = new CurWindow(3, 20, 10, 2);
+    CurButton orphan(gone);
+    CurFocuser* early = new CurFocuser;
+    early->addGadget(&orphan);
+    delete gone;
+    delete early;
+    orphan.draw();
+    EXPECT_TRUE(orphan.processKey(13));
+    EXPECT_EQ(nullptr, orphan.getWindow()->getWindow());
+    EXPECT_EQ(nullptr, CurButton(nullptr).getWindow()->getWindow());
+
+    Probe* p = probe(1, 1);
+    p->onKey = [](int) -> bool { throw std::runtime_error("from the gadget"); };
+    form.setKeyCB([this](int key) {
+        if (key == 'q')
+            form.stopKbdLoop();
+        return true;
+    });
+    screen().sendText("x");
+    EXPECT_THROW(form.kbdLoop(), std::runtime_error);
+    int timer = CurInit::addTimer(0, []() -> bool { throw std::logic_error("from a timer"); });
+    EXPECT_THROW(form.kbdLoop(), std::logic_error);
+    EXPECT_TRUE(CurInit::removeTimer(timer));
+    p->onKey = nullptr;
+    screen().sendText("q");
+    form.kbdLoop();
+    EXPECT_EQ((std::vector<int>{'x', 'q'}), p->keys);
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 // CurGadgetTest.cpp - the gadget base on a real curses screen: its rectangle,
-// the harmless defaults, and the plain keyboard loop every kind shares.
+// the harmless defaults, the plain keyboard loop every kind shares, and the
+// one rule by which every loop takes the key reader's results.
+#include <CurFocuser.h>
 #include <CurGadget.h>
+#include <CurInit.h>
+#include <CurViewer.h>
 #include <CurWindow.h>
 
 #include <fcntl.h>
@@ -95,4 +99,26 @@ TEST_F(CursesTest, KbdLoopEndsWhenTheInputEnds)
     close(terminal);
     EXPECT_EQ(-1, result);
     EXPECT_TRUE(g.keys.empty());
+}
+
+// Every loop takes the reader's results by one rule: a timer asking to stop
+// ends a gadget's loop, a form's, and a form whose viewer has its search
+// prompt open (the prompt ends, then the form).
+TEST_F(CursesTest, ATimerStopEndsEveryLoopTheViewersSearchPromptToo)
+{
+    CurWindow w(10, 40, 0, 0);
+    CurViewer viewer(&w);
+    viewer.setText("some text\n");
+    CurFocuser form;
+    form.addGadget(&viewer);
+    for (int loop = 0; loop < 3; loop++) {
+        int timer = CurInit::addTimer(0, [](void*) { return true; }, nullptr);
+        if (loop == 2)
+            pushKeys({'/', 's'});
+        if (loop == 0)
+            EXPECT_EQ(-1, viewer.kbdLoop());
+        else
+            form.kbdLoop();
+        CurInit::removeTimer(timer);
+    }
 }

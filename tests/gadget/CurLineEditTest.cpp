@@ -430,3 +430,54 @@ TEST_F(CursesTest, LineEditInAFormKeepsLeftAndRightAndGivesUpUpAndDown)
     EXPECT_STREQ("", right.getText());
     EXPECT_TRUE(ok.isActivated());
 }
+
+// The maximum length and the filter against typing, setText and a shorter
+// limit; the change callback hears each edit made by a key, nothing else.
+TEST_F(CursesTest, LineEditLimitsFiltersAndReportsEdits)
+{
+    auto digits = [](int code) { return code >= '0' && code <= '9'; };
+    const struct {
+        int max;
+        bool digitsOnly;
+        const char* text;
+        std::vector<int> keys;
+        const char* expect;
+        int changes;
+    } cases[] = {
+        {3, false, "", {'a', 'b', 'c', 'd', 'e'}, "abc", 3},
+        {3, false, "abcdef", {}, "abc", 0},
+        {3, false, "abc", {KEY_BACKSPACE, 'x', 'y'}, "abx", 2},
+        {0, false, "abcdef", {'g'}, "abcdefg", 1},
+        {-5, false, "", {'a', 'b'}, "ab", 2},
+        {0, true, "", {'1', 'a', ' ', '2', KEY_LEFT}, "12", 2},
+        {2, true, "", {'1', '2', '3', KEY_DC, KEY_HOME, KEY_DC}, "2", 3},
+    };
+    for (const auto& c : cases) {
+        CurWindow win(3, 20, 0, 0);
+        CurLineEdit edit(&win);
+        edit.setGeometry(1, 10, 1, 0);
+        int changes = 0;
+        edit.setChangeCB([&](CurLineEdit*) { changes++; });
+        edit.setMaxLength(c.max);
+        if (c.digitsOnly)
+            edit.setFilterCB(digits);
+        edit.setText(std::string_view(c.text), true);
+        for (int key : c.keys)
+            EXPECT_TRUE(edit.processKey(key)) << c.text << " " << key;
+        EXPECT_STREQ(c.expect, edit.getText()) << c.text;
+        EXPECT_EQ(c.changes, changes) << c.text;
+    }
+
+    CurWindow win(3, 20, 0, 0);
+    CurLineEdit edit(&win);
+    edit.setText("abcdef", false);
+    edit.setMaxLength(4);                // below the current text: cut, cursor behind it
+    EXPECT_STREQ("abcd", edit.getText());
+    edit.processKey('x');
+    EXPECT_STREQ("abcd", edit.getText());
+    edit.processKey(KEY_BACKSPACE);
+    EXPECT_STREQ("abc", edit.getText());
+    edit.setFilterCB([](int) { return false; });
+    EXPECT_TRUE(edit.processKey('y')) << "a refused character is taken";
+    EXPECT_STREQ("abc", edit.getText());
+}

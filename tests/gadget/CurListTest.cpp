@@ -9,6 +9,8 @@
 #include <CurList.h>
 #include <CurWindow.h>
 
+#include <climits>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -350,4 +352,154 @@ TEST_F(CursesTest, ListInAFormKeepsUpAndDownAndGivesUpLeftAndRight)
     form.kbdLoop();
     EXPECT_EQ(std::vector<int>{5}, selectedOf(list));
     EXPECT_TRUE(ok.isActivated());
+}
+
+// The program's own changes against a model: after each step the lines, the
+// current line, the top line, the marks, the rows each call drew and the
+// thumb agree. A list of 10 lines in a view of 6 rows; bad indices change nothing.
+TEST_F(CursesTest, ListChangesKeepViewMarksAndScrollBarConsistent)
+{
+    struct Step {
+        const char* what;
+        char op;                         // i insert, r remove, s set, c current, m mark, S single, x clear, k key
+        int index;
+        bool on;
+        int current, top;
+        std::vector<int> marks;
+    };
+    const Step steps[] = {
+        {"End", 'k', KEY_END, false, 9, 4, {}},
+        {"insert above the view", 'i', 0, false, 10, 5, {}},
+        {"append marked", 'i', 11, true, 10, 5, {11}},
+        {"remove the current", 'r', 10, false, 10, 5, {10}},
+        {"remove the current, last", 'r', 10, false, 9, 4, {}},
+        {"rename the current", 's', 9, false, 9, 4, {}},
+        {"current to the top", 'c', 0, false, 0, 0, {}},
+        {"current -1", 'c', -1, false, 0, 0, {}},
+        {"current past the end", 'c', 10, false, 0, 0, {}},
+        {"current INT_MAX", 'c', INT_MAX, false, 0, 0, {}},
+        {"insert past the end", 'i', 11, true, 0, 0, {}},
+        {"insert at -1", 'i', -1, true, 0, 0, {}},
+        {"remove at the count", 'r', 10, false, 0, 0, {}},
+        {"rename at INT_MIN", 's', INT_MIN, false, 0, 0, {}},
+        {"mark out of range", 'm', 10, true, 0, 0, {}},
+        {"mark 3", 'm', 3, true, 0, 0, {3}},
+        {"mark 5", 'm', 5, true, 0, 0, {3, 5}},
+        {"single mode", 'S', 0, false, 0, 0, {3}},
+        {"mark 7 in single mode", 'm', 7, true, 0, 0, {7}},
+        {"insert marked at 0 in single mode", 'i', 0, true, 1, 0, {0}},
+        {"remove above the current", 'r', 0, false, 0, 0, {}},
+        {"current into view from below", 'c', 8, false, 8, 3, {}},
+        {"insert inside the view above the current", 'i', 5, false, 9, 4, {}},
+        {"clear", 'x', 0, false, -1, 0, {}},
+        {"current in an empty list", 'c', 0, false, -1, 0, {}},
+        {"remove in an empty list", 'r', 0, false, -1, 0, {}},
+        {"insert into an empty list", 'i', 0, false, 0, 0, {}},
+    };
+    ListFixture f(10);
+    std::vector<std::string> model;
+    for (int i = 0; i < 10; i++)
+        model.push_back("Line " + std::to_string(i));
+    int made = 0;
+    for (const Step& s : steps) {
+        std::string text = "New " + std::to_string(made++);
+        int n = (int)model.size();
+        bool inRange = s.index >= 0 && s.index < n;
+        switch (s.op) {
+        case 'i':
+            f.list.insertLine(s.index, text.c_str(), s.on, true);
+            if (s.index >= 0 && s.index <= n)
+                model.insert(model.begin() + s.index, text);
+            break;
+        case 'r':
+            f.list.removeLine(s.index, true);
+            if (inRange)
+                model.erase(model.begin() + s.index);
+            break;
+        case 's':
+            f.list.setLine(s.index, std::string_view(text), true);
+            if (inRange)
+                model[s.index] = text;
+            break;
+        case 'c': f.list.setCurrent(s.index, true); break;
+        case 'm': f.list.setSelected(s.index, s.on, true); break;
+        case 'S': f.list.setSelectMode(CurList::SINGLE); break;
+        case 'x':
+            f.list.clear(true);
+            model.clear();
+            break;
+        case 'k': f.list.processKey(s.index); break;
+        }
+        ASSERT_EQ((int)model.size(), f.list.getCount()) << s.what;
+        for (int i = 0; i < (int)model.size(); i++)
+            EXPECT_STREQ(model[i].c_str(), f.list.getLine(i)) << s.what << ", line " << i;
+        EXPECT_EQ(nullptr, f.list.getLine((int)model.size())) << s.what;
+        EXPECT_EQ(s.current, f.list.getCurrent()) << s.what;
+        EXPECT_EQ(s.marks, f.list.getSelectedLines()) << s.what;
+        for (int k = 0; k < H - 2; k++) {
+            int line = s.top + k;
+            std::string shown = line < (int)model.size()
+                ? (f.list.isSelected(line) ? "* " : "  ") + model[line] : "";
+            shown.resize(W - 2, ' ');
+            EXPECT_EQ(shown, f.row(k)) << s.what << ", row " << k;
+        }
+        if (s.current >= 0) {
+            EXPECT_EQ(std::make_pair(Y + 1 + s.current - s.top, X + 1), cursorOf(f.w)) << s.what;
+        }
+        int rows = H - 2, count = (int)model.size();
+        int thumb = count > rows ? Y + 2 + s.top * (H - 5) / (count - rows) : -1;
+        EXPECT_EQ(thumb, f.thumbRow()) << s.what;
+    }
+}
+
+// The change callback follows keys only, the activate callback takes Enter,
+// and either may change the list while its loop runs.
+TEST_F(CursesTest, ListCallbacksFollowKeysAndMayChangeTheList)
+{
+    ListFixture f(5);
+    int changes = 0, activations = 0;
+    f.list.setChangeCB([&](CurList*) { changes++; });
+    f.list.setCurrent(2, true);
+    f.list.setSelected(1, true, true);
+    f.list.insertLine(0, "x", false, true);
+    EXPECT_EQ(0, changes) << "the program's own calls";
+    f.keys({KEY_DOWN, ' ', KEY_LEFT, KEY_HOME, KEY_HOME});
+    EXPECT_EQ(3, changes) << "move, mark, move; not a key that changed nothing";
+    EXPECT_FALSE(f.list.processKey(13)) << "Enter is the form's while no activate callback is set";
+
+    f.list.setActivateCB([&](CurList* l) { activations++; l->removeLine(l->getCurrent(), true); });
+    f.list.setChangeCB([](CurList* l) { l->clear(true); });
+    f.keys({13, 13, KEY_DOWN});
+    EXPECT_EQ(2, activations);
+    EXPECT_EQ(0, f.list.getCount()) << "cleared by the change after the down key";
+    EXPECT_FALSE(f.list.processKey(13)) << "an empty list has no line to activate";
+    EXPECT_EQ(2, activations);
+
+    f.list.setActivateCB([](CurList*) { throw std::runtime_error("from the callback"); });
+    f.list.addLine("y", false, true);
+    pushKeys({13, 'z'});
+    EXPECT_THROW(f.list.kbdLoop(), std::runtime_error);
+    pushKeys({KEY_DOWN, 13});
+    f.list.setActivateCB(nullptr, nullptr);
+    EXPECT_EQ(0, f.list.kbdLoop()) << "usable after the exception";
+}
+
+TEST_F(CursesTest, ListTypeAheadJumpsToTheNextLineStartingWithTheKeys)
+{
+    ListFixture f(0);
+    for (const char* line : {"apple", "Banana", "blueberry", "cherry", "banana split"})
+        f.list.addLine(line, false, false);
+    EXPECT_FALSE(f.list.processKey('b')) << "off at first";
+    f.list.setTypeAhead(true);
+    const struct { int key; int current; } keys[] = {
+        {'b', 1}, {'l', 2}, {'x', 2}, {' ', 2},
+    };
+    for (const auto& k : keys) {
+        EXPECT_TRUE(f.list.processKey(k.key)) << (char)k.key;
+        EXPECT_EQ(k.current, f.list.getCurrent()) << (char)k.key;
+    }
+    EXPECT_EQ(std::vector<int>{2}, f.list.getSelectedLines()) << "space still marks";
+    f.list.setTypeAhead(true);           // starts a new text
+    for (int expected : {4, 1, 2})       // the same key again steps through its lines
+        EXPECT_TRUE(f.list.processKey('B') && f.list.getCurrent() == expected) << expected;
 }

@@ -10,6 +10,7 @@
 #include <CurWindow.h>
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -221,4 +222,39 @@ TEST_F(CursesTest, RadioGroupTakesAToggleAwayFromItsFormerGroup)
     EXPECT_FALSE(c.isToggled());
     EXPECT_TRUE(a.isToggled()) << "the former group no longer links b";
     first.addButton(nullptr);            // ignored
+}
+
+// The program asks and sets the choice; its own choices call no group
+// callback, a lambda's do, and a lambda that throws leaves the group working.
+TEST_F(CursesTest, RadioGroupTellsAndSetsTheChoice)
+{
+    Group g;
+    CurToggle outsider(&g.win);
+    const struct { CurToggle* target; bool member; int index; const char* marks; } steps[] = {
+        {g.t[2].get(), true, 2, "( )( )(*)"},
+        {&outsider, false, 2, "( )( )(*)"},
+        {nullptr, false, 2, "( )( )(*)"},
+        {g.t[0].get(), true, 0, "(*)( )( )"},
+    };
+    for (const auto& s : steps) {
+        EXPECT_EQ(s.member, g.box.choose(s.target, true));
+        EXPECT_EQ(s.index, g.box.getChosenIndex());
+        EXPECT_EQ(g.t[s.index].get(), g.box.getChosen());
+        EXPECT_EQ(s.marks, g.marks());
+    }
+    EXPECT_EQ(0, g.calls.count);
+    EXPECT_EQ(-1, CurRadioBox().getChosenIndex());
+    EXPECT_EQ(nullptr, CurRadioBox().getChosen());
+
+    int heard = 0;
+    g.box.setToggleCB([&](CurToggle* t) {
+        heard++;
+        if (t == g.t[2].get())
+            throw std::runtime_error("from the callback");
+    });
+    g.t[1]->processKey(' ');
+    EXPECT_THROW(g.t[2]->processKey(' '), std::runtime_error);
+    g.t[1]->processKey(' ');
+    EXPECT_EQ(3, heard);
+    EXPECT_EQ("( )(*)( )", g.marks());
 }

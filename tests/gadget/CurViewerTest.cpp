@@ -1,15 +1,22 @@
 // CurViewerTest.cpp - the text viewer on a real terminal over generated
 // files: the scroll keys, search and its repeat, wrapping, sideways
-// scrolling, and files that are missing, empty, binary, one huge line, or
-// growing while shown.
+// scrolling, and files that are missing, empty, binary, one huge line, a
+// FIFO, growing while shown; in the test process, a long search with keys
+// typed meanwhile and a path that names another file or none.
+#include "CurViewer.h"
+#include "CurWindow.h"
+#include "CursesTest.h"
 #include "ScreenSession.h"
 
 #include <gtest/gtest.h>
 #include <cstdlib>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -117,11 +124,17 @@ TEST_F(ViewerTest, KeysScrollAndSearchAFileOfThousandLines)
 TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
 {
     std::string huge(10 * 1024 * 1024, 'a');
-    std::string words, many;
+    std::string words, many, numbered;
     for (int i = 1; i <= 12; i++)
         words += "word" + std::to_string(i) + " ";
     for (int i = 100; i < 300; i++)
         many += "w" + std::to_string(i) + " ";
+    char seq[40];                        // line 1872 crosses the first multiple of 65,536
+    for (int i = 0; i <= 1874; i++) {
+        snprintf(seq, sizeof seq, "line %06d the quick brown fox ju\n", i);
+        numbered += seq;
+    }
+    ASSERT_EQ(0, mkfifo((dir + "/fifo").c_str(), 0600));
     struct Case {
         std::string path;
         const char* wrap;
@@ -132,6 +145,7 @@ TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
     } cases[] = {
         {dir + "/missing", "plain", [](ScreenSession&) {}, "0", "", "100%"},
         {dir, "plain", [](ScreenSession&) {}, "0", "", "100%"},
+        {dir + "/fifo", "plain", [](ScreenSession&) {}, "0", "", "100%"},
         {write("empty", ""), "plain", [](ScreenSession&) {}, "1", "", "100%"},
         {write("binary", std::string("\x01\x02\x7f" "ab\0c", 7)), "plain",
          [](ScreenSession&) {}, "1", "\u2401\u2402\u2421ab\u2400c", "100%"},
@@ -145,6 +159,8 @@ TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
          "word1 word2 word3 word4 word5 word6", "word7 word8 word9 word10 word11 word12"},
         {write("cut in a character", std::string(65535, 'a') + "\u00e9XYZ\n" + lines(1, 20)), "plain",
          [](ScreenSession& s) { s.sendText("/\u00e9XY"); s.enter(); }, "1", "\u00e9XYZ", "line 8"},
+        {write("numbered", numbered), "plain", [](ScreenSession& s) { s.end(); }, "1",
+         "line 001865 the quick brown fox ju", "line 001872 the quick brown fox ju"},
         {write("many words", many), "wrap", [](ScreenSession& s) { s.end(); s.pageUp(); }, "1",
          "w163 w164 w165 w166 w167 w168 w169", "w226 w227 w228 w229 w230 w231 w232"},
     };
@@ -175,4 +191,83 @@ TEST_F(ViewerTest, FileThatGrowsAndShrinksIsFollowed)
     EXPECT_EQ("line 1", trimmed(1)) << s.dump();
     s.enter();
     EXPECT_EQ(0, s.waitExit()) << s.dump();
+}
+
+namespace {
+
+// A viewer of 12 x 40 cells in the test process over a file of its own.
+class ViewerFileTest : public CursesTest {
+protected:
+    std::string path = "/tmp/velmora-viewer-" + std::to_string(getpid());
+    void TearDown() override
+    {
+        unlink(path.c_str());
+        unlink((path + ".1").c_str());
+        CursesTest::TearDown();
+    }
+    std::string note(CurViewer& v, CurWindow& win)
+    {
+        v.draw();
+        return winText(win.getWindow(), 11);
+    }
+};
+
+}  // namespace
+
+TEST_F(ViewerFileTest, LongSearchStopsAtEscAndKeepsOtherKeys)
+{
+    std::ofstream(path) << std::string(3 << 20, '.') << "needle\n";
+    struct Case {
+        std::vector<int> typed;          // waiting when the search starts
+        bool found;
+        std::vector<int> left;           // read after it, in order
+    } cases[] = {
+        {{27}, false, {}},
+        {{'x', KEY_DOWN}, true, {'x', KEY_DOWN}},
+        {{'x', 27}, false, {'x'}},
+        {{27, 'y'}, true, {27, 'y'}},    // Alt and y
+    };
+    for (const Case& c : cases) {
+        CurWindow win(12, 40, 0, 0);
+        CurViewer v(&win);
+        ASSERT_TRUE(v.openFile(path.c_str()));
+        for (auto k = c.typed.rbegin(); k != c.typed.rend(); ++k)
+            ungetch(*k);
+        EXPECT_EQ(c.found, v.search("needle"));
+        EXPECT_EQ(!c.found, note(v, win).find("Search stopped") != std::string::npos);
+        nodelay(stdscr, TRUE);
+        for (int key : c.left)
+            EXPECT_EQ(key, getch());
+        EXPECT_EQ(ERR, getch());
+    }
+}
+
+TEST_F(ViewerFileTest, PathNamingAnotherFileOrNoneIsFollowedAtTheNextKey)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const std::string&)> change;
+        const char* first;               // the first row after the key
+        const char* note;
+    } cases[] = {
+        {"removed", [](const std::string& p) { unlink(p.c_str()); }, "old", "File removed"},
+        {"rotated", [](const std::string& p) {
+             rename(p.c_str(), (p + ".1").c_str());
+             std::ofstream(p) << "new\n";
+         }, "new", "File reopened"},
+        {"a FIFO", [](const std::string& p) { unlink(p.c_str()); mkfifo(p.c_str(), 0600); },
+         "old", "File replaced"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ofstream(path) << "old\n";
+        CurWindow win(12, 40, 0, 0);
+        CurViewer v(&win);
+        ASSERT_TRUE(v.openFile(path.c_str()));
+        c.change(path);
+        v.processKey(KEY_DOWN);
+        EXPECT_EQ(c.first, winText(win.getWindow(), 1, 1, 3));
+        EXPECT_NE(std::string::npos, note(v, win).find(c.note)) << note(v, win);
+        unlink(path.c_str());
+    }
 }

@@ -2,7 +2,8 @@
 // box (wait for keys), exit, throw, null (the button's callback ends the
 // program so), return (main returns 4), handler (a SIGTERM handler of its
 // own), job (the form in a process group of its own), answer (a question
-// box, the answer printed on standard output). Reports ready=1 once drawn.
+// box, the answer printed on standard output and reported as yes=0 or 1).
+// Reports ready=1 once drawn.
 #include "ScenarioResult.h"
 
 #include <CurButton.h>
@@ -85,8 +86,11 @@ int main(int argc, char** argv)
         scenarioResult("ready", 1);
     if (is("box"))
         CurTDialog::showMessage(-1, -1, 0, "A box is up", "Box");
-    else if (is("answer"))
-        printf("%s\n", CurTDialog::showQuestion(-1, -1, 0, "Proceed?", "Q", "Yes", "No", true) ? "yes" : "no");
+    else if (is("answer")) {
+        bool yes = CurTDialog::showQuestion(-1, -1, 0, "Proceed?", "Q", "Yes", "No", true);
+        scenarioResult("yes", yes);
+        printf("%s\n", yes ? "yes" : "no");
+    }
     else
         runForm();
     if (is("return")) return 4;

@@ -7,12 +7,14 @@
 #include "ScreenSession.h"
 
 #include <gtest/gtest.h>
+
 #include <curses.h>
 #include <term.h>
 #undef tab        // a terminfo capability macro of term.h; ScreenSession::tab is meant
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -290,8 +292,9 @@ TEST_F(DetectTest, SetTermNeverStartsDetection)
 }
 
 // A TERM without a description is detected like a missing one; where nobody
-// can answer (no terminal on standard input), or the type cannot move the
-// cursor, one line on standard error and status 1 end the program.
+// can answer (no terminal on standard input, and no controlling terminal in
+// a session of its own), or the type cannot move the cursor, one line on
+// standard error and status 1 end the program.
 TEST_F(DetectTest, UnknownTermIsDetectedAndUnusableTypesEndWithOneLine)
 {
     const struct {
@@ -306,7 +309,9 @@ TEST_F(DetectTest, UnknownTermIsDetectedAndUnusableTypesEndWithOneLine)
     for (const auto& c : cases) {
         ScreenSession run(24, 80);
         run.setTerm(c.term);
-        ASSERT_TRUE(run.start({"/bin/sh", "-c", "exec \"$0\" < $1", scenarioPath("detect_start"), c.input}));
+        const char* command = c.says != nullptr && strcmp(c.input, "/dev/null") == 0 ? "exec setsid -w \"$0\" < $1"
+                                                                                 : "exec \"$0\" < $1";
+        ASSERT_TRUE(run.start({"/bin/sh", "-c", command, scenarioPath("detect_start"), c.input}));
         if (c.says == nullptr) {
             EXPECT_TRUE(run.waitForText(PROMPT, 10000)) << c.term << "\n" << run.dump();
             continue;

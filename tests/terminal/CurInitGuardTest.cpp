@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <utility>
+#include <vector>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
@@ -44,18 +45,20 @@ bool startGuarded(ScreenSession& s, const char* mode)
 // program as the mode says), once or twice, with a form or a box up.
 TEST(CurInitGuard, EveryEndGivesTheTerminalBackWithItsOwnStatus)
 {
-    const struct {
+    struct Case {
         const char* mode;
         int sig, times, status;
-    } cases[] = {
-        {"form", SIGINT, 1, 130},    {"form", SIGTERM, 1, 143}, {"form", SIGHUP, 1, 129},
-        {"form", SIGQUIT, 1, 131},   {"form", SIGPIPE, 1, 141}, {"form", SIGSEGV, 1, 139},
-        {"form", SIGBUS, 1, 135},    {"form", SIGFPE, 1, 136},  {"form", SIGILL, 1, 132},
-        {"form", SIGABRT, 1, 134},   {"box", SIGTERM, 1, 143},  {"box", SIGHUP, 1, 129},
-        {"box", SIGINT, 2, 130},     {"form", SIGSEGV, 2, 139}, {"handler", SIGTERM, 1, 5},
-        {"exit", 0, 1, 3},           {"return", 0, 1, 4},       {"throw", 0, 1, 134},
-        {"null", 0, 1, 139},
     };
+    std::vector<Case> cases = {
+        {"box", SIGTERM, 1, 143},    {"box", SIGHUP, 1, 129},   {"box", SIGINT, 2, 130},
+        {"form", SIGSEGV, 2, 139},   {"handler", SIGTERM, 1, 5}, {"exit", 0, 1, 3},
+        {"return", 0, 1, 4},         {"throw", 0, 1, 134},      {"null", 0, 1, 139},
+    };
+    // every signal whose default action ends the process
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGUSR1,
+                    SIGUSR2, SIGALRM, SIGVTALRM, SIGPROF, SIGXCPU, SIGXFSZ, SIGSYS, SIGTRAP, SIGIO, SIGPWR, SIGSTKFLT,
+                    SIGRTMIN, SIGRTMIN + 1, SIGRTMAX})
+        cases.push_back({"form", sig, 1, 128 + sig});
     for (const auto& c : cases) {
         ScreenSession s(24, 80);
         ASSERT_TRUE(startGuarded(s, c.mode)) << c.mode << "\n" << s.dump();
@@ -91,20 +94,26 @@ TEST(CurInitGuard, StopGivesTheTerminalBackAndContinueRepaints)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
 
-// Output into a pipe: the box is on the terminal, the answer in the pipe.
-TEST(CurInitGuard, OutputIntoAPipeLeavesTheScreenOnTheTerminal)
+// Output into a pipe, or a standard descriptor closed or on /dev/null: the
+// box is on the terminal and takes its keys, the answer is where it was sent.
+TEST(CurInitGuard, RedirectedOrClosedStandardDescriptorsLeaveTheBoxOnTheTerminal)
 {
-    ScreenSession s(24, 80);
-    std::string answer = s.resultPath() + ".answer";
-    ASSERT_TRUE(s.start({"/bin/sh", "-c", "\"$0\" answer | cat > \"$1\"", scenarioPath("guard_form"), answer}));
-    ASSERT_TRUE(s.waitForText("Proceed?")) << s.dump();
-    s.enter();
-    EXPECT_EQ(0, s.waitExit()) << s.dump();
-    std::string got;
-    std::getline(std::ifstream(answer), got);
-    unlink(answer.c_str());
-    EXPECT_EQ("yes", got);
-    EXPECT_TRUE(givenBack(s));
+    const char* const commands[] = {"\"$0\" answer | cat > \"$1\"", "\"$0\" answer <&-", "\"$0\" answer </dev/null",
+                                    "\"$0\" answer >&- 2>&-"};
+    for (const char* command : commands) {
+        ScreenSession s(24, 80);
+        std::string answer = s.resultPath() + ".answer";
+        ASSERT_TRUE(s.start({"/bin/sh", "-c", command, scenarioPath("guard_form"), answer}));
+        ASSERT_TRUE(s.waitForText("Proceed?")) << command << "\n" << s.dump();
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << command << "\n" << s.dump();
+        EXPECT_EQ("1", s.result("yes")) << command;
+        std::string got;
+        std::getline(std::ifstream(answer), got);
+        unlink(answer.c_str());
+        EXPECT_EQ(command == commands[0] ? "yes" : "", got);
+        EXPECT_TRUE(givenBack(s)) << command;
+    }
 }
 
 // The strings sent at start are tput init's, after the character set reset

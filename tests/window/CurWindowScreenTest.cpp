@@ -50,3 +50,32 @@ TEST(CurWindowScreen, LaterWindowsLieOnTopAndUnmappedOnesGiveWay)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
     EXPECT_EQ("1", s.result("done"));
 }
+
+// Built on a terminal of 20 x 60, a window of 22 x 76 keeps its size and
+// shows its top-left part; once the terminal grows to 30 x 100 it shows
+// whole, centred, its last row and bottom frame included. Resized and moved,
+// its frame follows.
+TEST(CurWindowScreen, WindowLargerThanTheScreenShowsWholeOnceItFits)
+{
+    ScreenSession s(20, 60);
+    ASSERT_TRUE(s.start({scenarioPath("window_screen"), "large"}));
+    ASSERT_TRUE(step(s, "cut", false)) << s.dump();
+    EXPECT_EQ("22x76", s.result("size"));
+    EXPECT_TRUE(s.cell(0, 0).isUpperLeft()) << s.dump();
+    EXPECT_EQ("large", s.text(0, 2, 5)) << s.dump();
+    EXPECT_TRUE(s.cell(19, 0).isVLine()) << s.dump();
+
+    ASSERT_TRUE(s.resize(30, 100));
+    ASSERT_TRUE(s.waitFor([&] { return s.text(24, 13, 6) == "bottom"; })) << s.dump();
+    EXPECT_TRUE(s.cell(4, 12).isUpperLeft()) << s.dump();
+    EXPECT_TRUE(s.cell(25, 12).isLowerLeft()) << s.dump();
+    EXPECT_TRUE(s.cell(25, 87).isLowerRight()) << s.dump();
+
+    ASSERT_TRUE(step(s, "moved")) << s.dump();
+    EXPECT_TRUE(s.cell(2, 3).isUpperLeft()) << s.dump();
+    EXPECT_TRUE(s.cell(11, 32).isLowerRight()) << s.dump();
+    EXPECT_EQ("large", s.text(2, 5, 5)) << s.dump();
+    EXPECT_EQ(" ", s.text(25, 12, 1)) << "the old place repainted" << s.dump();
+    s.sendText("n");
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+}

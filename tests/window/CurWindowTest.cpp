@@ -8,6 +8,8 @@
 
 #include "CursesTest.h"
 
+#include <climits>
+
 namespace {
 // Shows the frame flag, which the window keeps to itself.
 class FrameProbe : public CurWindow {
@@ -17,7 +19,9 @@ public:
 };
 }  // namespace
 
-// Requested (height, width, y, x) and the window that results.
+// Requested (height, width, y, x) and the window that results, and the
+// same window moved and resized: a negative place centres, a place past the
+// edge comes back onto the screen, a size below 1 x 1 is refused.
 TEST_F(CursesTest, WindowsArePlacedCentredAndClampedToTheScreen)
 {
     const struct {
@@ -25,12 +29,13 @@ TEST_F(CursesTest, WindowsArePlacedCentredAndClampedToTheScreen)
         int wantHeight, wantWidth, wantY, wantX;
     } cases[] = {
         {10, 40, -1, -1, 10, 40, 7, 20},
-        {100, 200, -1, -1, 24, 80, 0, 0},
+        {100, 200, -1, -1, 100, 200, 0, 0},   // kept, hanging off the screen
+        {1000, 2000, 0, 0, 512, 512, 0, 0},
         {10, 40, 3, 5, 10, 40, 3, 5},
         {5, 10, -9, 4, 5, 10, 9, 4},      // any negative value centres
         {5, 11, 2, -1, 5, 11, 2, 34},     // (80 - 11) / 2 rounds toward zero
         {24, 80, 0, 0, 24, 80, 0, 0},
-        {30, 10, -1, 70, 24, 10, 0, 70},
+        {30, 10, -1, 70, 30, 10, 0, 70},
     };
     for (const auto& c : cases) {
         CurWindow w(c.height, c.width, c.y, c.x);
@@ -46,6 +51,40 @@ TEST_F(CursesTest, WindowsArePlacedCentredAndClampedToTheScreen)
         EXPECT_EQ(c.wantY, getbegy(w.getWindow())) << asked;
         EXPECT_EQ(c.wantX, getbegx(w.getWindow())) << asked;
     }
+
+    const struct {
+        bool move;
+        int a, b;
+        bool done;
+        int wantHeight, wantWidth, wantY, wantX;
+    } changes[] = {
+        {true, 2, 3, true, 10, 40, 2, 3},
+        {true, 100, 100, true, 10, 40, 14, 40},
+        {true, -1, -1, true, 10, 40, 7, 20},
+        {false, 5, 20, true, 5, 20, 9, 30},     // centred again
+        {false, 0, 20, false, 5, 20, 9, 30},
+        {false, 20, -3, false, 5, 20, 9, 30},
+        {true, INT_MAX, INT_MIN, true, 5, 20, 19, 30},
+        {false, INT_MAX, 30, true, 512, 30, 0, 25},
+        {true, 4, 4, true, 512, 30, 0, 4},
+    };
+    CurWindow w(10, 40, 0, 0);
+    mvwaddstr(w.getWindow(), 1, 1, "kept");
+    for (const auto& c : changes) {
+        std::string what = std::string(c.move ? "move " : "resize ") + std::to_string(c.a) + ", " +
+                           std::to_string(c.b);
+        EXPECT_EQ(c.done, c.move ? w.move(c.a, c.b) : w.resize(c.a, c.b)) << what;
+        EXPECT_EQ(c.wantHeight, w.getHeight()) << what;
+        EXPECT_EQ(c.wantWidth, w.getWidth()) << what;
+        EXPECT_EQ(c.wantY, w.getY()) << what;
+        EXPECT_EQ(c.wantX, w.getX()) << what;
+        EXPECT_EQ(c.wantHeight, getmaxy(w.getWindow())) << what;
+        EXPECT_EQ(c.wantY, getbegy(w.getWindow())) << what;
+        EXPECT_EQ("kept", winText(w.getWindow(), 1).substr(1, 4)) << what;
+    }
+    CurWindow inert(0, 10, 0, 0);
+    EXPECT_FALSE(inert.move(1, 1));
+    EXPECT_FALSE(inert.resize(5, 5));
 }
 
 TEST_F(CursesTest, NewWindowIsMappedUnframedBlankAndUpdateShowsIt)
