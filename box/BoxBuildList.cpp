@@ -19,6 +19,7 @@ public:
     BuildPanes(CurWindow* window, BoxRows& rows, bool tagsOnly)
         : CurGadget(window), rows(rows), tagsOnly(tagsOnly)
     {
+        showFocus(true);
     }
     ~BuildPanes() override
     {
@@ -63,17 +64,15 @@ public:
     }
     void acceptFocus(bool redraw) override
     {
-        focused = true;
+        CurGadget::acceptFocus(false);
         focus();
-        if (redraw)
-            draw();
+        CurGadget::acceptFocus(redraw);
     }
     void loseFocus(bool redraw) override
     {
-        focused = false;
+        CurGadget::loseFocus(false);
         focus();
-        if (redraw)
-            draw();
+        CurGadget::loseFocus(redraw);
     }
 
 private:
@@ -110,7 +109,6 @@ private:
     CurList*         panes[2] = {nullptr, nullptr};
     std::vector<int> shown[2];           // the rows each list shows, in its order
     int              side = 0;
-    bool             focused = true;
 };
 
 } // namespace

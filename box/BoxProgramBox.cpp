@@ -100,6 +100,9 @@ BoxStatus runProgramBox(BoxCall& call)
         *call.error = std::string(call.name) + ": no standard input to show";
         return BOX_ERROR;
     }
+    // The terminal takes descriptor 0 at once: curses looks there for typed
+    // keys while it draws, and should find keys, not the data.
+    bool keys = keysFromTerminal();
     std::string text = given != nullptr ? boxText(o, given) : std::string();
     int textRows = text.empty() ? 0 : CurLabel::getNumLines(text.c_str());
     int chrome = program ? 4 : 2;
@@ -128,7 +131,7 @@ BoxStatus runProgramBox(BoxCall& call)
         dialog.update();
         follow(data, &viewer, &dialog);
         close(data);
-        if (program && keysFromTerminal()) {
+        if (program && keys) {
             dialog.addButton(o.okLabel != nullptr ? o.okLabel : " OK ");
             dialog.setKeyCB(escapeStops, &dialog);
             dialog.draw();

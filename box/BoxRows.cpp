@@ -63,8 +63,8 @@ bool checkCheckList(const BoxOptions& o, int argc, char** argv, std::string* why
     return boxRows(o, argc, argv, true, &rows, why);
 }
 
-// Rows that were checked before the screen started: a failure here is a
-// program fault, reported as an error all the same.
+// The rows of a box whose arguments were checked before the screen started;
+// should they still fail, the reason goes to the call's error.
 bool boxRows(const BoxCall& call, bool withStatus, BoxRows* rows)
 {
     std::string why;

@@ -1,12 +1,13 @@
 // BoxTailBox.cpp - --tailbox (box/): a file followed as it grows, shrinks
 // or is replaced, its end in view, until EXIT. The viewer opens the file
 // without blocking and takes regular files only.
-#include "Box.h"
+#include "BoxDialog.h"
 
-#include <CurTDialog.h>
+#include <CurLabel.h>
 #include <CurViewer.h>
 #include <curses.h>
 
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,12 +16,13 @@ namespace {
 
 // The viewer and what the half-second timer needs to follow the file.
 struct Tail {
-    CurTDialog* dialog;
+    CurWindow*  dialog;
     CurViewer*  viewer;
     const char* path;
     dev_t       dev;
     ino_t       ino;
-    bool        escaped;
+    bool        following;               // the view goes to the end at every look
+    long long   top;                     // where the last look left the view
 };
 
 // The file at path now: its device and inode, when it is a regular file.
@@ -38,8 +40,8 @@ bool identify(const char* path, dev_t* dev, ino_t* ino)
     return regular;
 }
 
-// A file replaced under its name is opened anew; the view stays at the
-// end while it was there, so a reader who scrolled back is left alone.
+// A file replaced under its name is opened anew; the view follows the end
+// until the reader scrolls back, and again once the reader is at the end.
 bool followCB(void* data)
 {
     Tail* t = static_cast<Tail*>(data);
@@ -50,53 +52,72 @@ bool followCB(void* data)
         t->dev = dev;
         t->ino = ino;
     }
-    bool atEnd = t->viewer->getPercent() >= 100;
-    t->viewer->draw();
-    if (atEnd)
+    if (t->viewer->getTop() != t->top)  // the reader moved: follow again once at the end
+        t->following = t->viewer->getPercent() >= 100;
+    if (t->following)
         t->viewer->processKey(KEY_END);
+    else
+        t->viewer->draw();
+    t->top = t->viewer->getTop();
     t->dialog->update();
     return false;
 }
 
-// The button holds the focus: the keys it leaves scroll the viewer, Esc ends.
-bool keyCB(int key, void* data)
-{
-    Tail* t = static_cast<Tail*>(data);
-    if (key != 27)
-        return t->viewer->processKey(key);
-    t->escaped = true;
-    t->dialog->stopKbdLoop();
-    return true;
-}
+// The viewer lies on the box's frame and separator, its percentage on the
+// separator's row; the title, which its top border covers, is drawn again.
+class TailViewer : public CurViewer {
+public:
+    TailViewer(CurWindow* window, CurLabel* title) : CurViewer(window), title(title) {}
+    void draw() override
+    {
+        CurViewer::draw();
+        WINDOW* w = window->getWindow();
+        mvwaddch(w, height - 1, 0, ACS_LTEE);
+        mvwaddch(w, height - 1, width - 1, ACS_RTEE);
+        if (title != nullptr)
+            title->draw();
+    }
+
+private:
+    CurLabel* title;
+};
 
 } // namespace
 
 BoxStatus runTailBox(BoxCall& call)
 {
     const BoxOptions& o = *call.options;
-    int rows = call.height > 0 ? call.height : LINES - 4;
-    int cols = call.width > 0 ? call.width : COLS - 4;
-    BoxStatus status;
-    {
-        CurTDialog dialog(rows < 7 ? 7 : rows, cols < 12 ? 12 : cols, -1, -1);
-        if (o.title != nullptr)
-            dialog.setTitle(o.title, CurInit::CENTER);
-        CurViewer viewer(&dialog);
-        Tail tail = {&dialog, &viewer, call.text, 0, 0, false};
-        if (!identify(call.text, &tail.dev, &tail.ino) || !viewer.openFile(call.text)) {
-            *call.error = std::string("not a readable file: ") + call.text;
-            return BOX_ERROR;
-        }
-        dialog.addButton(o.exitLabel != nullptr ? o.exitLabel : "EXIT");
-        dialog.setKeyCB(keyCB, &tail);
-        viewer.setGeometry(dialog.getHeight() - 4, dialog.getWidth() - 2, 1, 1);
-        dialog.draw();
-        viewer.draw();
-        viewer.processKey(KEY_END);
-        int timer = CurInit::addTimer(500, followCB, &tail);
-        int chosen = dialog.kbdLoop();
-        CurInit::removeTimer(timer);
-        status = chosen == 0 && !tail.escaped ? BOX_OK : BOX_ESC;
+    // As the text box: the viewer's frame is the box's own, sized to the
+    // screen when the script says 0, the title drawn again over the viewer.
+    BoxCall whole = call;
+    whole.height = call.height == 0 ? -1 : call.height;
+    whole.width = call.width == 0 ? -1 : call.width;
+    BoxOptions untitled = o;
+    untitled.title = nullptr;
+    whole.options = &untitled;
+    BoxDialog dialog(whole, "", BoxDialog::EXIT_ONLY, -1, 0);
+    std::unique_ptr<CurLabel> title;
+    std::string shown;
+    if (o.title != nullptr) {
+        shown = std::string(" ") + o.title + " ";
+        int cols = CurLabel::getLongestLine(o.title) + 2;
+        cols = cols > dialog.getWidth() - 2 ? dialog.getWidth() - 2 : cols;
+        title.reset(new CurLabel(&dialog, false));
+        title->setGeometry(1, cols, 0, (dialog.getWidth() - cols) / 2);
+        title->setText(shown.c_str(), false);
     }
+    TailViewer viewer(&dialog, title.get());
+    Tail tail = {&dialog, &viewer, call.text, 0, 0, true, 0};
+    if (!identify(call.text, &tail.dev, &tail.ino) || !viewer.openFile(call.text)) {
+        *call.error = std::string("not a readable file: ") + call.text;
+        return BOX_ERROR;
+    }
+    viewer.setGeometry(dialog.getHeight() - 2, dialog.getWidth(), 0, 0);
+    dialog.addBody(&viewer);
+    viewer.processKey(KEY_END);
+    tail.top = viewer.getTop();
+    int timer = CurInit::addTimer(500, followCB, &tail);
+    BoxStatus status = dialog.run();
+    CurInit::removeTimer(timer);
     return status;
 }

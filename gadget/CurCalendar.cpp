@@ -92,7 +92,7 @@ static int localeFirstWeekday()
 
 CurCalendar::CurCalendar(CurWindow* window)
     : CurGadget(window), day(1), month(1), year(1970), todayDay(1), todayMonth(1),
-      todayYear(1970), firstWeekday(localeFirstWeekday()), focused(true), cursorRow(0),
+      todayYear(1970), firstWeekday(localeFirstWeekday()), cursorRow(0),
       cursorCol(0), changeCallback(nullptr), changeData(nullptr)
 {
     time_t now = time(nullptr);
@@ -102,6 +102,7 @@ CurCalendar::CurCalendar(CurWindow* window)
     day = todayDay;
     month = todayMonth;
     year = todayYear;
+    showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
     if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
         keypad(window->getWindow(), TRUE);
@@ -298,18 +299,4 @@ bool CurCalendar::processKey(int key)
         return false;
     }
     return true;
-}
-
-void CurCalendar::acceptFocus(bool redraw)
-{
-    focused = true;
-    if (redraw)
-        draw();
-}
-
-void CurCalendar::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
 }

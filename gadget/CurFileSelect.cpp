@@ -18,8 +18,9 @@
 
 CurFileSelect::CurFileSelect(CurWindow* window)
     : CurGadget(window), pathEdit(new CurLineEdit(window)), dirList(nullptr),
-      fileList(nullptr), dirMode(false), showHidden(false), focused(true), part(PATH)
+      fileList(nullptr), dirMode(false), showHidden(false), part(PATH)
 {
+    showFocus(true);
     layout();
     setLine("");
     readDirectory("");
@@ -55,17 +56,21 @@ void CurFileSelect::setPath(const char* path, bool redraw)
     if (path == nullptr)
         return;
     // A directory named without its "/" is listed, not filtered for, and
-    // the line keeps the path as given until it is edited.
+    // the line keeps the path as given until it is edited. Whether it is
+    // one is found by reading it as one, not by a look beforehand.
     setLine(path);
-    struct stat st;
     size_t len = strlen(path);
-    if (len > 0 && path[len - 1] != '/' && stat(path, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (len > 0 && path[len - 1] != '/') {
         readDirectory(std::string(path) + "/");
-        filter.clear();
-        fillLists();
-    } else {
-        followPath();
+        if (error.empty()) {
+            filter.clear();
+            fillLists();
+            if (redraw)
+                draw();
+            return;
+        }
     }
+    followPath();
     if (redraw)
         draw();
 }
@@ -392,18 +397,17 @@ bool CurFileSelect::takesTab() const
     return part == PATH || (part == DIRS && fileList != nullptr);
 }
 
+// The flag first, then the parts told, then the base's redraw.
 void CurFileSelect::acceptFocus(bool redraw)
 {
-    focused = true;
+    CurGadget::acceptFocus(false);
     focusPart(PATH);
-    if (redraw)
-        draw();
+    CurGadget::acceptFocus(redraw);
 }
 
 void CurFileSelect::loseFocus(bool redraw)
 {
-    focused = false;
+    CurGadget::loseFocus(false);
     focusPart(part);
-    if (redraw)
-        draw();
+    CurGadget::loseFocus(redraw);
 }

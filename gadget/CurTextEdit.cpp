@@ -16,10 +16,11 @@ static const long TEXT_LIMIT = 1L << 30;
 CurTextEdit::CurTextEdit(CurWindow* window)
     : CurGadget(window), store(1), gapStart(1), gapEnd(1), totalBytes(0), curLine(0),
       curPos(0), goalCol(0), topLine(0), topRow(0), leftCol(0), wrap(false),
-      overwrite(false), readOnly(false), focused(true), tabWidth(0), maxSize(0),
+      overwrite(false), readOnly(false), tabWidth(0), maxSize(0),
       changeCallback(nullptr), changeData(nullptr), edits(0), cachedLine(-1),
       cachedCols(0), cachedEdits(-1)
 {
+    showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
     if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
         keypad(window->getWindow(), TRUE);
@@ -700,18 +701,4 @@ bool CurTextEdit::processKey(int key)
     draw();
     window->update();
     return true;
-}
-
-void CurTextEdit::acceptFocus(bool redraw)
-{
-    focused = true;
-    if (redraw)
-        draw();
-}
-
-void CurTextEdit::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
 }

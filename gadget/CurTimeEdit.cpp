@@ -12,9 +12,10 @@ static const int LIMITS[3] = {24, 60, 60};   // each field runs from 0 below its
 static const int TIME_WIDTH = 8;             // "hh:mm:ss"
 
 CurTimeEdit::CurTimeEdit(CurWindow* window)
-    : CurGadget(window), values{0, 0, 0}, field(HOURS), typed(false), focused(true),
+    : CurGadget(window), values{0, 0, 0}, field(HOURS), typed(false),
       changeCallback(nullptr), changeData(nullptr)
 {
+    showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
     if (window->getWindow() != nullptr && !is_keypad(window->getWindow()))
         keypad(window->getWindow(), TRUE);
@@ -172,15 +173,6 @@ bool CurTimeEdit::processKey(int key)
 
 void CurTimeEdit::acceptFocus(bool redraw)
 {
-    focused = true;
     typed = false;
-    if (redraw)
-        draw();
-}
-
-void CurTimeEdit::loseFocus(bool redraw)
-{
-    focused = false;
-    if (redraw)
-        draw();
+    CurGadget::acceptFocus(redraw);
 }

@@ -43,8 +43,6 @@ public:
     // Down by a month, Home and End by a year (a day missing in the new
     // month becomes its last); moves stop at the ends of the range.
     bool processKey(int key) override;
-    void acceptFocus(bool redraw) override;
-    void loseFocus(bool redraw) override;
 
 private:
     void moveTo(long number);            // chooses the day, calls back, repaints
@@ -57,7 +55,6 @@ private:
     int  day, month, year;
     int  todayDay, todayMonth, todayYear;
     int  firstWeekday;
-    bool focused;
     int  cursorRow, cursorCol;           // where draw left the cursor, within the window
     void (*changeCallback)(CurCalendar*, void*);
     void* changeData;

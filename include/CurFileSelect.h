@@ -81,7 +81,7 @@ private:
     std::vector<int> dirShown, fileShown; // entries in each list, past "../"
     std::string  lineReal, lineShown;    // the path line as set, and as the line shows it
     std::string  error;
-    bool         dirMode, showHidden, focused;
+    bool         dirMode, showHidden;
     PART         part;
 };
 #endif

@@ -66,8 +66,6 @@ public:
     // function keys and other control keys are left to the caller.
     bool processKey(int key) override;
     bool takesTab() const override;      // true when Tab inserts blanks
-    void acceptFocus(bool redraw) override;
-    void loseFocus(bool redraw) override;
 
 private:
     // the lines: a gap buffer of lines, so that adding or removing a line
@@ -107,7 +105,7 @@ private:
     int   goalCol;                       // column Up and Down aim for (within the row when wrapping)
     int   topLine, topRow;               // first row in view
     int   leftCol;                       // first column in view when scrolling sideways
-    bool  wrap, overwrite, readOnly, focused;
+    bool  wrap, overwrite, readOnly;
     int   tabWidth;
     long  maxSize;
     std::string joined;                  // what getText handed out

@@ -33,8 +33,7 @@ public:
     // fields and are left to the caller at the first and last one, so that
     // a form moves the focus on them.
     bool processKey(int key) override;
-    void acceptFocus(bool redraw) override;
-    void loseFocus(bool redraw) override;
+    void acceptFocus(bool redraw) override; // also forgets a first digit typed
 
 private:
     void step(int by);
@@ -46,7 +45,6 @@ private:
     int   values[3];
     FIELD field;
     bool  typed;                         // a first digit was typed into the current field
-    bool  focused;
     void (*changeCallback)(CurTimeEdit*, void*);
     void* changeData;
     std::function<void()> changeFunction;

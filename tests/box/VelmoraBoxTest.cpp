@@ -349,6 +349,11 @@ TEST(VelmoraBox, TailBoxFollowsItsFile)
     write(fresh, "fourth line\n", "w");
     ASSERT_EQ(0, rename(fresh.c_str(), path.c_str()));
     ASSERT_TRUE(s.waitForText("fourth line")) << s.dump();
+    std::string rows;
+    for (int i = 0; i < 40; i++)
+        rows += "row " + std::to_string(i) + "\n";
+    write(path, rows.c_str(), "a");     // the end, beyond the view, is followed
+    ASSERT_TRUE(s.waitForText("row 39")) << s.dump();
     s.enter();
     EXPECT_EQ(0, s.waitExit()) << s.dump();
     remove(path.c_str());
