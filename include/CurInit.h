@@ -141,31 +141,5 @@ public:
         WinNode*   prev;
         WinNode*   next;
     };
-
-private:
-    struct ColorPair {
-        int fg;
-        int bg;
-    };
-    static void autodetect();             // interactive choice of TERM; returns or exits with status 1
-    static bool tryTerm(const char* term);
-    // the terminal in use and its guard (CurInitTerminal.cpp, CurInitGuard.cpp)
-    static void openTerminal();           // picks the terminal, checks TERM, sends its init strings
-    static void startCurses();            // curses on that terminal
-    static void endCurses();
-    static void guardTerminal();          // saves the modes, installs the handlers
-    static void releaseTerminal();        // puts the handlers back
-    static int  tty_in, tty_out;          // descriptors of the terminal: 0 and 1, or /dev/tty
-    static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
-    static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
-    static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
-    static void stopEvents();
-    static void followResize();           // new size, windows fitted, callback, repaint
-
-    static bool       initialized;
-    static ColorPair* col_pair;           // COLOR_PAIRS entries; entry n describes pair n
-    static int        col_pair_num;       // pairs handed out so far
-    static WinNode*   win_list;           // oldest first
-    static WinNode*   win_last;           // newest
 };
 #endif

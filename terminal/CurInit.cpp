@@ -2,6 +2,7 @@
 // and shut-down, colour pairs, and the registry of live windows through which
 // the whole screen is repainted. Terminal type detection is in CurInitDetect.cpp.
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurWindow.h"
 #include "CurText.h"
 
@@ -12,11 +13,11 @@
 #include <cstdlib>
 #include <cstring>
 
-bool                 CurInit::initialized  = false;
-CurInit::ColorPair*  CurInit::col_pair     = nullptr;
-int                  CurInit::col_pair_num = 0;
-CurInit::WinNode*    CurInit::win_list     = nullptr;
-CurInit::WinNode*    CurInit::win_last     = nullptr;
+bool                       CurInitPrivate::initialized  = false;
+CurInitPrivate::ColorPair* CurInitPrivate::col_pair     = nullptr;
+int                        CurInitPrivate::col_pair_num = 0;
+CurInit::WinNode*          CurInitPrivate::win_list     = nullptr;
+CurInit::WinNode*          CurInitPrivate::win_last     = nullptr;
 
 int CurInit::black = 0, CurInit::red = 0, CurInit::green = 0, CurInit::yellow = 0;
 int CurInit::blue = 0, CurInit::magenta = 0, CurInit::cyan = 0, CurInit::white = 0;
@@ -52,29 +53,32 @@ static void takeCharacterType()
         setlocale(LC_CTYPE, "");
 }
 
-void CurInit::initialize()
+// Curses on the terminal openTerminal chose. LINES and COLUMNS in the
+// environment are ignored, but the size comes from the terminal itself: a
+// description's own size (often 80 x 24, and none at all for some types) is
+// rarely the size of the window in use.
+static void startCurses()
 {
-    // A second initialize without cleanup would start curses over itself.
-    if (initialized)
-        return;
-
-    takeCharacterType();
-    // TERM checked (detected when unusable), init strings sent, and the
-    // guard set before curses starts.
-    openTerminal();
-
-    // LINES and COLUMNS in the environment are ignored, but the size comes
-    // from the terminal itself: a description's own size (often 80 x 24, and
-    // none at all for some types) is rarely the size of the window in use.
     use_env(FALSE);
     use_tioctl(TRUE);
-    startCurses();
+    CurInitPrivate::startCurses();
+}
+
+static void takeModes()
+{
     nonl();                 // Enter arrives as 13, not 10
     cbreak();
     noecho();
     keypad(stdscr, TRUE);
-    startEvents(tty_in);
+}
 
+static void startEvents()
+{
+    CurInitPrivate::startEvents(CurInitPrivate::tty_in);
+}
+
+static void takeColours()
+{
     if (has_colors()) {
         const char* noColor = getenv("NO_COLOR");
         colorsOff = noColor != nullptr && noColor[0] != '\0';
@@ -89,60 +93,94 @@ void CurInit::initialize()
             use_default_colors();
             start_color();
         }
-        col_pair = new ColorPair[pairTableSize()];
-        col_pair_num = 0;
+        CurInitPrivate::col_pair = new CurInitPrivate::ColorPair[pairTableSize()];
+        CurInitPrivate::col_pair_num = 0;
     }
+    CurInit::black = COLOR_BLACK;   CurInit::red = COLOR_RED;     CurInit::green = COLOR_GREEN;
+    CurInit::yellow = COLOR_YELLOW; CurInit::blue = COLOR_BLUE;   CurInit::magenta = COLOR_MAGENTA;
+    CurInit::cyan = COLOR_CYAN;     CurInit::white = COLOR_WHITE;
+    CurInit::standout = A_STANDOUT; CurInit::underline = A_UNDERLINE; CurInit::reverse = A_REVERSE;
+    CurInit::blink = A_BLINK;       CurInit::dim = A_DIM;             CurInit::bold = A_BOLD;
+    CurInit::height = LINES;
+    CurInit::width = COLS;
+}
 
-    black = COLOR_BLACK;   red = COLOR_RED;         green = COLOR_GREEN; yellow = COLOR_YELLOW;
-    blue = COLOR_BLUE;     magenta = COLOR_MAGENTA; cyan = COLOR_CYAN;   white = COLOR_WHITE;
-    standout = A_STANDOUT; underline = A_UNDERLINE; reverse = A_REVERSE;
-    blink = A_BLINK;       dim = A_DIM;             bold = A_BOLD;
+static void dropColours()
+{
+    delete[] CurInitPrivate::col_pair;
+    CurInitPrivate::col_pair = nullptr;
+}
 
-    height = LINES;
-    width = COLS;
-    initialized = true;
+// The session: its steps in the order initialize takes them, each with
+// what gives it back. cleanup gives back the steps taken, the last first;
+// on a signal the guard gives the terminal back the same way, from bytes
+// and modes it prepared when its step was taken (CurInitGuard.cpp).
+struct Step {
+    void (*take)();
+    void (*undo)();
+};
+static const Step SESSION[] = {
+    {takeCharacterType, nullptr},        // the locale: the program's from then on
+    {nullptr, CurInit::keylogEnd},       // the key log, opened at the first key; its
+                                         // messages wait for the terminal to be given back
+    {CurInitPrivate::openTerminal, CurInitPrivate::releaseTerminal},  // which terminal, its
+                                         // descriptors, TERM (detected when unusable), the
+                                         // init strings, and the guard before curses starts
+    {startCurses, CurInitPrivate::endCurses},
+    {takeModes, nullptr},                // endwin gives the modes back
+    {startEvents, CurInitPrivate::stopEvents},
+    {takeColours, dropColours},
+};
+static const int STEPS = sizeof SESSION / sizeof SESSION[0];
+
+void CurInit::initialize()
+{
+    // A second initialize without cleanup would start curses over itself.
+    if (CurInitPrivate::initialized)
+        return;
+    for (const Step& step : SESSION)
+        if (step.take != nullptr)
+            step.take();
+    CurInitPrivate::initialized = true;
 }
 
 void CurInit::cleanup()
 {
-    if (!initialized)
+    if (!CurInitPrivate::initialized)
         return;
-    stopEvents();
-    endCurses();
-    releaseTerminal();          // endwin has given the terminal back already
-    keylogEnd();                // its messages can be read now
-    delete[] col_pair;
-    col_pair = nullptr;
-    initialized = false;
+    for (int i = STEPS - 1; i >= 0; i--)
+        if (SESSION[i].undo != nullptr)
+            SESSION[i].undo();
+    CurInitPrivate::initialized = false;
 }
 
 bool CurInit::isInitialized()
 {
-    return initialized;
+    return CurInitPrivate::initialized;
 }
 
 int CurInit::addColorPair(int fg, int bg)
 {
-    if (!has_colors() || col_pair == nullptr)
+    if (!has_colors() || CurInitPrivate::col_pair == nullptr)
         return 0;
-    if (col_pair_num >= pairTableSize() - 1)
+    if (CurInitPrivate::col_pair_num >= pairTableSize() - 1)
         return -1;
-    col_pair_num++;
-    col_pair[col_pair_num].fg = fg;
-    col_pair[col_pair_num].bg = bg;
+    CurInitPrivate::col_pair_num++;
+    CurInitPrivate::col_pair[CurInitPrivate::col_pair_num].fg = fg;
+    CurInitPrivate::col_pair[CurInitPrivate::col_pair_num].bg = bg;
     if (!colorsOff)
-        init_pair((short)col_pair_num, (short)fg, (short)bg);
-    return col_pair_num;
+        init_pair((short)CurInitPrivate::col_pair_num, (short)fg, (short)bg);
+    return CurInitPrivate::col_pair_num;
 }
 
 bool CurInit::setColorPair(int pair, int fg, int bg)
 {
-    if (!has_colors() || col_pair == nullptr)
+    if (!has_colors() || CurInitPrivate::col_pair == nullptr)
         return true;
-    if (pair < 1 || pair > col_pair_num)
+    if (pair < 1 || pair > CurInitPrivate::col_pair_num)
         return false;
-    col_pair[pair].fg = fg;
-    col_pair[pair].bg = bg;
+    CurInitPrivate::col_pair[pair].fg = fg;
+    CurInitPrivate::col_pair[pair].bg = bg;
     // Redefining the pair in curses too makes text already drawn in it change
     // colour at the next repaint, which is what a caller changing a pair wants.
     if (!colorsOff)
@@ -181,13 +219,13 @@ void CurInit::addWindow(CurWindow* win)
     delWindow(win);             // a window added again moves to the top
     WinNode* node = &win->regLink;
     node->window = win;
-    node->prev = win_last;
+    node->prev = CurInitPrivate::win_last;
     node->next = nullptr;
-    if (win_last != nullptr)
-        win_last->next = node;
+    if (CurInitPrivate::win_last != nullptr)
+        CurInitPrivate::win_last->next = node;
     else
-        win_list = node;
-    win_last = node;
+        CurInitPrivate::win_list = node;
+    CurInitPrivate::win_last = node;
 }
 
 void CurInit::delWindow(CurWindow* win)
@@ -198,11 +236,11 @@ void CurInit::delWindow(CurWindow* win)
     if (node->prev != nullptr)
         node->prev->next = node->next;
     else
-        win_list = node->next;
+        CurInitPrivate::win_list = node->next;
     if (node->next != nullptr)
         node->next->prev = node->prev;
     else
-        win_last = node->prev;
+        CurInitPrivate::win_last = node->prev;
     node->window = nullptr;
     node->prev = node->next = nullptr;
 }
@@ -212,7 +250,7 @@ void CurInit::refreshAllWindows()
 {
     wtouchln(stdscr, 0, getmaxy(stdscr), 1);
     wnoutrefresh(stdscr);
-    for (WinNode* node = win_list; node != nullptr; node = node->next) {
+    for (WinNode* node = CurInitPrivate::win_list; node != nullptr; node = node->next) {
         node->window->touch();
         node->window->stage();
     }
@@ -222,6 +260,6 @@ void CurInit::refreshAllWindows()
 // Each window's destructor takes it out of the registry.
 void CurInit::killAllWindows()
 {
-    while (win_list != nullptr)
-        delete win_list->window;
+    while (CurInitPrivate::win_list != nullptr)
+        delete CurInitPrivate::win_list->window;
 }

@@ -99,7 +99,7 @@ static bool awaitEnter(int fd)
     }
 }
 
-void CurInit::autodetect()
+void CurInitPrivate::autodetect()
 {
     fflush(stdout);
     if (!isatty(tty_in)) {
@@ -156,7 +156,7 @@ static void askInChild(const char* term)
     _exit(answer ? 0 : 1);
 }
 
-bool CurInit::tryTerm(const char* term)
+bool CurInitPrivate::tryTerm(const char* term)
 {
     fflush(stdout);         // the child must not write the parent's pending output again
     pid_t child = fork();

@@ -3,6 +3,7 @@
 // handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves;
 // CurKeys decodes escape sequences and puts characters together.
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurKeys.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -131,7 +132,7 @@ static bool takeWinch()
 // longer fit before the toolkit could keep their contents. Output flow
 // control goes off, so Ctrl-S and Ctrl-Q reach the program as keys instead
 // of freezing the screen; curses is told, and gives it back at the end.
-void CurInit::startEvents(int fd)
+void CurInitPrivate::startEvents(int fd)
 {
     keyFd = fd;
     if (getenv("ESCDELAY") == nullptr)
@@ -154,7 +155,7 @@ void CurInit::startEvents(int fd)
 }
 
 // Timers and watches end with the screen; the resize callback stays.
-void CurInit::stopEvents()
+void CurInitPrivate::stopEvents()
 {
     stopPending = false;
     signal(SIGWINCH, SIG_DFL);
@@ -396,7 +397,7 @@ static Wake waitEvents(int ms)
 
 // Windows keep what no longer fits, curses takes the new size, windows are
 // cut, moved or made whole, and the program lays out before the repaint.
-void CurInit::followResize()
+void CurInitPrivate::followResize()
 {
     int rows = LINES, cols = COLS;
     struct winsize ws;
@@ -408,17 +409,17 @@ void CurInit::followResize()
     // A signal without a change of size still repaints: the terminal may
     // have reflowed or cleared its lines, and one change may signal twice.
     if (rows == LINES && cols == COLS) {
-        repaintScreen();
+        CurInit::repaintScreen();
         return;
     }
-    for (WinNode* node = win_list; node != nullptr; node = node->next)
+    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->keepContents();
     // resize_term, not resizeterm: the latter queues a KEY_RESIZE, which
     // would bring the reader back here for ever.
     resize_term(rows, cols);
-    height = LINES;
-    width = COLS;
-    for (WinNode* node = win_list; node != nullptr; node = node->next)
+    CurInit::height = LINES;
+    CurInit::width = COLS;
+    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->fitScreen();
     if (resizeCallback != nullptr) {
         resizeCallback(resizeData);
@@ -426,7 +427,7 @@ void CurInit::followResize()
         std::function<void()> call = resizeFunction;   // it may replace itself
         call();
     }
-    repaintScreen();
+    CurInit::repaintScreen();
 }
 
 // After a repaint the terminal's cursor goes back to the reading window's,
@@ -582,17 +583,17 @@ CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
 
 int CurInit::readKey(CurWindow* window)
 {
-    return readKeyAs(window, false);
+    return CurInitPrivate::readKeyAs(window, false);
 }
 
 int CurInit::readWideKey(CurWindow* window)
 {
-    return readKeyAs(window, true);
+    return CurInitPrivate::readKeyAs(window, true);
 }
 
 // The next key from the replay file, then from the terminal through the
 // Esc handling (takeKey); true in *replayed for a key of the replay.
-int CurInit::rawKey(CurWindow* window, bool* replayed)
+int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
 {
     WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
     *replayed = true;
@@ -602,7 +603,7 @@ int CurInit::rawKey(CurWindow* window, bool* replayed)
         return key;
     }
     // A replayed session's keys come first, as fast as the loops ask.
-    int key = replayKey();
+    int key = CurInit::replayKey();
     if (key >= 0)
         return key;
     *replayed = false;
@@ -617,11 +618,11 @@ int CurInit::rawKey(CurWindow* window, bool* replayed)
 // A reader of whole characters puts them together from their bytes here,
 // holding them across waits of any length; a reader of bytes gets a whole
 // character of the replay file as its bytes.
-int CurInit::readKeyAs(CurWindow* window, bool whole)
+int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
 {
     if (stopPending) {
         stopPending = false;
-        return STOP;
+        return CurInit::STOP;
     }
     if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
         return ERR;                      // an inert window has no input
@@ -631,7 +632,7 @@ int CurInit::readKeyAs(CurWindow* window, bool whole)
         bool replayed;
         int raw = rawKey(window, &replayed);
         int again[4], count = 0;
-        if (raw == ERR || raw == STOP) {
+        if (raw == ERR || raw == CurInit::STOP) {
             // Bytes of a character still held wait in curses' queue.
             readAgain(again, CurKeys::release(&partial, again), false);
             return raw;
@@ -650,6 +651,6 @@ int CurInit::readKeyAs(CurWindow* window, bool whole)
     }
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
-    recordKey(key, isSecretInput(window));
+    CurInit::recordKey(key, CurInit::isSecretInput(window));
     return key;
 }

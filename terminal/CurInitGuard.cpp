@@ -2,6 +2,7 @@
 // signal, a stop, exit and std::terminate; bytes and modes are prepared at
 // set-up, so a handler does nothing but write, tcsetattr and raise.
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 
 #include <curses.h>
 #include <term.h>
@@ -230,7 +231,7 @@ static void installHandlers()
 
 // Runs before curses starts, so that curses, which sets handlers of its own
 // only where none is set, leaves these signals to the guard.
-void CurInit::guardTerminal()
+void CurInitPrivate::guardTerminal()
 {
     outFd = tty_out;
     modesFd = -1;
@@ -249,7 +250,7 @@ void CurInit::guardTerminal()
     guarding = 1;
 }
 
-void CurInit::releaseTerminal()
+void CurInitPrivate::releaseTerminal()
 {
     if (!guarding)
         return;
@@ -269,7 +270,7 @@ void CurInit::releaseTerminal()
 // readKey asks at every turn; a signal wakes its wait.
 bool CurInit::repaintIfResumed()
 {
-    if (!resumed || !initialized)
+    if (!resumed || !CurInitPrivate::initialized)
         return false;
     resumed = 0;
     // The guard showed the cursor; curses still believes in its own state.

@@ -3,6 +3,7 @@
 // not one, the check of TERM, and the terminal's initialisation strings sent
 // from its description.
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 
 #include <curses.h>
 #include <term.h>
@@ -13,8 +14,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-int CurInit::tty_in = 0;
-int CurInit::tty_out = 1;
+int CurInitPrivate::tty_in = 0;
+int CurInitPrivate::tty_out = 1;
 
 static FILE*   ttyFile = nullptr;      // /dev/tty while curses uses it, for keys or screen, else null
 static SCREEN* ttyScreen = nullptr;    // the curses screen made on it
@@ -196,7 +197,7 @@ static bool loadType(const char* term, int fd)
            setupterm(term, fd, &err) == OK;
 }
 
-void CurInit::openTerminal()
+void CurInitPrivate::openTerminal()
 {
     chooseTerminal(&tty_in, &tty_out);
     fflush(stdout);
@@ -250,7 +251,7 @@ static void leaveAlternateScreen()
     clearok(curscr, TRUE);
 }
 
-void CurInit::startCurses()
+void CurInitPrivate::startCurses()
 {
     if (ttyFile == nullptr) {
         initscr();
@@ -267,7 +268,7 @@ void CurInit::startCurses()
     leaveAlternateScreen();
 }
 
-void CurInit::endCurses()
+void CurInitPrivate::endCurses()
 {
     endwin();
     if (ttyFile == nullptr)
