@@ -145,6 +145,7 @@ BoxStatus runGauge(BoxCall& call);
 BoxStatus runPrintMaxsize(BoxCall& call);  // the sizes, not a screen
 bool      checkGauge(const BoxOptions&, int argc, char** argv, std::string* why);
 bool      checkTextBox(const BoxOptions&, int argc, char** argv, std::string* why);
+bool      keepTextBoxFile(const BoxOptions&, int argc, char** argv, std::string* why); // --textbox
 // The list, form and other boxes built on the library's lists, forms and viewer.
 BoxStatus runMenu(BoxCall& call);
 BoxStatus runCheckList(BoxCall& call);     // --checklist and --radiolist

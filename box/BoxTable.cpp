@@ -16,7 +16,7 @@ static const BoxEntry BOXES[] = {
     {"--infobox",       3, 3,          true,     INPUT_NONE,  runInfoBox,      nullptr},
     {"--inputbox",      3, 4,          true,     INPUT_KEYS,  runInputBox,     nullptr},
     {"--passwordbox",   3, 4,          true,     INPUT_KEYS,  runInputBox,     nullptr},
-    {"--textbox",       3, 3,          true,     INPUT_KEYS,  runTextBox,      checkTextBox},
+    {"--textbox",       3, 3,          true,     INPUT_KEYS,  runTextBox,      keepTextBoxFile},
     {"--gauge",         3, 4,          true,     INPUT_DATA,  runGauge,        checkGauge},
     {"--print-maxsize", 0, 0,          false,    INPUT_NO_SCREEN, runPrintMaxsize, nullptr},
     // The list, form and other boxes built on the library's lists, forms and viewer.

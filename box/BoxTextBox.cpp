@@ -7,6 +7,7 @@
 #include <curses.h>
 
 #include <map>
+#include <unistd.h>
 
 // The files the checks opened, by the argument naming them, until their box runs.
 static std::map<const char*, int> checkedFiles;
@@ -66,15 +67,29 @@ BoxStatus runTextBox(BoxCall& call)
 }
 
 // Opened the viewer's way before the screen starts, so that a missing file
-// is a plain error, and kept open for the box: the file shown is the one
-// checked, whatever is put at the path in between.
-bool checkTextBox(const BoxOptions&, int, char** argv, std::string* why)
+// is a plain error. The text box keeps it open for itself: the file shown
+// is the one checked, whatever is put at the path in between. The boxes
+// that open the file again by name have it closed.
+static bool openChecked(char** argv, std::string* why, bool keep)
 {
     int fd = CurViewer::openRegular(argv[0]);
     if (fd < 0) {
         *why = std::string("not a readable file: ") + argv[0];
         return false;
     }
-    checkedFiles[argv[0]] = fd;
+    if (keep)
+        checkedFiles[argv[0]] = fd;
+    else
+        close(fd);
     return true;
+}
+
+bool checkTextBox(const BoxOptions&, int, char** argv, std::string* why)
+{
+    return openChecked(argv, why, false);
+}
+
+bool keepTextBoxFile(const BoxOptions&, int, char** argv, std::string* why)
+{
+    return openChecked(argv, why, true);
 }
