@@ -20,7 +20,7 @@ CurMenu::CurMenu()
 
 CurMenu::~CurMenu()
 {
-    delete window;              // only while a callback of ours is running
+    delete window;              // null unless the menu goes while shown
 }
 
 // The & marks come out of the text as it is shown; the character after
@@ -153,10 +153,12 @@ int CurMenu::hotOf(int key)
 {
     key &= ~CurInit::ALT;
     if (key >= CurGadget::WIDE_CHAR)
-        return key - CurGadget::WIDE_CHAR;
+        key -= CurGadget::WIDE_CHAR;
+    else if (key >= 127)
+        return 0;               // curses key codes, and bytes that are no whole character
     if (key > 32 && key < 127)
         return tolower(key);
-    return 0;
+    return key > 127 ? key : 0;
 }
 
 int CurMenu::hotItem(int key) const

@@ -95,8 +95,8 @@ int CurMenuBar::titleForKey(int key) const
 
 bool CurMenuBar::processKey(int key)
 {
-    if (getCount() == 0 || key == ERR)
-        return false;
+    if (getCount() == 0 || key == ERR || win == nullptr)
+        return false;           // an inert bar could not read the keys it needs
     if (key == KEY_F(10) || (openKey != 0 && key == openKey)) {
         runBar(0, false);
         return true;

@@ -30,9 +30,9 @@ int CurMenu::neededWidth() const
 {
     int text = 0, hint = 0;
     for (const Item& item : items) {
-        int cols = CurText::columns(item.text.c_str());
+        int cols = CurText::columns(item.text.data(), (int)item.text.size());
         text = cols > text ? cols : text;
-        cols = CurText::columns(item.hint.c_str());
+        cols = CurText::columns(item.hint.data(), (int)item.hint.size());
         hint = cols > hint ? cols : hint;
     }
     long long width = 2 + 2 + (long long)text + (hint > 0 ? HINT_GAP + hint : 0);
@@ -168,7 +168,7 @@ void CurMenu::drawItem(int row, int index)
         room -= used;
     }
     int textCols = CurText::columns(item.text.c_str(), (int)item.text.size());
-    int hintCols = CurText::columns(item.hint.c_str());
+    int hintCols = CurText::columns(item.hint.data(), (int)item.hint.size());
     if (hintCols > 0 && textCols + HINT_GAP + hintCols <= room)
         CurText::draw(w, y, col + room - hintCols, item.hint.c_str(), (int)item.hint.size(),
                       hintCols, attr);

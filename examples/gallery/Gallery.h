@@ -15,6 +15,7 @@ void pageNote();       // a note
 void pageText();       // accented, Greek, Cyrillic and CJK text in a label, a list and an editor
 void pageBoxes();      // a gauge, the gauge, input and viewer boxes
 void pageGadgets();    // an editor, a calendar, a time and a file selection in one form
+void pageMenus();      // a menu bar with pull-down menus, and a pop-up menu
 
 // shared by the pages
 void galleryClear();                       // blank screen, repainted (the banner stays)

@@ -46,13 +46,16 @@ static const GalleryPage pages[] = {
     {"Editor, dates, files", "Done: back",
      "A multi-line editor, a calendar, a time and a file selection in one form, with a "
      "line that follows what they hold.", pageGadgets},
+    {"Menus and pop-ups", "q: back",
+     "A menu bar under the banner with pull-down menus, opened with F10 or Alt and a "
+     "letter, and a pop-up menu asking which action to take.", pageMenus},
 };
 static const int numPages = sizeof(pages) / sizeof(pages[0]);
 
 static const int LIST_WIDTH = 28;
 
 static const char* welcome =
-    "Welcome to the Velmora gallery, a tour of the toolkit in nine pages. The line at "
+    "Welcome to the Velmora gallery, a tour of the toolkit in ten pages. The line at "
     "the top of the screen is a CurBanner: the gallery's name on the left, the page "
     "title in the middle and the keys that leave the page on the right.\n"
     "Every page shows a part of the toolkit at work and tells how it is done; each is "
@@ -69,7 +72,7 @@ public:
     {
         for (int i = 0; i < numPages; i++) {
             char line[LIST_WIDTH];
-            snprintf(line, sizeof line, "%d  %s", i + 1, pages[i].name);
+            snprintf(line, sizeof line, "%-2d %s", i + 1, pages[i].name);
             addLine(line, false, false);
         }
         setSelectMode(SINGLE);
@@ -101,6 +104,8 @@ public:
             return move(key);
         if (key >= '1' && key < '1' + numPages)
             return choose(key - '1');
+        if (key == '0' && numPages >= 10)
+            return choose(9);
         if (key == 13 || key == ' ')
             return choose(current);
         if (key == 'q' || key == 'Q' || key == 27 || failures > 50)
@@ -152,7 +157,7 @@ static int choosePage(int current)
     CurNote about(8, 44, 3, 33);
     about.setTitle("About this page", CurInit::LEFT);
     about.setAlignment(CurInit::LEFT, CurInit::TOP, false);
-    CurNote intro(CurLabel::getEffHeight(welcome, 70) + 2, 74, numPages + 6, 3); // a row below the list
+    CurNote intro(CurLabel::getEffHeight(welcome, 70) + 2, 74, numPages + 5, 3); // right below the list
     intro.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     intro.setText(welcome, true);
     intro.update();

@@ -121,7 +121,7 @@ TEST(Gallery, EveryPageIsLeftWithItsKeyBackToTheList)
 {
     ScreenSession s(24, 80);
     startGallery(s);
-    for (char page : std::string("12345689")) {   // the text page has a test of its own
+    for (char page : std::string("123456890")) {   // the text page has a test of its own
         s.sendText(std::string(1, page));
         ASSERT_TRUE(s.waitFor([&] { return !s.contains("About this page"); })) << page << "\n" << s.dump();
         ASSERT_TRUE(s.waitQuiet()) << s.dump();

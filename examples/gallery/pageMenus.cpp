@@ -1,0 +1,98 @@
+// pageMenus.cpp - a gallery page: a menu bar under the banner whose menus
+// show hot keys, key hints, a separator, a disabled item and check items,
+// and a pop-up menu asking which action to take. A note reports each choice.
+#include "Gallery.h"
+
+#include <CurInit.h>
+#include <CurLabel.h>
+#include <CurMenu.h>
+#include <CurMenuBar.h>
+#include <CurNote.h>
+#include <curses.h>
+#include <string>
+
+static const char* about =
+    "A CurMenuBar holds the titles; each pulls down a CurMenu. F10 opens the "
+    "bar, Alt plus a title's underlined letter opens its menu; Left and Right "
+    "move between menus, Up and Down between items, Enter or an item's letter "
+    "chooses and Esc closes one level.\n\n"
+    "popup() shows a CurMenu anywhere and returns the chosen item, for "
+    "context menus and \"which action?\" questions. When a menu closes, what "
+    "lay under it comes back.";
+
+static const char* hint = "F10 or Alt+letter: menus, p: pop-up menu, q: back.";
+
+struct MenuPage {
+    CurNote* report;
+    bool     quit;
+};
+
+static void report(MenuPage* page, const std::string& text)
+{
+    page->report->erase();
+    page->report->setText(text.c_str(), false);
+    page->report->draw();
+    page->report->update();
+}
+
+void pageMenus()
+{
+    galleryFooter(hint);
+    int sideWidth = CurInit::width - 42;
+    CurNote side(CurLabel::getEffHeight(about, sideWidth - 4) + 2, sideWidth, 3, 40);
+    side.setTitle("How it works", CurInit::LEFT);
+    side.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+    side.setText(about, false);
+    side.draw();
+    side.update();
+    CurNote chosen(5, 36, 3, 2);
+    chosen.setTitle("Chosen", CurInit::LEFT);
+    chosen.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+    MenuPage page = {&chosen, false};
+    report(&page, "Nothing yet.");
+
+    CurMenu file, view, help;
+    file.addItem("&New", "Ctrl-N", [&] { report(&page, "File, New"); });
+    file.addItem("&Open...", "Ctrl-O", [&] { report(&page, "File, Open..."); });
+    int save = file.addItem("&Save", "Ctrl-S", nullptr);
+    file.setEnabled(save, false);
+    file.addSeparator();
+    file.addItem("&Back to the pages", "q", [&] { page.quit = true; });
+    auto checks = [&] {
+        report(&page, std::string("Line numbers ") + (view.isChecked(0) ? "on" : "off")
+                          + ", wrapping " + (view.isChecked(1) ? "on." : "off."));
+    };
+    view.addCheckItem("Line &numbers", "", true, checks);
+    view.addCheckItem("&Wrap long lines", "", false, checks);
+    view.addSeparator();
+    view.addItem("&Zoom in", "Ctrl-+", [&] { report(&page, "View, Zoom in"); });
+    help.addItem("&About menus", "F1", [&] { report(&page, "Help, About menus"); });
+
+    CurMenuBar bar(1);
+    bar.addMenu("&File", &file);
+    bar.addMenu("&View", &view);
+    bar.addMenu("&Help", &help);
+    bar.draw();
+    bar.update();
+
+    CurMenu action;
+    action.addItem("&Copy", "", nullptr);
+    action.addItem("&Move", "", nullptr);
+    action.addItem("&Rename", "", nullptr);
+    action.addSeparator();
+    action.addItem("&Delete", "", nullptr);
+    const char* actions[] = {"Copy", "Move", "Rename", "", "Delete"};
+
+    while (!page.quit) {
+        int key = galleryWaitKey();
+        if (bar.processKey(key))
+            continue;           // the chosen item's callback has run
+        if (key == 'q' || key == 'Q' || key == 27 || key == ERR)
+            break;
+        if (key == 'p') {
+            int index = action.popup(10, 6);
+            report(&page, index < 0 ? "The pop-up was closed with Esc."
+                                    : std::string("Pop-up: ") + actions[index]);
+        }
+    }
+}
