@@ -35,6 +35,17 @@ void press(ScreenSession& s) { s.enter(); }
 void esc(ScreenSession& s) { s.escape(); }
 void none(ScreenSession&) {}
 
+// The row starting with `below` is indented by cols against the one with `first`.
+void indent(ScreenSession& s, const char* first, const char* below, size_t cols)
+{
+    size_t a = std::string::npos, b = std::string::npos;
+    for (int r = 0; r < 24; r++) {
+        a = std::min(a, s.rowText(r).find(first));
+        b = std::min(b, s.rowText(r).find(below));
+    }
+    EXPECT_EQ(a + cols, b) << s.dump();
+}
+
 void run(const BoxCase& c)
 {
     std::vector<std::string> argv = {VELMORA_BOX};
@@ -94,15 +105,9 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          0, "", ""},
         {{"--msgbox", "Huge", "-1", "99999"}, "Huge", press, 0, "", ""},
         {{"--no-collapse", "--tab-len", "4", "--msgbox", "a   b\\n  c\td", "0", "0"}, "c d",
-         [](ScreenSession& s) {
-             size_t a = std::string::npos, c = std::string::npos;
-             for (int r = 0; r < 24; r++) {
-                 a = std::min(a, s.rowText(r).find("a   b"));
-                 c = std::min(c, s.rowText(r).find("c d"));
-             }
-             EXPECT_EQ(a + 2, c) << s.dump();   // the indent after the break stays
-             s.enter();
-         }, 0, "", ""},
+         [](ScreenSession& s) { indent(s, "a   b", "c d", 2); s.enter(); }, 0, "", ""},
+        {{"--no-collapse", "--msgbox", "abcdefghij   xy", "0", "14"}, "xy",
+         [](ScreenSession& s) { indent(s, "abcdefghij", "xy", 0); s.enter(); }, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", [](ScreenSession& s) { s.tab(); s.enter(); },
          1, "", ""},
