@@ -118,11 +118,13 @@ const BoxEntry* findBox(const char* name);
 const BoxEntry* boxTable(int* count);
 
 // The text as boxes show it (BoxText.cpp): the two characters \n break the
-// line (unless --no-nl-expand), a newline does so only with --cr-wrap (else
-// it is a blank), runs of blanks and tabs collapse to one blank unless
-// --no-collapse, and --trim drops the blanks that start the text and its
-// lines (the last two as the library's wrapping does). With --colors the \Z
-// attribute sequences are taken out: the text shows plain.
+// line (unless --no-nl-expand), a newline does so only with --cr-wrap or
+// --no-collapse (else it is a blank), runs of blanks and tabs collapse to one blank unless
+// --no-collapse (as the library's wrapping does), and --trim drops the blanks
+// that start the text and its lines. With --no-collapse the boxes keep the
+// blanks (their labels keep blanks) and a tab becomes blanks up to the next
+// stop of --tab-len columns. With --colors the \Z attribute sequences are
+// taken out: the text shows plain.
 std::string boxText(const BoxOptions& options, const char* text);
 
 // A size as scripts give it (0 fits the text, a negative size takes the

@@ -76,7 +76,7 @@ BoxDialog::Fit BoxDialog::fit(const BoxCall& call, const std::string& text, Butt
     int n = buttonRow(*call.options, kind, labels, statuses);
     int width = call.width;
     if (width == 0) {
-        width = CurLabel::getLongestLine(text.c_str()) + 4;
+        width = CurLabel::getLongestLine(text.c_str(), call.options->noCollapse) + 4;
         if (bodyCols + 4 > width)
             width = bodyCols + 4;
         if (rowWidth(labels, n) + 2 > width)
@@ -86,7 +86,8 @@ BoxDialog::Fit BoxDialog::fit(const BoxCall& call, const std::string& text, Butt
             width = CurLabel::getLongestLine(title) + 4;
     }
     width = width < 0 ? COLS : clamp(width, 6, COLS);
-    int need = text.empty() ? 0 : CurLabel::getEffHeight(text.c_str(), width - 4);
+    int need = text.empty() ? 0
+                            : CurLabel::getEffHeight(text.c_str(), width - 4, call.options->noCollapse);
     int body = bodyRows > 0 ? bodyRows : 1;
     int height = call.height;
     if (height == 0)
@@ -132,6 +133,7 @@ BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons butto
         return;
     }
     label = new CurLabel(this, true);
+    label->setKeepBlanks(options->noCollapse, false);
     label->setGeometry(textRows, width - 4, 1, 2);
     label->setAlignment(CurInit::LEFT, CurInit::TOP, false);
     label->setText(text.c_str(), false);

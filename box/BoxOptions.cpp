@@ -131,7 +131,7 @@ const OptionRow OPTIONS[] = {
      "--cr-wrap                 newlines in a text break its line"},
     {"--no-collapse", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.noCollapse = true; return true; },
-     "--no-collapse             blanks and tabs in a text are kept"},
+     "--no-collapse             blanks, tabs and indents in a text are kept"},
     {"--trim", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.trim = true; return true; },
      "--trim                    leading blanks and newlines of a text go"},

@@ -59,10 +59,10 @@ BoxStatus runPause(BoxCall& call)
         return BOX_OK;
     std::string text = boxText(o, call.text);
     BoxButtons buttons = boxButtons(o, nullptr);
-    int cols = call.width > 0 ? call.width : CurLabel::getLongestLine(text.c_str()) + 4;
+    int cols = call.width > 0 ? call.width : CurLabel::getLongestLine(text.c_str(), o.noCollapse) + 4;
     if (cols < 30)
         cols = 30;
-    int rows = call.height > 0 ? call.height : CurLabel::getEffHeight(text.c_str(), cols - 4) + 7;
+    int rows = call.height > 0 ? call.height : CurLabel::getEffHeight(text.c_str(), cols - 4, o.noCollapse) + 7;
     int pressed;
     Pause p = {nullptr, nullptr, seconds, seconds, false};
     {
@@ -74,6 +74,7 @@ BoxStatus runPause(BoxCall& call)
         CurLabel label(&dialog, true);
         label.setGeometry(dialog.getHeight() - 7, dialog.getWidth() - 4, 1, 2);
         label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+        label.setKeepBlanks(o.noCollapse, false);
         label.setText(text.c_str(), false);
         CurGauge gauge(&dialog);
         gauge.setGeometry(1, dialog.getWidth() - 4, dialog.getHeight() - 5, 2);

@@ -11,17 +11,34 @@ static void endLine(std::string* out)
     *out += '\n';
 }
 
+// Columns since the line's start, a byte of a character of several counted
+// once: where the next tab stop lies.
+static int lineColumn(const std::string& out)
+{
+    int col = 0;
+    for (size_t i = out.rfind('\n') == std::string::npos ? 0 : out.rfind('\n') + 1;
+         i < out.size(); i++)
+        if (((unsigned char)out[i] & 0xC0) != 0x80)
+            col++;
+    return col;
+}
+
 std::string boxText(const BoxOptions& o, const char* text)
 {
     std::string out;
     for (const char* p = text != nullptr ? text : ""; *p != '\0'; p++) {
-        if (o.colors && p[0] == '\\' && p[1] == 'Z' && p[2] != '\0') {
+        bool lineStart = out.empty() || out.back() == '\n';
+        if (o.noCollapse && o.trim && lineStart && (*p == ' ' || *p == '\t')) {
+            // --trim drops the indents that --no-collapse keeps
+        } else if (o.noCollapse && *p == '\t') {
+            out.append(o.tabLen - lineColumn(out) % o.tabLen, ' ');
+        } else if (o.colors && p[0] == '\\' && p[1] == 'Z' && p[2] != '\0') {
             p += 2;                      // an attribute sequence: shown as plain text
         } else if (p[0] == '\\' && p[1] == 'n' && !o.noNlExpand) {
             endLine(&out);
             p++;
         } else if (*p == '\n') {
-            if (o.crWrap)
+            if (o.crWrap || o.noCollapse)
                 endLine(&out);
             else
                 out += ' ';

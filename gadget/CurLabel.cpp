@@ -72,14 +72,33 @@ int CurLabel::getLongestLine(const char* text)
     return CurText::longestLine(text);
 }
 
+int CurLabel::getLongestLine(const char* text, bool keepBlanks)
+{
+    return CurText::longestLine(text, keepBlanks);
+}
+
 int CurLabel::getEffHeight(const char* text, int width)
 {
     return CurText::wrappedLines(text, width);
 }
 
+int CurLabel::getEffHeight(const char* text, int width, bool keepBlanks)
+{
+    return CurText::wrappedLines(text, width, keepBlanks);
+}
+
 int CurLabel::getEffHeight()
 {
-    return wrap ? CurText::wrappedLines(text, width) : CurText::lines(text);
+    return wrap ? CurText::wrappedLines(text, width, keepBlanks) : CurText::lines(text);
+}
+
+void CurLabel::setKeepBlanks(bool keep, bool redraw)
+{
+    if (redraw)
+        paint(true);
+    keepBlanks = keep;
+    if (redraw)
+        draw();
 }
 
 // Start of a run of `size` cells inside `room` cells: `far` is the alignment
@@ -109,7 +128,7 @@ void CurLabel::paint(bool blankOnly)
     int lines;
     if (wrap) {
         block = new char[CurText::wrapSize(text)];
-        lines = CurText::wrap(block, text, width);
+        lines = CurText::wrap(block, text, width, keepBlanks);
     } else {
         block = text;
         lines = CurText::lines(text);

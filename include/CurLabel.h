@@ -21,15 +21,21 @@ public:
     void draw() override;                // writes the lines cut to the rectangle; neither clears nor refreshes
 
     int getEffHeight();                  // rows the current text needs
+    // Wrapped text keeps its blanks, tabs and indents within its lines, and
+    // every newline breaks (off by default: blanks collapse to one).
+    void setKeepBlanks(bool keep, bool redraw);
 
     // Rows that text needs when word-wrapped to width columns.
     static int getEffHeight(const char* text, int width);
+    static int getEffHeight(const char* text, int width, bool keepBlanks);
     // 1 plus the number of newlines in text.
     static int getNumLines(const char* text);
     // The columns of text's longest line, each line counted from its first
     // character that is not white space: leading blanks and blank lines do
     // not count, inner and trailing blanks do. 0 for an empty or blank text.
     static int getLongestLine(const char* text);
+    // With keepBlanks every line counts from its start.
+    static int getLongestLine(const char* text, bool keepBlanks);
     // Word-wraps text to width screen columns (a width below 1 counts as 1)
     // into out and returns the number of lines; words are cut only between
     // characters. out must hold formatMsgSize(text) bytes.
@@ -44,5 +50,6 @@ private:
     CurInit::ALIGNMENT vAlign;
     char*              text;             // own copy
     bool               wrap;
+    bool               keepBlanks = false;
 };
 #endif

@@ -71,15 +71,22 @@ public:
     // without a blank), and every row it shows is a run of the text's own
     // bytes, which its search and scrolling through large files rest on.
     //
+    // With keepBlanks the prose rule keeps a text's layout within its lines:
+    // every newline breaks, and the blanks and tabs before a word (at the
+    // start of a line too) stay as written; only where a line breaks between
+    // two words do the blanks between them go. A word longer than the line
+    // is cut as above.
+    //
     // wrap writes text wrapped to width columns (a width below 1 counts as
     // 1) into out, which holds wrapSize(text) bytes, and returns its lines.
-    static int wrap(char* out, const char* text, int width);
+    static int wrap(char* out, const char* text, int width, bool keepBlanks = false);
     static int wrapSize(const char* text);         // bytes wrap may write, NUL included
-    static int wrappedLines(const char* text, int width);   // the lines wrap returns
+    static int wrappedLines(const char* text, int width, bool keepBlanks = false);
     static int lines(const char* text);            // 1 plus the newlines in text
     // Columns of text's longest line, each counted from its first character
-    // that is not white space; 0 for an empty or blank text.
-    static int longestLine(const char* text);
+    // that is not white space (from its first character with keepBlanks);
+    // 0 for an empty or blank text.
+    static int longestLine(const char* text, bool keepBlanks = false);
 
     // The size of a box showing a text in a rows x cols area, with chrome
     // rows and columns around the area (frame, margins, buttons). A negative

@@ -31,7 +31,12 @@ int CurText::wrapSize(const char* text)
 // starts on a new line: its blank would otherwise stand past the margin.
 // Lengths are screen columns, and words are cut only between characters; a
 // character wider than the whole line gets a line of its own.
-int CurText::wrap(char* out, const char* text, int width)
+//
+// Keeping blanks, the white space before a word is its separator instead of
+// one blank: copied (a tab as a tab, other white space as a blank) when the
+// word fits after it, dropped when the word goes to the next line. At the
+// start of a line it is an indent, cut so that the word still fits.
+int CurText::wrap(char* out, const char* text, int width, bool keepBlanks)
 {
     if (width < 1)
         width = 1;
@@ -39,8 +44,16 @@ int CurText::wrap(char* out, const char* text, int width)
     int lines = 0;
     const char* p = text;
     for (;;) {
-        while (*p != '\0' && isSpace(*p))
+        const char* gap = p;
+        while (*p != '\0' && isSpace(*p) && !(keepBlanks && *p == '\n'))
             p++;
+        if (keepBlanks && *p == '\n') {
+            *out++ = '\n';
+            col = 0;
+            lines++;
+            p++;
+            continue;
+        }
         if (*p == '\0')
             break;
         int len = 0;
@@ -48,7 +61,24 @@ int CurText::wrap(char* out, const char* text, int width)
             len++;
         int cols = columns(p, len);
 
-        if (cols <= width) {
+        if (keepBlanks && cols <= width) {
+            if (col > 0 && col + columns(gap, (int)(p - gap)) + cols > width) {
+                *out++ = '\n';
+                col = 0;
+                lines++;
+            } else {
+                for (const char* g = gap; g < p; g++) {
+                    int c = *g == '\t' ? TAB_COLUMNS : 1;
+                    if (col + c + cols > width)
+                        break;
+                    *out++ = *g == '\t' ? '\t' : ' ';
+                    col += c;
+                }
+            }
+            memcpy(out, p, len);
+            out += len;
+            col += cols;
+        } else if (cols <= width) {
             if (col > 0 && col + 1 + cols > width) {
                 *out++ = '\n';
                 col = 0;
@@ -93,7 +123,7 @@ int CurText::wrap(char* out, const char* text, int width)
         }
         p += len;
 
-        while (*p == '\n') {
+        while (!keepBlanks && *p == '\n') {
             *out++ = '\n';
             col = 0;
             lines++;
@@ -104,10 +134,10 @@ int CurText::wrap(char* out, const char* text, int width)
     return lines + 1;
 }
 
-int CurText::wrappedLines(const char* text, int width)
+int CurText::wrappedLines(const char* text, int width, bool keepBlanks)
 {
     char* out = new char[wrapSize(text)];
-    int lines = wrap(out, text, width);
+    int lines = wrap(out, text, width, keepBlanks);
     delete[] out;
     return lines;
 }
@@ -121,12 +151,14 @@ int CurText::lines(const char* text)
     return lines;
 }
 
-int CurText::longestLine(const char* text)
+int CurText::longestLine(const char* text, bool keepBlanks)
 {
     int longest = 0;
     const char* p = text;
     while (*p != '\0') {
-        while (isSpace(*p))
+        if (keepBlanks && *p == '\n')
+            p++;
+        while (!keepBlanks && isSpace(*p))
             p++;
         int len = 0;
         while (p[len] != '\0' && p[len] != '\n')

@@ -93,14 +93,18 @@ TEST(BoxOptions, SpellingsKeptOptionsAndErrors)
 
 TEST(BoxText, BreaksNewlinesAndAttributeSequences)
 {
-    BoxOptions plain, cr, colors, literal;
+    BoxOptions plain, cr, colors, literal, kept, trimmed;
     cr.crWrap = true;
     colors.colors = true;
     literal.noNlExpand = true;
+    kept.noCollapse = trimmed.noCollapse = trimmed.trim = true;
+    kept.tabLen = 4;
     const struct { const BoxOptions* o; const char* in; const char* out; } cases[] = {
         {&plain, "aaa \\nbbb", "aaa\nbbb"},     {&plain, "a\nb", "a b"},
         {&cr, "a \nb", "a\nb"},                 {&literal, "a\\nb", "a\\nb"},
         {&colors, "\\Zb\\Z1red\\Zn.", "red."}, {&plain, "\\Zbx", "\\Zbx"},
+        {&plain, "a\tb", "a\tb"},             {&kept, "a\tb\\n\xc3\xa9\t \tc", "a   b\n\xc3\xa9       c"},
+        {&trimmed, " \t a  b\\n  c\n d", "a  b\nc\nd"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.out, boxText(*c.o, c.in)) << c.in;

@@ -93,6 +93,16 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          [](ScreenSession& s) { EXPECT_EQ(std::string::npos, s.dump().find("aaa bbb")); s.enter(); },
          0, "", ""},
         {{"--msgbox", "Huge", "-1", "99999"}, "Huge", press, 0, "", ""},
+        {{"--no-collapse", "--tab-len", "4", "--msgbox", "a   b\\n  c\td", "0", "0"}, "c d",
+         [](ScreenSession& s) {
+             size_t a = std::string::npos, c = std::string::npos;
+             for (int r = 0; r < 24; r++) {
+                 a = std::min(a, s.rowText(r).find("a   b"));
+                 c = std::min(c, s.rowText(r).find("c d"));
+             }
+             EXPECT_EQ(a + 2, c) << s.dump();   // the indent after the break stays
+             s.enter();
+         }, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", press, 0, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", [](ScreenSession& s) { s.tab(); s.enter(); },
          1, "", ""},
