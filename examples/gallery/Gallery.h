@@ -12,7 +12,7 @@ void pageDialogs();    // a grid of buttons, message and question boxes
 void pageForm();       // a complete form of input gadgets
 void pageLog();        // a log pane streaming lines
 void pageNote();       // a note
-void pageText();       // accented, Greek, Cyrillic and CJK text in a label, a list and an editor
+void pageText();       // accented, Greek, Cyrillic and CJK text in a label, a list edited live and an editor
 void pageBoxes();      // a gauge, the gauge, input and viewer boxes
 void pageGadgets();    // an editor, a calendar, a time and a file selection in one form
 void pageMenus();      // a menu bar with pull-down menus, and a pop-up menu

@@ -38,8 +38,8 @@ static const GalleryPage pages[] = {
      "A framed note with aligned text, and showNote: one call puts a note on the "
      "screen and returns at once.", pageNote},
     {"Text and languages", "Back: back",
-     "Accented, Greek, Cyrillic and CJK text in a label, a list and a line editor, "
-     "measured in screen columns.", pageText},
+     "Accented, Greek, Cyrillic and CJK text in a label, a list edited live and a line "
+     "editor, measured in screen columns.", pageText},
     {"Gauge, input, viewer", "q: back",
      "A gauge, the gauge box fed while work runs, the input and password boxes, and "
      "the viewer box with its search.", pageBoxes},

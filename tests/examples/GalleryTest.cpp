@@ -137,6 +137,30 @@ TEST(Gallery, EveryPageIsLeftWithItsKeyBackToTheList)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
 
+TEST(Gallery, TextPageEditsItsListLiveAndFollowsAResize)
+{
+    ScreenSession s(24, 80);
+    s.setEnv("LC_ALL", "C.UTF-8");
+    startGallery(s);
+    ASSERT_TRUE(press(s, "7\t")) << s.dump();   // the focus on the list, its first line current
+    const struct { const char *keys, *shows, *gone, *count; } steps[] = {  // shows: the second line
+        {"aHej\r", "Hej", "", "Line 1 of 8"},       // added below the current line
+        {"\x1b[Br!\r", "Hej!", "", "Line 2 of 8"}, // Down to it, renamed
+        {"\x1b[3~", "Ελληνικά:", "Hej", "Line 2 of 7"}, // Delete: the next line is current
+    };
+    for (const auto& step : steps) {
+        ASSERT_TRUE(press(s, step.keys)) << s.dump();
+        EXPECT_EQ(0u, s.rowText(9).find(std::string("│ │  ") + step.shows + " ")) << step.keys << s.dump();
+        EXPECT_TRUE(!*step.gone || !s.contains(step.gone)) << s.dump();
+        EXPECT_TRUE(s.contains(step.count)) << s.dump();
+    }
+    ASSERT_TRUE(s.resize(30, 100));
+    ASSERT_TRUE(s.waitFor([&] { return s.text(28, 0, 1) == "└"; })) << s.dump();
+    EXPECT_EQ("┘", s.text(28, 99, 1)) << s.dump();
+    EXPECT_EQ("Line 2 of 7", s.text(27, 2, 11)) << s.dump();
+    EXPECT_EQ("Your text", s.text(8, 62, 9)) << "the right column keeps to the edge\n" << s.dump();
+}
+
 TEST(Gallery, LogPageStreamsLinesWithErrorsInBoldRed)
 {
     ScreenSession s(24, 80);
