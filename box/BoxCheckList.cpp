@@ -53,21 +53,12 @@ BoxStatus runCheckList(BoxCall& call)
     setup.tags = o.noTags ? nullptr : rows.tags.data();
     setup.items = o.noItems ? nullptr : rows.items.data();
     setup.helps = o.itemHelp ? rows.helps.data() : nullptr;
-    setup.count = (int)rows.tags.size();
     std::unique_ptr<bool[]> marks(new bool[rows.marks.size()]);
     for (size_t i = 0; i < rows.marks.size(); i++)
         marks[i] = rows.marks[i] != 0;
     setup.marks = marks.get();
-    setup.current = rows.current;
-    setup.buttons = buttons.texts.data();
-    setup.defaultButton = buttons.defaultButton;
-    std::string text = boxText(o, call.text);
-    int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
-    BoxTimer timer(o);
-    int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
-                                       o.title, radio ? CurTDialog::RADIO : CurTDialog::CHECK,
-                                       &setup);
-    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+    BoxStatus status = boxShowList(call, rows, buttons,
+                                   radio ? CurTDialog::RADIO : CurTDialog::CHECK, &setup);
     for (size_t i = 0; i < rows.marks.size(); i++)
         rows.marks[i] = marks[i];
     if (status == BOX_HELP || status == BOX_ITEM_HELP)

@@ -17,16 +17,7 @@ BoxStatus runInputMenu(BoxCall& call)
     CurTDialog::ListSetup setup;
     setup.tags = o.noTags ? nullptr : rows.tags.data();
     setup.items = rows.items.data();
-    setup.count = (int)rows.tags.size();
-    setup.current = rows.current;
-    setup.buttons = buttons.texts.data();
-    setup.defaultButton = buttons.defaultButton;
-    std::string text = boxText(o, call.text);
-    int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
-    BoxTimer timer(o);
-    int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
-                                       o.title, CurTDialog::MENU, &setup);
-    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+    BoxStatus status = boxShowList(call, rows, buttons, CurTDialog::MENU, &setup);
     const char* tag = rows.tags[setup.current];
     if (status == BOX_EXTRA) {
         // The new text is asked for in an input box over the menu's place.

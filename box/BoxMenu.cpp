@@ -15,16 +15,7 @@ BoxStatus runMenu(BoxCall& call)
     setup.tags = o.noTags ? nullptr : rows.tags.data();
     setup.items = o.noItems ? nullptr : rows.items.data();
     setup.helps = o.itemHelp ? rows.helps.data() : nullptr;
-    setup.count = (int)rows.tags.size();
-    setup.current = rows.current;
-    setup.buttons = buttons.texts.data();
-    setup.defaultButton = buttons.defaultButton;
-    std::string text = boxText(o, call.text);
-    int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
-    BoxTimer timer(o);
-    int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
-                                       o.title, CurTDialog::MENU, &setup);
-    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+    BoxStatus status = boxShowList(call, rows, buttons, CurTDialog::MENU, &setup);
     const char* tag = rows.tags[setup.current];
     if (status == BOX_HELP || status == BOX_ITEM_HELP)
         *call.answer = "HELP " + std::string(o.itemHelp ? rows.helps[setup.current] : tag);

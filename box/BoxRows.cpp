@@ -137,3 +137,19 @@ std::string boxQuoted(const BoxOptions& o, const char* tag)
     }
     return out + q;
 }
+
+BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& buttons,
+                      CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup)
+{
+    const BoxOptions& o = *call.options;
+    setup->count = (int)rows.tags.size();
+    setup->current = rows.current;
+    setup->buttons = buttons.texts.data();
+    setup->defaultButton = buttons.defaultButton;
+    std::string text = boxText(o, call.text);
+    int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
+    BoxTimer timer(o);
+    int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
+                                       o.title, kind, setup);
+    return timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+}

@@ -5,6 +5,8 @@
 #define VELMORA_BOX_BOXROWS_H
 #include "Box.h"
 
+#include <CurTDialog.h>
+
 #include <string>
 #include <vector>
 
@@ -33,6 +35,13 @@ struct BoxButtons {
     int                      defaultButton = 0;
 };
 BoxButtons boxButtons(const BoxOptions& o, const char* extraWord);
+
+// Runs the rows as a list box of that kind with the buttons, text, title,
+// sizes and --timeout of the call. setup comes with what the box sets
+// itself (tags, items, helps, marks); it leaves with the row current at the
+// end. Returns the status of the button pressed, or the time-out.
+BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& buttons,
+                      CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup);
 // The status of the button pressed (or BOX_ESC for none).
 BoxStatus boxPressed(const BoxButtons& buttons, int index);
 
