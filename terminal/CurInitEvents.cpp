@@ -524,6 +524,8 @@ static int takeKey(WINDOW* w, bool* handled)
         key = CurKeys::mouse(sequenceKey, w, sgrMouse(), &again);
     if (again != ERR)
         ungetch(again);                  // read past the sequence: the start of the next key
+    if (key == CurKeys::MOUSE)
+        key = CurInitPrivate::mouseEvent(CurKeys::report);
     *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();

@@ -4,6 +4,9 @@
 // (internal, not installed): the session's steps and state, the terminal in
 // use and its guard, the events, the colour table and the window registry.
 #include "CurInit.h"
+#include "CurKeys.h"
+
+#include <csignal>
 
 class CurInitPrivate {
 public:
@@ -30,6 +33,17 @@ public:
     static void followResize();           // new size, windows fitted, callback, repaint
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
     static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
+
+    // the mouse (CurInitMouse.cpp)
+    static void startMouse();             // reporting on when the program asked for it
+    static void stopMouse();              // reporting off; the program's choice is kept
+    // The event a report makes: KEY_MOUSE with the event kept for getMouse,
+    // or CurKeys::DROPPED for a report that stands for none.
+    static int  mouseEvent(const CurKeys::MouseReport& report);
+    static void setMouseEvent(const CurInit::MouseEvent& event);   // a replayed one
+    static const char MOUSE_ON[];         // what the terminal is sent
+    static const char MOUSE_OFF[];
+    static volatile sig_atomic_t mouseReporting;  // for the guard: MOUSE_OFF is due on leaving
 
     // the session's state (CurInit.cpp)
     struct ColorPair {

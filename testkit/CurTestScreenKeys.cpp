@@ -165,3 +165,36 @@ void CurTestScreen::type(const char* utf8)
     for (size_t i = 0; utf8 && utf8[i];)
         vterm_keyboard_unichar(vt, nextCharacter(utf8, i), VTERM_MOD_NONE);
 }
+
+// The pointer goes to the cell first, as a person's hand would take it
+// there; libvterm reports the button in whatever mode the program chose,
+// and nothing at all when it chose none.
+bool CurTestScreen::mouseButton(int row, int col, int button, bool pressed)
+{
+    beforeKey();
+    if (!mouseReporting()) return false;  // libvterm would report all the same
+    keyCaptureLen = 0;
+    vterm_mouse_move(vt, row, col, VTERM_MOD_NONE);
+    vterm_mouse_button(vt, button, pressed, VTERM_MOD_NONE);
+    int len = keyCaptureLen;
+    keyCaptureLen = -1;
+    if (len > 0) writeInput(keyCapture, size_t(len));
+    return len > 0;
+}
+
+bool CurTestScreen::click(int row, int col)
+{
+    bool sent = mouseButton(row, col, 1, true);
+    return mouseButton(row, col, 1, false) && sent;
+}
+
+bool CurTestScreen::doubleClick(int row, int col)
+{
+    bool first = click(row, col);
+    return click(row, col) && first;
+}
+
+bool CurTestScreen::wheel(int row, int col, bool up)
+{
+    return mouseButton(row, col, up ? 4 : 5, true);
+}
