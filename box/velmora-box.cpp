@@ -218,6 +218,7 @@ int main(int argc, char** argv)
     if (screen) {
         CurInit::setAlternateScreen(last.keepTite);
         CurInit::initialize();
+        CurInit::setMouse(!last.noMouse);
     }
     BoxStatus status = BOX_OK;
     std::string separator, failure;

@@ -1,11 +1,13 @@
 // mouse_form.cpp - screen scenario for the mouse: a menu bar on row 0 over a
 // framed window at row 2 holding buttons, a check box, a radio group, a line
-// editor, a list and a viewer, in one focuser; "off" leaves the mouse off.
+// editor, a list, a viewer and a text editor, in one focuser; "off" leaves
+// the mouse off.
 // Reports mouse=<setMouse's answer>, pressed=<count>, check=<0|1>,
 // radio=<index>, list=<current>:<marked lines>, menu=<item>, popup=<index>,
-// dropped=1 and outside=<row>,<column>,<button>,<action>,<modifiers> for
-// each event the key callback gets. "Drop" deletes the check box; a right button press off
-// the gadgets opens a pop-up there; Esc ends.
+// answer=<0|1>, dropped=1 and outside=<row>,<column>,<button>,<action>,
+// <modifiers> for each event the key callback gets. "Ask" shows a question
+// box, "Drop" deletes the check box; a right button press off the gadgets
+// opens a pop-up there; Esc ends.
 #include "ScenarioResult.h"
 
 #include <CurButton.h>
@@ -16,6 +18,8 @@
 #include <CurMenu.h>
 #include <CurMenuBar.h>
 #include <CurRadioBox.h>
+#include <CurTDialog.h>
+#include <CurTextEdit.h>
 #include <CurToggle.h>
 #include <CurViewer.h>
 #include <CurWindow.h>
@@ -73,6 +77,12 @@ int main(int argc, char** argv)
             check = nullptr;
             scenarioResult("dropped", 1);
         });
+        CurButton ask(&win);
+        ask.setGeometry(1, 7, 1, 24);
+        ask.setText("Ask", false);
+        ask.setActivateCB([] {
+            scenarioResult("answer", CurTDialog::showQuestion(-1, -1, 0, "Sure?", "Ask", "Yes", "No", true));
+        });
         check = new CurToggle(&win);
         check->setGeometry(1, 12, 2, 2);
         check->setText("Check", false);
@@ -104,9 +114,13 @@ int main(int argc, char** argv)
             text += "row " + std::to_string(i) + "\n";
         viewer.setText(text.c_str());
 
+        CurTextEdit notes(&win);
+        notes.setGeometry(4, 30, 15, 2);
+        notes.setText("first line\nsecond line", false);
+
         CurFocuser focuser;
         form = &focuser;
-        CurGadget* gadgets[] = {&press, &drop, check, &one, &two, &edit, &list, &viewer};
+        CurGadget* gadgets[] = {&press, &drop, &ask, check, &one, &two, &edit, &list, &viewer, &notes};
         for (CurGadget* g : gadgets)
             focuser.addGadget(g);
         focuser.setKeyCB(keyCB, nullptr);

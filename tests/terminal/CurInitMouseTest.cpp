@@ -35,6 +35,7 @@ const Step STEPS[] = {
     {"a radio button is chosen", CLICK, 6, 3, "radio", "1", 0, 0},
     {"a line editor takes the cursor", CLICK, 7, 6, "cursor", "6", 0, 0},
     {"behind its text the cursor goes to the end", CLICK, 7, 19, "cursor", "12", 0, 0},
+    {"so does a text editor", CLICK, 19, 7, "cursor", "7", 0, 0},
     {"a list line becomes current", CLICK, 12, 8, "list", "2:", 0, 0},
     {"a second click marks it", CLICK, 12, 8, "list", "2:2", 0, 0},
     {"a double click makes current and marks", DOUBLE, 13, 8, "list", "3:2,3", 0, 0},
@@ -51,6 +52,8 @@ const Step STEPS[] = {
     {"", CLICK, 20, 40, "", "Drop", 3, 16},
     {"a right press off the gadgets opens the pop-up", KEY, 18, 60, "", "Paste", 20, 62},
     {"whose item is chosen by a click", CLICK, 20, 62, "popup", "1", 0, 0},
+    {"a button opens a question box", CLICK, 3, 27, "", "Sure?", 10, 35},
+    {"whose buttons answer it", CLICK, 13, 41, "answer", "0", 0, 0},
     {"a button deletes the check box", CLICK, 3, 16, "dropped", "1", 0, 0},
     {"where it was a click finds no gadget", CLICK, 4, 3, "outside", "4,3,1,2,0", 0, 0},
 };
