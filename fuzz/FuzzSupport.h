@@ -50,8 +50,8 @@ extern const bool FUZZ_RAW_TEXT;
 
 // A key as a loop reads it: bytes as they come, or a curses key code.
 int fuzzKey(FuzzedDataProvider& in);
-// The mouse on for the key reader (the requests go to the null device), so
-// that mouse reports pushed back come out as KEY_MOUSE events.
+// The mouse on for the key reader, so that mouse reports pushed back come
+// out as KEY_MOUSE events.
 void fuzzMouse();
 // A mouse report as a terminal sends it, SGR or X10 form, appended as bytes:
 // buttons, releases, the wheel, motion and modifiers, cells on and off the

@@ -8,16 +8,14 @@
 
 #include <curses.h>
 #include <term.h>
-#include <cerrno>
-#include <cstring>
 #include <ctime>
-#include <unistd.h>
 
 // Button events (1000) in the extended encoding (1006). A terminal that
 // lacks the encoding ignores its half and sends the plain one, which the
 // reader decodes as well.
-const char CurInitPrivate::MOUSE_ON[] = "\033[?1000h\033[?1006h";
-const char CurInitPrivate::MOUSE_OFF[] = "\033[?1006l\033[?1000l";
+static const char MOUSE_ON[] = "\033[?1000h\033[?1006h";
+static const char MOUSE_OFF[] = "\033[?1006l\033[?1000l";
+static CurInitPrivate::Prepared mouseOn, mouseOff;
 volatile sig_atomic_t CurInitPrivate::mouseReporting = 0;
 
 static bool wanted = false;              // the program's choice, kept across sessions
@@ -49,26 +47,22 @@ static bool terminalHasMouse()
     return start != nullptr && start != (char*)-1 && start[0] != '\0';
 }
 
-// Straight to the terminal: curses has sent everything it buffered by the
-// end of each update, and keeps no mouse state of its own to disagree.
-static void send(const char* bytes)
+// Prepared with the guard, before curses starts: only a terminal with a
+// mouse ever gets the bytes, and a handler can write them as they are.
+void CurInitPrivate::prepareMouse()
 {
-    for (size_t left = strlen(bytes); left > 0;) {
-        ssize_t n = write(CurInitPrivate::tty_out, bytes, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return;
-        bytes += n;
-        left -= (size_t)n;
-    }
+    bool has = terminalHasMouse();
+    prepare(&mouseOn, {has ? MOUSE_ON : nullptr});
+    prepare(&mouseOff, {has ? MOUSE_OFF : nullptr});
 }
 
+// Straight to the terminal: curses has sent everything it buffered by the
+// end of each update, and keeps no mouse state of its own to disagree.
 static void apply()
 {
-    bool on = wanted && CurInitPrivate::tty_out >= 0 && terminalHasMouse();
+    bool on = wanted && terminalHasMouse();
     if (on != reporting)
-        send(on ? CurInitPrivate::MOUSE_ON : CurInitPrivate::MOUSE_OFF);
+        CurInitPrivate::writePrepared(on ? &mouseOn : &mouseOff);
     reporting = on;
     CurInitPrivate::mouseReporting = on;
     pressButton = clickButton = 0;
@@ -82,9 +76,21 @@ void CurInitPrivate::startMouse()
 void CurInitPrivate::stopMouse()
 {
     if (reporting)
-        send(MOUSE_OFF);
+        writePrepared(&mouseOff);
     reporting = false;
     mouseReporting = 0;
+}
+
+void CurInitPrivate::leaveMouse()
+{
+    if (mouseReporting)
+        writePrepared(&mouseOff);
+}
+
+void CurInitPrivate::enterMouse()
+{
+    if (mouseReporting)
+        writePrepared(&mouseOn);
 }
 
 bool CurInit::setMouse(bool on)

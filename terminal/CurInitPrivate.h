@@ -7,8 +7,6 @@
 #include "CurKeys.h"
 
 #include <csignal>
-
-#include <csignal>
 #include <cstddef>
 #include <initializer_list>
 
@@ -86,16 +84,17 @@ public:
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
     static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
 
-    // the mouse (CurInitMouse.cpp)
+    // the mouse (CurInitMouse.cpp), a step of the session
     static void startMouse();             // reporting on when the program asked for it
     static void stopMouse();              // reporting off; the program's choice is kept
+    static void prepareMouse();           // the bytes below, empty for a terminal without a mouse
+    static void leaveMouse();             // the guard's forms: reporting off while it is on,
+    static void enterMouse();             // and on again after a stop
     // The event a report makes: KEY_MOUSE with the event kept for getMouse,
     // or CurKeys::DROPPED for a report that stands for none.
     static int  mouseEvent(const CurKeys::MouseReport& report);
     static void setMouseEvent(const CurInit::MouseEvent& event);   // a replayed one
-    static const char MOUSE_ON[];         // what the terminal is sent
-    static const char MOUSE_OFF[];
-    static volatile sig_atomic_t mouseReporting;  // for the guard: MOUSE_OFF is due on leaving
+    static volatile sig_atomic_t mouseReporting;  // the terminal reports: off is due on leaving
 
     // the session's state (CurInit.cpp)
     struct ColorPair {
