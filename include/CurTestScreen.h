@@ -39,6 +39,10 @@ public:
     bool click(int row, int col);                    // left button pressed and let go
     bool doubleClick(int row, int col);              // two clicks at once
     bool wheel(int row, int col, bool up);           // one step of the wheel
+    // An event as a key log writes it after "Mouse": "Ctrl-Left Press 5 12";
+    // a press sends the button down, Release, Click and DoubleClick let it go.
+    // False, sending nothing, for another text or a cell off the screen.
+    bool mouse(const char* event);
 
     // reading the screen
     int  rows() const;
@@ -79,7 +83,7 @@ private:
     void build();                                    // the emulator, numRows x numCols
     bool sendNamed(const char* name);
     void writeInput(const char* bytes, size_t len);   // to the program, as they are
-    bool mouseButton(int row, int col, int button, bool pressed);
+    bool mouseButton(int row, int col, int button, bool pressed, int mod = 0);
     bool compareRows(int row, int col, int height, int width, const char* picture);
 
     void noteMode();                                 // alternateScreen from a finished CSI sequence

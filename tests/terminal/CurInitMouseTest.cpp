@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -124,4 +125,33 @@ TEST(CurInitMouse, OffOrWithoutTerminalSupportNothingIsAskedOrSent)
         EXPECT_EQ(0, s.waitExit()) << s.dump();
         EXPECT_FALSE(s.hasResult("outside")) << c.term;
     }
+}
+
+// A session's clicks recorded in the key log come back the same, replayed by
+// the toolkit from VELMORA_REPLAY and typed by the test kit from the log.
+TEST(CurInitMouse, RecordedClicksReplayTheSame)
+{
+    std::string log = testing::TempDir() + "mouse-keylog";
+    unlink(log.c_str());
+    for (int run = 0; run < 3; run++) {
+        ScreenSession s(24, 80);
+        if (run < 2)
+            s.setEnv(run == 0 ? "VELMORA_KEYLOG" : "VELMORA_REPLAY", log);
+        ASSERT_TRUE(s.start({scenarioPath("mouse_form")}));
+        ASSERT_TRUE(s.waitForText("line 3")) << s.dump();
+        if (run == 0) {
+            ASSERT_TRUE(s.waitQuiet()) << s.dump();
+            s.terminal().click(3, 5);
+            s.terminal().doubleClick(12, 8);
+            s.terminal().wheel(11, 40, false);
+            s.terminal().key("Esc");
+        } else if (run == 2) {
+            EXPECT_TRUE(s.terminal().replay(log.c_str()));
+        }
+        EXPECT_EQ(0, s.waitExit()) << run << s.dump();
+        EXPECT_EQ("1", s.result("pressed")) << run;
+        EXPECT_EQ("2:2", s.result("list")) << run;
+        EXPECT_NE(-1, s.findRow("row 3")) << run << s.dump();
+    }
+    unlink(log.c_str());
 }
