@@ -9,11 +9,10 @@
 
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-enum Act { CLICK, DOUBLE, WHEEL_UP, WHEEL_DOWN, KEY };
+enum Act { CLICK, DOUBLE, WHEEL_UP, WHEEL_DOWN };
 
 // One step: what is done where, then what must follow: a result's value,
 // or (key "") the text at (row, col) of the screen, or (key "cursor") the
@@ -51,26 +50,17 @@ const Step STEPS[] = {
     {"an item is chosen", CLICK, 2, 4, "menu", "open", 0, 0},
     {"a click off an open menu closes it", CLICK, 0, 9, "", "Copy", 2, 9},
     {"", CLICK, 20, 40, "", "Drop", 3, 16},
-    {"a right press off the gadgets opens the pop-up", KEY, 18, 60, "", "Paste", 20, 62},
-    {"whose item is chosen by a click", CLICK, 20, 62, "popup", "1", 0, 0},
     {"a button opens a question box", CLICK, 3, 27, "", "Sure?", 10, 35},
     {"whose buttons answer it", CLICK, 13, 41, "answer", "0", 0, 0},
     {"a button deletes the check box", CLICK, 3, 16, "dropped", "1", 0, 0},
     {"where it was a click finds no gadget", CLICK, 4, 3, "outside", "4,3,1,2,0", 0, 0},
 };
 
-// A right button press as the terminal reports it (the kit clicks the left).
 bool act(CurTestTerminal& t, const Step& step)
 {
-    switch (step.act) {
-    case CLICK: return t.click(step.row, step.col);
-    case DOUBLE: return t.doubleClick(step.row, step.col);
-    case WHEEL_UP: return t.wheel(step.row, step.col, true);
-    case WHEEL_DOWN: return t.wheel(step.row, step.col, false);
-    default:
-        t.sendBytes("\x1b[<2;61;19M", 11);
-        return true;
-    }
+    if (step.act == CLICK || step.act == DOUBLE)
+        return step.act == CLICK ? t.click(step.row, step.col) : t.doubleClick(step.row, step.col);
+    return t.wheel(step.row, step.col, step.act == WHEEL_UP);
 }
 
 bool done(ScreenSession& s, const Step& step)
@@ -125,33 +115,4 @@ TEST(CurInitMouse, OffOrWithoutTerminalSupportNothingIsAskedOrSent)
         EXPECT_EQ(0, s.waitExit()) << s.dump();
         EXPECT_FALSE(s.hasResult("outside")) << c.term;
     }
-}
-
-// A session's clicks recorded in the key log come back the same, replayed by
-// the toolkit from VELMORA_REPLAY and typed by the test kit from the log.
-TEST(CurInitMouse, RecordedClicksReplayTheSame)
-{
-    std::string log = testing::TempDir() + "mouse-keylog";
-    unlink(log.c_str());
-    for (int run = 0; run < 3; run++) {
-        ScreenSession s(24, 80);
-        if (run < 2)
-            s.setEnv(run == 0 ? "VELMORA_KEYLOG" : "VELMORA_REPLAY", log);
-        ASSERT_TRUE(s.start({scenarioPath("mouse_form")}));
-        ASSERT_TRUE(s.waitForText("line 3")) << s.dump();
-        if (run == 0) {
-            ASSERT_TRUE(s.waitQuiet()) << s.dump();
-            s.terminal().click(3, 5);
-            s.terminal().doubleClick(12, 8);
-            s.terminal().wheel(11, 40, false);
-            s.terminal().key("Esc");
-        } else if (run == 2) {
-            EXPECT_TRUE(s.terminal().replay(log.c_str()));
-        }
-        EXPECT_EQ(0, s.waitExit()) << run << s.dump();
-        EXPECT_EQ("1", s.result("pressed")) << run;
-        EXPECT_EQ("2:2", s.result("list")) << run;
-        EXPECT_NE(-1, s.findRow("row 3")) << run << s.dump();
-    }
-    unlink(log.c_str());
 }
