@@ -147,7 +147,7 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
              s.enter();
          }, 0, "", "pw"},
         {{"--backtitle", "Setup", "--gauge", "Copying", "0", "0", "5"}, nullptr, none, 0, "", "",
-         "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\\ndone\nXXX\n100\n"},
+         "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\\ndone\nXXX\n100\n", nullptr, "100%"},
         {{}, nullptr, none, 0, "", "", nullptr, nullptr, "100%", // keys elsewhere, data still piped
          "printf '40\\n100\\n' | \"$0\" --input-fd 3 --gauge Work 0 0 0 3</dev/tty"},
         {{"--print-maxsize"}, nullptr, none, 0, "", "MaxSize: 24, 80\n"},
