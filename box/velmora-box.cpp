@@ -163,12 +163,15 @@ static BoxStatus runStep(const BoxStep& step, int answerFd, std::string* separat
     BoxStatus status = step.entry->run(call);
     if (step.entry->input != INPUT_NO_SCREEN)
         CurInit::killAllWindows();
+    // The lines the print options write stand apart from the boxes' answers.
+    bool printed = step.entry->input == INPUT_NO_SCREEN;
     if (!answer.empty()) {
-        if (!writeAll(answerFd, *separator + answer)) {
+        if (!writeAll(answerFd, (printed ? "" : *separator) + answer)) {
             *failure = std::string("the answer could not be written: ") + strerror(errno);
             return BOX_ERROR;
         }
-        *separator = o.separateWidget != nullptr ? o.separateWidget : "\t";
+        if (!printed)
+            *separator = o.separateWidget != nullptr ? o.separateWidget : "\t";
     }
     if (o.sleep > 0)
         sleep((unsigned)o.sleep);

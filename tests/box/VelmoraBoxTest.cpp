@@ -5,6 +5,7 @@
 #include "ScreenSession.h"
 
 #include <CurTestTerminal.h>
+#include <VelmoraVersion.h>
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -150,7 +151,9 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\\ndone\nXXX\n100\n", nullptr, "100%"},
         {{}, nullptr, none, 0, "", "", nullptr, nullptr, "100%", // keys elsewhere, data still piped
          "printf '40\\n100\\n' | \"$0\" --input-fd 3 --gauge Work 0 0 0 3</dev/tty"},
-        {{"--print-maxsize"}, nullptr, none, 0, "", "MaxSize: 24, 80\n"},
+        {{"--print-version", "--print-maxsize"}, nullptr, none, 0, "",
+         ("Version: " VELMORA_VERSION_STRING "\nMaxSize: 24, 80\n")},
+        {{"--prgbox", "Log", "echo out; echo err >&2; exit 3", "10", "40"}, "err", press, 0, "", ""},
         {{"--textbox", "/etc/passwd", "0", "0"}, "EXIT", press, 0, "", ""},
         {{}, "row 1 ", // Space, j, G and the rows between the borders
          [](ScreenSession& s) {
