@@ -26,6 +26,10 @@ public:
 
     // appearance
     void setAttributes(int attr);        // drawing attributes and background of every cell
+    // The theme's entry for element as this window's attributes and
+    // background, in place of those it had. A window takes THEME_WINDOW
+    // when made; the kinds of window take their own (dialogs THEME_DIALOG).
+    void takeTheme(CurInit::THEME_ELEMENT element);
     void drawFrame();                    // box and title; none below 2 x 2
     void hideFrame();                    // blanks the border (none below 2 x 2); leaves the frame flag alone
     void enableFrame(bool on);           // sets the frame flag, then draws or hides the frame

@@ -121,6 +121,8 @@ struct Step {
 };
 static const Step SESSION[] = {
     {takeCharacterType, nullptr},        // the locale: the program's from then on
+    {CurInitPrivate::readTheme, CurInitPrivate::flushThemeMessages}, // the environment's theme;
+                                         // its messages wait for the terminal to be given back
     {nullptr, CurInit::keylogEnd},       // the key log, opened at the first key; its
                                          // messages wait for the terminal to be given back
     {CurInitPrivate::openTerminal, CurInitPrivate::releaseTerminal},  // which terminal, its
@@ -130,6 +132,7 @@ static const Step SESSION[] = {
     {takeModes, nullptr},                // endwin gives the modes back
     {startEvents, CurInitPrivate::stopEvents},
     {takeColours, dropColours},
+    {CurInitPrivate::takeTheme, CurInitPrivate::dropTheme},   // the theme's colour pairs
 };
 static const int STEPS = sizeof SESSION / sizeof SESSION[0];
 

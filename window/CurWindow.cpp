@@ -73,6 +73,7 @@ CurWindow::CurWindow(int height, int width, int y, int x)
     mapped = true;
     regLink = CurInit::WinNode{nullptr, nullptr, nullptr};
     CurInit::addWindow(this);
+    takeTheme(CurInit::THEME_WINDOW);
 }
 
 // Gadgets outliving their window keep a pointer to a window that is always
@@ -120,6 +121,19 @@ void CurWindow::setAttributes(int attr)
     wbkgd(win, (chtype)attr);
 }
 
+// A window already in the entry's attributes is left as it is, so that a
+// program without a theme sends what it always sent.
+void CurWindow::takeTheme(CurInit::THEME_ELEMENT element)
+{
+    if (win == nullptr)
+        return;
+    int attr = CurInit::getThemeAttr(element);
+    if ((int)(getbkgd(win) & ~A_CHARTEXT) == attr && getattrs(win) == attr)
+        return;
+    wattrset(win, attr);
+    wbkgd(win, (chtype)attr | ' ');
+}
+
 // A frame needs two rows and two columns. On a window of one column curses
 // writes the border past the end of its rows, so narrower windows get none.
 static bool hasRoomForFrame(WINDOW* win)
@@ -143,7 +157,8 @@ static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, in
     if (start < 0)
         start = 0;
     if (len > 0)
-        CurText::draw(w, 0, 2 + start, block, len, room - start, 0);
+        CurText::draw(w, 0, 2 + start, block, len, room - start,
+                      CurInit::getThemeAttr(CurInit::THEME_TITLE));
     delete[] block;
 }
 
@@ -151,7 +166,14 @@ void CurWindow::drawFrame()
 {
     if (!hasRoomForFrame(win))
         return;
+    // The box lines take the window's attributes, the frame's drawn over them.
+    int attr = CurInit::getThemeAttr(CurInit::THEME_FRAME);
+    int before = getattrs(win);
+    if (attr != 0)
+        wattrset(win, CurInit::mixAttr(before, attr));
     CurText::frame(win);
+    if (attr != 0)
+        wattrset(win, before);
     if (title != nullptr && title[0] != '\0')
         drawTitle(win, title, titleAlign, width - 3);
 }
