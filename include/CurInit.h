@@ -189,10 +189,10 @@ public:
     // falls back to the default theme's attribute with its own flags.
     static bool setTheme(const char* name);
     // Sets the elements named in text, in the syntax of VELMORA_COLORS,
-    // over the current theme; newtNames reads colour names as the newt
-    // library's NEWT_COLORS means them and takes its element names. Returns
+    // over the current theme; whiptailNames reads element and colour names
+    // as whiptail reads them in NEWT_COLORS (the box program's). Returns
     // the number of elements set; what is not understood is skipped.
-    static int  setThemeColors(const char* text, bool newtNames = false);
+    static int  setThemeColors(const char* text, bool whiptailNames = false);
     static const char* themeElementName(THEME_ELEMENT element); // as VELMORA_COLORS names it; null outside
     // An attribute drawn over another: over's colour pair when it has one,
     // under's otherwise, and the other bits of both.

@@ -303,9 +303,9 @@ static const NamedValue COLOURS[] = {
     {"brightblue", 12}, {"brightmagenta", 13}, {"brightcyan", 14}, {"brightwhite", 15},
 };
 
-// The names the newt library reads in NEWT_COLORS, where yellow and white
+// Colour names as whiptail reads them in NEWT_COLORS, where yellow and white
 // are the bright ones.
-static const NamedValue NEWT_COLOURS[] = {
+static const NamedValue WHIPTAIL_COLOURS[] = {
     {"default", -1}, {"black", 0}, {"red", 1}, {"green", 2}, {"brown", 3},
     {"blue", 4}, {"magenta", 5}, {"cyan", 6}, {"lightgray", 7}, {"gray", 8},
     {"brightred", 9}, {"brightgreen", 10}, {"yellow", 11}, {"brightblue", 12},
@@ -317,13 +317,14 @@ static const NamedValue FLAGS[] = {
     {"dim", A_DIM}, {"blink", A_BLINK},
 };
 
-// newt's element names with a counterpart here; the others are skipped.
-struct NewtName {
+// NEWT_COLORS's element names, as whiptail reads them, with a counterpart
+// here; the others are skipped.
+struct WhiptailName {
     const char*            name;
     CurInit::THEME_ELEMENT elements[2];
     int                    count;
 };
-static const NewtName NEWT_NAMES[] = {
+static const WhiptailName WHIPTAIL_NAMES[] = {
     {"root", {CurInit::THEME_SCREEN}, 1},
     {"roottext", {CurInit::THEME_BANNER}, 1},
     {"window", {CurInit::THEME_WINDOW, CurInit::THEME_DIALOG}, 2},
@@ -384,7 +385,7 @@ static bool lookUp(std::string_view s, const NamedValue* list, size_t count, int
 // The fields after '=': the first two that are not flags are the
 // foreground and the background (empty: the terminal's own), the flags
 // anywhere. False for a field that is neither, or when every field is empty.
-static bool readValue(std::string_view value, bool newt, Spec* spec)
+static bool readValue(std::string_view value, bool whiptail, Spec* spec)
 {
     *spec = Spec{true, -1, -1, 0};
     int colours = 0;
@@ -400,7 +401,7 @@ static bool readValue(std::string_view value, bool newt, Spec* spec)
         } else if (colours < 2) {
             if (field.empty())
                 n = -1;
-            else if (!(newt ? lookUp(field, NEWT_COLOURS, sizeof NEWT_COLOURS / sizeof NEWT_COLOURS[0], &n)
+            else if (!(whiptail ? lookUp(field, WHIPTAIL_COLOURS, sizeof WHIPTAIL_COLOURS / sizeof WHIPTAIL_COLOURS[0], &n)
                             : lookUp(field, COLOURS, sizeof COLOURS / sizeof COLOURS[0], &n))
                      && (n = colourNumber(field)) < 0) {
                 report("colour", field);
@@ -419,10 +420,10 @@ static bool readValue(std::string_view value, bool newt, Spec* spec)
 }
 
 // The elements a name stands for: at most two; 0 for an unknown name.
-static int elementsOf(std::string_view name, bool newt, CurInit::THEME_ELEMENT out[2])
+static int elementsOf(std::string_view name, bool whiptail, CurInit::THEME_ELEMENT out[2])
 {
-    if (newt) {
-        for (const NewtName& n : NEWT_NAMES)
+    if (whiptail) {
+        for (const WhiptailName& n : WHIPTAIL_NAMES)
             if (sameName(name, n.name)) {
                 out[0] = n.elements[0];
                 out[1] = n.elements[1];
@@ -439,20 +440,20 @@ static int elementsOf(std::string_view name, bool newt, CurInit::THEME_ELEMENT o
 }
 
 // One "name=value" entry; the number of elements it set.
-static int readEntry(std::string_view entry, bool newt)
+static int readEntry(std::string_view entry, bool whiptail)
 {
     entry = trim(entry);
     if (entry.empty())
         return 0;
     size_t eq = entry.find('=');
     CurInit::THEME_ELEMENT elements[2];
-    int count = eq == std::string_view::npos ? 0 : elementsOf(trim(entry.substr(0, eq)), newt, elements);
+    int count = eq == std::string_view::npos ? 0 : elementsOf(trim(entry.substr(0, eq)), whiptail, elements);
     if (count == 0) {
         report("colour element", eq == std::string_view::npos ? entry : trim(entry.substr(0, eq)));
         return 0;
     }
     Spec spec;
-    if (!readValue(entry.substr(eq + 1), newt, &spec))
+    if (!readValue(entry.substr(eq + 1), whiptail, &spec))
         return 0;
     ensureTable();
     for (int i = 0; i < count; i++) {
@@ -462,7 +463,7 @@ static int readEntry(std::string_view entry, bool newt)
     return count;
 }
 
-int CurInit::setThemeColors(const char* text, bool newtNames)
+int CurInit::setThemeColors(const char* text, bool whiptailNames)
 {
     if (text == nullptr)
         return 0;
@@ -470,7 +471,7 @@ int CurInit::setThemeColors(const char* text, bool newtNames)
     int set = 0;
     while (!rest.empty()) {
         size_t end = rest.find_first_of(":;\n");
-        set += readEntry(rest.substr(0, end), newtNames);
+        set += readEntry(rest.substr(0, end), whiptailNames);
         if (end == std::string_view::npos)
             break;
         rest.remove_prefix(end + 1);
@@ -498,6 +499,8 @@ void CurInitPrivate::takeTheme()
 {
     resolved = true;
     resolveAll();
+    if (screenAttr != 0)
+        wrefresh(stdscr);               // the screen in the theme's background from the start
 }
 
 // The pairs go with the colour table: every element is the default's again.

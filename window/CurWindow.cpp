@@ -34,7 +34,7 @@ static int keptSide(int asked, int screen)
 }
 
 CurWindow::CurWindow(int height, int width, int y, int x)
-    : centredY(y < 0), centredX(x < 0), kept(nullptr), gadgetList(nullptr)
+    : centredY(y < 0), centredX(x < 0), kept(nullptr), gadgetList(nullptr), themed(false)
 {
     this->height = keptSide(height, LINES);
     this->width = keptSide(width, COLS);
@@ -115,6 +115,9 @@ void CurWindow::setAttributes(int attr)
 {
     if (win == nullptr)
         return;
+    if (themed)
+        wattrset(win, 0);               // the program's attributes win over the theme's
+    themed = false;
     wattr_on(win, (attr_t)attr, nullptr);
     if ((attr & 0xff) == 0)
         attr |= ' ';
@@ -132,6 +135,7 @@ void CurWindow::takeTheme(CurInit::THEME_ELEMENT element)
         return;
     wattrset(win, attr);
     wbkgd(win, (chtype)attr | ' ');
+    themed = attr != 0;
 }
 
 // A frame needs two rows and two columns. On a window of one column curses
