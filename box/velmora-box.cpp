@@ -109,9 +109,17 @@ static int takeTerminal(bool keys, int answer)
     return answer;
 }
 
+// The whole screen blank, as clearScreen(0, ' ') leaves it, without putting
+// its characters one by one: that was a fifth of a box's start.
+static void blankScreen()
+{
+    werase(stdscr);
+    wrefresh(stdscr);
+}
+
 static void backtitle(const char* text)
 {
-    CurInit::clearScreen(0, ' ');
+    blankScreen();
     if (text == nullptr)
         return;
     CurBanner* banner = new CurBanner();   // stays until the windows are killed
@@ -237,7 +245,7 @@ int main(int argc, char** argv)
             break;
     if (screen) {
         if (last.clear) {
-            CurInit::clearScreen(0, ' ');
+            blankScreen();
             CurInit::refreshAllWindows();
         }
         CurInit::cleanup();
