@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/ioctl.h>
 
 bool                       CurInitPrivate::initialized  = false;
 CurInitPrivate::ColorPair* CurInitPrivate::col_pair     = nullptr;
@@ -53,15 +54,27 @@ static void takeCharacterType()
         setlocale(LC_CTYPE, "");
 }
 
+// What the guard writes to give back, and to take up again after a stop,
+// the screen curses switched to, the keypad mode and the picture (steps of
+// the session below).
+static CurInitPrivate::Prepared screenOff, screenOn, keypadOff, keypadOn, pictureOff;
+
 // Curses on the terminal openTerminal chose. LINES and COLUMNS in the
 // environment are ignored, but the size comes from the terminal itself: a
 // description's own size (often 80 x 24, and none at all for some types) is
 // rarely the size of the window in use.
-static void startCurses()
+static void takeCurses()
 {
     use_env(FALSE);
     use_tioctl(TRUE);
     CurInitPrivate::startCurses();
+}
+
+static void prepareScreen()
+{
+    bool alternate = CurInit::usesAlternateScreen();
+    CurInitPrivate::prepare(&screenOff, {alternate ? tigetstr("rmcup") : nullptr});
+    CurInitPrivate::prepare(&screenOn, {alternate ? tigetstr("smcup") : nullptr});
 }
 
 static void takeModes()
@@ -72,7 +85,13 @@ static void takeModes()
     keypad(stdscr, TRUE);
 }
 
-static void startEvents()
+static void prepareKeypad()
+{
+    CurInitPrivate::prepare(&keypadOff, {tigetstr("rmkx")});
+    CurInitPrivate::prepare(&keypadOn, {tigetstr("smkx")});
+}
+
+static void takeEvents()
 {
     CurInitPrivate::startEvents(CurInitPrivate::tty_in);
 }
@@ -111,39 +130,64 @@ static void dropColours()
     CurInitPrivate::col_pair = nullptr;
 }
 
+// The picture is what curses draws once the session is set up: attributes,
+// the line drawing set and a cursor placed and hidden as it likes. The guard
+// leaves it plain, with the cursor shown on the last row, where the shell's
+// prompt follows (as endwin does for cleanup), and has it repainted after a stop.
+static void preparePicture()
+{
+    struct winsize ws;
+    int rows = ioctl(CurInitPrivate::tty_out, TIOCGWINSZ, &ws) == 0 && ws.ws_row > 0 ? ws.ws_row : lines;
+    char* cup = tigetstr("cup");
+    const char* bottom = rows > 0 && cup != nullptr && cup != (char*)-1 ? tiparm(cup, rows - 1, 0) : nullptr;
+    CurInitPrivate::prepare(&pictureOff, {tigetstr("sgr0"), tigetstr("rmacs"), bottom, tigetstr("cnorm")});
+}
+
 // The session: its steps in the order initialize takes them, each with
 // what gives it back. cleanup gives back the steps taken, the last first;
-// on a signal the guard gives the terminal back the same way, from bytes
-// and modes it prepared when its step was taken (CurInitGuard.cpp).
-struct Step {
-    void (*take)();
-    void (*undo)();
+// on a signal, a crash or a stop the guard gives back the same steps in the
+// same order through their async-signal-safe forms, and takes them up again
+// when the process continues (CurInitGuard.cpp). CurInitPrivate.h says how
+// to add one.
+const CurInitPrivate::Step CurInitPrivate::session[] = {
+    // the locale: the program's from then on
+    {takeCharacterType, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    // the environment's theme; its messages wait for the terminal to be given back
+    {CurInitPrivate::readTheme, CurInitPrivate::flushThemeMessages, nullptr, nullptr, nullptr,
+     nullptr, nullptr},
+    // the key log, opened at the first key; its messages wait for the
+    // terminal to be given back
+    {nullptr, CurInit::keylogEnd, nullptr, nullptr, nullptr, nullptr, nullptr},
+    // which terminal, its descriptors and modes, TERM (detected when
+    // unusable), the init strings, and the guard, set up before curses starts
+    {CurInitPrivate::openTerminal, CurInitPrivate::releaseTerminal, nullptr, nullptr, nullptr,
+     CurInitPrivate::restoreStartModes, CurInitPrivate::restoreProgramModes},
+    // curses, on the alternate screen unless the program chose otherwise
+    {takeCurses, CurInitPrivate::endCurses, prepareScreen, &screenOff, &screenOn, nullptr, nullptr},
+    // keys one at a time, unechoed, the keypad's as keys (endwin gives the
+    // modes back, the guard the keypad)
+    {takeModes, nullptr, prepareKeypad, &keypadOff, &keypadOn, nullptr, nullptr},
+    {takeEvents, CurInitPrivate::stopEvents, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {takeColours, dropColours, nullptr, nullptr, nullptr, nullptr, nullptr},
+    // the theme's colour pairs and the screen's background
+    {CurInitPrivate::takeTheme, CurInitPrivate::dropTheme, nullptr, nullptr, nullptr, nullptr,
+     nullptr},
+    // what is drawn from here on
+    {nullptr, nullptr, preparePicture, &pictureOff, nullptr, nullptr, CurInitPrivate::repaintLater},
 };
-static const Step SESSION[] = {
-    {takeCharacterType, nullptr},        // the locale: the program's from then on
-    {CurInitPrivate::readTheme, CurInitPrivate::flushThemeMessages}, // the environment's theme;
-                                         // its messages wait for the terminal to be given back
-    {nullptr, CurInit::keylogEnd},       // the key log, opened at the first key; its
-                                         // messages wait for the terminal to be given back
-    {CurInitPrivate::openTerminal, CurInitPrivate::releaseTerminal},  // which terminal, its
-                                         // descriptors, TERM (detected when unusable), the
-                                         // init strings, and the guard before curses starts
-    {startCurses, CurInitPrivate::endCurses},
-    {takeModes, nullptr},                // endwin gives the modes back
-    {startEvents, CurInitPrivate::stopEvents},
-    {takeColours, dropColours},
-    {CurInitPrivate::takeTheme, CurInitPrivate::dropTheme},   // the theme's colour pairs
-};
-static const int STEPS = sizeof SESSION / sizeof SESSION[0];
+const int CurInitPrivate::sessionSteps = sizeof session / sizeof session[0];
+volatile sig_atomic_t CurInitPrivate::stepsTaken = 0;
 
 void CurInit::initialize()
 {
     // A second initialize without cleanup would start curses over itself.
     if (CurInitPrivate::initialized)
         return;
-    for (const Step& step : SESSION)
-        if (step.take != nullptr)
-            step.take();
+    for (int i = 0; i < CurInitPrivate::sessionSteps; i++) {
+        if (CurInitPrivate::session[i].take != nullptr)
+            CurInitPrivate::session[i].take();
+        CurInitPrivate::stepsTaken = i + 1;
+    }
     CurInitPrivate::initialized = true;
 }
 
@@ -151,9 +195,11 @@ void CurInit::cleanup()
 {
     if (!CurInitPrivate::initialized)
         return;
-    for (int i = STEPS - 1; i >= 0; i--)
-        if (SESSION[i].undo != nullptr)
-            SESSION[i].undo();
+    for (int i = CurInitPrivate::sessionSteps - 1; i >= 0; i--) {
+        CurInitPrivate::stepsTaken = i;
+        if (CurInitPrivate::session[i].undo != nullptr)
+            CurInitPrivate::session[i].undo();
+    }
     CurInitPrivate::initialized = false;
 }
 

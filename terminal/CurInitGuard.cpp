@@ -1,6 +1,8 @@
 // CurInitGuard.cpp - the guard that gives the terminal back (terminal/) on a
-// signal, a stop, exit and std::terminate; bytes and modes are prepared at
-// set-up, so a handler does nothing but write, tcsetattr and raise.
+// signal, a stop, exit and std::terminate: it takes back the session's steps
+// through their async-signal-safe forms (bytes prepared as the guard is set
+// up, modes saved here), so a handler does nothing but write, tcsetattr and
+// raise. Also the terminal step's own forms: its modes.
 #include "CurInit.h"
 #include "CurInitPrivate.h"
 
@@ -11,7 +13,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -33,14 +34,12 @@ static bool             caught[NSIG];            // the guard's handler was inst
 static std::terminate_handler previousTerminate = nullptr;
 static bool exitHookSet = false;
 
-// What a handler needs, prepared by guardTerminal.
-static char           leaveBytes[512];       // normal screen, keypad off, cursor shown
-static size_t         leaveLength = 0;
-static char           enterBytes[256];       // alternate screen and keypad on again
-static size_t         enterLength = 0;
+// What the terminal step's own forms need, saved by guardTerminal.
 static struct termios startModes;            // the modes the program started with
 static int            modesFd = -1;          // the descriptor they belong to
-static int            outFd = -1;            // where the bytes go
+static struct termios programModes;          // the modes it had when stopped
+static volatile sig_atomic_t haveProgramModes = 0;
+static int            outFd = -1;            // where prepared bytes go
 static volatile sig_atomic_t guarding = 0;
 static volatile sig_atomic_t resumed = 0;    // stopped and continued: repaint pending
 
@@ -55,18 +54,26 @@ static int collect(int c)
     return c;
 }
 
-static void append(char* buffer, size_t size, size_t* length, const char* value)
+// The length is set last, so that a handler meanwhile writes nothing.
+void CurInitPrivate::prepare(Prepared* to, std::initializer_list<const char*> values)
 {
-    if (value == nullptr || value == (char*)-1)
-        return;
-    collecting = buffer;
-    collected = length;
-    room = size;
-    tputs(value, 1, collect);
+    to->length = 0;
+    size_t length = 0;
+    collecting = to->bytes;
+    collected = &length;
+    room = sizeof to->bytes;
+    for (const char* value : values)
+        if (value != nullptr && value != (char*)-1)
+            tputs(value, 1, collect);
+    to->length = length;
 }
 
-static void writeAll(const char* bytes, size_t length)
+void CurInitPrivate::writePrepared(const Prepared* prepared)
 {
+    if (prepared == nullptr || outFd < 0)
+        return;
+    const char* bytes = prepared->bytes;
+    size_t length = prepared->length;
     while (length > 0) {
         ssize_t n = write(outFd, bytes, length);
         if (n < 0 && errno == EINTR)
@@ -78,24 +85,53 @@ static void writeAll(const char* bytes, size_t length)
     }
 }
 
-// The guard itself: async-signal-safe, and harmless when repeated.
-static void leaveTerminal()
+// The program's modes are noted first: a stop ends in a continue, which
+// gives them back (restoreProgramModes).
+void CurInitPrivate::restoreStartModes()
 {
-    if (!guarding)
-        return;
-    writeAll(leaveBytes, leaveLength);
+    haveProgramModes = modesFd >= 0 && tcgetattr(modesFd, &programModes) == 0;
     if (modesFd >= 0)
         tcsetattr(modesFd, TCSADRAIN, &startModes);
 }
 
-// Back into the program's screen after it went on: the modes it had, the
-// alternate screen and keypad; the picture follows at repaintIfResumed.
-static void enterTerminal(const struct termios* modes)
+void CurInitPrivate::restoreProgramModes()
 {
-    if (modes != nullptr)
-        tcsetattr(modesFd, TCSADRAIN, modes);
-    writeAll(enterBytes, enterLength);
+    if (haveProgramModes)
+        tcsetattr(modesFd, TCSADRAIN, &programModes);
+}
+
+void CurInitPrivate::repaintLater()
+{
     resumed = 1;
+}
+
+// The guard itself: the steps taken, given back the last first through
+// their async-signal-safe forms. Harmless when repeated. Returns how many
+// steps it gave back, for enterSteps.
+static int leaveSteps()
+{
+    if (!guarding)
+        return 0;
+    int taken = CurInitPrivate::stepsTaken;
+    for (int i = taken - 1; i >= 0; i--) {
+        const CurInitPrivate::Step& step = CurInitPrivate::session[i];
+        CurInitPrivate::writePrepared(step.leaveBytes);
+        if (step.leave != nullptr)
+            step.leave();
+    }
+    return taken;
+}
+
+// Back into the program's screen after it went on: the same steps taken up
+// again in order; the picture follows at repaintIfResumed.
+static void enterSteps(int taken)
+{
+    for (int i = 0; i < taken; i++) {
+        const CurInitPrivate::Step& step = CurInitPrivate::session[i];
+        if (step.enter != nullptr)
+            step.enter();
+        CurInitPrivate::writePrepared(step.enterBytes);
+    }
 }
 
 // Calls the handler the program had set, if any; false when there was none.
@@ -141,9 +177,7 @@ static void onSignal(int sig, siginfo_t* info, void* context)
         errno = savedErrno;
         return;
     }
-    struct termios programModes;
-    bool haveModes = modesFd >= 0 && tcgetattr(modesFd, &programModes) == 0;
-    leaveTerminal();
+    int taken = leaveSteps();
     // A handler of the program's that returns keeps the program running, and
     // a stop ends in a continue: either way the screen is taken up again.
     bool handled = chain(sig, info, context);
@@ -152,13 +186,13 @@ static void onSignal(int sig, siginfo_t* info, void* context)
         sigaction(sig, nullptr, &ours);
         deliverByDefault(sig, &ours);
     }
-    enterTerminal(haveModes ? &programModes : nullptr);
+    enterSteps(taken);
     errno = savedErrno;
 }
 
 static void onTerminate()
 {
-    leaveTerminal();
+    leaveSteps();
     if (previousTerminate != nullptr)
         previousTerminate();
     abort();
@@ -170,27 +204,7 @@ static void onExit()
     if (CurInit::isInitialized())
         CurInit::cleanup();
     else
-        leaveTerminal();
-}
-
-static void prepareBytes()
-{
-    leaveLength = enterLength = 0;
-    size_t size = sizeof leaveBytes;
-    append(leaveBytes, size, &leaveLength, tigetstr("sgr0"));
-    append(leaveBytes, size, &leaveLength, tigetstr("rmacs"));
-    struct winsize ws;
-    int rows = ioctl(outFd, TIOCGWINSZ, &ws) == 0 && ws.ws_row > 0 ? ws.ws_row : lines;
-    char* cup = tigetstr("cup");
-    if (rows > 0 && cup != nullptr && cup != (char*)-1)
-        append(leaveBytes, size, &leaveLength, tiparm(cup, rows - 1, 0));
-    append(leaveBytes, size, &leaveLength, tigetstr("cnorm"));
-    append(leaveBytes, size, &leaveLength, tigetstr("rmkx"));
-    if (CurInit::usesAlternateScreen()) {
-        append(leaveBytes, size, &leaveLength, tigetstr("rmcup"));
-        append(enterBytes, sizeof enterBytes, &enterLength, tigetstr("smcup"));
-    }
-    append(enterBytes, sizeof enterBytes, &enterLength, tigetstr("smkx"));
+        leaveSteps();
 }
 
 static bool isDefault(const struct sigaction& action)
@@ -230,7 +244,8 @@ static void installHandlers()
 }
 
 // Runs before curses starts, so that curses, which sets handlers of its own
-// only where none is set, leaves these signals to the guard.
+// only where none is set, leaves these signals to the guard; the session's
+// bytes are prepared from the description openTerminal has loaded.
 void CurInitPrivate::guardTerminal()
 {
     outFd = tty_out;
@@ -242,7 +257,9 @@ void CurInitPrivate::guardTerminal()
             break;
         }
     }
-    prepareBytes();
+    for (int i = 0; i < sessionSteps; i++)
+        if (session[i].prepare != nullptr)
+            session[i].prepare();
     installHandlers();
     previousTerminate = std::set_terminate(onTerminate);
     if (!exitHookSet)

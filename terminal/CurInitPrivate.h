@@ -5,8 +5,57 @@
 // use and its guard, the events, the colour table and the window registry.
 #include "CurInit.h"
 
+#include <csignal>
+#include <cstddef>
+#include <initializer_list>
+
 class CurInitPrivate {
 public:
+    // The session (CurInit.cpp) is one list of steps. initialize takes them
+    // in order; cleanup undoes the ones taken, the last first. The guard
+    // (CurInitGuard.cpp) gives the same ones back, the last first, on a
+    // signal, a crash, and exit or std::terminate without cleanup; on a stop
+    // (SIGTSTP) it gives them back and, when the process continues, takes
+    // them up again in order. It does so inside signal handlers, so its forms
+    // of a step are async-signal-safe: bytes prepared in advance, written
+    // with write(2), and functions that do no more than tcsetattr and set
+    // flags: no malloc, no stdio, no curses.
+    //
+    // Adding a step (mouse reporting switched on in the terminal, say) takes
+    // one entry in the session's table and its functions:
+    //   take:    switches it on;
+    //   undo:    switches it off the ordinary way;
+    //   prepare: fills the bytes that switch it off and on (prepare(), from
+    //            capability values or literal bytes);
+    //   entry:   {take, undo, prepare, &offBytes, &onBytes, nullptr, nullptr},
+    //            placed where its bytes belong: the guard writes the last
+    //            entry's first when it gives the terminal back.
+    // Every step's prepare runs as the guard is set up, before curses
+    // starts, with the terminal's description loaded: curses' own output
+    // would pad differently, and a handler must never need the description.
+    struct Prepared {
+        char   bytes[256];
+        size_t length;                    // 0 until prepared
+    };
+    struct Step {
+        void (*take)();                   // by initialize, in table order
+        void (*undo)();                   // by cleanup, in reverse
+        void (*prepare)();                // by the guard's set-up, for the two below
+        const Prepared* leaveBytes;       // written by the guard when it gives the step back,
+        const Prepared* enterBytes;       // and when it takes it up again after a stop
+        void (*leave)();                  // async-signal-safe: after leaveBytes
+        void (*enter)();                  // async-signal-safe: before enterBytes
+    };                                    // any member may be null
+    static const Step session[];
+    static const int  sessionSteps;
+    static volatile sig_atomic_t stepsTaken;  // session[0 .. stepsTaken - 1] are taken: counted
+                                              // once taken, no longer before their undo
+    // Empties to, then appends each value through tputs (with the padding the
+    // terminal needs; literal bytes stay as they are). A null or cancelled
+    // capability adds nothing; what does not fit is cut.
+    static void prepare(Prepared* to, std::initializer_list<const char*> values);
+    static void writePrepared(const Prepared* bytes); // async-signal-safe; to the terminal in use
+
     // terminal type detection (CurInitDetect.cpp)
     static void autodetect();             // interactive choice of TERM; returns or exits with status 1
     static bool tryTerm(const char* term);
@@ -22,6 +71,9 @@ public:
     static void endCurses();
     static void guardTerminal();          // saves the modes, installs the handlers
     static void releaseTerminal();        // puts the handlers back
+    static void restoreStartModes();      // the guard's forms of the terminal step: the modes
+    static void restoreProgramModes();    // found at set-up, and those the program had at the stop
+    static void repaintLater();           // the picture is redrawn at the next key read
     static int  tty_in, tty_out;          // descriptors of the terminal: 0 and 1, or /dev/tty
 
     // events and keys (CurInitEvents.cpp)

@@ -214,7 +214,7 @@ void CurInitPrivate::openTerminal()
         exit(1);
     }
     sendInitStrings();
-    guardTerminal();            // reads the restoring strings from this description
+    guardTerminal();            // prepares the session's restoring bytes from this description
     set_curterm(before);
     del_curterm(loaded);
 }

@@ -506,6 +506,8 @@ void CurInitPrivate::takeTheme()
 // The pairs go with the colour table: every element is the default's again.
 void CurInitPrivate::dropTheme()
 {
+    if (screenAttr != 0)
+        wbkgd(stdscr, ' ');             // sends nothing: curses ends next
     resolved = false;
     tableReady = false;
     screenAttr = 0;
