@@ -96,6 +96,12 @@ public:
     static void setMouseEvent(const CurInit::MouseEvent& event);   // a replayed one
     static volatile sig_atomic_t mouseReporting;  // the terminal reports: off is due on leaving
 
+    // themes (CurInitTheme.cpp)
+    static void readTheme();              // VELMORA_THEME and VELMORA_COLORS, before the terminal is taken
+    static void flushThemeMessages();     // what they could not use, once the terminal is given back
+    static void takeTheme();              // once colours are known: the theme's attributes and pairs
+    static void dropTheme();              // the default theme again
+
     // the session's state (CurInit.cpp)
     struct ColorPair {
         int fg;
