@@ -12,7 +12,7 @@
 
 namespace {
 
-enum Act { CLICK, DOUBLE, WHEEL_UP, WHEEL_DOWN };
+enum Act { CLICK, DOUBLE, WHEEL_UP, WHEEL_DOWN, CUT_WHEEL_UP };
 
 // One step: what is done where, then what must follow: a result's value,
 // or (key "") the text at (row, col) of the screen, or (key "cursor") the
@@ -54,13 +54,16 @@ const Step STEPS[] = {
     {"whose buttons answer it", CLICK, 13, 41, "answer", "0", 0, 0},
     {"a button deletes the check box", CLICK, 3, 16, "dropped", "1", 0, 0},
     {"where it was a click finds no gadget", CLICK, 4, 3, "outside", "4,3,1,2,0", 0, 0},
+    {"a wheel step cutting a character short still counts", CUT_WHEEL_UP, 11, 8, "", "line 0", 10, 5},
 };
 
 bool act(CurTestTerminal& t, const Step& step)
 {
+    if (step.act == CUT_WHEEL_UP)
+        t.sendBytes("\xc3", 1);         // the first byte of a character, and no more
     if (step.act == CLICK || step.act == DOUBLE)
-        return step.act == CLICK ? t.click(step.row, step.col) : t.doubleClick(step.row, step.col);
-    return t.wheel(step.row, step.col, step.act == WHEEL_UP);
+        return step.act == DOUBLE ? t.doubleClick(step.row, step.col) : t.click(step.row, step.col);
+    return t.wheel(step.row, step.col, step.act != WHEEL_DOWN);
 }
 
 bool done(ScreenSession& s, const Step& step)
@@ -77,6 +80,7 @@ bool done(ScreenSession& s, const Step& step)
 TEST(CurInitMouse, ClicksAndTheWheelWorkEachKindOfGadgetAndTheMenus)
 {
     ScreenSession s(24, 80);
+    s.setEnv("LC_ALL", "C.UTF-8");
     ASSERT_TRUE(s.start({scenarioPath("mouse_form")}));
     ASSERT_TRUE(s.waitForText("line 3")) << s.dump();
     ASSERT_TRUE(s.waitQuiet()) << s.dump();
