@@ -18,7 +18,7 @@
 // must be a regular file; the log must be the user's own and not the replay
 // file itself. Messages about them wait until the terminal is given back.
 #include "CurInit.h"
-#include "CurGadget.h"
+#include "CurInitPrivate.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -71,8 +71,13 @@ const int MAX_MESSAGES = 5;
 std::vector<std::string> messages;
 long long  messagesLeftOut = 0;
 
-// Gadgets taking secret input now (CurInit::setSecretInput).
-std::vector<CurGadget*> secretGadgets;
+// Secret input now (CurInit::setSecretInput): who takes it, and the window
+// its keys are read from.
+struct SecretInput {
+    const void* owner;
+    CurWindow*  window;
+};
+std::vector<SecretInput> secretInputs;
 
 // Keeps a message, made visible as the text module shows text: whatever a
 // file or a path holds, no control byte reaches the terminal.
@@ -96,7 +101,7 @@ std::string reason(int error)
 // whole characters beyond ASCII.
 bool revealing(int code)
 {
-    return (code >= ' ' && code < 127) || (code >= 128 && code < 256) || code >= CurGadget::WIDE_CHAR;
+    return (code >= ' ' && code < 127) || (code >= 128 && code < 256) || code >= CurInit::WIDE_CHAR;
 }
 
 // The name of a key; a character of secret input is Hidden.
@@ -268,26 +273,35 @@ void openLog()
 
 }  // namespace
 
-void CurInit::setSecretInput(CurGadget* gadget, bool on)
+void CurInit::setSecretInput(const void* owner, CurWindow* window, bool on)
 {
-    if (gadget == nullptr)
+    if (owner == nullptr)
         return;
-    for (size_t i = 0; i < secretGadgets.size(); i++)
-        if (secretGadgets[i] == gadget) {
-            if (!on)
-                secretGadgets.erase(secretGadgets.begin() + (long)i);
+    for (size_t i = 0; i < secretInputs.size(); i++)
+        if (secretInputs[i].owner == owner) {
+            if (on)
+                secretInputs[i].window = window;
+            else
+                secretInputs.erase(secretInputs.begin() + (long)i);
             return;
         }
     if (on)
-        secretGadgets.push_back(gadget);
+        secretInputs.push_back({owner, window});
 }
 
 bool CurInit::isSecretInput(CurWindow* window)
 {
-    for (CurGadget* gadget : secretGadgets)
-        if (gadget->getWindow() == window)
+    for (const SecretInput& input : secretInputs)
+        if (input.window == window)
             return true;
     return false;
+}
+
+void CurInitPrivate::moveSecretInput(CurWindow* from, CurWindow* to)
+{
+    for (SecretInput& input : secretInputs)
+        if (input.window == from)
+            input.window = to;
 }
 
 void CurInit::recordKey(int key)

@@ -76,6 +76,10 @@ public:
     static void repaintLater();           // the picture is redrawn at the next key read
     static int  tty_in, tty_out;          // descriptors of the terminal: 0 and 1, or /dev/tty
 
+    // A window going moves the secret input read from it to the window its
+    // gadgets move to (CurInitKeylog.cpp), so a hidden editor stays hidden.
+    static void moveSecretInput(CurWindow* from, CurWindow* to);
+
     // events and keys (CurInitEvents.cpp)
     static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
     static void stopEvents();
