@@ -80,6 +80,12 @@ public:
     // gadgets move to (CurInitKeylog.cpp), so a hidden editor stays hidden.
     static void moveSecretInput(CurWindow* from, CurWindow* to);
 
+    // The Esc that stops a long task reading keys between stretches of work
+    // (the viewer's search) is read past the loops' reader: the task records
+    // it, and asks the replay for it, here (CurInitKeylog.cpp).
+    static void recordInterrupt();
+    static bool replayInterrupt();        // the replay's next key is that Esc: taken, true
+
     // events and keys (CurInitEvents.cpp)
     static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
     static void stopEvents();
