@@ -9,7 +9,9 @@
 #include <cstddef>
 #include <initializer_list>
 
-class CurInitPrivate {
+// Hidden from the library's exports: programs cannot reach it, and the
+// loader has none of its symbols to look up at start.
+class __attribute__((visibility("hidden"))) CurInitPrivate {
 public:
     // The session (CurInit.cpp) is one list of steps. initialize takes them
     // in order; cleanup undoes the ones taken, the last first. The guard
