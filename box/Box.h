@@ -145,6 +145,7 @@ BoxStatus runInputBox(BoxCall& call);      // --inputbox and --passwordbox
 BoxStatus runTextBox(BoxCall& call);
 BoxStatus runGauge(BoxCall& call);
 BoxStatus runPrintMaxsize(BoxCall& call);  // the sizes, not a screen
+BoxStatus runPrintVersion(BoxCall& call);  // the version, not a screen
 bool      checkGauge(const BoxOptions&, int argc, char** argv, std::string* why);
 bool      checkTextBox(const BoxOptions&, int argc, char** argv, std::string* why);
 bool      keepTextBoxFile(const BoxOptions&, int argc, char** argv, std::string* why); // --textbox
@@ -154,7 +155,7 @@ BoxStatus runCheckList(BoxCall& call);     // --checklist and --radiolist
 BoxStatus runInputMenu(BoxCall& call);
 BoxStatus runForm(BoxCall& call);          // --form, --passwordform and --mixedform
 BoxStatus runTailBox(BoxCall& call);
-BoxStatus runProgramBox(BoxCall& call);    // --programbox and --progressbox
+BoxStatus runProgramBox(BoxCall& call);    // --programbox, --progressbox and --prgbox
 BoxStatus runMixedGauge(BoxCall& call);
 BoxStatus runPause(BoxCall& call);
 bool      checkMenu(const BoxOptions&, int argc, char** argv, std::string* why);

@@ -61,10 +61,10 @@ BoxStatus runCheckList(BoxCall& call)
                                    radio ? CurTDialog::RADIO : CurTDialog::CHECK, &setup);
     for (size_t i = 0; i < rows.marks.size(); i++)
         rows.marks[i] = marks[i];
+    std::string marked = markedTags(o, rows, radio);
     if (status == BOX_HELP || status == BOX_ITEM_HELP)
-        *call.answer = "HELP " + std::string(o.itemHelp ? rows.helps[setup.current]
-                                                        : rows.tags[setup.current]);
+        *call.answer = boxHelpAnswer(o, rows, setup.current, &marked);
     else if (status == BOX_OK || status == BOX_EXTRA)
-        *call.answer = markedTags(o, rows, radio);
+        *call.answer = marked;
     return status;
 }

@@ -1,6 +1,6 @@
 // BoxForm.cpp - --form, --passwordform and --mixedform (box/): labelled
 // fields placed where the script says; the answer is a line per field (the
-// fields a script can edit, or every field of a mixed form).
+// fields with a length: read-only ones of a mixed form too).
 #include "BoxRows.h"
 
 #include <CurTDialog.h>
@@ -23,8 +23,19 @@ static bool formNumber(const char* arg, int* value)
 }
 
 // One field: LABEL Y X ITEM Y X FIELD-LENGTH INPUT-LENGTH [TYPE]. Places
-// count from 1; a length of 0 or less is a field shown but not edited, and
-// type 1 hides the text, type 2 shows it read-only.
+// count from 1; a field length of 0 or less is a field shown but not edited
+// nor answered, and type 1 hides the text, type 2 shows it read-only. An
+// edited field holds INPUT-LENGTH bytes (0: its field length): the first
+// text is cut to them, at a character's end, and typing stops there.
+// The bytes of text up to the end of the last whole UTF-8 character within limit.
+static size_t characterEnd(const char* text, size_t limit)
+{
+    size_t end = limit;
+    while (end > 0 && ((unsigned char)text[end] & 0xC0) == 0x80)
+        end--;
+    return end;
+}
+
 struct FormRow {
     CurTDialog::FormField field;
     std::vector<char>     buffer;
@@ -48,13 +59,18 @@ static bool formRow(char** a, bool mixed, bool password, FormRow* row)
     f.width = shown > 0 ? shown : 1;
     f.hidden = (type & 1) != 0;
     f.readOnly = (type & 2) != 0 || flen <= 0;
-    // Room for the first text and for what may be typed, as bytes of UTF-8.
-    size_t room = strlen(a[3]) + 4 * (size_t)(ilen > 0 ? ilen : abs(flen)) + 1;
-    row->buffer.assign(a[3], a[3] + strlen(a[3]));
-    row->buffer.resize(room, '\0');
+    size_t first = strlen(a[3]);
+    size_t room = first;
+    if (flen > 0) {
+        room = (size_t)(ilen > 0 ? ilen : flen);
+        if (first > room)
+            first = characterEnd(a[3], room);
+    }
+    row->buffer.assign(a[3], a[3] + first);
+    row->buffer.resize(room + 1, '\0');
     f.buffer = row->buffer.data();
-    f.size = (int)room;
-    row->written = mixed || flen > 0;
+    f.size = (int)room + 1;
+    row->written = flen > 0;
     return true;
 }
 

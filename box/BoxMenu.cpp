@@ -18,7 +18,7 @@ BoxStatus runMenu(BoxCall& call)
     BoxStatus status = boxShowList(call, rows, buttons, CurTDialog::MENU, &setup);
     const char* tag = rows.tags[setup.current];
     if (status == BOX_HELP || status == BOX_ITEM_HELP)
-        *call.answer = "HELP " + std::string(o.itemHelp ? rows.helps[setup.current] : tag);
+        *call.answer = boxHelpAnswer(o, rows, setup.current, nullptr);
     else if (status == BOX_OK || status == BOX_EXTRA)
         *call.answer = o.quoted ? boxQuoted(o, tag) : tag;
     return status;

@@ -49,6 +49,12 @@ bool button(const char* name, BoxButton* out, std::string* why)
     return false;
 }
 
+// The setter of the options that are known and refused; the parser names them.
+bool refuse(BoxOptions&, char**, std::string*)
+{
+    return false;
+}
+
 // The common options. Where the two programs spell one option differently,
 // both spellings share its row.
 const OptionRow OPTIONS[] = {
@@ -194,9 +200,14 @@ const OptionRow OPTIONS[] = {
     {"--fb --fullbuttons", 0, true, nullptr, "--fb, --fullbuttons       accepted; buttons are always full"},
     {"--scrolltext", 0, false, nullptr, "--scrolltext              accepted; long texts always scroll"},
     {"--ascii-lines --no-lines --no-mouse --visit-items --tab-correct --topleft "
-     "--erase-on-exit --cursor-off-label --ignore --size-err --last-key --reorder --iso-week", 0,
+     "--erase-on-exit --cursor-off-label --ignore --size-err --last-key --reorder --iso-week "
+     "--keep-window --no-kill --beep --beep-after --no-hot-list --scrollbar --fixed-font", 0,
      true, nullptr, nullptr},
-    {"--hfile --hline --column-separator --week-start", 1, true, nullptr, nullptr},
+    {"--hfile --hline --column-separator --week-start --trace --rc-file", 1, true, nullptr, nullptr},
+    // Refused: each would write what a script reads, laid out by rules
+    // of another program's own that this one does not follow.
+    {"--print-size --print-text-size --print-text-only --create-rc --file", 0, false, refuse,
+     nullptr},
 };
 
 const OptionRow* findOption(const char* arg)
@@ -314,6 +325,8 @@ BoxParse parseBoxCommand(int argc, char** argv, std::vector<BoxStep>* steps, Box
             *last = current;
             return PARSE_ERROR;
         }
+        if (row->set == refuse)
+            *error = std::string(arg) + " is not available in this version";
         if (row->set != nullptr) {
             if (!row->set(current, argv + i + 1, error)) {
                 *last = current;

@@ -1,11 +1,13 @@
-// BoxProgramBox.cpp - --programbox and --progressbox (box/): standard input
-// shown as it arrives, the last lines in view. The progress box ends with
-// the input; the program box then waits for OK. A writer that never ends
-// keeps the box up until the program is stopped.
+// BoxProgramBox.cpp - --programbox, --progressbox and --prgbox (box/):
+// standard input, or a command's output, shown as it arrives, the last lines
+// in view. The progress box ends with the input; the program box and the
+// command's box then wait for OK. A writer that never ends keeps the box up
+// until the program is stopped.
 #include "Box.h"
 #include "BoxOptions.h"
 
 #include <CurButton.h>
+#include <CurInit.h>
 #include <CurLabel.h>
 #include <CurTDialog.h>
 #include <CurViewer.h>
@@ -15,6 +17,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // What stays shown: the last 64 KiB of the input, cut at a line start, so
@@ -65,17 +68,38 @@ static bool escapeStops(int key, void* dialog)
 // its place; false when there is none to read from.
 static bool keysFromTerminal()
 {
-    if (isatty(0))
-        return true;
-    int tty = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (tty < 0)
+    int screen, keys, opened;
+    if (!CurInit::findTerminal(&screen, &keys, &opened) || keys < 0)
         return false;
-    bool moved = dup2(tty, 0) == 0;
-    close(tty);
+    bool moved = keys == 0 || dup2(keys, 0) == 0;
+    if (opened >= 0)
+        close(opened);
     return moved;
 }
 
-// [TEXT] HEIGHT WIDTH
+// The command run by the shell, its output and errors into a pipe whose
+// reading end is returned (-1 when it cannot start).
+static int startCommand(const char* command, pid_t* child)
+{
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) < 0)
+        return -1;
+    *child = fork();
+    if (*child == 0) {
+        dup2(ends[1], 1);
+        dup2(ends[1], 2);
+        execl("/bin/sh", "sh", "-c", command, (char*)nullptr);
+        _exit(127);
+    }
+    close(ends[1]);
+    if (*child < 0) {
+        close(ends[0]);
+        return -1;
+    }
+    return ends[0];
+}
+
+// [TEXT] HEIGHT WIDTH, or [TEXT] COMMAND HEIGHT WIDTH for --prgbox
 bool checkProgramBox(const BoxOptions&, int argc, char** argv, std::string* why)
 {
     int size;
@@ -89,20 +113,23 @@ bool checkProgramBox(const BoxOptions&, int argc, char** argv, std::string* why)
 BoxStatus runProgramBox(BoxCall& call)
 {
     const BoxOptions& o = *call.options;
-    bool program = strcmp(call.name, "--programbox") == 0;
+    bool command = strcmp(call.name, "--prgbox") == 0;
+    bool program = command || strcmp(call.name, "--programbox") == 0;
     int height = 0, width = 0;
-    const char* given = call.argc == 3 ? call.argv[0] : nullptr;
+    const char* given = call.argc == (command ? 4 : 3) ? call.argv[0] : nullptr;
     boxNumber(call.argv[call.argc - 2], &height);   // checked before the screen started
     boxNumber(call.argv[call.argc - 1], &width);
     // The data leaves descriptor 0 before the terminal may take it.
-    int data = fcntl(0, F_DUPFD_CLOEXEC, 3);
+    pid_t child = -1;
+    int data = command ? startCommand(call.argv[call.argc - 3], &child) : fcntl(0, F_DUPFD_CLOEXEC, 3);
     if (data < 0) {
-        *call.error = std::string(call.name) + ": no standard input to show";
+        *call.error = std::string(call.name) + (command ? ": the command could not be started"
+                                                        : ": no standard input to show");
         return BOX_ERROR;
     }
     // The terminal takes descriptor 0 at once: curses looks there for typed
     // keys while it draws, and should find keys, not the data.
-    bool keys = keysFromTerminal();
+    bool keys = command || keysFromTerminal();
     std::string text = given != nullptr ? boxText(o, given) : std::string();
     int textRows = text.empty() ? 0 : CurLabel::getNumLines(text.c_str());
     int chrome = program ? 4 : 2;
@@ -131,6 +158,8 @@ BoxStatus runProgramBox(BoxCall& call)
         dialog.update();
         follow(data, &viewer, &dialog);
         close(data);
+        while (child > 0 && waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+        }
         if (program && keys) {
             dialog.addButton(o.okLabel != nullptr ? o.okLabel : " OK ");
             dialog.setKeyCB(escapeStops, &dialog);

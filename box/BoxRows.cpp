@@ -103,6 +103,16 @@ BoxStatus boxPressed(const BoxButtons& buttons, int index)
     return index >= 0 && index < (int)buttons.meaning.size() ? buttons.meaning[index] : BOX_ESC;
 }
 
+std::string boxHelpAnswer(const BoxOptions& o, const BoxRows& rows, int current,
+                          const std::string* state)
+{
+    bool help = o.itemHelp && !o.helpTags && current < (int)rows.helps.size();
+    std::string out = std::string("HELP ") + (help ? rows.helps[current] : rows.tags[current]);
+    if (o.helpStatus && state != nullptr && (o.separateOutput || !state->empty()))
+        out += (o.separateOutput ? "\n" : " ") + *state;
+    return out;
+}
+
 BoxTimer::BoxTimer(const BoxOptions& o)
     : id(o.timeout > 0 ? CurInit::addTimer(o.timeout * 1000, expireCB, this) : -1)
 {

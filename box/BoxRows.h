@@ -44,6 +44,12 @@ BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& butt
                       CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup);
 // The status of the button pressed (or BOX_ESC for none).
 BoxStatus boxPressed(const BoxButtons& buttons, int index);
+// The answer of the Help button on row current: "HELP" and the row's help
+// line (--item-help) or, with --help-tags or without help lines, its tag;
+// with --help-status a list's state (its OK answer; null for a menu) follows,
+// after a newline with --separate-output, else after a blank when not empty.
+std::string boxHelpAnswer(const BoxOptions& o, const BoxRows& rows, int current,
+                          const std::string* state);
 
 // --timeout around a box the library runs: after the seconds its loop
 // stops as if the input had ended, and expired tells that apart from Esc.

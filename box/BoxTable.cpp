@@ -19,6 +19,7 @@ static const BoxEntry BOXES[] = {
     {"--textbox",       3, 3,          true,     INPUT_KEYS,  runTextBox,      keepTextBoxFile},
     {"--gauge",         3, 4,          true,     INPUT_DATA,  runGauge,        checkGauge},
     {"--print-maxsize", 0, 0,          false,    INPUT_NO_SCREEN, runPrintMaxsize, nullptr},
+    {"--print-version", 0, 0,          false,    INPUT_NO_SCREEN, runPrintVersion, nullptr},
     // The list, form and other boxes built on the library's lists, forms and viewer.
     {"--menu",          4, -1,         true,     INPUT_KEYS,  runMenu,         checkMenu},
     {"--checklist",     4, -1,         true,     INPUT_KEYS,  runCheckList,    checkCheckList},
@@ -38,12 +39,14 @@ static const BoxEntry BOXES[] = {
     {"--fselect",       3, 3,          true,     INPUT_KEYS,  runFSelect,      nullptr},
     {"--dselect",       3, 3,          true,     INPUT_KEYS,  runFSelect,      nullptr},
     {"--editbox",       3, 3,          true,     INPUT_KEYS,  runEditBox,      checkTextBox},
-    // Known, and refused with the error status until they are built: a
-    // box's row takes its function here when its file is added.
     {"--buildlist",     4, -1,         true,     INPUT_KEYS,  runBuildList,    checkCheckList},
     {"--treeview",      4, -1,         true,     INPUT_KEYS,  runTreeView,     checkTreeView},
     {"--rangebox",      5, 6,          true,     INPUT_KEYS,  runRangeBox,     checkRangeBox},
-    {"--prgbox",        3, 4,          false,    INPUT_KEYS,  nullptr,         nullptr},
+    {"--prgbox",        3, 4,          false,    INPUT_KEYS,  runProgramBox,   checkProgramBox},
+    // Known, and refused with the error status: a tail box left running in
+    // the background after the program ends needs a process of its own on
+    // the terminal, which the chains of boxes here do not have.
+    {"--tailboxbg",     3, 3,          true,     INPUT_KEYS,  nullptr,         nullptr},
 };
 
 const BoxEntry* findBox(const char* name)

@@ -163,12 +163,15 @@ static BoxStatus runStep(const BoxStep& step, int answerFd, std::string* separat
     BoxStatus status = step.entry->run(call);
     if (step.entry->input != INPUT_NO_SCREEN)
         CurInit::killAllWindows();
+    // The lines the print options write stand apart from the boxes' answers.
+    bool printed = step.entry->input == INPUT_NO_SCREEN;
     if (!answer.empty()) {
-        if (!writeAll(answerFd, *separator + answer)) {
+        if (!writeAll(answerFd, (printed ? "" : *separator) + answer)) {
             *failure = std::string("the answer could not be written: ") + strerror(errno);
             return BOX_ERROR;
         }
-        *separator = o.separateWidget != nullptr ? o.separateWidget : "\t";
+        if (!printed)
+            *separator = o.separateWidget != nullptr ? o.separateWidget : "\t";
     }
     if (o.sleep > 0)
         sleep((unsigned)o.sleep);
@@ -206,18 +209,21 @@ int main(int argc, char** argv)
         return exitCode(BOX_ERROR);
     }
     signal(SIGPIPE, SIG_IGN);            // a reader gone is a write error, not a silent end
-    bool screen = false, keys = false;
+    bool screen = false, keys = false, data = false;
     for (const BoxStep& step : steps) {
         screen = screen || step.entry->input != INPUT_NO_SCREEN;
         keys = keys || step.entry->input == INPUT_KEYS;
+        data = data || step.entry->input == INPUT_DATA;
     }
-    // Keys from another descriptor take standard input's place for curses.
+    // Keys from another descriptor take standard input's place for curses,
+    // unless a box reads its data there (a gauge fed through a pipe): its
+    // keys, if any, come from the terminal as always.
     if (last.inputFd >= 0 && last.inputFd != 0) {
-        if (dup2(last.inputFd, 0) < 0) {
+        if (fcntl(last.inputFd, F_GETFD) < 0 || (!data && dup2(last.inputFd, 0) < 0)) {
             report(last, "the input descriptor " + std::to_string(last.inputFd) + " is not open");
             return exitCode(BOX_ERROR);
         }
-        keys = false;
+        keys = keys && data;
     }
     if (screen && (answerFd = takeTerminal(keys, answerFd)) < 0) {
         report(last, "no terminal to show the box on");

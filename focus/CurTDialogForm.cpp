@@ -7,6 +7,7 @@
 #include "CurText.h"
 
 #include <curses.h>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -84,6 +85,26 @@ void FormEdit::acceptFocus(bool redraw)
 {
     view->show(row);
     CurLineEdit::acceptFocus(redraw);
+}
+
+// The bytes a typed character takes in the text: its UTF-8 form in a
+// multibyte locale, else the one byte the reader handed on.
+int codeBytes(int code)
+{
+    if (MB_CUR_MAX == 1 || code < 0x80)
+        return 1;
+    return code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+}
+
+// Typing stops where the field's buffer is full, so that what the field
+// shows is what its buffer receives.
+void stopAtRoom(CurLineEdit* edit, int size)
+{
+    if (size <= 0)
+        return;
+    edit->setFilterCB([edit, size](int code) {
+        return (int)strlen(edit->getText()) + codeBytes(code) <= size - 1;
+    });
 }
 
 // The text a field starts with: its buffer up to a NUL or its size.
@@ -190,6 +211,8 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             view.edits[i]->setGeometry(1, width, 0, 0);
             view.edits[i]->setText(firstText(f).c_str(), false);
             view.edits[i]->setHidden(f.hidden);
+            if (f.buffer != nullptr)
+                stopAtRoom(view.edits[i].get(), f.size);
             view.edits[i]->loseFocus(false);
             if (!f.readOnly) {
                 dialog.focuser.addGadget(view.edits[i].get());

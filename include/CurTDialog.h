@@ -167,7 +167,8 @@ public:
         int   fieldY = -1, fieldX = -1;  // negative: beside the label, after the longest label
         int   width = 0;                 // the editor's columns; 0 or less: the rest of the row
         char* buffer = nullptr;          // the first text and, when accepted, the edited one,
-        int   size = 0;                  //   as showInput's buffer of size bytes
+        int   size = 0;                  //   as showInput's buffer of size bytes; typing stops
+                                         //   where the text fills size - 1 bytes
         bool  hidden = false;            // every character shown as "*"
         bool  readOnly = false;          // shown, never focused nor changed
     };

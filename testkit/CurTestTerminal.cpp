@@ -209,6 +209,14 @@ long CurTestTerminal::nowMs()
     return long(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+// Whether the program has not ended yet; it is not reaped here.
+static bool programRunning(int pid)
+{
+    siginfo_t info = {};
+    return pid > 0 && waitid(P_PID, (id_t)pid, &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == 0;
+}
+
 bool CurTestTerminal::pump(long ms)
 {
     if (master < 0 || outputClosed) {
@@ -228,6 +236,13 @@ bool CurTestTerminal::pump(long ms)
             continue;
         } else {
             // EIO: every holder of the terminal's other end has closed it.
+            // A program that is still running may open it again (its
+            // standard descriptors all redirected, it opens /dev/tty to
+            // draw): the output has ended only with the program.
+            if ((n == 0 || errno == EIO) && programRunning(pid)) {
+                if (!got && ms > 0) poll(nullptr, 0, int(std::min(ms, 5L)));
+                return got;
+            }
             if (n == 0 || errno == EIO) outputClosed = true;
             return got;
         }

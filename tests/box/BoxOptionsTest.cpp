@@ -72,7 +72,11 @@ TEST(BoxOptions, SpellingsKeptOptionsAndErrors)
         {{"--timeout", "-1", "--msgbox", "t", "0", "0"}, PARSE_ERROR, nullptr, "expected a number from 0"},
         {{"--default-button", "maybe"}, PARSE_ERROR, nullptr, "unknown button"},
         {{"--gauge", "t", "0", "0", "101"}, PARSE_ERROR, nullptr, "--gauge: bad percentage"},
-        {{"--prgbox", "t", "0", "0"}, PARSE_ERROR, nullptr, "--prgbox is not available"},
+        {{"--keep-window", "--trace", "f", "--rc-file", "f", "--fixed-font", "--print-version"},
+         PARSE_RUN, [](S s) { return s.size() == 1; }},
+        {{"--tailboxbg", "f", "0", "0"}, PARSE_ERROR, nullptr, "--tailboxbg is not available"},
+        {{"--print-size", "--msgbox", "t", "0", "0"}, PARSE_ERROR, nullptr,
+         "--print-size is not available"},
     };
     for (const ParseCase& c : cases) {
         std::string trace;

@@ -5,6 +5,7 @@
 #include "ScreenSession.h"
 
 #include <CurTestTerminal.h>
+#include <VelmoraVersion.h>
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -147,8 +148,12 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
              s.enter();
          }, 0, "", "pw"},
         {{"--backtitle", "Setup", "--gauge", "Copying", "0", "0", "5"}, nullptr, none, 0, "", "",
-         "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\\ndone\nXXX\n100\n"},
-        {{"--print-maxsize"}, nullptr, none, 0, "", "MaxSize: 24, 80\n"},
+         "10\nabc\n150\n-3\n50\nXXX\n80\nAlmost\\ndone\nXXX\n100\n", nullptr, "100%"},
+        {{}, nullptr, none, 0, "", "", nullptr, nullptr, "100%", // keys elsewhere, data still piped
+         "printf '40\\n100\\n' | \"$0\" --input-fd 3 --gauge Work 0 0 0 3</dev/tty"},
+        {{"--print-version", "--print-maxsize"}, nullptr, none, 0, "",
+         ("Version: " VELMORA_VERSION_STRING "\nMaxSize: 24, 80\n")},
+        {{"--prgbox", "Log", "echo out; echo err >&2; exit 3", "10", "40"}, "err", press, 0, "", ""},
         {{"--textbox", "/etc/passwd", "0", "0"}, "EXIT", press, 0, "", ""},
         {{}, "row 1 ", // Space, j, G and the rows between the borders
          [](ScreenSession& s) {
@@ -282,6 +287,13 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
          keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
         {{"--stdout", "--item-help", "--help-button", "--menu", "Pick", "0", "0", "0", "a", "Apple",
           "help a", "b", "Banana", "help b"}, "help a", tabs(3), 2, "HELP help a", ""},
+        // --help-status adds the list's state, --help-tags the tag instead of the help line
+        {with({"--stdout", "--help-button", "--help-status", "--checklist"}, check), "Help",
+         tabs(3), 2, "HELP a a \"b c\"", ""},
+        {with({"--stdout", "--help-button", "--help-status", "--separate-output", "--checklist"},
+              check), "Help", tabs(3), 2, "HELP a\na\nb c\n", ""},
+        {{"--stdout", "--item-help", "--help-tags", "--help-button", "--menu", "Pick", "0", "0",
+          "0", "a", "Apple", "help a"}, "help a", tabs(3), 2, "HELP a", ""},
         {with({"--checklist"}, check), "Cherry", press, 0, "", "a \"b c\""},
         {with({"--separate-output", "--checklist"}, check), "Cherry", press, 0, "", "a\nb c\n"},
         {with({"--quoted", "--checklist"}, check), "Cherry",
@@ -300,6 +312,9 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
           "Cherry", "on"}, "Cherry", keys([](S& s) { s.end(); s.sendText(" "); s.enter(); }), 0,
          "", "c"},
         {with({"--form"}, form), "Who", press, 0, "", "Bob\n\n"},
+        // the first text is cut to the input length and typing stops there
+        {{"--form", "Who", "0", "0", "0", "Name", "1", "1", "Bobby", "1", "10", "10", "4"}, "Bob",
+         keys([](S& s) { s.sendText("xy"); s.enter(); }), 0, "", "Bobb\n"},
         {with({"--passwordform"}, form), "Who", keys([](S& s) { s.sendText("x"); s.enter(); }), 0,
          "", "Bobx\n\n"},
         {{"--mixedform", "Who", "0", "0", "0", "Name", "1", "1", "Bob", "1", "10", "10", "0", "0",
