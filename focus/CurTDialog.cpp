@@ -13,6 +13,7 @@ CurTDialog::CurTDialog(int height, int width, int y, int x)
     : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false),
       escButton(-1), enterButton(-1), keyCallback(nullptr), keyData(nullptr)
 {
+    takeTheme(CurInit::THEME_DIALOG);
     focuser.setEnterCB(CurTDialog::enterCB, this);
     focuser.setKeyCB(CurTDialog::keyCB, this);
 }

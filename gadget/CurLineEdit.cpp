@@ -280,7 +280,8 @@ void CurLineEdit::draw()
         return;                         // no row to draw on
     fitCursor((int)strlen(text));
     int row = y + height / 2;
-    drawText(row, focused ? A_REVERSE : A_UNDERLINE);
+    drawText(row, CurInit::getThemeAttr(focused ? CurInit::THEME_LINE_EDIT_FOCUSED
+                                                 : CurInit::THEME_LINE_EDIT));
     placeCursor();
 }
 

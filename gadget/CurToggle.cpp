@@ -125,7 +125,8 @@ void CurToggle::draw()
     if (w == nullptr || height < 1)
         return;                         // no row to draw on
     int row = y + height / 2;
-    chtype a = focused ? (chtype)CurInit::reverse : 0;
+    chtype a = (chtype)CurInit::getThemeAttr(focused ? CurInit::THEME_CHECK_BOX_FOCUSED
+                                                      : CurInit::THEME_CHECK_BOX);
     bool square = type == CHECK;
 
     const char mark[] = {square ? '[' : '(', toggled ? '*' : ' ', square ? ']' : ')'};

@@ -16,7 +16,7 @@
 // Puts one frame or scroll bar character where the window has the cell.
 static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
 {
-    CurText::putLine(w, row, col, part, 0);
+    CurText::putLine(w, row, col, part, CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
 }
 
 // Rows below the end of the text are blank. The scroll bar shows only when
@@ -27,7 +27,7 @@ void CurViewer::draw()
     if (w == nullptr || width < 3 || height < 3)
         return;
     restat();
-    CurText::frame(w, y, x, height, width);
+    CurText::frame(w, y, x, height, width, CurInit::getThemeAttr(CurInit::THEME_FRAME));
     long long size = total();
     long long row = top;
     // Only rows in the window are drawn; below it the rows are still
@@ -58,7 +58,8 @@ void CurViewer::drawRow(int row, long long start, long long end)
         int len = end - start < avail ? (int)(end - start) : avail;
         drawText(row, p, len, start, wrap ? 0 : leftCol, &col);
     }
-    CurText::blank(window->getWindow(), y + 1 + row, x + 1 + col, viewCols() - col, 0);
+    CurText::blank(window->getWindow(), y + 1 + row, x + 1 + col, viewCols() - col,
+                   CurInit::getThemeAttr(CurInit::THEME_VIEWER));
 }
 
 // Writes the characters of bytes (at offset in the text) that fall in the
@@ -68,13 +69,15 @@ void CurViewer::drawRow(int row, long long start, long long end)
 void CurViewer::drawText(int row, const char* bytes, int len, long long offset, int skip, int* col)
 {
     WINDOW* w = window->getWindow();
+    int text = CurInit::getThemeAttr(CurInit::THEME_VIEWER);
+    int match = CurInit::mixAttr(text, CurInit::getThemeAttr(CurInit::THEME_MATCH));
     int start = CurText::cut(bytes, len, skip);
     if (CurText::columns(bytes, start) < skip && start < len) { // a character straddles the edge
         int after = CurText::next(bytes, len, start);
         int shown = CurText::columns(bytes, after) - skip;
         if (shown > viewCols())
             shown = viewCols();         // a tab's blanks in a view narrower than they are
-        CurText::blank(w, y + 1 + row, x + 1, shown, 0);
+        CurText::blank(w, y + 1 + row, x + 1, shown, text);
         *col += shown;
         start = after;
     }
@@ -89,7 +92,7 @@ void CurViewer::drawText(int row, const char* bytes, int len, long long offset, 
             continue;
         int need = CurText::columns(bytes + from, n);
         int done = CurText::draw(w, y + 1 + row, x + 1 + *col, bytes + from, n,
-                                 viewCols() - *col, i == 1 ? A_REVERSE : 0);
+                                 viewCols() - *col, i == 1 ? match : text);
         *col += done;
         if (done < need)
             return;                     // the view's right edge

@@ -95,6 +95,12 @@ public:
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
     static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
 
+    // themes (CurInitTheme.cpp)
+    static void readTheme();              // VELMORA_THEME and VELMORA_COLORS, before the terminal is taken
+    static void flushThemeMessages();     // what they could not use, once the terminal is given back
+    static void takeTheme();              // once colours are known: the theme's attributes and pairs
+    static void dropTheme();              // the default theme again
+
     // the session's state (CurInit.cpp)
     struct ColorPair {
         int fg;
