@@ -48,7 +48,8 @@ void CurViewer::draw()
     wmove(w, y + 1, x + 1);
 }
 
-// The match is marked in reverse video; the row is padded with blanks.
+// The match is marked in the theme's THEME_MATCH (reverse video); the row is
+// padded with blanks.
 void CurViewer::drawRow(int row, long long start, long long end)
 {
     int col = 0;
@@ -65,7 +66,8 @@ void CurViewer::drawRow(int row, long long start, long long end)
 // Writes the characters of bytes (at offset in the text) that fall in the
 // view's columns after the first skip columns, as the text module draws
 // them; col counts the columns written. A wide character cut by the left
-// edge shows as blanks. The match is drawn apart, in reverse video.
+// edge shows as blanks. The match is drawn apart, in the match's attribute
+// over the text's.
 void CurViewer::drawText(int row, const char* bytes, int len, long long offset, int skip, int* col)
 {
     WINDOW* w = window->getWindow();
