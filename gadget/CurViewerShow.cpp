@@ -3,6 +3,7 @@
 // prompted for on the bottom frame row. Finding rows is in CurViewer.cpp.
 #include "CurViewer.h"
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -47,7 +48,8 @@ void CurViewer::draw()
     wmove(w, y + 1, x + 1);
 }
 
-// The match is marked in reverse video; the row is padded with blanks.
+// The match is marked in the theme's THEME_MATCH (reverse video); the row is
+// padded with blanks.
 void CurViewer::drawRow(int row, long long start, long long end)
 {
     int col = 0;
@@ -64,7 +66,8 @@ void CurViewer::drawRow(int row, long long start, long long end)
 // Writes the characters of bytes (at offset in the text) that fall in the
 // view's columns after the first skip columns, as the text module draws
 // them; col counts the columns written. A wide character cut by the left
-// edge shows as blanks. The match is drawn apart, in reverse video.
+// edge shows as blanks. The match is drawn apart, in the match's attribute
+// over the text's.
 void CurViewer::drawText(int row, const char* bytes, int len, long long offset, int skip, int* col)
 {
     WINDOW* w = window->getWindow();
@@ -204,12 +207,15 @@ bool CurViewer::search(const char* text)
 // Between two stretches of a search: the keys typed so far are taken
 // without waiting. Esc alone stops the search; any other key (Esc with a
 // key after it is one typed with Alt) is kept, to be given back when the
-// search ends, so that it acts then as if typed afterwards. Keys are read
+// search ends, so that it acts then as if typed afterwards (and is recorded
+// then, after the Esc, which a replay gives back here). Keys are read
 // through a pad of one cell: curses refreshes a window it reads from, and a
 // pad never. Once the keys kept fill their room the keyboard is left alone,
 // and what is typed later follows them in order.
 bool CurViewer::escTyped()
 {
+    if (CurInitPrivate::replayInterrupt())
+        return true;                    // where the recorded session was stopped
     int room = (int)(sizeof keyKept / sizeof keyKept[0]);
     WINDOW* pad = keysKept < room - 1 ? newpad(1, 1) : nullptr;
     if (pad == nullptr)
@@ -226,6 +232,8 @@ bool CurViewer::escTyped()
             keyKept[keysKept++] = next;
     }
     delwin(pad);
+    if (esc)
+        CurInitPrivate::recordInterrupt();  // the key log's own reader never saw it
     return esc;
 }
 

@@ -35,7 +35,8 @@ public:
     void     setOpenKey(int key);        // opens the bar as F10 does; 0 (the default) for none
 
     // keys
-    void draw();                         // the titles in reverse video, the open one not; no refresh
+    void draw();                         // the titles in THEME_MENU_BAR (reverse), the open one in
+                                         // THEME_MENU_BAR_FOCUSED (bold); no refresh
     // F10, the open key, Alt plus a title's hot key and a click on a title
     // run the bar until its menus close, then the chosen item's callback:
     // true. The left button's other events on a title are taken too; other
