@@ -135,10 +135,11 @@ public:
     // ever on where the terminal's description knows mouse reports (its
     // key_mouse); on any other terminal nothing is written. On, the terminal
     // reports button presses, releases and the wheel, in its extended form
-    // where it has one (so that columns past 223 work). Each report of a
-    // cell on the screen comes from readKey and readWideKey as KEY_MOUSE,
-    // and getMouse tells what it was; motion, other buttons and cells
-    // outside the screen are read whole and dropped. A release on the cell
+    // where it has one (so that columns past 223 work). While the program
+    // asks for the mouse, each report of a cell on the screen comes from
+    // readKey and readWideKey as KEY_MOUSE, and getMouse tells what it was;
+    // motion, other buttons and cells outside the screen are read whole and
+    // dropped, as every report is while it does not ask. A release on the cell
     // of its press is a click, a second click of the same button there within
     // 400 ms a double click. The terminal stops reporting at cleanup, on
     // every path the terminal guard covers, and while the program is

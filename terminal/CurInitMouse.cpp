@@ -139,12 +139,12 @@ static int buttonOf(int code)
 
 // A release where its press was is a click, and one more click of that
 // button on that cell soon after is a double click (then the pairing
-// starts over). Reports arrive only while the program asked for them.
+// starts over). Reports count only while the program asks for the mouse.
 int CurInitPrivate::mouseEvent(const CurKeys::MouseReport& r)
 {
     int button = buttonOf(r.code);
     bool wheel = button == CurInit::WHEEL_UP || button == CurInit::WHEEL_DOWN;
-    if (!reporting || button == 0 || (wheel && r.release))
+    if (!wanted || button == 0 || (wheel && r.release))
         return CurKeys::DROPPED;
     if (r.row < 0 || r.row >= CurInit::height || r.column < 0 || r.column >= CurInit::width) {
         if (r.release)
