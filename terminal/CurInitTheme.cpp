@@ -13,7 +13,7 @@
 #include <string_view>
 
 // The default theme: what each part of the toolkit drew before themes.
-static const int DEFAULTS[CurInit::THEME_ELEMENTS] = {
+static const int DEFAULTS[] = {
     0, 0, 0, 0, 0,                              // screen, window, frame, title, label
     A_REVERSE, A_REVERSE | A_BOLD,              // button, focused
     0, A_REVERSE,                               // check box, focused
@@ -29,9 +29,10 @@ static const int DEFAULTS[CurInit::THEME_ELEMENTS] = {
     0, A_REVERSE,                               // menu, current item
     A_UNDERLINE, A_DIM,                         // hot key, disabled item
 };
+static_assert(sizeof DEFAULTS / sizeof DEFAULTS[0] == CurInit::THEME_ELEMENTS, "one per element");
 
 // Names as VELMORA_COLORS writes them; matching ignores case, '-' and '_'.
-static const char* const NAMES[CurInit::THEME_ELEMENTS] = {
+static const char* const NAMES[] = {
     "screen", "window", "frame", "title", "label",
     "button", "button-focused", "check-box", "check-box-focused",
     "list", "list-focused", "current-line", "current-line-focused",
@@ -40,6 +41,7 @@ static const char* const NAMES[CurInit::THEME_ELEMENTS] = {
     "viewer", "match", "calendar-heading",
     "menu-bar", "menu-bar-focused", "menu", "menu-focused", "hot-key", "disabled",
 };
+static_assert(sizeof NAMES / sizeof NAMES[0] == CurInit::THEME_ELEMENTS, "one per element");
 
 // An element's wish in colours: foreground and background (-1 the
 // terminal's own) and attribute bits. Turned into an attribute once the
