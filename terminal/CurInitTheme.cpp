@@ -6,6 +6,7 @@
 #include "CurText.h"
 
 #include <curses.h>
+#include <term.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -157,10 +158,26 @@ struct TakenPair {
 static TakenPair taken[PAIR_LIMIT];
 static int       takenCount = 0;
 
+// Whether the terminal can go back to its own colours (curses then lets -1
+// stand for them), as it says by a string that does it.
+static bool hasDefaultColours()
+{
+    const char* names[] = {"op", "oc"};
+    for (const char* name : names) {
+        const char* value = tigetstr(name);
+        if (value != nullptr && value != (char*)-1)
+            return true;
+    }
+    return false;
+}
+
 // A colour the terminal can show: the bright eight (8 to 15) on a terminal
-// of eight colours become their plain ones, in bold for a foreground.
+// of eight colours become their plain ones, in bold for a foreground; the
+// terminal's own colours, where it cannot go back to them, white on black.
 static bool fitColour(short* colour, int* flags, bool foreground)
 {
+    if (*colour < 0 && !hasDefaultColours())
+        *colour = foreground ? COLOR_WHITE : COLOR_BLACK;
     if (*colour < 0 || *colour < COLORS)
         return true;
     if (*colour < 16 && COLORS >= 8) {
@@ -179,10 +196,10 @@ static int pairFor(short fg, short bg, int* flags)
 {
     if (CurInit::pairToAttr(1) == 0)
         return -1;                      // no colours, or NO_COLOR
-    if (!fitColour(&fg, flags, true) || !fitColour(&bg, flags, false))
-        return -1;
     if (fg < 0 && bg < 0)
         return 0;
+    if (!fitColour(&fg, flags, true) || !fitColour(&bg, flags, false))
+        return -1;
     for (int i = 0; i < takenCount; i++)
         if (taken[i].fg == fg && taken[i].bg == bg)
             return taken[i].pair;
