@@ -3,6 +3,7 @@
 // prompted for on the bottom frame row. Finding rows is in CurViewer.cpp.
 #include "CurViewer.h"
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -206,12 +207,15 @@ bool CurViewer::search(const char* text)
 // Between two stretches of a search: the keys typed so far are taken
 // without waiting. Esc alone stops the search; any other key (Esc with a
 // key after it is one typed with Alt) is kept, to be given back when the
-// search ends, so that it acts then as if typed afterwards. Keys are read
+// search ends, so that it acts then as if typed afterwards (and is recorded
+// then, after the Esc, which a replay gives back here). Keys are read
 // through a pad of one cell: curses refreshes a window it reads from, and a
 // pad never. Once the keys kept fill their room the keyboard is left alone,
 // and what is typed later follows them in order.
 bool CurViewer::escTyped()
 {
+    if (CurInitPrivate::replayInterrupt())
+        return true;                    // where the recorded session was stopped
     int room = (int)(sizeof keyKept / sizeof keyKept[0]);
     WINDOW* pad = keysKept < room - 1 ? newpad(1, 1) : nullptr;
     if (pad == nullptr)
@@ -228,6 +232,8 @@ bool CurViewer::escTyped()
             keyKept[keysKept++] = next;
     }
     delwin(pad);
+    if (esc)
+        CurInitPrivate::recordInterrupt();  // the key log's own reader never saw it
     return esc;
 }
 

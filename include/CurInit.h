@@ -125,8 +125,10 @@ public:
     // turns this on while it holds the focus, and off when it loses it,
     // shows its text or goes; readKey records the characters read for that
     // gadget's window as Hidden, which replays as the letter x. Null is ignored.
-    static void setSecretInput(CurGadget* gadget, bool on);
-    static bool isSecretInput(CurWindow* window);   // a gadget of this window has it on
+    static void setSecretInput(CurGadget* gadget, bool on);        // for the gadget's window now
+    static void setSecretInput(const void* owner, CurWindow* window, bool on); // any owner: on again
+                                                    // with another window moves it there
+    static bool isSecretInput(CurWindow* window);   // an owner reading from this window has it on
 
     // Themes (CurInitTheme.cpp). One table holds the attribute every part of
     // the toolkit starts from: a window takes its element's entry when made,

@@ -2,6 +2,7 @@
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
 #include "CurGadget.h"
+#include "CurInitPrivate.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -102,7 +103,9 @@ CurWindow::~CurWindow()
                 inert->gadgetList->prevInWindow = g;
             inert->gadgetList = g;
         }
+        CurInitPrivate::moveSecretInput(this, inert);
     }
+    CurInitPrivate::moveSecretInput(this, nullptr);
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);
