@@ -329,6 +329,12 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
         {{"--pause", "Wait", "0", "0", "1"}, nullptr, none, 0, "", ""},
         {{"--pause", "Wait", "0", "0", "30"}, "Wait", esc, 255, "", ""},
         {{"--mixedgauge", "Work", "0", "0", "50", "a", "0", "b", "-30"}, "Succeeded", none, 0, "", ""},
+        // the gauge texts wrap, their blanks kept only with --no-collapse
+        {{"--mixedgauge", "Work   hard", "0", "0", "50", "a", "0"}, "Work hard", none, 0, "", ""},
+        {{"--no-collapse", "--gauge", "Work   hard", "0", "0", "5"}, nullptr, none, 0, "", "", "9\n",
+         nullptr, "Work   hard"},
+        {{"--progressbox", "Work   hard", "0", "0"}, nullptr, none, 0, "", "", "one\n", nullptr,
+         "Work hard"},
         {{"--progressbox", "0", "0"}, nullptr, none, 0, "", "", "one\ntwo\n"},
     };
     for (const BoxCase& c : cases)
