@@ -123,6 +123,13 @@ public:
     // that ended). marks and current are written back either way.
     static int showList(int textHeight, int textWidth, int listHeight, int attributes,
                         const char* text, const char* title, LIST_KIND kind, ListSetup* setup);
+    // The input menu: a menu (kind MENU) whose button renameButton does not
+    // end the box but turns the current row's item into a line editor in
+    // place. Enter there ends the box with that button's index and the edited
+    // item in renamed; Esc there goes back to the menu. Otherwise as showList.
+    static int showInputMenu(int textHeight, int textWidth, int listHeight, int attributes,
+                             const char* text, const char* title, ListSetup* setup,
+                             int renameButton, std::string* renamed);
     // The one-call forms: 0 for OK, 1 for Cancel, -1 for Esc. The menu stores
     // the chosen row through choice (its first value is the row current at
     // first); the check list a new[] array of the marked rows (ascending, the
@@ -241,6 +248,10 @@ private:
                       const char* title, const char* first, const char* second, int focus,
                       bool escape);
     static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
+    // showList and showInputMenu: renameButton -1 for none.
+    static int runList(int textHeight, int textWidth, int listHeight, int attributes,
+                       const char* text, const char* title, LIST_KIND kind, ListSetup* setup,
+                       int renameButton, std::string* renamed);
     // The steps the gadget boxes share: buttons, the gadget focused, the loop.
     static int runPicker(CurTDialog& dialog, CurGadget& gadget, CurLabel* label);
     // Rows and columns of a box around a text: the text's measured when

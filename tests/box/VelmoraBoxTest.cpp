@@ -326,6 +326,14 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
              ASSERT_TRUE(s.waitForText("Apple")) << s.dump();
              s.sendText("z"); s.enter();
          }), 3, "RENAMED a Applez", ""},
+        {with({"--stdout", "--inputmenu"}, menu), "Rename", // Esc leaves the rename, not the box
+         keys([](S& s) {
+             s.tab(); s.tab(); s.enter(); s.sendText("z");
+             ASSERT_TRUE(s.waitForText("Applez")) << s.dump();
+             s.terminal().key("Esc");
+             ASSERT_TRUE(s.waitQuiet()) << s.dump();
+             s.enter();
+         }), 0, "a", ""},
         {{"--pause", "Wait", "0", "0", "1"}, nullptr, none, 0, "", ""},
         {{"--pause", "Wait", "0", "0", "30"}, "Wait", esc, 255, "", ""},
         {{"--mixedgauge", "Work", "0", "0", "50", "a", "0", "b", "-30"}, "Succeeded", none, 0, "", ""},
