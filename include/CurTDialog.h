@@ -16,6 +16,7 @@ class CurLabel;
 class CurTDialog : public CurWindow {
 public:
     CurTDialog(int height, int width, int y, int x); // as a CurWindow: negative y or x centres
+                                         // (or takes the place setBoxPlace set)
     ~CurTDialog() override;              // deletes the buttons it created
     CurTDialog(const CurTDialog&) = delete;
     CurTDialog& operator=(const CurTDialog&) = delete;
@@ -38,6 +39,11 @@ public:
     static void activateCB(void* data);  // every button's activation callback; data is the dialog
     static void enterCB(void* data);     // the focuser's Enter callback; data is the dialog
     static bool keyCB(int key, void* data); // the focuser's key callback: Esc, then the program's
+
+    // Where dialogs asked to centre open from now on, the one-call boxes
+    // among them: the top left corner at row y, column x, moved back as far
+    // as the box's size needs to keep it on the screen. -1 centres, as at first.
+    static void setBoxPlace(int y, int x);
 
     // One-call boxes, centred and sized to the text: a negative width is
     // measured from the text, a negative height computed by wrapping it. The
@@ -232,6 +238,7 @@ protected:
     std::function<bool(int)> keyFunction;
 
 private:
+    static int placeY, placeX;           // setBoxPlace's; -1 for none
     int  placeButton(CurButton* button); // joins the row and the focuser; returns its index
     void layoutButtons();
     // The text area of a box: rows x width cells from row 1, column 2, the

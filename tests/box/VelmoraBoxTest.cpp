@@ -276,6 +276,9 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
     const BoxCase cases[] = {
         {with({"--menu"}, menu), "Banana", keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
         {with({"--default-item", "b", "--menu"}, menu), "Banana", press, 0, "", "b"},
+        {with({"--begin", "2", "3", "--menu"}, menu), "Banana", // its corner there, as every box's
+         keys([](S& s) { EXPECT_EQ(0u, s.rowText(2).find("   ┌")) << s.dump(); s.enter(); }), 0,
+         "", "a"},
         {with({"--menu"}, menu), "Banana", tabs(2), 1, "", ""},
         {with({"--menu"}, menu), "Banana", esc, 255, "", ""},
         {with({"--timeout", "1", "--menu"}, menu), "Banana", none, 5, "", ""},
