@@ -124,10 +124,20 @@ static void backtitle(const char* text)
     if (text == nullptr)
         return;
     CurBanner* banner = new CurBanner();   // stays until the windows are killed
-    banner->setAttributes(CurInit::reverse);
+    if (CurInit::getThemeAttr(CurInit::THEME_BANNER) == 0)
+        banner->setAttributes(CurInit::reverse);   // unless the theme has a banner of its own
     banner->leftLabel.setText(text, false);
     banner->leftLabel.draw();
     banner->update();
+}
+
+// NEWT_COLORS restyles the classic look, as it restyles the script programs'
+// blue one; VELMORA_THEME and VELMORA_COLORS, read by initialize, go over it.
+static void whiptailTheme()
+{
+    const char* colours = getenv("NEWT_COLORS");
+    if (colours != nullptr && colours[0] != '\0' && CurInit::setTheme("classic"))
+        CurInit::setThemeColors(colours, true);
 }
 
 static void usage()
@@ -234,6 +244,7 @@ int main(int argc, char** argv)
     }
     if (screen) {
         CurInit::setAlternateScreen(last.keepTite);
+        whiptailTheme();
         CurInit::initialize();
     }
     BoxStatus status = BOX_OK;

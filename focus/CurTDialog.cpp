@@ -33,6 +33,7 @@ CurTDialog::CurTDialog(int height, int width, int y, int x)
       buttons(nullptr), numButtons(0), exitOnEnter(false),
       escButton(-1), enterButton(-1), keyCallback(nullptr), keyData(nullptr)
 {
+    takeTheme(CurInit::THEME_DIALOG);
     focuser.setEnterCB(CurTDialog::enterCB, this);
     focuser.setKeyCB(CurTDialog::keyCB, this);
 }

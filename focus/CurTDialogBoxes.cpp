@@ -83,7 +83,8 @@ int CurTDialog::runBox(int textHeight, int textWidth, int attributes, const char
         CurTDialog dialog(box.rows, box.cols, -1, -1);
         int H = dialog.getHeight();
         int W = dialog.getWidth();
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         dialog.addButton(first);
         if (second != nullptr)
             dialog.addButton(second);
@@ -178,7 +179,8 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
         CurTDialog dialog(box.rows, box.cols, -1, -1);
         int H = dialog.getHeight();
         int W = dialog.getWidth();
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButton(" OK ");
         dialog.addButton("Cancel");

@@ -187,7 +187,8 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
     {
         CurTDialog dialog(box.rows, box.cols, -1, -1);
         int W = dialog.getWidth();
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButtons(buttonTexts);
         if (title != nullptr && title[0] != '\0')

@@ -227,7 +227,8 @@ int CurTDialog::runList(int textHeight, int textWidth, int listHeight, int attri
     {
         CurTDialog dialog(textHeight + rows + 6, boxWidth, -1, -1);
         int W = dialog.getWidth();
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButtons(setup->buttons);
         if (title != nullptr && title[0] != '\0')

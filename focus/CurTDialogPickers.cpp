@@ -73,7 +73,8 @@ int CurTDialog::showEdit(int editHeight, int editWidth, int attributes, std::str
     {
         CurTDialog dialog(fitCells(editHeight, LINES, 6) + 6, fitCells(editWidth, COLS, 6) + 6,
                           -1, -1);
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         if (!title.empty())
             dialog.setTitle(std::string(title).c_str(), CurInit::CENTER);
         dialog.addButton(" OK ");
@@ -100,7 +101,8 @@ int CurTDialog::showCalendar(int textHeight, int textWidth, int attributes, cons
     int chosen;
     {
         CurTDialog dialog(textHeight + 12, textWidth + 4, -1, -1);
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);
         dialog.addButton(" OK ");
@@ -129,7 +131,8 @@ int CurTDialog::showTime(int textHeight, int textWidth, int attributes, const ch
     int chosen;
     {
         CurTDialog dialog(textHeight + 6, textWidth + 4, -1, -1);
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         if (title != nullptr)
             dialog.setTitle(title, CurInit::CENTER);
         dialog.addButton(" OK ");
@@ -169,7 +172,8 @@ int CurTDialog::showFileSelect(int selectHeight, int selectWidth, int attributes
     {
         CurTDialog dialog(fitCells(selectHeight, LINES, 4) + 4, fitCells(selectWidth, COLS, 4) + 4,
                           -1, -1);
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         if (!title.empty())
             dialog.setTitle(std::string(title).c_str(), CurInit::CENTER);
         dialog.addButton(" OK ");

@@ -21,7 +21,8 @@ int CurTDialog::runViewer(int viewHeight, int viewWidth, int attributes, int fd,
     int chosen;
     {
         CurTDialog dialog(box.rows, box.cols, -1, -1);
-        dialog.setAttributes(attributes);
+        if (attributes != 0)                // 0: the theme's dialog
+            dialog.setAttributes(attributes);
         dialog.setKeyCB(CurTDialog::escapeEndsCB, &dialog);
         dialog.addButton(" OK ");
         if (title != nullptr)

@@ -81,7 +81,7 @@ void CurButton::draw()
         return;
     int n = CurText::columns(text);
     int start = (n <= width) ? x + (width - n) / 2 : x;
-    int a = focused ? CurInit::reverse | CurInit::bold : CurInit::reverse;
+    int a = CurInit::getThemeAttr(focused ? CurInit::THEME_BUTTON_FOCUSED : CurInit::THEME_BUTTON);
 
     CurText::blank(w, row, x, width, a);
     int end = start;        // where the text ends; an empty text ends where it would start

@@ -207,7 +207,7 @@ void CurCalendar::drawHeader()
     int cols = CurText::columns(text);
     int start = cols < width ? x + (width - cols) / 2 : x;
     CurText::blank(w, y, x, width, 0);
-    put(w, y, start, text, x + width - start, A_BOLD);
+    put(w, y, start, text, x + width - start, CurInit::getThemeAttr(CurInit::THEME_CALENDAR_HEADING));
 }
 
 // Each name is cut to the two columns of its day's numbers.
@@ -240,9 +240,10 @@ void CurCalendar::drawWeeks(int left)
             continue;
         int attr = 0;
         if (d == todayDay && month == todayMonth && year == todayYear)
-            attr |= A_BOLD;
+            attr = CurInit::getThemeAttr(CurInit::THEME_CALENDAR_HEADING);
         if (d == day)
-            attr |= focused ? A_REVERSE : A_UNDERLINE;
+            attr = CurInit::mixAttr(attr, CurInit::getThemeAttr(
+                focused ? CurInit::THEME_CURRENT_LINE_FOCUSED : CurInit::THEME_CURRENT_LINE));
         char number[12];
         snprintf(number, sizeof number, "%2d", d);
         put(w, row, col, number, x + width - col < 2 ? x + width - col : 2, attr);

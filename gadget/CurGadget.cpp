@@ -22,6 +22,14 @@ CurGadget::CurGadget(CurWindow* window)
     this->window->gadgetList = this;
 }
 
+// CurInit's gadget form of secret input is defined here, where a gadget's
+// window is known, so that terminal/ needs nothing from gadget/.
+void CurInit::setSecretInput(CurGadget* gadget, bool on)
+{
+    if (gadget != nullptr)
+        setSecretInput(gadget, gadget->getWindow(), on);
+}
+
 CurGadget::~CurGadget()
 {
     CurFocuser::forgetGadget(this);

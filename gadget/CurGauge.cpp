@@ -108,7 +108,8 @@ void CurGauge::drawBar(int row)
     int len = (int)strlen(number);
     int start = (width - len) / 2;
     int filled = (int)((long long)width * percent / 100);
-    chtype fill = fillAttr != 0 ? (chtype)fillAttr : A_REVERSE;
+    chtype fill = (chtype)(fillAttr != 0 ? fillAttr : CurInit::getThemeAttr(CurInit::THEME_GAUGE_FILL));
+    chtype empty = (chtype)CurInit::getThemeAttr(CurInit::THEME_GAUGE);
     // Only the cells the window has: curses would carry the rest of the bar
     // onto the next row, and a bar wider than the window would cost its
     // whole width.
@@ -118,7 +119,7 @@ void CurGauge::drawBar(int row)
         chtype ch = ' ';
         if (col >= start && col - start < len)
             ch = (unsigned char)number[col - start];
-        mvwaddch(w, row, x + col, ch | (col < filled ? fill : 0));
+        mvwaddch(w, row, x + col, ch | (col < filled ? fill : empty));
     }
 }
 
@@ -133,7 +134,9 @@ void CurGauge::openBox(int textHeight, int textWidth, int attributes,
         text = "";
     CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {4, 4}, 20);
     boxWindow = new CurWindow(box.rows, box.cols, -1, -1);
-    boxWindow->setAttributes(attributes);
+    boxWindow->takeTheme(CurInit::THEME_DIALOG);
+    if (attributes != 0)                // 0: the theme's
+        boxWindow->setAttributes(attributes);
     if (title != nullptr)
         boxWindow->setTitle(title, CurInit::CENTER);
     boxGauge = new CurGauge(boxWindow);

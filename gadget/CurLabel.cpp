@@ -135,6 +135,7 @@ void CurLabel::paint(bool blankOnly)
     }
 
     int row = y + place(vAlign, CurInit::BOTTOM, height, lines);
+    int attr = CurInit::getThemeAttr(CurInit::THEME_LABEL);
     const char* p = block;
     for (;;) {
         while (*p == '\n') {
@@ -150,9 +151,9 @@ void CurLabel::paint(bool blankOnly)
         int col = x + place(hAlign, CurInit::RIGHT, width, cols);
         int room = x + width - col;
         if (blankOnly)
-            CurText::blank(w, row, col, cols < room ? cols : room, 0);
+            CurText::blank(w, row, col, cols < room ? cols : room, attr);
         else
-            CurText::draw(w, row, col, p, len, room, 0);
+            CurText::draw(w, row, col, p, len, room, attr);
         p += len;
     }
 

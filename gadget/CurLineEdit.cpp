@@ -25,7 +25,7 @@ CurLineEdit::CurLineEdit(CurWindow* window)
 
 CurLineEdit::~CurLineEdit()
 {
-    CurInit::setSecretInput(this, false);
+    CurInit::setSecretInput(this, window, false);
     delete[] text;
 }
 
@@ -179,7 +179,7 @@ const char* CurLineEdit::getText() const
 void CurLineEdit::setHidden(bool on)
 {
     hidden = on;
-    CurInit::setSecretInput(this, hidden && focused);
+    CurInit::setSecretInput(this, window, hidden && focused);
 }
 
 // Hidden, every character (with its combining marks) takes one column.
@@ -274,13 +274,14 @@ int CurLineEdit::lastCol(int length) const
 // position, where the focus search measures from.
 void CurLineEdit::draw()
 {
-    CurInit::setSecretInput(this, hidden && focused);
+    CurInit::setSecretInput(this, window, hidden && focused);
     WINDOW* w = window->getWindow();
     if (w == nullptr || height < 1)
         return;                         // no row to draw on
     fitCursor((int)strlen(text));
     int row = y + height / 2;
-    drawText(row, focused ? A_REVERSE : A_UNDERLINE);
+    drawText(row, CurInit::getThemeAttr(focused ? CurInit::THEME_LINE_EDIT_FOCUSED
+                                                 : CurInit::THEME_LINE_EDIT));
     placeCursor();
 }
 
@@ -581,12 +582,12 @@ bool CurLineEdit::processNarrowKey(int key, int length)
 // The key reader keeps a focused hidden field's keys out of the key log.
 void CurLineEdit::acceptFocus(bool redraw)
 {
-    CurInit::setSecretInput(this, hidden);
+    CurInit::setSecretInput(this, window, hidden);
     CurGadget::acceptFocus(redraw);
 }
 
 void CurLineEdit::loseFocus(bool redraw)
 {
-    CurInit::setSecretInput(this, false);
+    CurInit::setSecretInput(this, window, false);
     CurGadget::loseFocus(redraw);
 }

@@ -279,13 +279,13 @@ void CurList::fitView()
 // Puts one frame or scroll bar character where the window has the cell.
 static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
 {
-    CurText::putLine(w, row, col, part, 0);
+    CurText::putLine(w, row, col, part, CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
 }
 
 // A box narrower or lower than 2 has no room for a frame and shows nothing.
 void CurList::drawFrame(WINDOW* w)
 {
-    CurText::frame(w, y, x, height, width);
+    CurText::frame(w, y, x, height, width, CurInit::getThemeAttr(CurInit::THEME_FRAME));
 }
 
 // Arrows on the first and last interior rows of the right frame column, the
@@ -300,7 +300,8 @@ void CurList::drawScrollBar(WINDOW* w)
     putCell(w, y + height - 2, col, CurText::DARROW);
     if (height < 5)
         return;
-    CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE);
+    CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE,
+                    CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
     long long track = (long long)topLine * (height - 5) / (getCount() - (height - 2));
     putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
 }
@@ -329,7 +330,7 @@ void CurList::redrawAll()
     if (last > getmaxx(w) - 1)
         last = getmaxx(w) - 1;
     for (int k = getCount() - topLine; k < height - 2 && x + 1 <= last; k++)
-        CurText::blank(w, y + k + 1, x + 1, last - x, 0);
+        CurText::blank(w, y + k + 1, x + 1, last - x, lineAttr());
     placeCursor();
 }
 
@@ -358,9 +359,12 @@ void CurList::drawLine(int index)
         return;
     if (index < topLine || index - topLine >= height - 2)
         return;
-    chtype a = 0;
+    chtype a = (chtype)lineAttr();
+    if (lines[index].selected)
+        a = (chtype)CurInit::mixAttr((int)a, CurInit::getThemeAttr(CurInit::THEME_MARKED_LINE));
     if (index == curLine)
-        a = focused ? A_REVERSE : A_UNDERLINE;
+        a = (chtype)CurInit::mixAttr((int)a, CurInit::getThemeAttr(
+                focused ? CurInit::THEME_CURRENT_LINE_FOCUSED : CurInit::THEME_CURRENT_LINE));
     int last = x + width - 2;
     if (last > getmaxx(w) - 1)
         last = getmaxx(w) - 1;          // curses would wrap the rest onto the next row
@@ -376,6 +380,13 @@ void CurList::drawLine(int index)
                              (int)strlen(lines[index].text), last + 1 - col, (int)a);
     if (col <= last)
         CurText::blank(w, y + index - topLine + 1, col, last + 1 - col, (int)a);
+}
+
+// The theme's attribute of the lines, which the marked and the current
+// line are drawn over.
+int CurList::lineAttr() const
+{
+    return CurInit::getThemeAttr(focused ? CurInit::THEME_LIST_FOCUSED : CurInit::THEME_LIST);
 }
 
 // The mark column of the current line, kept inside the box when the box has

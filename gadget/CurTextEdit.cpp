@@ -381,7 +381,7 @@ void CurTextEdit::draw()
         return;
     fitView();
     if (framed())
-        CurText::frame(w, y, x, height, width);
+        CurText::frame(w, y, x, height, width, CurInit::getThemeAttr(CurInit::THEME_FRAME));
     bool endShown = false;
     drawRows(w, &endShown);
     if (framed() && height >= 4 && !(topLine == 0 && topRow == 0 && endShown))
@@ -405,15 +405,17 @@ static void drawSideways(WINDOW* w, int row, int col, const std::string& s, int 
         lead = before - left;
     }
     int used = lead;
+    int attr = CurInit::getThemeAttr(CurInit::THEME_TEXT_EDIT);
     if (used < cols)
-        used += CurText::draw(w, row, col + used, p + start, len - start, cols - used, 0);
-    CurText::blank(w, row, col + used, cols - used, 0);
+        used += CurText::draw(w, row, col + used, p + start, len - start, cols - used, attr);
+    CurText::blank(w, row, col + used, cols - used, attr);
 }
 
 void CurTextEdit::drawRows(WINDOW* w, bool* endShown)
 {
     int top = framed() ? y + 1 : y, left = framed() ? x + 1 : x;
     int rows = viewRows(), cols = viewCols();
+    int attr = CurInit::getThemeAttr(CurInit::THEME_TEXT_EDIT);
     if (rows > height)
         rows = height;
     if (cols > width)
@@ -427,7 +429,7 @@ void CurTextEdit::drawRows(WINDOW* w, bool* endShown)
             continue;
         }
         if (!more) {
-            CurText::blank(w, top + r, left, cols, 0);
+            CurText::blank(w, top + r, left, cols, attr);
             continue;
         }
         const std::string& s = line(index);
@@ -437,8 +439,8 @@ void CurTextEdit::drawRows(WINDOW* w, bool* endShown)
             rowStarts(index, starts);
             int from = starts[row];
             int to = row + 1 < (int)starts.size() ? starts[row + 1] : (int)s.size();
-            int used = CurText::draw(w, top + r, left, s.c_str() + from, to - from, cols, 0);
-            CurText::blank(w, top + r, left + used, cols - used, 0);
+            int used = CurText::draw(w, top + r, left, s.c_str() + from, to - from, cols, attr);
+            CurText::blank(w, top + r, left + used, cols - used, attr);
         }
         more = stepRow(&index, &row, 1);
     }
@@ -450,16 +452,17 @@ void CurTextEdit::drawRows(WINDOW* w, bool* endShown)
 void CurTextEdit::drawScrollBar(WINDOW* w)
 {
     int col = x + width - 1;
-    CurText::putLine(w, y + 1, col, CurText::UARROW, 0);
-    CurText::putLine(w, y + height - 2, col, CurText::DARROW, 0);
+    int attr = CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR);
+    CurText::putLine(w, y + 1, col, CurText::UARROW, attr);
+    CurText::putLine(w, y + height - 2, col, CurText::DARROW, attr);
     if (height < 5)
         return;
-    CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE);
+    CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE, attr);
     int last = getLineCount() - viewRows();
     long long track = last > 0 ? (long long)topLine * (height - 5) / last : 0;
     if (track > height - 5)
         track = height - 5;
-    CurText::putLine(w, y + 2 + (int)track, col, CurText::CKBOARD, 0);
+    CurText::putLine(w, y + 2 + (int)track, col, CurText::CKBOARD, attr);
 }
 
 void CurTextEdit::placeCursor()

@@ -106,7 +106,8 @@ void CurTimeEdit::draw()
         int room = x + width - (col + 3 * i);
         if (room <= 0)
             break;
-        int attr = i == field ? (focused ? A_REVERSE : A_UNDERLINE) : 0;
+        int attr = i != field ? 0 : CurInit::getThemeAttr(focused ? CurInit::THEME_LINE_EDIT_FOCUSED
+                                                              : CurInit::THEME_LINE_EDIT);
         CurText::draw(w, row, col + 3 * i, text, 2, room < 2 ? room : 2, attr);
         if (i < 2 && room > 2)
             CurText::draw(w, row, col + 3 * i + 2, ":", 1, 1, 0);

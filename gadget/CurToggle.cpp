@@ -116,16 +116,18 @@ int CurToggle::labelIndent(int length) const
 }
 
 // One row, the middle one: bracketed mark, blanks, the label cut at the
-// right edge, blanks to the edge; all reversed while focused. A box narrower
-// than the mark shows what fits of it. The cursor is
-// left on the mark, where the focus search measures from.
+// right edge, blanks to the edge; all in the theme's check box attribute,
+// the focused one (reverse) while focused. A box narrower than the mark
+// shows what fits of it. The cursor is left on the mark, where the focus
+// search measures from.
 void CurToggle::draw()
 {
     WINDOW* w = window->getWindow();
     if (w == nullptr || height < 1)
         return;                         // no row to draw on
     int row = y + height / 2;
-    chtype a = focused ? (chtype)CurInit::reverse : 0;
+    chtype a = (chtype)CurInit::getThemeAttr(focused ? CurInit::THEME_CHECK_BOX_FOCUSED
+                                                      : CurInit::THEME_CHECK_BOX);
     bool square = type == CHECK;
 
     const char mark[] = {square ? '[' : '(', toggled ? '*' : ' ', square ? ']' : ')'};

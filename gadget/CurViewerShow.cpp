@@ -3,6 +3,7 @@
 // prompted for on the bottom frame row. Finding rows is in CurViewer.cpp.
 #include "CurViewer.h"
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -15,7 +16,7 @@
 // Puts one frame or scroll bar character where the window has the cell.
 static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
 {
-    CurText::putLine(w, row, col, part, 0);
+    CurText::putLine(w, row, col, part, CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
 }
 
 // Rows below the end of the text are blank. The scroll bar shows only when
@@ -26,7 +27,7 @@ void CurViewer::draw()
     if (w == nullptr || width < 3 || height < 3)
         return;
     restat();
-    CurText::frame(w, y, x, height, width);
+    CurText::frame(w, y, x, height, width, CurInit::getThemeAttr(CurInit::THEME_FRAME));
     long long size = total();
     long long row = top;
     // Only rows in the window are drawn; below it the rows are still
@@ -47,7 +48,8 @@ void CurViewer::draw()
     wmove(w, y + 1, x + 1);
 }
 
-// The match is marked in reverse video; the row is padded with blanks.
+// The match is marked in the theme's THEME_MATCH (reverse video); the row is
+// padded with blanks.
 void CurViewer::drawRow(int row, long long start, long long end)
 {
     int col = 0;
@@ -57,23 +59,27 @@ void CurViewer::drawRow(int row, long long start, long long end)
         int len = end - start < avail ? (int)(end - start) : avail;
         drawText(row, p, len, start, wrap ? 0 : leftCol, &col);
     }
-    CurText::blank(window->getWindow(), y + 1 + row, x + 1 + col, viewCols() - col, 0);
+    CurText::blank(window->getWindow(), y + 1 + row, x + 1 + col, viewCols() - col,
+                   CurInit::getThemeAttr(CurInit::THEME_VIEWER));
 }
 
 // Writes the characters of bytes (at offset in the text) that fall in the
 // view's columns after the first skip columns, as the text module draws
 // them; col counts the columns written. A wide character cut by the left
-// edge shows as blanks. The match is drawn apart, in reverse video.
+// edge shows as blanks. The match is drawn apart, in the match's attribute
+// over the text's.
 void CurViewer::drawText(int row, const char* bytes, int len, long long offset, int skip, int* col)
 {
     WINDOW* w = window->getWindow();
+    int text = CurInit::getThemeAttr(CurInit::THEME_VIEWER);
+    int match = CurInit::mixAttr(text, CurInit::getThemeAttr(CurInit::THEME_MATCH));
     int start = CurText::cut(bytes, len, skip);
     if (CurText::columns(bytes, start) < skip && start < len) { // a character straddles the edge
         int after = CurText::next(bytes, len, start);
         int shown = CurText::columns(bytes, after) - skip;
         if (shown > viewCols())
             shown = viewCols();         // a tab's blanks in a view narrower than they are
-        CurText::blank(w, y + 1 + row, x + 1, shown, 0);
+        CurText::blank(w, y + 1 + row, x + 1, shown, text);
         *col += shown;
         start = after;
     }
@@ -88,7 +94,7 @@ void CurViewer::drawText(int row, const char* bytes, int len, long long offset, 
             continue;
         int need = CurText::columns(bytes + from, n);
         int done = CurText::draw(w, y + 1 + row, x + 1 + *col, bytes + from, n,
-                                 viewCols() - *col, i == 1 ? A_REVERSE : 0);
+                                 viewCols() - *col, i == 1 ? match : text);
         *col += done;
         if (done < need)
             return;                     // the view's right edge
@@ -201,12 +207,15 @@ bool CurViewer::search(const char* text)
 // Between two stretches of a search: the keys typed so far are taken
 // without waiting. Esc alone stops the search; any other key (Esc with a
 // key after it is one typed with Alt) is kept, to be given back when the
-// search ends, so that it acts then as if typed afterwards. Keys are read
+// search ends, so that it acts then as if typed afterwards (and is recorded
+// then, after the Esc, which a replay gives back here). Keys are read
 // through a pad of one cell: curses refreshes a window it reads from, and a
 // pad never. Once the keys kept fill their room the keyboard is left alone,
 // and what is typed later follows them in order.
 bool CurViewer::escTyped()
 {
+    if (CurInitPrivate::replayInterrupt())
+        return true;                    // where the recorded session was stopped
     int room = (int)(sizeof keyKept / sizeof keyKept[0]);
     WINDOW* pad = keysKept < room - 1 ? newpad(1, 1) : nullptr;
     if (pad == nullptr)
@@ -223,6 +232,8 @@ bool CurViewer::escTyped()
             keyKept[keysKept++] = next;
     }
     delwin(pad);
+    if (esc)
+        CurInitPrivate::recordInterrupt();  // the key log's own reader never saw it
     return esc;
 }
 

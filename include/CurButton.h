@@ -1,7 +1,7 @@
 #ifndef VELMORA_CURBUTTON_H
 #define VELMORA_CURBUTTON_H
 // CurButton: a one-row push button in reverse video with a centred text,
-// bold while focused. Enter or space activates it: the activated flag rises
+// bold while focused (the theme's THEME_BUTTON and THEME_BUTTON_FOCUSED). Enter or space activates it: the activated flag rises
 // and the activation callback, if any, is called.
 #include "CurGadget.h"
 

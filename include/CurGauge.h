@@ -1,7 +1,8 @@
 #ifndef VELMORA_CURGAUGE_H
 #define VELMORA_CURGAUGE_H
 // CurGauge: a horizontal bar showing a percentage, the number centred on it
-// and the filled part in reverse video, with an optional label above. The
+// and the filled part in reverse video (the theme's THEME_GAUGE_FILL), with
+// an optional label above. The
 // program sets and redraws it; it consumes no key and never shows a focus.
 // Its static part is the one-call gauge box, which stays on the screen while
 // the program updates it and goes when the program closes it.
@@ -11,7 +12,7 @@
 
 class CurGauge : public CurGadget {
 public:
-    CurGauge(CurWindow* window);         // 0 %, no label, filled part in reverse video
+    CurGauge(CurWindow* window);         // 0 %, no label, filled part in the theme's attribute
     ~CurGauge() override;                // frees the label copy
     CurGauge(const CurGauge&) = delete;
     CurGauge& operator=(const CurGauge&) = delete;
@@ -20,7 +21,7 @@ public:
     int  getPercent() const;
     void setLabel(const char* text, bool redraw); // copies; null removes the label
     void setLabel(std::string_view text, bool redraw);
-    void setFillAttr(int attr);          // attribute of the filled part; 0 means reverse video
+    void setFillAttr(int attr);          // attribute of the filled part; 0 means the theme's (reverse)
 
     // the gadget contract
     void draw() override;                // label on the first row, bar on the last; no refresh

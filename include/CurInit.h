@@ -125,8 +125,80 @@ public:
     // turns this on while it holds the focus, and off when it loses it,
     // shows its text or goes; readKey records the characters read for that
     // gadget's window as Hidden, which replays as the letter x. Null is ignored.
-    static void setSecretInput(CurGadget* gadget, bool on);
-    static bool isSecretInput(CurWindow* window);   // a gadget of this window has it on
+    static void setSecretInput(CurGadget* gadget, bool on);        // for the gadget's window now
+    static void setSecretInput(const void* owner, CurWindow* window, bool on); // any owner: on again
+                                                    // with another window moves it there
+    static bool isSecretInput(CurWindow* window);   // an owner reading from this window has it on
+
+    // Themes (CurInitTheme.cpp). One table holds the attribute every part of
+    // the toolkit starts from: a window takes its element's entry when made,
+    // a gadget draws in its elements' entries, and an attribute a program sets
+    // on an object (CurWindow::setAttributes, a box's attributes when not 0,
+    // CurGauge::setFillAttr, CurLogger's) wins over the theme. The entries of
+    // the "default" theme are the terminal's own colours with reverse, bold
+    // and underline, as the toolkit has always looked. At initialize, once
+    // colours are known, VELMORA_THEME names a built-in theme and
+    // VELMORA_COLORS sets single elements over it (the README gives the
+    // syntax); VELMORA_DEBUG set and not empty reports what they could not
+    // use on standard error. cleanup puts the default theme back.
+    enum THEME_ELEMENT : int {
+        THEME_SCREEN,                    // the standard screen's background
+        THEME_WINDOW,                    // a window as made
+        THEME_FRAME,                     // frames of windows, lists, viewers and editors
+        THEME_TITLE,                     // a window's title
+        THEME_LABEL,
+        THEME_BUTTON,                    // reverse
+        THEME_BUTTON_FOCUSED,            // reverse and bold
+        THEME_CHECK_BOX,                 // check boxes and radio buttons
+        THEME_CHECK_BOX_FOCUSED,         // reverse
+        THEME_LIST,                      // a list's lines
+        THEME_LIST_FOCUSED,              // a list's lines while it has the focus
+        THEME_CURRENT_LINE,              // underline: the current line, calendar day, time field
+        THEME_CURRENT_LINE_FOCUSED,      // reverse: the same while focused
+        THEME_MARKED_LINE,               // a marked line of a list
+        THEME_SCROLL_BAR,
+        THEME_LINE_EDIT,                 // underline
+        THEME_LINE_EDIT_FOCUSED,         // reverse
+        THEME_TEXT_EDIT,                 // the text editor's text
+        THEME_DIALOG,                    // dialogs and boxes
+        THEME_BANNER,
+        THEME_NOTE,
+        THEME_LOG,                       // the log pane and its lines
+        THEME_ERROR,                     // the log pane's error lines
+        THEME_GAUGE,                     // the gauge's empty part
+        THEME_GAUGE_FILL,                // reverse: its filled part
+        THEME_VIEWER,                    // the viewer's text
+        THEME_MATCH,                     // reverse: what the viewer's search found
+        THEME_CALENDAR_HEADING,          // bold: the calendar's month and today
+        THEME_MENU_BAR,                  // reverse
+        THEME_MENU_BAR_FOCUSED,          // bold: the title of the open menu
+        THEME_MENU,
+        THEME_MENU_FOCUSED,              // reverse: the current item
+        THEME_HOT_KEY,                   // underline, over the item's attribute
+        THEME_DISABLED,                  // dim, over the item's attribute
+        THEME_ELEMENTS                   // the number of elements
+    };
+    // An element outside the table is ignored (0 from getThemeAttr). The
+    // attribute is what a program would give a window: bits and a colour
+    // pair of its own (pairToAttr); the toolkit draws in it from then on.
+    static void setThemeAttr(THEME_ELEMENT element, int attr);
+    static int  getThemeAttr(THEME_ELEMENT element);
+    // A built-in theme by name: "default", or "classic" (white on blue, grey
+    // dialogs with black text). False, with nothing changed, for any other
+    // name. Before initialize the choice waits for it. The colour pairs a
+    // theme needs are taken with addColorPair once and kept; when the
+    // terminal has no colours, NO_COLOR is set or no pair is left, an element
+    // falls back to the default theme's attribute with its own flags.
+    static bool setTheme(const char* name);
+    // Sets the elements named in text, in the syntax of VELMORA_COLORS,
+    // over the current theme; whiptailNames reads element and colour names
+    // as whiptail reads them in NEWT_COLORS (the box program's). Returns
+    // the number of elements set; what is not understood is skipped.
+    static int  setThemeColors(const char* text, bool whiptailNames = false);
+    static const char* themeElementName(THEME_ELEMENT element); // as VELMORA_COLORS names it; null outside
+    // An attribute drawn over another: over's colour pair when it has one,
+    // under's otherwise, and the other bits of both.
+    static int  mixAttr(int under, int over);
 
     // colour numbers and attribute bits, set by initialize
     static int black, red, green, yellow, blue, magenta, cyan, white;

@@ -83,6 +83,7 @@ private:
     void drawView(WINDOW* w);            // scroll bar, rows in view, cursor; not the frame
     void redrawAll();                    // draw, and the interior rows below the last line blanked
     void placeCursor();
+    int  lineAttr() const;               // the theme's attribute of its lines, focused or not
     void jumpTo(int line, int top);      // current line and top line, brought into a valid view, then draw
     void mark(int index, bool on);       // one flag, the count of marks kept
     void clearOthers(int keep, bool redraw); // SINGLE mode: deselects every line but keep

@@ -33,7 +33,8 @@ public:
     void     setOpenKey(int key);        // opens the bar as F10 does; 0 (the default) for none
 
     // keys
-    void draw();                         // the titles in reverse video, the open one not; no refresh
+    void draw();                         // the titles in THEME_MENU_BAR (reverse), the open one in
+                                         // THEME_MENU_BAR_FOCUSED (bold); no refresh
     // F10, the open key and Alt plus a title's hot key run the bar until
     // its menus close, then the chosen item's callback: true. Other keys
     // are left: false.

@@ -19,6 +19,7 @@ public:
 
     // A centred note sized to the text (negative sizes are computed), shown
     // at once; its image stays on the terminal until the next repaint.
+    // Attributes 0 give the theme's note (CurInit::THEME_NOTE).
     static void showNote(int textHeight, int textWidth, int attributes, const char* text);
     static void showNote(int textHeight, int textWidth, int attributes, std::string_view text);
 

@@ -49,8 +49,10 @@ public:
     // measured from the text, a negative height computed by wrapping it. The
     // box widens to fit its buttons and is cut to the screen; text that does
     // not fit is clipped. A null text gives an empty box, a null title no title,
-    // null button texts "Yes" and "No". The screen under the box is repainted
-    // afterwards.
+    // null button texts "Yes" and "No". Attributes 0 give the theme's dialog
+    // (CurInit::THEME_DIALOG); others are added to the box's window as
+    // CurWindow::setAttributes adds them. The screen under the box is
+    // repainted afterwards.
     static void showMessage(int textHeight, int textWidth, int attributes,
                             const char* text, const char* title);
     // True when the first button was chosen; defaultYes puts the focus on it.

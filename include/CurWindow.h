@@ -25,7 +25,13 @@ public:
     CurWindow& operator=(const CurWindow&) = delete;
 
     // appearance
-    void setAttributes(int attr);        // drawing attributes and background of every cell
+    // Drawing attributes and background of every cell, added to those set
+    // before; the first call replaces what the window took from the theme.
+    void setAttributes(int attr);
+    // The theme's entry for element as this window's attributes and
+    // background, in place of those it had. A window takes THEME_WINDOW
+    // when made; the kinds of window take their own (dialogs THEME_DIALOG).
+    void takeTheme(CurInit::THEME_ELEMENT element);
     void drawFrame();                    // box and title; none below 2 x 2
     void hideFrame();                    // blanks the border (none below 2 x 2); leaves the frame flag alone
     void enableFrame(bool on);           // sets the frame flag, then draws or hides the frame
@@ -85,5 +91,6 @@ private:
     static CurWindow* detached();        // the inert window of gadgets whose window is gone
     CurInit::WinNode regLink;            // this window's place in CurInit's registry
     CurGadget* gadgetList;               // the gadgets placed in this window, newest first
+    bool       themed;                   // its attributes are the theme's, not the program's
 };
 #endif

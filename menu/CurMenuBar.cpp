@@ -67,12 +67,13 @@ void CurMenuBar::draw()
 {
     if (win == nullptr)
         return;
-    CurText::blank(win, 0, 0, width, CurInit::reverse);
+    CurText::blank(win, 0, 0, width, CurInit::getThemeAttr(CurInit::THEME_MENU_BAR));
     for (int i = 0; i < getCount(); i++) {
         const Title& t = titles[i];
         if (t.col >= width)
             break;
-        int attr = i == active ? CurInit::bold : CurInit::reverse;
+        int attr = CurInit::getThemeAttr(i == active ? CurInit::THEME_MENU_BAR_FOCUSED
+                                                     : CurInit::THEME_MENU_BAR);
         CurText::blank(win, 0, t.col, t.cols + 2, attr);
         CurMenu::drawMarked(win, 0, t.col + 1, width - t.col - 1, t.text, t.hotPos, attr);
     }

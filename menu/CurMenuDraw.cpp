@@ -72,6 +72,7 @@ void CurMenu::open()
     if (x > screenWidth - w)
         x = screenWidth - w;
     window = new CurWindow(h, w, y, x);
+    window->takeTheme(CurInit::THEME_MENU);
     scrollToCurrent();
     draw();
     window->update();
@@ -153,9 +154,10 @@ void CurMenu::drawItem(int row, int index)
         }
         return;
     }
-    int attr = index == current ? CurInit::reverse : 0;
+    int attr = CurInit::getThemeAttr(index == current ? CurInit::THEME_MENU_FOCUSED
+                                                      : CurInit::THEME_MENU);
     if (!item.enabled)
-        attr |= CurInit::dim;
+        attr = CurInit::mixAttr(attr, CurInit::getThemeAttr(CurInit::THEME_DISABLED));
     CurText::blank(w, y, off, inner, attr);
     int pad = padOf(inner);
     int col = off + pad, room = inner - 2 * pad;
@@ -191,7 +193,7 @@ int CurMenu::drawMarked(WINDOW* w, int row, int col, int room, const std::string
             continue;
         int cols = CurText::columns(s + parts[i][0], n);
         int used = CurText::draw(w, row, col, s + parts[i][0], n, room,
-                                 i == 1 ? attr | CurInit::underline : attr);
+                                 i == 1 ? CurInit::mixAttr(attr, CurInit::getThemeAttr(CurInit::THEME_HOT_KEY)) : attr);
         total += used;
         if (used < cols)
             break;              // cut: nothing after it

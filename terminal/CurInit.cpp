@@ -152,6 +152,9 @@ static void preparePicture()
 const CurInitPrivate::Step CurInitPrivate::session[] = {
     // the locale: the program's from then on
     {takeCharacterType, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    // the environment's theme; its messages wait for the terminal to be given back
+    {CurInitPrivate::readTheme, CurInitPrivate::flushThemeMessages, nullptr, nullptr, nullptr,
+     nullptr, nullptr},
     // the key log, opened at the first key; its messages wait for the
     // terminal to be given back
     {nullptr, CurInit::keylogEnd, nullptr, nullptr, nullptr, nullptr, nullptr},
@@ -166,6 +169,9 @@ const CurInitPrivate::Step CurInitPrivate::session[] = {
     {takeModes, nullptr, prepareKeypad, &keypadOff, &keypadOn, nullptr, nullptr},
     {takeEvents, CurInitPrivate::stopEvents, nullptr, nullptr, nullptr, nullptr, nullptr},
     {takeColours, dropColours, nullptr, nullptr, nullptr, nullptr, nullptr},
+    // the theme's colour pairs and the screen's background
+    {CurInitPrivate::takeTheme, CurInitPrivate::dropTheme, nullptr, nullptr, nullptr, nullptr,
+     nullptr},
     // what is drawn from here on
     {nullptr, nullptr, preparePicture, &pictureOff, nullptr, nullptr, CurInitPrivate::repaintLater},
 };

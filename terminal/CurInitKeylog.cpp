@@ -11,14 +11,16 @@
 // 0xNN for bytes from 128, U+NNNN for a character read whole (its code
 // point, four hex digits or more) and KeyNNN for any other curses code. A
 // character typed as secret input is Hidden, which replays as the letter x.
-// Lines starting with # are comments.
+// Interrupt is the Esc that stopped a long task reading keys between its
+// stretches of work (the viewer's search); a replay gives it to such a task
+// only, never to a loop. Lines starting with # are comments.
 //
 // Both files are named by whoever starts the program, perhaps in a folder
 // others write to, so neither is followed through a symbolic link and each
 // must be a regular file; the log must be the user's own and not the replay
 // file itself. Messages about them wait until the terminal is given back.
 #include "CurInit.h"
-#include "CurGadget.h"
+#include "CurInitPrivate.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -65,14 +67,22 @@ ino_t      replayIno = 0;
 const size_t LINE_LIMIT = 255;
 const char HIDDEN_NAME[] = "Hidden";
 const int  HIDDEN_KEY = 'x';             // what a hidden character replays as
+const char INTERRUPT_NAME[] = "Interrupt";
+const int  INTERRUPT = CurInit::ALT - 1; // above every key, below those typed with Alt
+int        replayedAhead = -1;           // read by replayInterrupt, the next replayKey's
 
 // Messages held until keylogEnd: at most MAX_MESSAGES, and a count of the rest.
 const int MAX_MESSAGES = 5;
 std::vector<std::string> messages;
 long long  messagesLeftOut = 0;
 
-// Gadgets taking secret input now (CurInit::setSecretInput).
-std::vector<CurGadget*> secretGadgets;
+// Secret input now (CurInit::setSecretInput): who takes it, and the window
+// its keys are read from.
+struct SecretInput {
+    const void* owner;
+    CurWindow*  window;
+};
+std::vector<SecretInput> secretInputs;
 
 // Keeps a message, made visible as the text module shows text: whatever a
 // file or a path holds, no control byte reaches the terminal.
@@ -96,7 +106,7 @@ std::string reason(int error)
 // whole characters beyond ASCII.
 bool revealing(int code)
 {
-    return (code >= ' ' && code < 127) || (code >= 128 && code < 256) || code >= CurGadget::WIDE_CHAR;
+    return (code >= ' ' && code < 127) || (code >= 128 && code < 256) || code >= CurInit::WIDE_CHAR;
 }
 
 // The name of a key; a character of secret input is Hidden.
@@ -109,6 +119,10 @@ void keyName(int code, bool secret, char* out, size_t size)
     }
     if (secret && revealing(code)) {
         std::snprintf(out, size, "%s", HIDDEN_NAME);
+        return;
+    }
+    if (code == INTERRUPT) {
+        std::snprintf(out, size, "%s", INTERRUPT_NAME);
         return;
     }
     for (const KeyName& k : KEY_NAMES)
@@ -137,11 +151,12 @@ int keyCode(const char* name)
         if (std::strcmp(k.name, name) == 0) return k.code;
     if (std::strncmp(name, "Alt-", 4) == 0) {
         int code = keyCode(name + 4);
-        return code >= 0 && code < CurInit::ALT ? CurInit::ALT + code : -1;
+        return code >= 0 && code < INTERRUPT ? CurInit::ALT + code : -1;
     }
     size_t len = std::strlen(name);
     char* end = nullptr;
     if (std::strcmp(name, HIDDEN_NAME) == 0) return HIDDEN_KEY;
+    if (std::strcmp(name, INTERRUPT_NAME) == 0) return INTERRUPT;
     if (len == 1 && name[0] > 32 && name[0] < 127) return name[0];
     if (len == 6 && std::strncmp(name, "Ctrl-", 5) == 0 && name[5] >= '@' && name[5] <= '_') return name[5] - '@';
     if (len == 4 && std::strncmp(name, "0x", 2) == 0) {
@@ -268,26 +283,35 @@ void openLog()
 
 }  // namespace
 
-void CurInit::setSecretInput(CurGadget* gadget, bool on)
+void CurInit::setSecretInput(const void* owner, CurWindow* window, bool on)
 {
-    if (gadget == nullptr)
+    if (owner == nullptr)
         return;
-    for (size_t i = 0; i < secretGadgets.size(); i++)
-        if (secretGadgets[i] == gadget) {
-            if (!on)
-                secretGadgets.erase(secretGadgets.begin() + (long)i);
+    for (size_t i = 0; i < secretInputs.size(); i++)
+        if (secretInputs[i].owner == owner) {
+            if (on)
+                secretInputs[i].window = window;
+            else
+                secretInputs.erase(secretInputs.begin() + (long)i);
             return;
         }
     if (on)
-        secretGadgets.push_back(gadget);
+        secretInputs.push_back({owner, window});
 }
 
 bool CurInit::isSecretInput(CurWindow* window)
 {
-    for (CurGadget* gadget : secretGadgets)
-        if (gadget->getWindow() == window)
+    for (const SecretInput& input : secretInputs)
+        if (input.window == window)
             return true;
     return false;
+}
+
+void CurInitPrivate::moveSecretInput(CurWindow* from, CurWindow* to)
+{
+    for (SecretInput& input : secretInputs)
+        if (input.window == from)
+            input.window = to;
 }
 
 void CurInit::recordKey(int key)
@@ -310,9 +334,9 @@ void CurInit::recordKey(int key, bool secret)
     std::fflush(logFile);                // a crash right after the key keeps it
 }
 
-// Keys come as fast as the loops ask for them; the recorded times are for
-// the reader of the file. Lines that are no key are skipped with their place.
-int CurInit::replayKey()
+// The next key of the replay file, Interrupt included; -1 once it is used
+// up. Lines that are no key are skipped with their place.
+static int nextReplayed()
 {
     openReplay();
     std::string line;
@@ -336,6 +360,35 @@ int CurInit::replayKey()
     return -1;
 }
 
+// Keys come as fast as the loops ask for them; the recorded times are for
+// the reader of the file.
+int CurInit::replayKey()
+{
+    int key = replayedAhead;
+    replayedAhead = -1;
+    while (key < 0 && (key = nextReplayed()) == INTERRUPT)
+        key = -1;
+    return key;
+}
+
+// A replayed Interrupt stops the task where the recorded session stopped;
+// any other key waits for the next replayKey.
+bool CurInitPrivate::replayInterrupt()
+{
+    if (replayedAhead >= 0)
+        return false;
+    int key = nextReplayed();
+    if (key == INTERRUPT)
+        return true;
+    replayedAhead = key;
+    return false;
+}
+
+void CurInitPrivate::recordInterrupt()
+{
+    CurInit::recordKey(INTERRUPT);
+}
+
 // Called by cleanup once the terminal is the user's again, so the held
 // messages are written now.
 void CurInit::keylogEnd()
@@ -346,6 +399,7 @@ void CurInit::keylogEnd()
         std::fclose(replayFile);
     logFile = replayFile = nullptr;
     logTried = replayTried = replaySeen = false;
+    replayedAhead = -1;
     for (const std::string& message : messages)
         std::fprintf(stderr, "%s\n", message.c_str());
     if (messagesLeftOut > 0)

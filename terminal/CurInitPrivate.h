@@ -9,7 +9,9 @@
 #include <cstddef>
 #include <initializer_list>
 
-class CurInitPrivate {
+// Hidden from the library's exports: programs cannot reach it, and the
+// loader has none of its symbols to look up at start.
+class __attribute__((visibility("hidden"))) CurInitPrivate {
 public:
     // The session (CurInit.cpp) is one list of steps. initialize takes them
     // in order; cleanup undoes the ones taken, the last first. The guard
@@ -76,12 +78,28 @@ public:
     static void repaintLater();           // the picture is redrawn at the next key read
     static int  tty_in, tty_out;          // descriptors of the terminal: 0 and 1, or /dev/tty
 
+    // A window going moves the secret input read from it to the window its
+    // gadgets move to (CurInitKeylog.cpp), so a hidden editor stays hidden.
+    static void moveSecretInput(CurWindow* from, CurWindow* to);
+
+    // The Esc that stops a long task reading keys between stretches of work
+    // (the viewer's search) is read past the loops' reader: the task records
+    // it, and asks the replay for it, here (CurInitKeylog.cpp).
+    static void recordInterrupt();
+    static bool replayInterrupt();        // the replay's next key is that Esc: taken, true
+
     // events and keys (CurInitEvents.cpp)
     static void startEvents(int keyFd);   // escape delay, resize signal; keyFd is where keys arrive
     static void stopEvents();
     static void followResize();           // new size, windows fitted, callback, repaint
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
     static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
+
+    // themes (CurInitTheme.cpp)
+    static void readTheme();              // VELMORA_THEME and VELMORA_COLORS, before the terminal is taken
+    static void flushThemeMessages();     // what they could not use, once the terminal is given back
+    static void takeTheme();              // once colours are known: the theme's attributes and pairs
+    static void dropTheme();              // the default theme again
 
     // the session's state (CurInit.cpp)
     struct ColorPair {

@@ -112,8 +112,9 @@ public:
     // The box along a rectangle's edges, and a run of one part along a row
     // (across) or a column from..to: only the cells the window has, so a box
     // far larger than the window costs no more than one that fits it.
-    static void frame(WINDOW* w, int y, int x, int height, int width);
-    static void putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE part);
+    static void frame(WINDOW* w, int y, int x, int height, int width, int attr = 0);
+    static void putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE part,
+                       int attr = 0);
 
 };
 #endif

@@ -72,23 +72,23 @@ void CurText::frame(WINDOW* w)
         box(w, 0, 0);
 }
 
-void CurText::putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE part)
+void CurText::putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE part, int attr)
 {
     int last = (across ? getmaxx(w) : getmaxy(w)) - 1;
     for (int i = from < 0 ? 0 : from; i <= to && i <= last; i++)
-        putLine(w, across ? fixed : i, across ? i : fixed, part, 0);
+        putLine(w, across ? fixed : i, across ? i : fixed, part, attr);
 }
 
-void CurText::frame(WINDOW* w, int y, int x, int height, int width)
+void CurText::frame(WINDOW* w, int y, int x, int height, int width, int attr)
 {
     int right = x + width - 1;
     int bottom = y + height - 1;
-    putLine(w, y, x, ULCORNER, 0);
-    putLine(w, y, right, URCORNER, 0);
-    putLine(w, bottom, right, LRCORNER, 0);
-    putLine(w, bottom, x, LLCORNER, 0);
-    putRun(w, true, y, x + 1, right - 1, HLINE);
-    putRun(w, true, bottom, x + 1, right - 1, HLINE);
-    putRun(w, false, x, y + 1, bottom - 1, VLINE);
-    putRun(w, false, right, y + 1, bottom - 1, VLINE);
+    putLine(w, y, x, ULCORNER, attr);
+    putLine(w, y, right, URCORNER, attr);
+    putLine(w, bottom, right, LRCORNER, attr);
+    putLine(w, bottom, x, LLCORNER, attr);
+    putRun(w, true, y, x + 1, right - 1, HLINE, attr);
+    putRun(w, true, bottom, x + 1, right - 1, HLINE, attr);
+    putRun(w, false, x, y + 1, bottom - 1, VLINE, attr);
+    putRun(w, false, right, y + 1, bottom - 1, VLINE, attr);
 }

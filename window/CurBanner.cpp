@@ -11,6 +11,7 @@ CurBanner::CurBanner()
     : CurWindow(1, COLS, 0, 0), leftLabel(this, true), centerLabel(this, true),
       rightLabel(this, true)
 {
+    takeTheme(CurInit::THEME_BANNER);
     leftLabel.setAlignment(CurInit::LEFT, CurInit::TOP, false);
     centerLabel.setAlignment(CurInit::CENTER, CurInit::TOP, false);
     rightLabel.setAlignment(CurInit::RIGHT, CurInit::TOP, false);

@@ -30,8 +30,10 @@ CurLogger::CurLogger(int height, int width, int y, int x)
       textWin(new CurWindow(insideSize(this->height), insideSize(this->width),
                             centredY ? -1 : insidePlace(this->y),
                             centredX ? -1 : insidePlace(this->x))),
-      logAttr(0), errorAttr(0)
+      logAttr(0), errorAttr(CurInit::getThemeAttr(CurInit::THEME_ERROR))
 {
+    takeTheme(CurInit::THEME_LOG);
+    textWin->takeTheme(CurInit::THEME_LOG);
     if (textWin->getWindow() != nullptr)
         scrollok(textWin->getWindow(), TRUE);
     enableFrame(true);

@@ -17,6 +17,7 @@ static int less(int size, int cells)
 CurNote::CurNote(int height, int width, int y, int x)
     : CurWindow(height, width, y, x), label(this, true)
 {
+    takeTheme(CurInit::THEME_NOTE);
     enableFrame(true);
     label.setGeometry(less(this->height, 2), less(this->width, 4), 1, 2);
 }
@@ -67,7 +68,8 @@ void CurNote::showNote(int textHeight, int textWidth, int attributes, const char
         return;
     CurText::Size box = CurText::boxSize(text, textHeight, textWidth, {2, 4}, 0);
     CurNote note(box.rows, box.cols, -1, -1);
-    note.setAttributes(attributes);
+    if (attributes != 0)                // 0: the theme's
+        note.setAttributes(attributes);
     note.setText(text, false);
     note.setAlignment(CurInit::CENTER, CurInit::CENTER, false);
     note.draw();

@@ -2,6 +2,7 @@
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
 #include "CurGadget.h"
+#include "CurInitPrivate.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -34,7 +35,7 @@ static int keptSide(int asked, int screen)
 }
 
 CurWindow::CurWindow(int height, int width, int y, int x)
-    : centredY(y < 0), centredX(x < 0), kept(nullptr), gadgetList(nullptr)
+    : centredY(y < 0), centredX(x < 0), kept(nullptr), gadgetList(nullptr), themed(false)
 {
     this->height = keptSide(height, LINES);
     this->width = keptSide(width, COLS);
@@ -73,6 +74,7 @@ CurWindow::CurWindow(int height, int width, int y, int x)
     mapped = true;
     regLink = CurInit::WinNode{nullptr, nullptr, nullptr};
     CurInit::addWindow(this);
+    takeTheme(CurInit::THEME_WINDOW);
 }
 
 // Gadgets outliving their window keep a pointer to a window that is always
@@ -101,7 +103,9 @@ CurWindow::~CurWindow()
                 inert->gadgetList->prevInWindow = g;
             inert->gadgetList = g;
         }
+        CurInitPrivate::moveSecretInput(this, inert);
     }
+    CurInitPrivate::moveSecretInput(this, nullptr);
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);
@@ -114,10 +118,27 @@ void CurWindow::setAttributes(int attr)
 {
     if (win == nullptr)
         return;
+    if (themed)
+        wattrset(win, 0);               // the program's attributes win over the theme's
+    themed = false;
     wattr_on(win, (attr_t)attr, nullptr);
     if ((attr & 0xff) == 0)
         attr |= ' ';
     wbkgd(win, (chtype)attr);
+}
+
+// A window already in the entry's attributes is left as it is, so that a
+// program without a theme sends what it always sent.
+void CurWindow::takeTheme(CurInit::THEME_ELEMENT element)
+{
+    if (win == nullptr)
+        return;
+    int attr = CurInit::getThemeAttr(element);
+    if ((int)(getbkgd(win) & ~A_CHARTEXT) == attr && getattrs(win) == attr)
+        return;
+    wattrset(win, attr);
+    wbkgd(win, (chtype)attr | ' ');
+    themed = attr != 0;
 }
 
 // A frame needs two rows and two columns. On a window of one column curses
@@ -143,7 +164,8 @@ static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, in
     if (start < 0)
         start = 0;
     if (len > 0)
-        CurText::draw(w, 0, 2 + start, block, len, room - start, 0);
+        CurText::draw(w, 0, 2 + start, block, len, room - start,
+                      CurInit::getThemeAttr(CurInit::THEME_TITLE));
     delete[] block;
 }
 
@@ -151,7 +173,14 @@ void CurWindow::drawFrame()
 {
     if (!hasRoomForFrame(win))
         return;
+    // The box lines take the window's attributes, the frame's drawn over them.
+    int attr = CurInit::getThemeAttr(CurInit::THEME_FRAME);
+    int before = getattrs(win);
+    if (attr != 0)
+        wattrset(win, CurInit::mixAttr(before, attr));
     CurText::frame(win);
+    if (attr != 0)
+        wattrset(win, before);
     if (title != nullptr && title[0] != '\0')
         drawTitle(win, title, titleAlign, width - 3);
 }

@@ -1,6 +1,8 @@
 // pageMenus.cpp - a gallery page: a menu bar under the banner whose menus
 // show hot keys, key hints, a separator, a disabled item and check items,
 // and a pop-up menu asking which action to take. A note reports each choice.
+// The Theme menu switches between the built-in themes and lays the page out
+// again in the new one.
 #include "Gallery.h"
 
 #include <CurInit.h>
@@ -9,6 +11,7 @@
 #include <CurMenuBar.h>
 #include <CurNote.h>
 #include <curses.h>
+#include <cstring>
 #include <string>
 
 static const char* about =
@@ -23,9 +26,12 @@ static const char* about =
 static const char* hint = "F10 or Alt+letter: menus, p: pop-up menu, q: back.";
 
 struct MenuPage {
-    CurNote* report;
-    bool     quit;
+    CurNote*    report;
+    bool        quit;
+    const char* theme;                   // chosen in the Theme menu, or null
 };
+
+static const char* currentTheme = "default";
 
 static void report(MenuPage* page, const std::string& text)
 {
@@ -35,7 +41,16 @@ static void report(MenuPage* page, const std::string& text)
     page->report->update();
 }
 
-void pageMenus()
+// Windows take their theme when made: the page is made again after a switch.
+static void themeMenu(CurMenu* menu, MenuPage* page)
+{
+    menu->addCheckItem("&Default", "", strcmp(currentTheme, "default") == 0,
+                       [page] { page->theme = "default"; page->quit = true; });
+    menu->addCheckItem("&Classic", "", strcmp(currentTheme, "classic") == 0,
+                       [page] { page->theme = "classic"; page->quit = true; });
+}
+
+static const char* runPage()
 {
     galleryFooter(hint);
     int sideWidth = CurInit::width - 42;
@@ -48,10 +63,10 @@ void pageMenus()
     CurNote chosen(5, 36, 3, 2);
     chosen.setTitle("Chosen", CurInit::LEFT);
     chosen.setAlignment(CurInit::LEFT, CurInit::TOP, false);
-    MenuPage page = {&chosen, false};
+    MenuPage page = {&chosen, false, nullptr};
     report(&page, "Nothing yet.");
 
-    CurMenu file, view, help;
+    CurMenu file, view, theme, help;
     file.addItem("&New", "Ctrl-N", [&] { report(&page, "File, New"); });
     file.addItem("&Open...", "Ctrl-O", [&] { report(&page, "File, Open..."); });
     int save = file.addItem("&Save", "Ctrl-S", nullptr);
@@ -66,11 +81,13 @@ void pageMenus()
     view.addCheckItem("&Wrap long lines", "", false, checks);
     view.addSeparator();
     view.addItem("&Zoom in", "Ctrl-+", [&] { report(&page, "View, Zoom in"); });
+    themeMenu(&theme, &page);
     help.addItem("&About menus", "F1", [&] { report(&page, "Help, About menus"); });
 
     CurMenuBar bar(1);
     bar.addMenu("&File", &file);
     bar.addMenu("&View", &view);
+    bar.addMenu("&Theme", &theme);
     bar.addMenu("&Help", &help);
     bar.draw();
     bar.update();
@@ -94,5 +111,15 @@ void pageMenus()
             report(&page, index < 0 ? "The pop-up was closed with Esc."
                                     : std::string("Pop-up: ") + actions[index]);
         }
+    }
+    return page.theme;
+}
+
+void pageMenus()
+{
+    for (const char* theme; (theme = runPage()) != nullptr;) {
+        CurInit::setTheme(theme);
+        currentTheme = theme;
+        galleryClear();                  // the screen in the new background
     }
 }

@@ -121,3 +121,55 @@ TEST(Question, OneCallAsksAndTheAnswerComesBack)
     }
 }
 
+
+// The question box under each theme on terminals of 8, 16, 88 and 256
+// colours and none. The example gives its box reverse video of its own,
+// which wins over the theme's dialog (and reverses what is drawn in it); the
+// screen and the focused button's colours come from the theme, or fall back
+// to today's attributes without colours.
+TEST(Question, ThemesColourTheScreenAndButtonsOnEveryKindOfTerminal)
+{
+    const int D = ScreenCell::DEFAULT;
+    struct Case {
+        const char* term;
+        const char* theme;
+        const char* colours;             // VELMORA_COLORS, or null
+        bool        noColor;
+        int         screenBg, buttonFg, buttonBg;
+    } cases[] = {
+        {"xterm", nullptr, nullptr, false, D, D, D},             // today's look
+        {"xterm", "default", nullptr, false, D, D, D},
+        {"xterm", "classic", nullptr, false, 4, 7, 1},          // bright white as bold white
+        {"xterm-16color", "classic", nullptr, false, 4, 15, 1},
+        {"xterm-88color", "classic", nullptr, false, 4, 15, 1},
+        {"xterm-256color", "classic", nullptr, false, 4, 15, 1},
+        {"vt100", "classic", nullptr, false, D, D, D},
+        {"xterm", "classic", nullptr, true, D, D, D},            // NO_COLOR
+        {"xterm-256color", "classic", "button-focused=green,black,bold:screen=", false, 4, 2, 0},
+        {"xterm", nullptr, "button-focused=208,black", false, D, D, D},  // no colour 208 here
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.term) + " " + (c.theme ? c.theme : "-") + " " +
+                     (c.colours ? c.colours : "-") + (c.noColor ? " NO_COLOR" : ""));
+        ScreenSession s(24, 80);
+        s.setTerm(c.term);
+        if (c.theme != nullptr)
+            s.setEnv("VELMORA_THEME", c.theme);
+        if (c.colours != nullptr)
+            s.setEnv("VELMORA_COLORS", c.colours);
+        if (c.noColor)
+            s.setEnv("NO_COLOR", "1");
+        ASSERT_TRUE(s.start({examplePath("question"), "Shall we?"}));
+        ASSERT_TRUE(s.waitForText("Shall we?") && s.waitQuiet()) << s.dump();
+        int row = s.findRow("Yes");
+        ASSERT_NE(-1, row) << s.dump();
+        int col = (int)s.text(row, 0, 80).find("Yes");
+        EXPECT_EQ(c.screenBg, s.cell(0, 0).bg) << s.dump();
+        EXPECT_EQ(c.buttonFg, s.cell(row, col).fg) << s.dump();
+        EXPECT_EQ(c.buttonBg, s.cell(row, col).bg) << s.dump();
+        EXPECT_TRUE(s.cell(row, col).reverse && s.cell(row, col).bold) << s.dump();
+        EXPECT_TRUE(s.cell(row - 2, col).reverse) << "the program's own attribute\n" << s.dump();
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+    }
+}

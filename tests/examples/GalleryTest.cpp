@@ -137,6 +137,32 @@ TEST(Gallery, EveryPageIsLeftWithItsKeyBackToTheList)
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
 
+// The Theme menu on the menus page: classic paints the screen blue and the
+// page's windows grey, default gives the terminal's colours back.
+TEST(Gallery, MenusPageSwitchesThemesAndMakesItsWindowsAgain)
+{
+    ScreenSession s(24, 80);
+    startGallery(s);
+    s.sendText("0");
+    ASSERT_TRUE(s.waitForText("Nothing yet.") && s.waitQuiet()) << s.dump();
+    const struct {
+        char key;
+        int  screenBg, windowBg;
+    } themes[] = {{'c', 4, 7}, {'d', ScreenCell::DEFAULT, ScreenCell::DEFAULT}};
+    for (const auto& t : themes) {
+        s.sendText("\x1bt");            // Alt-T: the Theme menu
+        ASSERT_TRUE(s.waitForText("Classic") && s.waitQuiet()) << s.dump();
+        s.sendText(std::string(1, t.key));
+        ASSERT_TRUE(s.waitFor([&] { return !s.contains("Classic"); }) && s.waitQuiet()) << s.dump();
+        int row = s.findRow("Nothing yet.");
+        ASSERT_NE(-1, row) << s.dump();
+        EXPECT_EQ(t.screenBg, s.cell(row + 4, 0).bg) << t.key << "\n" << s.dump();
+        EXPECT_EQ(t.windowBg, s.cell(row, 4).bg) << t.key << "\n" << s.dump();
+    }
+    s.sendText("q");
+    ASSERT_TRUE(s.waitForText("About this page")) << s.dump();
+}
+
 TEST(Gallery, TextPageEditsItsListLiveAndFollowsAResize)
 {
     ScreenSession s(24, 80);

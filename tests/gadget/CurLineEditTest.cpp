@@ -297,6 +297,12 @@ TEST_F(CursesTest, LineEditHiddenAndFocusedIsSecretInputForTheKeyLog)
         }
     }
     EXPECT_FALSE(CurInit::isSecretInput(&win)) << "gone with the editor";
+    auto* going = new CurWindow(3, 20, 0, 0);
+    CurLineEdit moved(going);
+    moved.setHidden(true);
+    moved.acceptFocus(false);
+    delete going;
+    EXPECT_TRUE(CurInit::isSecretInput(moved.getWindow())) << "follows the editor off a window that went";
 }
 
 TEST_F(CursesTest, LineEditFieldIsReverseWhenFocusedAndUnderlinedOtherwise)

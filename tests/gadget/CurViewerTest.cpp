@@ -240,6 +240,23 @@ TEST_F(ViewerFileTest, LongSearchStopsAtEscAndKeepsOtherKeys)
             EXPECT_EQ(key, getch());
         EXPECT_EQ(ERR, getch());
     }
+    // x then Esc typed, recorded; the log replayed stops the search again
+    std::string log = path + ".1";
+    for (const char* file : {"VELMORA_KEYLOG", "VELMORA_REPLAY"}) {
+        setenv(file, log.c_str(), 1);
+        CurInit::keylogEnd();            // the environment is read again
+        CurWindow win(12, 40, 0, 0);
+        CurViewer v(&win);
+        ASSERT_TRUE(v.openFile(path.c_str()));
+        if (std::string(file) == "VELMORA_KEYLOG") {
+            ungetch(27);
+            ungetch('x');
+        }
+        EXPECT_FALSE(v.search("needle")) << file;
+        EXPECT_EQ('x', CurInit::readKey(&win)) << file;
+        unsetenv(file);
+        CurInit::keylogEnd();
+    }
 }
 
 TEST_F(ViewerFileTest, PathNamingAnotherFileOrNoneIsFollowedAtTheNextKey)

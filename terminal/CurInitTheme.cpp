@@ -1,0 +1,522 @@
+// CurInitTheme.cpp - the toolkit's themes (terminal/): the table of default
+// attributes by element, the two built-in themes, and the colour text of
+// VELMORA_COLORS (and the box program's NEWT_COLORS) read into it.
+#include "CurInit.h"
+#include "CurInitPrivate.h"
+#include "CurText.h"
+
+#include <curses.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+// The default theme: what each part of the toolkit drew before themes.
+static const int DEFAULTS[CurInit::THEME_ELEMENTS] = {
+    0, 0, 0, 0, 0,                              // screen, window, frame, title, label
+    A_REVERSE, A_REVERSE | A_BOLD,              // button, focused
+    0, A_REVERSE,                               // check box, focused
+    0, 0,                                       // list, focused
+    A_UNDERLINE, A_REVERSE,                     // current line, focused
+    0, 0,                                       // marked line, scroll bar
+    A_UNDERLINE, A_REVERSE,                     // line editor, focused
+    0, 0, 0, 0, 0, 0,                           // text editor, dialog, banner, note, log, error
+    0, A_REVERSE,                               // gauge, its filled part
+    0, A_REVERSE,                               // viewer, search match
+    A_BOLD,                                     // calendar heading
+    A_REVERSE, A_BOLD,                          // menu bar, open title
+    0, A_REVERSE,                               // menu, current item
+    A_UNDERLINE, A_DIM,                         // hot key, disabled item
+};
+
+// Names as VELMORA_COLORS writes them; matching ignores case, '-' and '_'.
+static const char* const NAMES[CurInit::THEME_ELEMENTS] = {
+    "screen", "window", "frame", "title", "label",
+    "button", "button-focused", "check-box", "check-box-focused",
+    "list", "list-focused", "current-line", "current-line-focused",
+    "marked-line", "scroll-bar", "line-edit", "line-edit-focused", "text-edit",
+    "dialog", "banner", "note", "log", "error", "gauge", "gauge-fill",
+    "viewer", "match", "calendar-heading",
+    "menu-bar", "menu-bar-focused", "menu", "menu-focused", "hot-key", "disabled",
+};
+
+// An element's wish in colours: foreground and background (-1 the
+// terminal's own) and attribute bits. Turned into an attribute once the
+// terminal's colours are known.
+struct Spec {
+    bool  set;
+    short fg;
+    short bg;
+    int   flags;
+};
+
+static int  table[CurInit::THEME_ELEMENTS] = {};
+static Spec specs[CurInit::THEME_ELEMENTS] = {};
+static bool tableReady = false;       // table holds DEFAULTS or later values
+static bool resolved = false;         // the session's colours are known: specs become attributes
+static int  screenAttr = 0;           // the standard screen's background as last set
+
+// The classic theme: white on blue, grey dialogs, red for what has the focus.
+static const short K = COLOR_BLACK, R = COLOR_RED, B = COLOR_BLUE, C = COLOR_CYAN,
+                   W = COLOR_WHITE, Y = COLOR_YELLOW, D = -1, BRIGHT = 8;
+struct ThemeEntry {
+    CurInit::THEME_ELEMENT element;
+    short fg, bg;
+    int   flags;
+};
+static const ThemeEntry CLASSIC[] = {
+    {CurInit::THEME_SCREEN, W, B, 0},
+    {CurInit::THEME_WINDOW, K, W, 0},
+    {CurInit::THEME_TITLE, B, W, A_BOLD},
+    {CurInit::THEME_BUTTON, W, B, 0},
+    {CurInit::THEME_BUTTON_FOCUSED, W + BRIGHT, R, A_BOLD},
+    {CurInit::THEME_CHECK_BOX_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_LIST, W, B, 0},
+    {CurInit::THEME_LIST_FOCUSED, W, B, 0},
+    {CurInit::THEME_CURRENT_LINE, K, C, 0},
+    {CurInit::THEME_CURRENT_LINE_FOCUSED, W + BRIGHT, R, A_BOLD},
+    {CurInit::THEME_MARKED_LINE, Y + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_LINE_EDIT, K, C, 0},
+    {CurInit::THEME_LINE_EDIT_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_TEXT_EDIT, K, C, 0},
+    {CurInit::THEME_DIALOG, K, W, 0},
+    {CurInit::THEME_BANNER, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_NOTE, K, W, 0},
+    {CurInit::THEME_LOG, K, W, 0},
+    {CurInit::THEME_ERROR, R, W, A_BOLD},
+    {CurInit::THEME_GAUGE, K, W, 0},
+    {CurInit::THEME_GAUGE_FILL, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_MATCH, W + BRIGHT, R, 0},
+    {CurInit::THEME_CALENDAR_HEADING, B, W, A_BOLD},
+    {CurInit::THEME_MENU_BAR, K, W, 0},
+    {CurInit::THEME_MENU_BAR_FOCUSED, W + BRIGHT, R, A_BOLD},
+    {CurInit::THEME_MENU, K, W, 0},
+    {CurInit::THEME_MENU_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_HOT_KEY, D, D, A_UNDERLINE},
+};
+
+static bool validElement(int element)
+{
+    return element >= 0 && element < CurInit::THEME_ELEMENTS;
+}
+
+static void ensureTable()
+{
+    if (tableReady)
+        return;
+    memcpy(table, DEFAULTS, sizeof table);
+    tableReady = true;
+}
+
+// Messages about what the colour text could not use: only with
+// VELMORA_DEBUG set and not empty, a few per session with a count of the
+// rest, held while curses has the screen and written when it gives it back.
+static const int MESSAGE_LIMIT = 8;
+static int         messageCount = 0;
+static std::string heldMessages;
+
+static void report(const char* what, std::string_view text)
+{
+    const char* debug = getenv("VELMORA_DEBUG");
+    if (debug == nullptr || debug[0] == '\0')
+        return;
+    if (++messageCount > MESSAGE_LIMIT)
+        return;
+    char shown[3 * 64 + 1];
+    int len = (int)(text.size() < 64 ? text.size() : 64);
+    CurText::visible(text.data(), len, shown, (int)sizeof shown);
+    std::string line = std::string("velmora: ") + what + " \"" + shown + "\" ignored\n";
+    if (resolved)
+        heldMessages += line;
+    else
+        fputs(line.c_str(), stderr);
+}
+
+static void flushMessages()
+{
+    if (messageCount > MESSAGE_LIMIT)
+        heldMessages += "velmora: " + std::to_string(messageCount - MESSAGE_LIMIT) +
+                        " more colour messages\n";
+    if (!heldMessages.empty())
+        fputs(heldMessages.c_str(), stderr);
+    heldMessages.clear();
+    messageCount = 0;
+}
+
+// Pairs the themes took, shared among their elements (never with the
+// program's own) and kept for the session: switching themes back and forth
+// takes no more. Held to a number that leaves the program its pairs.
+static const int PAIR_LIMIT = 48;
+struct TakenPair {
+    short fg, bg;
+    int   pair;
+};
+static TakenPair taken[PAIR_LIMIT];
+static int       takenCount = 0;
+
+// A colour the terminal can show: the bright eight (8 to 15) on a terminal
+// of eight colours become their plain ones, in bold for a foreground.
+static bool fitColour(short* colour, int* flags, bool foreground)
+{
+    if (*colour < 0 || *colour < COLORS)
+        return true;
+    if (*colour < 16 && COLORS >= 8) {
+        *colour = (short)(*colour - 8);
+        if (foreground)
+            *flags |= A_BOLD;
+        return true;
+    }
+    return false;
+}
+
+// The pair for fg on bg: 0 for the terminal's own two colours, -1 when
+// none can be had (no colours shown, a colour the terminal lacks, no pair
+// left).
+static int pairFor(short fg, short bg, int* flags)
+{
+    if (CurInit::pairToAttr(1) == 0)
+        return -1;                      // no colours, or NO_COLOR
+    if (!fitColour(&fg, flags, true) || !fitColour(&bg, flags, false))
+        return -1;
+    if (fg < 0 && bg < 0)
+        return 0;
+    for (int i = 0; i < takenCount; i++)
+        if (taken[i].fg == fg && taken[i].bg == bg)
+            return taken[i].pair;
+    if (takenCount == PAIR_LIMIT)
+        return -1;
+    int pair = CurInit::addColorPair(fg, bg);
+    if (pair <= 0)
+        return -1;
+    taken[takenCount++] = TakenPair{fg, bg, pair};
+    return pair;
+}
+
+// What cannot have its colours keeps the default theme's attribute, so
+// that focus and highlights still show, with the element's own bits.
+static void resolve(int element)
+{
+    const Spec& s = specs[element];
+    if (!s.set || !resolved)
+        return;
+    int flags = s.flags;
+    int pair = pairFor(s.fg, s.bg, &flags);
+    table[element] = pair < 0 ? DEFAULTS[element] | s.flags : CurInit::pairToAttr(pair) | flags;
+}
+
+// The standard screen gets its background only when it changes, so that a
+// program without a theme sends what it always sent.
+static void applyScreen()
+{
+    if (!resolved || table[CurInit::THEME_SCREEN] == screenAttr)
+        return;
+    screenAttr = table[CurInit::THEME_SCREEN];
+    wbkgd(stdscr, (chtype)screenAttr | ' ');
+}
+
+static void resolveAll()
+{
+    if (!resolved)
+        return;
+    for (int e = 0; e < CurInit::THEME_ELEMENTS; e++)
+        resolve(e);
+    applyScreen();
+}
+
+void CurInit::setThemeAttr(THEME_ELEMENT element, int attr)
+{
+    if (!validElement(element))
+        return;
+    ensureTable();
+    table[element] = attr;
+    specs[element].set = false;
+    applyScreen();
+}
+
+int CurInit::getThemeAttr(THEME_ELEMENT element)
+{
+    if (!validElement(element))
+        return 0;
+    return tableReady ? table[element] : DEFAULTS[element];
+}
+
+const char* CurInit::themeElementName(THEME_ELEMENT element)
+{
+    return validElement(element) ? NAMES[element] : nullptr;
+}
+
+int CurInit::mixAttr(int under, int over)
+{
+    int colour = (over & A_COLOR) != 0 ? over & A_COLOR : under & A_COLOR;
+    return ((under | over) & ~A_COLOR) | colour;
+}
+
+bool CurInit::setTheme(const char* name)
+{
+    if (name == nullptr)
+        return false;
+    bool classic = strcmp(name, "classic") == 0;
+    if (!classic && strcmp(name, "default") != 0)
+        return false;
+    memcpy(table, DEFAULTS, sizeof table);
+    tableReady = true;
+    for (Spec& s : specs)
+        s.set = false;
+    if (classic)
+        for (const ThemeEntry& e : CLASSIC)
+            specs[e.element] = Spec{true, e.fg, e.bg, e.flags};
+    resolveAll();
+    return true;
+}
+
+// ---- the colour text ----
+
+// Equal when they differ only in case, '-' and '_'.
+static bool sameName(std::string_view a, const char* b)
+{
+    size_t i = 0;
+    for (char c : a) {
+        if (c == '-' || c == '_')
+            continue;
+        while (b[i] == '-' || b[i] == '_')
+            i++;
+        char d = b[i];
+        if (d == '\0' || (c | 0x20) != d)
+            return false;
+        i++;
+    }
+    while (b[i] == '-' || b[i] == '_')
+        i++;
+    return b[i] == '\0';
+}
+
+struct NamedValue {
+    const char* name;
+    int         value;
+};
+
+static const NamedValue COLOURS[] = {
+    {"default", -1}, {"black", 0}, {"red", 1}, {"green", 2}, {"yellow", 3},
+    {"blue", 4}, {"magenta", 5}, {"cyan", 6}, {"white", 7}, {"gray", 8}, {"grey", 8},
+    {"brightblack", 8}, {"brightred", 9}, {"brightgreen", 10}, {"brightyellow", 11},
+    {"brightblue", 12}, {"brightmagenta", 13}, {"brightcyan", 14}, {"brightwhite", 15},
+};
+
+// Colour names as whiptail reads them in NEWT_COLORS, where yellow and white
+// are the bright ones.
+static const NamedValue WHIPTAIL_COLOURS[] = {
+    {"default", -1}, {"black", 0}, {"red", 1}, {"green", 2}, {"brown", 3},
+    {"blue", 4}, {"magenta", 5}, {"cyan", 6}, {"lightgray", 7}, {"gray", 8},
+    {"brightred", 9}, {"brightgreen", 10}, {"yellow", 11}, {"brightblue", 12},
+    {"brightmagenta", 13}, {"brightcyan", 14}, {"white", 15},
+};
+
+static const NamedValue FLAGS[] = {
+    {"bold", A_BOLD}, {"reverse", A_REVERSE}, {"underline", A_UNDERLINE},
+    {"dim", A_DIM}, {"blink", A_BLINK},
+};
+
+// NEWT_COLORS's element names, as whiptail reads them, with a counterpart
+// here; the others are skipped.
+struct WhiptailName {
+    const char*            name;
+    CurInit::THEME_ELEMENT elements[2];
+    int                    count;
+};
+static const WhiptailName WHIPTAIL_NAMES[] = {
+    {"root", {CurInit::THEME_SCREEN}, 1},
+    {"roottext", {CurInit::THEME_BANNER}, 1},
+    {"window", {CurInit::THEME_WINDOW, CurInit::THEME_DIALOG}, 2},
+    {"border", {CurInit::THEME_FRAME}, 1},
+    {"title", {CurInit::THEME_TITLE}, 1},
+    {"button", {CurInit::THEME_BUTTON}, 1},
+    {"actbutton", {CurInit::THEME_BUTTON_FOCUSED}, 1},
+    {"checkbox", {CurInit::THEME_CHECK_BOX}, 1},
+    {"actcheckbox", {CurInit::THEME_CHECK_BOX_FOCUSED}, 1},
+    {"entry", {CurInit::THEME_LINE_EDIT, CurInit::THEME_LINE_EDIT_FOCUSED}, 2},
+    {"disentry", {CurInit::THEME_DISABLED}, 1},
+    {"label", {CurInit::THEME_LABEL}, 1},
+    {"listbox", {CurInit::THEME_LIST}, 1},
+    {"actlistbox", {CurInit::THEME_LIST_FOCUSED}, 1},
+    {"sellistbox", {CurInit::THEME_CURRENT_LINE}, 1},
+    {"actsellistbox", {CurInit::THEME_CURRENT_LINE_FOCUSED}, 1},
+    {"textbox", {CurInit::THEME_VIEWER}, 1},
+    {"acttextbox", {CurInit::THEME_SCROLL_BAR}, 1},
+    {"emptyscale", {CurInit::THEME_GAUGE}, 1},
+    {"fullscale", {CurInit::THEME_GAUGE_FILL}, 1},
+};
+
+static std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// A colour number 0 to 255, also written "colorN"; -1 for none.
+static int colourNumber(std::string_view s)
+{
+    if (s.size() > 5 && sameName(s.substr(0, 5), "color"))
+        s.remove_prefix(5);
+    if (s.empty() || s.size() > 3)
+        return -1;
+    int n = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9')
+            return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n <= 255 ? n : -1;
+}
+
+static bool lookUp(std::string_view s, const NamedValue* list, size_t count, int* value)
+{
+    for (size_t i = 0; i < count; i++)
+        if (sameName(s, list[i].name)) {
+            *value = list[i].value;
+            return true;
+        }
+    return false;
+}
+
+// The fields after '=': the first two that are not flags are the
+// foreground and the background (empty: the terminal's own), the flags
+// anywhere. False for a field that is neither, or when every field is empty.
+static bool readValue(std::string_view value, bool whiptail, Spec* spec)
+{
+    *spec = Spec{true, -1, -1, 0};
+    int colours = 0;
+    bool any = false;
+    while (true) {
+        size_t comma = value.find(',');
+        std::string_view field = trim(value.substr(0, comma));
+        int n;
+        if (!field.empty())
+            any = true;
+        if (!field.empty() && lookUp(field, FLAGS, sizeof FLAGS / sizeof FLAGS[0], &n)) {
+            spec->flags |= n;
+        } else if (colours < 2) {
+            if (field.empty())
+                n = -1;
+            else if (!(whiptail ? lookUp(field, WHIPTAIL_COLOURS, sizeof WHIPTAIL_COLOURS / sizeof WHIPTAIL_COLOURS[0], &n)
+                            : lookUp(field, COLOURS, sizeof COLOURS / sizeof COLOURS[0], &n))
+                     && (n = colourNumber(field)) < 0) {
+                report("colour", field);
+                return false;
+            }
+            (colours++ == 0 ? spec->fg : spec->bg) = (short)n;
+        } else if (!field.empty()) {
+            report("colour", field);
+            return false;
+        }
+        if (comma == std::string_view::npos)
+            break;
+        value.remove_prefix(comma + 1);
+    }
+    return any;
+}
+
+// The elements a name stands for: at most two; 0 for an unknown name.
+static int elementsOf(std::string_view name, bool whiptail, CurInit::THEME_ELEMENT out[2])
+{
+    if (whiptail) {
+        for (const WhiptailName& n : WHIPTAIL_NAMES)
+            if (sameName(name, n.name)) {
+                out[0] = n.elements[0];
+                out[1] = n.elements[1];
+                return n.count;
+            }
+        return 0;
+    }
+    for (int e = 0; e < CurInit::THEME_ELEMENTS; e++)
+        if (sameName(name, NAMES[e])) {
+            out[0] = (CurInit::THEME_ELEMENT)e;
+            return 1;
+        }
+    return 0;
+}
+
+// One "name=value" entry; the number of elements it set.
+static int readEntry(std::string_view entry, bool whiptail)
+{
+    entry = trim(entry);
+    if (entry.empty())
+        return 0;
+    size_t eq = entry.find('=');
+    CurInit::THEME_ELEMENT elements[2];
+    int count = eq == std::string_view::npos ? 0 : elementsOf(trim(entry.substr(0, eq)), whiptail, elements);
+    if (count == 0) {
+        report("colour element", eq == std::string_view::npos ? entry : trim(entry.substr(0, eq)));
+        return 0;
+    }
+    Spec spec;
+    if (!readValue(entry.substr(eq + 1), whiptail, &spec))
+        return 0;
+    ensureTable();
+    for (int i = 0; i < count; i++) {
+        specs[elements[i]] = spec;
+        resolve(elements[i]);
+    }
+    return count;
+}
+
+int CurInit::setThemeColors(const char* text, bool whiptailNames)
+{
+    if (text == nullptr)
+        return 0;
+    std::string_view rest(text);
+    int set = 0;
+    while (!rest.empty()) {
+        size_t end = rest.find_first_of(":;\n");
+        set += readEntry(rest.substr(0, end), whiptailNames);
+        if (end == std::string_view::npos)
+            break;
+        rest.remove_prefix(end + 1);
+    }
+    applyScreen();
+    return set;
+}
+
+// ---- the session's steps ----
+
+// Before the terminal is taken, so that a message reaches standard error
+// while it is still the user's: the named theme, then single elements.
+void CurInitPrivate::readTheme()
+{
+    const char* name = getenv("VELMORA_THEME");
+    if (name != nullptr && name[0] != '\0' && !CurInit::setTheme(name))
+        report("theme", name);
+    const char* colours = getenv("VELMORA_COLORS");
+    if (colours != nullptr)
+        CurInit::setThemeColors(colours);
+}
+
+// Once colours are started: the wishes become attributes.
+void CurInitPrivate::takeTheme()
+{
+    resolved = true;
+    resolveAll();
+    if (screenAttr != 0)
+        wrefresh(stdscr);               // the screen in the theme's background from the start
+}
+
+// The pairs go with the colour table: every element is the default's again.
+void CurInitPrivate::dropTheme()
+{
+    if (screenAttr != 0)
+        wbkgd(stdscr, ' ');             // sends nothing: curses ends next
+    resolved = false;
+    tableReady = false;
+    screenAttr = 0;
+    takenCount = 0;
+    for (Spec& s : specs)
+        s.set = false;
+}
+
+void CurInitPrivate::flushThemeMessages()
+{
+    flushMessages();
+}
