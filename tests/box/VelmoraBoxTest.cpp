@@ -124,6 +124,13 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          1, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 255, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 7, "", "", nullptr, "DIALOG_ESC=7"},
+        {{"--backtitle", "Back", "--msgbox", "Hi", "8", "30"}, "Hi",
+         [](ScreenSession& s) {          // NEWT_COLORS over the classic look
+             EXPECT_EQ(2, s.cell(0, 0).bg) << s.dump();
+             EXPECT_EQ(4, s.cell(5, 0).bg) << s.dump();
+             EXPECT_EQ(6, s.cell(s.findRow("Hi"), 40).bg) << s.dump();
+             s.enter();
+         }, 0, "", "", nullptr, "NEWT_COLORS=roottext=yellow,green;window=black,cyan"},
         {{"--defaultno", "--yesno", "Go on?", "0", "0"}, "Go on?", press, 1, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", [](ScreenSession& s) { EXPECT_TRUE(click(s, "No")); }, 1,
          "", ""},
