@@ -107,8 +107,7 @@ BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons butto
 // A message whose text does not fit scrolls in a viewer of all those rows.
 BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons buttons,
                      int bodyRows, const Fit& size)
-    : CurTDialog(size.height, size.width, call.options->beginY >= 0 ? call.options->beginY : -1,
-                 call.options->beginX >= 0 ? call.options->beginX : -1),
+    : CurTDialog(size.height, size.width, -1, -1),   // at --begin's place, set for every box
       options(call.options), kind(buttons), textRows(0), body(0), label(nullptr), title(nullptr),
       viewer(nullptr), bodyCount(0), escaped(false), entered(false), timedOut(false)
 {

@@ -5,7 +5,10 @@
 #include "BoxOptions.h"
 
 #include <CurGauge.h>
+#include <CurInit.h>
 #include <CurLabel.h>
+#include <CurWindow.h>
+#include <curses.h>
 
 #include <cstdio>
 #include <cstring>
@@ -29,32 +32,108 @@ static bool percentage(const std::string& line, int* value)
 
 namespace {
 
+// The library's gauge box; with --no-collapse one drawn here in the same
+// layout (frame, text, a blank row, the bar), whose text keeps its blanks.
+class GaugeBox {
+public:
+    explicit GaugeBox(bool keepBlanks) : keep(keepBlanks) {}
+    ~GaugeBox() { leave(); }
+    GaugeBox(const GaugeBox&) = delete;
+    GaugeBox& operator=(const GaugeBox&) = delete;
+
+    // Sizes as CurGauge::openBox takes them: -1 fits the text.
+    void open(int height, int width, const char* text, const char* title, int percent)
+    {
+        leave();
+        if (!keep) {
+            CurGauge::openBox(height, width, 0, text, title, percent);
+            return;
+        }
+        int cols = width >= 0 ? width : CurLabel::getLongestLine(text, true);
+        cols = (cols < 20 ? 20 : cols) + 4 < COLS ? (cols < 20 ? 20 : cols) + 4 : COLS;
+        int rows = height >= 0 ? height : CurLabel::getEffHeight(text, cols - 4, true);
+        rows = rows + 4 < LINES ? rows + 4 : LINES;
+        window = new CurWindow(rows, cols, -1, -1);
+        if (title != nullptr)
+            window->setTitle(title, CurInit::CENTER);
+        label = new CurLabel(window, true);
+        label->setGeometry(rows - 4 > 0 ? rows - 4 : 0, cols - 4, 1, 2);
+        label->setAlignment(CurInit::LEFT, CurInit::TOP, false);
+        label->setKeepBlanks(true, false);
+        gauge = new CurGauge(window);
+        gauge->setGeometry(1, cols - 4, rows - 2, 2);
+        update(percent, text);
+    }
+    void update(int percent, const char* text)       // a null text keeps the old one
+    {
+        if (!keep) {
+            CurGauge::updateBox(percent, text);
+            return;
+        }
+        if (window == nullptr)
+            return;
+        gauge->setPercent(percent, false);
+        if (text != nullptr)
+            label->setText(text, false);
+        window->erase();
+        window->drawFrame();
+        if (label->getHeight() > 0)
+            label->draw();
+        window->drawFrame();
+        gauge->draw();
+        window->update();
+    }
+    // Gone from the program; its image stays on the terminal.
+    void leave()
+    {
+        if (!keep) {
+            CurGauge::leaveBox();
+            return;
+        }
+        delete label;
+        delete gauge;
+        delete window;
+        label = nullptr;
+        gauge = nullptr;
+        window = nullptr;
+    }
+
+private:
+    bool       keep;
+    CurWindow* window = nullptr;
+    CurLabel*  label = nullptr;
+    CurGauge*  gauge = nullptr;
+};
+
 // The box as opened: an auto-sized one is opened again, larger, for a text
 // that needs more columns or lines than it has; it never shrinks.
 struct Shown {
     const BoxCall* call;
+    GaugeBox*      box;
     int            cols;                 // of the longest line so far
     int            lines;
 
     void open(const std::string& text, int percent)
     {
-        int c = CurLabel::getLongestLine(text.c_str());
+        bool keep = call->options->noCollapse;
+        int c = CurLabel::getLongestLine(text.c_str(), keep);
         int l = CurLabel::getNumLines(text.c_str());
         cols = c > cols ? c : cols;
         lines = l > lines ? l : lines;
         int height = call->height != 0 ? boxInner(call->height, 4) : -1;
         int width = call->width != 0 ? boxInner(call->width, 4) : cols > 0 ? cols : -1;
-        CurGauge::leaveBox();            // the larger box covers it: nothing shows in between
-        CurGauge::openBox(height, width, 0, text.c_str(), call->options->title, percent);
+        // the larger box covers the old one: nothing shows in between
+        box->open(height, width, text.c_str(), call->options->title, percent);
     }
     void update(const std::string& text, int percent)
     {
         bool autoSized = call->height == 0 || call->width == 0;
-        if (autoSized && (CurLabel::getLongestLine(text.c_str()) > cols ||
+        bool keep = call->options->noCollapse;
+        if (autoSized && (CurLabel::getLongestLine(text.c_str(), keep) > cols ||
                           CurLabel::getNumLines(text.c_str()) > lines))
             open(text, percent);
         else
-            CurGauge::updateBox(percent, text.c_str());
+            box->update(percent, text.c_str());
     }
 };
 
@@ -81,7 +160,7 @@ static void feed(const BoxOptions& o, int percent, Shown* shown)
             started = true;
         } else if (percentage(line, &value)) {
             percent = value;
-            CurGauge::updateBox(percent, nullptr);
+            shown->box->update(percent, nullptr);
         }
     }
 }
@@ -92,10 +171,10 @@ BoxStatus runGauge(BoxCall& call)
     int percent = 0;
     if (call.argc > 3)
         boxNumber(call.argv[3], &percent);
-    Shown shown{&call, 0, 0};
+    GaugeBox box(o.noCollapse);          // the last image stays, as a script's user saw it
+    Shown shown{&call, &box, 0, 0};
     shown.open(boxText(o, call.text), percent);
     feed(o, percent, &shown);
-    CurGauge::leaveBox();                // the last image stays, as a script's user saw it
     return BOX_OK;
 }
 

@@ -7,6 +7,7 @@
 #include <CurGauge.h>
 #include <CurLabel.h>
 #include <CurWindow.h>
+#include <curses.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -63,26 +64,43 @@ BoxStatus runMixedGauge(BoxCall& call)
     for (int i = 4; i < call.argc; i += 2)
         if (CurLabel::getLongestLine(call.argv[i]) > tagColumns)
             tagColumns = CurLabel::getLongestLine(call.argv[i]);
-    std::string lines;
+    std::string rows;
     for (int i = 4; i < call.argc; i += 2)
-        lines += statusRow(call.argv[i], call.argv[i + 1], tagColumns) + "\n";
-    lines += "\n" + boxText(o, call.text);
-    int width = call.width > 0 ? call.width : CurLabel::getLongestLine(lines.c_str()) + 4;
+        rows += (i > 4 ? "\n" : "") + statusRow(call.argv[i], call.argv[i + 1], tagColumns);
+    // The rows as laid out above; the text under them wrapped (its blanks
+    // kept with --no-collapse).
+    std::string text = boxText(o, call.text);
+    int rowCount = call.argc > 4 ? CurLabel::getNumLines(rows.c_str()) : 0;
+    int width = call.width > 0 ? call.width : CurLabel::getLongestLine(rows.c_str()) + 4;
+    int textCols = CurLabel::getLongestLine(text.c_str(), o.noCollapse) + 4;
+    if (call.width <= 0 && textCols > width)
+        width = textCols < COLS ? textCols : COLS;
     if (width < 30)
         width = 30;
-    int height = call.height > 0 ? call.height : CurLabel::getNumLines(lines.c_str()) + 5;
+    int height = call.height > 0 ? call.height
+                                 : rowCount + 1 + CurLabel::getEffHeight(text.c_str(), width - 4, o.noCollapse) + 4;
     CurWindow window(height, width, -1, -1);
     window.drawFrame();
     if (o.title != nullptr)
         window.setTitle(o.title, CurInit::CENTER);
+    int textTop = 1 + rowCount + 1, textRows = window.getHeight() - 4 - rowCount - 1;
     CurLabel label(&window, false);
-    label.setGeometry(window.getHeight() - 5, window.getWidth() - 4, 1, 2);
+    label.setGeometry(rowCount < window.getHeight() - 4 ? rowCount : window.getHeight() - 4,
+                      window.getWidth() - 4, 1, 2);
     label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
-    label.setText(lines.c_str(), false);
+    label.setText(rows.c_str(), false);
+    CurLabel textLabel(&window, true);
+    textLabel.setGeometry(textRows > 0 ? textRows : 0, window.getWidth() - 4, textTop, 2);
+    textLabel.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+    textLabel.setKeepBlanks(o.noCollapse, false);
+    textLabel.setText(text.c_str(), false);
     CurGauge gauge(&window);
     gauge.setGeometry(1, window.getWidth() - 4, window.getHeight() - 2, 2);
     gauge.setPercent(percent, false);
-    label.draw();
+    if (label.getHeight() > 0)
+        label.draw();
+    if (textLabel.getHeight() > 0)
+        textLabel.draw();
     gauge.draw();
     window.update();
     return BOX_OK;

@@ -131,9 +131,12 @@ BoxStatus runProgramBox(BoxCall& call)
     // keys while it draws, and should find keys, not the data.
     bool keys = command || keysFromTerminal();
     std::string text = given != nullptr ? boxText(o, given) : std::string();
-    int textRows = text.empty() ? 0 : CurLabel::getNumLines(text.c_str());
     int chrome = program ? 4 : 2;
     int rows = height > 0 ? height : LINES - 4, cols = width > 0 ? width : COLS - 4;
+    if (cols > COLS)
+        cols = COLS;
+    // The text wraps as a message does (its blanks kept with --no-collapse).
+    int textRows = text.empty() ? 0 : CurLabel::getEffHeight(text.c_str(), cols - 4, o.noCollapse);
     if (rows < textRows + chrome + 3)
         rows = textRows + chrome + 3;
     BoxStatus status = BOX_OK;
@@ -141,9 +144,10 @@ BoxStatus runProgramBox(BoxCall& call)
         CurTDialog dialog(rows, cols, -1, -1);
         if (o.title != nullptr)
             dialog.setTitle(o.title, CurInit::CENTER);
-        CurLabel label(&dialog, false);
+        CurLabel label(&dialog, true);
         label.setGeometry(textRows, dialog.getWidth() - 4, 1, 2);
         label.setAlignment(CurInit::LEFT, CurInit::TOP, false);
+        label.setKeepBlanks(o.noCollapse, false);
         label.setText(text.c_str(), false);
         CurViewer viewer(&dialog);
         viewer.setGeometry(dialog.getHeight() - chrome - textRows, dialog.getWidth() - 2,

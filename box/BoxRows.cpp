@@ -149,7 +149,8 @@ std::string boxQuoted(const BoxOptions& o, const char* tag)
 }
 
 BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& buttons,
-                      CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup)
+                      CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup,
+                      std::string* renamed)
 {
     const BoxOptions& o = *call.options;
     setup->count = (int)rows.tags.size();
@@ -159,7 +160,13 @@ BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& butt
     std::string text = boxText(o, call.text);
     int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
     BoxTimer timer(o);
-    int pressed = CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0, text.c_str(),
-                                       o.title, kind, setup);
+    int rename = -1;
+    for (size_t i = 0; renamed != nullptr && i < buttons.meaning.size(); i++)
+        if (buttons.meaning[i] == BOX_EXTRA)
+            rename = (int)i;
+    int pressed = rename >= 0 ? CurTDialog::showInputMenu(-1, boxInner(call.width, 4), listHeight, 0,
+                                                          text.c_str(), o.title, setup, rename, renamed)
+                              : CurTDialog::showList(-1, boxInner(call.width, 4), listHeight, 0,
+                                                     text.c_str(), o.title, kind, setup);
     return timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
 }

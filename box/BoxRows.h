@@ -40,8 +40,11 @@ BoxButtons boxButtons(const BoxOptions& o, const char* extraWord);
 // sizes and --timeout of the call. setup comes with what the box sets
 // itself (tags, items, helps, marks); it leaves with the row current at the
 // end. Returns the status of the button pressed, or the time-out.
+// With renamed, the menu's Extra button renames the current item in place
+// (CurTDialog::showInputMenu) and renamed receives the new text.
 BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& buttons,
-                      CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup);
+                      CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup,
+                      std::string* renamed = nullptr);
 // The status of the button pressed (or BOX_ESC for none).
 BoxStatus boxPressed(const BoxButtons& buttons, int index);
 // The answer of the Help button on row current: "HELP" and the row's help

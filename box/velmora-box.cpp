@@ -7,6 +7,7 @@
 
 #include <CurBanner.h>
 #include <CurInit.h>
+#include <CurTDialog.h>
 #include <VelmoraVersion.h>
 #include <curses.h>
 
@@ -170,7 +171,9 @@ static BoxStatus runStep(const BoxStep& step, int answerFd, std::string* separat
     if (step.entry->input != INPUT_NO_SCREEN) {
         backtitle(o.backtitle);
     }
+    CurTDialog::setBoxPlace(o.beginY, o.beginX);   // --begin, for the library's boxes too
     BoxStatus status = step.entry->run(call);
+    CurTDialog::setBoxPlace(-1, -1);
     if (step.entry->input != INPUT_NO_SCREEN)
         CurInit::killAllWindows();
     // The lines the print options write stand apart from the boxes' answers.

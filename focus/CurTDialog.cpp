@@ -9,8 +9,28 @@
 #include <cstring>
 #include <string>
 
+int CurTDialog::placeY = -1;
+int CurTDialog::placeX = -1;
+
+void CurTDialog::setBoxPlace(int y, int x)
+{
+    placeY = y < 0 ? -1 : y;
+    placeX = x < 0 ? -1 : x;
+}
+
+// A side asked to centre takes the place set, if any, moved back so that
+// the box's size (cut to the screen) still fits.
+static int placed(int asked, int size, int screen, int place)
+{
+    if (asked >= 0 || place < 0)
+        return asked;
+    int cells = size < screen ? size : screen;
+    return place + cells > screen ? (screen - cells > 0 ? screen - cells : 0) : place;
+}
+
 CurTDialog::CurTDialog(int height, int width, int y, int x)
-    : CurWindow(height, width, y, x), buttons(nullptr), numButtons(0), exitOnEnter(false),
+    : CurWindow(height, width, placed(y, height, LINES, placeY), placed(x, width, COLS, placeX)),
+      buttons(nullptr), numButtons(0), exitOnEnter(false),
       escButton(-1), enterButton(-1), keyCallback(nullptr), keyData(nullptr)
 {
     takeTheme(CurInit::THEME_DIALOG);

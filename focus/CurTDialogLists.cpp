@@ -3,6 +3,7 @@
 // box's text, the help line of the current row, and the answers handed back.
 #include "CurTDialog.h"
 #include "CurLabel.h"
+#include "CurLineEdit.h"
 #include "CurList.h"
 #include "CurText.h"
 
@@ -45,6 +46,8 @@ public:
         return text.c_str();
     }
     static int columns(const char* s) { return s != nullptr ? CurText::columns(s) : 0; }
+    // Where a row's item starts in its line.
+    int itemColumn() const { return setup.tags != nullptr && setup.items != nullptr ? tagColumns + 2 : 0; }
 
 private:
     const CurTDialog::ListSetup& setup;
@@ -101,6 +104,57 @@ private:
     CurWindow*                   helpLine;
 };
 
+// The editor of the input menu's rename: Enter ends its loop with 0, Esc
+// with 1, input that ended with -1.
+class RenameEdit : public CurLineEdit {
+public:
+    explicit RenameEdit(CurWindow* window) : CurLineEdit(window) {}
+    int kbdLoop() override
+    {
+        for (;;) {
+            int key = CurInit::readWideKey(window);
+            CurInit::LOOP_STEP step = CurInit::loopStep(key, window);
+            if (step == CurInit::LOOP_END)
+                return -1;
+            if (step == CurInit::LOOP_IDLE)
+                continue;
+            if (key == 27)
+                return 1;
+            if (key == 13)
+                return 0;
+            processKey(key);
+        }
+    }
+};
+
+// The current row's item becomes a line editor where it stands, from the
+// item's column to the list's frame. True when Enter accepted the text.
+bool renameInPlace(CurWindow* dialog, CurList* list, int itemColumn,
+                   const CurTDialog::ListSetup& setup, std::string* renamed)
+{
+    list->draw();                        // leaves the cursor on the current row
+    WINDOW* w = dialog->getWindow();
+    if (w == nullptr)
+        return false;
+    int row = getcury(w), col = list->getX() + 3 + itemColumn;   // frame, mark and its blank
+    int width = list->getX() + list->getWidth() - 1 - col;
+    if (width < 1) {
+        col = list->getX() + 3;
+        width = list->getWidth() - 4;
+    }
+    int current = list->getCurrent();
+    RenameEdit edit(dialog);
+    edit.setGeometry(1, width, row, col);
+    edit.setText(setup.items != nullptr && setup.items[current] != nullptr ? setup.items[current] : "",
+                 false);
+    edit.acceptFocus(true);
+    dialog->update();
+    if (edit.kbdLoop() != 0)
+        return false;
+    renamed->assign(edit.getText());
+    return true;
+}
+
 // Columns of the widest row, with the mark, its blank and the list's frame.
 int listColumns(const CurTDialog::ListSetup& setup)
 {
@@ -133,6 +187,22 @@ int buttonColumns(const char* const* texts)
 int CurTDialog::showList(int textHeight, int textWidth, int listHeight, int attributes,
                          const char* text, const char* title, LIST_KIND kind,
                          ListSetup* setup)
+{
+    return runList(textHeight, textWidth, listHeight, attributes, text, title, kind, setup, -1,
+                   nullptr);
+}
+
+int CurTDialog::showInputMenu(int textHeight, int textWidth, int listHeight, int attributes,
+                              const char* text, const char* title, ListSetup* setup,
+                              int renameButton, std::string* renamed)
+{
+    return runList(textHeight, textWidth, listHeight, attributes, text, title, MENU, setup,
+                   renamed != nullptr ? renameButton : -1, renamed);
+}
+
+int CurTDialog::runList(int textHeight, int textWidth, int listHeight, int attributes,
+                        const char* text, const char* title, LIST_KIND kind, ListSetup* setup,
+                        int renameButton, std::string* renamed)
 {
     if (setup == nullptr || setup->count < 0)
         return -1;
@@ -185,7 +255,16 @@ int CurTDialog::showList(int textHeight, int textWidth, int listHeight, int attr
         list.draw();
         if (setup->helps != nullptr)
             list.showHelp();
-        chosen = dialog.kbdLoop();
+        for (;;) {
+            chosen = dialog.kbdLoop();
+            if (chosen < 0 || chosen != renameButton || list.getCurrent() < 0 ||
+                renameInPlace(&dialog, &list, rowText.itemColumn(), *setup, renamed))
+                break;
+            dialog.focuser.setFocus(dialog.numButtons);   // Esc: back to the menu
+            dialog.draw();
+            label.draw();
+            list.draw();
+        }
 
         setup->current = list.getCurrent() >= 0 ? list.getCurrent() : 0;
         if (kind != MENU && setup->marks != nullptr) {

@@ -16,6 +16,7 @@ class CurLabel;
 class CurTDialog : public CurWindow {
 public:
     CurTDialog(int height, int width, int y, int x); // as a CurWindow: negative y or x centres
+                                         // (or takes the place setBoxPlace set)
     ~CurTDialog() override;              // deletes the buttons it created
     CurTDialog(const CurTDialog&) = delete;
     CurTDialog& operator=(const CurTDialog&) = delete;
@@ -38,6 +39,11 @@ public:
     static void activateCB(void* data);  // every button's activation callback; data is the dialog
     static void enterCB(void* data);     // the focuser's Enter callback; data is the dialog
     static bool keyCB(int key, void* data); // the focuser's key callback: Esc, then the program's
+
+    // Where dialogs asked to centre open from now on, the one-call boxes
+    // among them: the top left corner at row y, column x, moved back as far
+    // as the box's size needs to keep it on the screen. -1 centres, as at first.
+    static void setBoxPlace(int y, int x);
 
     // One-call boxes, centred and sized to the text: a negative width is
     // measured from the text, a negative height computed by wrapping it. The
@@ -125,6 +131,13 @@ public:
     // that ended). marks and current are written back either way.
     static int showList(int textHeight, int textWidth, int listHeight, int attributes,
                         const char* text, const char* title, LIST_KIND kind, ListSetup* setup);
+    // The input menu: a menu (kind MENU) whose button renameButton does not
+    // end the box but turns the current row's item into a line editor in
+    // place. Enter there ends the box with that button's index and the edited
+    // item in renamed; Esc there goes back to the menu. Otherwise as showList.
+    static int showInputMenu(int textHeight, int textWidth, int listHeight, int attributes,
+                             const char* text, const char* title, ListSetup* setup,
+                             int renameButton, std::string* renamed);
     // The one-call forms: 0 for OK, 1 for Cancel, -1 for Esc. The menu stores
     // the chosen row through choice (its first value is the row current at
     // first); the check list a new[] array of the marked rows (ascending, the
@@ -227,6 +240,7 @@ protected:
     std::function<bool(int)> keyFunction;
 
 private:
+    static int placeY, placeX;           // setBoxPlace's; -1 for none
     int  placeButton(CurButton* button); // joins the row and the focuser; returns its index
     void layoutButtons();
     // The text area of a box: rows x width cells from row 1, column 2, the
@@ -243,6 +257,10 @@ private:
                       const char* title, const char* first, const char* second, int focus,
                       bool escape);
     static bool escapeEndsCB(int key, void* data); // the boxes' key callback telling Esc apart
+    // showList and showInputMenu: renameButton -1 for none.
+    static int runList(int textHeight, int textWidth, int listHeight, int attributes,
+                       const char* text, const char* title, LIST_KIND kind, ListSetup* setup,
+                       int renameButton, std::string* renamed);
     // The steps the gadget boxes share: colours (0: the theme's), the title
     // (none for null) and OK and Cancel; then the gadget focused, the loop.
     static void setUpPicker(CurTDialog& dialog, int attributes, const char* title);

@@ -276,6 +276,9 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
     const BoxCase cases[] = {
         {with({"--menu"}, menu), "Banana", keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
         {with({"--default-item", "b", "--menu"}, menu), "Banana", press, 0, "", "b"},
+        {with({"--begin", "2", "3", "--menu"}, menu), "Banana", // its corner there, as every box's
+         keys([](S& s) { EXPECT_EQ(0u, s.rowText(2).find("   ┌")) << s.dump(); s.enter(); }), 0,
+         "", "a"},
         {with({"--menu"}, menu), "Banana", tabs(2), 1, "", ""},
         {with({"--menu"}, menu), "Banana", esc, 255, "", ""},
         {with({"--timeout", "1", "--menu"}, menu), "Banana", none, 5, "", ""},
@@ -326,9 +329,23 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
              ASSERT_TRUE(s.waitForText("Apple")) << s.dump();
              s.sendText("z"); s.enter();
          }), 3, "RENAMED a Applez", ""},
+        {with({"--stdout", "--inputmenu"}, menu), "Rename", // Esc leaves the rename, not the box
+         keys([](S& s) {
+             s.tab(); s.tab(); s.enter(); s.sendText("z");
+             ASSERT_TRUE(s.waitForText("Applez")) << s.dump();
+             s.terminal().key("Esc");
+             ASSERT_TRUE(s.waitQuiet()) << s.dump();
+             s.enter();
+         }), 0, "a", ""},
         {{"--pause", "Wait", "0", "0", "1"}, nullptr, none, 0, "", ""},
         {{"--pause", "Wait", "0", "0", "30"}, "Wait", esc, 255, "", ""},
         {{"--mixedgauge", "Work", "0", "0", "50", "a", "0", "b", "-30"}, "Succeeded", none, 0, "", ""},
+        // the gauge texts wrap, their blanks kept only with --no-collapse
+        {{"--mixedgauge", "Work   hard", "0", "0", "50", "a", "0"}, "Work hard", none, 0, "", ""},
+        {{"--no-collapse", "--gauge", "Work   hard", "0", "0", "5"}, nullptr, none, 0, "", "", "9\n",
+         nullptr, "Work   hard"},
+        {{"--progressbox", "Work   hard", "0", "0"}, nullptr, none, 0, "", "", "one\n", nullptr,
+         "Work hard"},
         {{"--progressbox", "0", "0"}, nullptr, none, 0, "", "", "one\ntwo\n"},
     };
     for (const BoxCase& c : cases)
