@@ -708,9 +708,16 @@ bool CurTextEdit::processKey(int key)
 
 // A click puts the cursor on the character under the pointer, as Up and
 // Down aim at a column (behind a line that ends before it); a click below
-// the text's last row goes to that row; on the frame it does nothing.
+// the text's last row goes to that row; on the frame it does nothing. The
+// wheel moves the cursor three rows, as three Up or Down keys.
 bool CurTextEdit::processMouse(const CurInit::MouseEvent& event)
 {
+    if (event.button == CurInit::WHEEL_UP || event.button == CurInit::WHEEL_DOWN) {
+        moveVertical(event.button == CurInit::WHEEL_UP ? -3 : 3);
+        draw();
+        window->update();
+        return true;
+    }
     if (event.button != CurInit::MOUSE_LEFT)
         return false;
     int r = event.row - (framed() ? y + 1 : y), c = event.column - (framed() ? x + 1 : x);

@@ -15,8 +15,8 @@ namespace {
 enum Act { CLICK, DOUBLE, WHEEL_UP, WHEEL_DOWN, CUT_WHEEL_UP, FLOOD_CLICK };
 
 // One step: what is done where, then what must follow: a result's value,
-// or (key "") the text at (row, col) of the screen, or (key "cursor") the
-// cursor's column.
+// or (key "") the text at (row, col) of the screen, or (key "cursor",
+// "row") the cursor's column or row.
 struct Step {
     const char* what;
     Act         act;
@@ -36,6 +36,7 @@ const Step STEPS[] = {
     {"a line editor takes the cursor", CLICK, 7, 6, "cursor", "6", 0, 0},
     {"behind its text the cursor goes to the end", CLICK, 7, 19, "cursor", "12", 0, 0},
     {"so does a text editor", CLICK, 19, 7, "cursor", "7", 0, 0},
+    {"whose wheel moves it up", WHEEL_UP, 19, 7, "row", "18", 0, 0},
     {"a list line becomes current", CLICK, 12, 8, "list", "2:", 0, 0},
     {"a second click marks it", CLICK, 12, 8, "list", "2:2", 0, 0},
     {"a double click makes current and marks", DOUBLE, 13, 8, "list", "3:2,3", 0, 0},
@@ -76,8 +77,8 @@ bool done(ScreenSession& s, const Step& step)
 {
     if (step.key[0] == '\0')
         return s.text(step.atRow, step.atCol, (int)strlen(step.value)) == step.value;
-    if (strcmp(step.key, "cursor") == 0)
-        return std::to_string(s.cursorCol()) == step.value;
+    if (strcmp(step.key, "cursor") == 0 || strcmp(step.key, "row") == 0)
+        return std::to_string(step.key[0] == 'r' ? s.cursorRow() : s.cursorCol()) == step.value;
     return s.result(step.key) == step.value;
 }
 
