@@ -368,6 +368,8 @@ void CurTextEdit::fitView()
         leftCol = col;
     if (col + (charCols < 1 ? 1 : charCols) > leftCol + cols)
         leftCol = col + (charCols < 1 ? 1 : charCols) - cols;
+    if (leftCol > col)
+        leftCol = col;          // a character wider than the view (a byte's mark) shows from its start
     if (leftCol < 0)
         leftCol = 0;
 }
