@@ -6,6 +6,7 @@
 #include "CurText.h"
 
 #include <curses.h>
+#include <term.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,7 +14,7 @@
 #include <string_view>
 
 // The default theme: what each part of the toolkit drew before themes.
-static const int DEFAULTS[CurInit::THEME_ELEMENTS] = {
+static const int DEFAULTS[] = {
     0, 0, 0, 0, 0,                              // screen, window, frame, title, label
     A_REVERSE, A_REVERSE | A_BOLD,              // button, focused
     0, A_REVERSE,                               // check box, focused
@@ -29,9 +30,10 @@ static const int DEFAULTS[CurInit::THEME_ELEMENTS] = {
     0, A_REVERSE,                               // menu, current item
     A_UNDERLINE, A_DIM,                         // hot key, disabled item
 };
+static_assert(sizeof DEFAULTS / sizeof DEFAULTS[0] == CurInit::THEME_ELEMENTS, "one per element");
 
 // Names as VELMORA_COLORS writes them; matching ignores case, '-' and '_'.
-static const char* const NAMES[CurInit::THEME_ELEMENTS] = {
+static const char* const NAMES[] = {
     "screen", "window", "frame", "title", "label",
     "button", "button-focused", "check-box", "check-box-focused",
     "list", "list-focused", "current-line", "current-line-focused",
@@ -40,6 +42,7 @@ static const char* const NAMES[CurInit::THEME_ELEMENTS] = {
     "viewer", "match", "calendar-heading",
     "menu-bar", "menu-bar-focused", "menu", "menu-focused", "hot-key", "disabled",
 };
+static_assert(sizeof NAMES / sizeof NAMES[0] == CurInit::THEME_ELEMENTS, "one per element");
 
 // An element's wish in colours: foreground and background (-1 the
 // terminal's own) and attribute bits. Turned into an attribute once the
@@ -155,10 +158,26 @@ struct TakenPair {
 static TakenPair taken[PAIR_LIMIT];
 static int       takenCount = 0;
 
+// Whether the terminal can go back to its own colours (curses then lets -1
+// stand for them), as it says by a string that does it.
+static bool hasDefaultColours()
+{
+    const char* names[] = {"op", "oc"};
+    for (const char* name : names) {
+        const char* value = tigetstr(name);
+        if (value != nullptr && value != (char*)-1)
+            return true;
+    }
+    return false;
+}
+
 // A colour the terminal can show: the bright eight (8 to 15) on a terminal
-// of eight colours become their plain ones, in bold for a foreground.
+// of eight colours become their plain ones, in bold for a foreground; the
+// terminal's own colours, where it cannot go back to them, white on black.
 static bool fitColour(short* colour, int* flags, bool foreground)
 {
+    if (*colour < 0 && !hasDefaultColours())
+        *colour = foreground ? COLOR_WHITE : COLOR_BLACK;
     if (*colour < 0 || *colour < COLORS)
         return true;
     if (*colour < 16 && COLORS >= 8) {
@@ -177,10 +196,10 @@ static int pairFor(short fg, short bg, int* flags)
 {
     if (CurInit::pairToAttr(1) == 0)
         return -1;                      // no colours, or NO_COLOR
-    if (!fitColour(&fg, flags, true) || !fitColour(&bg, flags, false))
-        return -1;
     if (fg < 0 && bg < 0)
         return 0;
+    if (!fitColour(&fg, flags, true) || !fitColour(&bg, flags, false))
+        return -1;
     for (int i = 0; i < takenCount; i++)
         if (taken[i].fg == fg && taken[i].bg == bg)
             return taken[i].pair;
