@@ -73,6 +73,7 @@ struct BoxOptions {
     // the screen
     bool        clear = false;           // kept
     bool        keepTite = false;        // kept
+    bool        noMouse = false;         // kept; the mouse is on unless set
     int         beginY = -1, beginX = -1; // the box's top left corner; -1: centred
     // output
     int         outputFd = 2;            // kept

@@ -168,6 +168,9 @@ const OptionRow OPTIONS[] = {
     {"--keep-tite", 0, true,
      [](BoxOptions& o, char**, std::string*) { o.keepTite = true; return true; },
      "--keep-tite               boxes are drawn on the alternate screen"},
+    {"--no-mouse", 0, true,
+     [](BoxOptions& o, char**, std::string*) { o.noMouse = true; return true; },
+     "--no-mouse                clicks and the wheel are not taken"},
     {"--begin", 2, false,
      [](BoxOptions& o, char** v, std::string* why) {
          return number(v[0], 0, &o.beginY, "--begin", why) && number(v[1], 0, &o.beginX, "--begin", why);
@@ -199,7 +202,7 @@ const OptionRow OPTIONS[] = {
     {"--shadow --no-shadow", 0, true, nullptr, "--shadow, --no-shadow     accepted; boxes have no shadow"},
     {"--fb --fullbuttons", 0, true, nullptr, "--fb, --fullbuttons       accepted; buttons are always full"},
     {"--scrolltext", 0, false, nullptr, "--scrolltext              accepted; long texts always scroll"},
-    {"--ascii-lines --no-lines --no-mouse --visit-items --tab-correct --topleft "
+    {"--ascii-lines --no-lines --visit-items --tab-correct --topleft "
      "--erase-on-exit --cursor-off-label --ignore --size-err --last-key --reorder --iso-week "
      "--keep-window --no-kill --beep --beep-after --no-hot-list --scrollbar --fixed-font", 0,
      true, nullptr, nullptr},

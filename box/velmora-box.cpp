@@ -246,6 +246,7 @@ int main(int argc, char** argv)
         CurInit::setAlternateScreen(last.keepTite);
         whiptailTheme();
         CurInit::initialize();
+        CurInit::setMouse(!last.noMouse);
     }
     BoxStatus status = BOX_OK;
     std::string separator, failure;

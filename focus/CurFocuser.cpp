@@ -167,6 +167,8 @@ void CurFocuser::kbdLoop()
                 return;
             holder->draw();
             holder->getWindow()->update();
+        } else if (key == KEY_MOUSE) {
+            mouse();            // the next turn settles the focus it moved
         } else if (key == 9 && !holder->takesTab()) {
             moveFocus((focusIndex + 1) % numGadgets);
             holder = gadgets[focusIndex];
@@ -203,6 +205,38 @@ bool CurFocuser::declined(int key)
     if (key != ERR)
         callKey(key);
     return false;
+}
+
+int CurFocuser::gadgetAt(int row, int column) const
+{
+    for (int i = 0; i < numGadgets; i++)
+        if (gadgets[i]->isAt(row, column))
+            return i;
+    return -1;
+}
+
+// The last mouse event goes to the form's gadget under it; the left or
+// right button there first moves the focus to it (a consumed event), the
+// wheel reaches it where it is. An event on none of the form's gadgets, or
+// one the gadget declined, goes to the key callback as KEY_MOUSE.
+void CurFocuser::mouse()
+{
+    CurInit::MouseEvent e;
+    if (!CurInit::getMouse(&e))
+        return;
+    int index = gadgetAt(e.row, e.column);
+    bool wheel = e.button == CurInit::WHEEL_UP || e.button == CurInit::WHEEL_DOWN;
+    bool moved = false;
+    if (index >= 0 && !wheel && index != focusIndex && clampFocus()) {
+        moveFocus(index);
+        gadgets[focusIndex]->getWindow()->update();
+        moved = true;
+    }
+    // A callback of the focus move may have changed the ring: the gadget
+    // is looked up again, never used from before.
+    index = gadgetAt(e.row, e.column);
+    if ((index < 0 || !gadgets[index]->offerMouse(e)) && !moved)
+        callKey(KEY_MOUSE);
 }
 
 // The ring after callbacks: the focus index among the gadgets held, and the

@@ -24,6 +24,16 @@ int fitCells(int size, int screen, int chrome)
 }
 } // namespace
 
+void CurTDialog::setUpPicker(CurTDialog& dialog, int attributes, const char* title)
+{
+    if (attributes != 0)                // 0: the theme's dialog
+        dialog.setAttributes(attributes);
+    if (title != nullptr)
+        dialog.setTitle(title, CurInit::CENTER);
+    dialog.addButton(" OK ");
+    dialog.addButton("Cancel");
+}
+
 // The dialog has its buttons already: the gadgets are made with OK.
 int CurTDialog::runPicker(CurTDialog& dialog, CurGadget& gadget, CurLabel* label)
 {
@@ -73,12 +83,7 @@ int CurTDialog::showEdit(int editHeight, int editWidth, int attributes, std::str
     {
         CurTDialog dialog(fitCells(editHeight, LINES, 6) + 6, fitCells(editWidth, COLS, 6) + 6,
                           -1, -1);
-        if (attributes != 0)                // 0: the theme's dialog
-            dialog.setAttributes(attributes);
-        if (!title.empty())
-            dialog.setTitle(std::string(title).c_str(), CurInit::CENTER);
-        dialog.addButton(" OK ");
-        dialog.addButton("Cancel");
+        setUpPicker(dialog, attributes, title.empty() ? nullptr : std::string(title).c_str());
         CurTextEdit edit(&dialog);
         edit.setGeometry(dialog.getHeight() - 4, dialog.getWidth() - 4, 1, 2);
         edit.setText(std::string_view(text), false);
@@ -101,12 +106,7 @@ int CurTDialog::showCalendar(int textHeight, int textWidth, int attributes, cons
     int chosen;
     {
         CurTDialog dialog(textHeight + 12, textWidth + 4, -1, -1);
-        if (attributes != 0)                // 0: the theme's dialog
-            dialog.setAttributes(attributes);
-        if (title != nullptr)
-            dialog.setTitle(title, CurInit::CENTER);
-        dialog.addButton(" OK ");
-        dialog.addButton("Cancel");
+        setUpPicker(dialog, attributes, title);
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, dialog.getWidth() - 4);
         CurCalendar calendar(&dialog);
@@ -131,12 +131,7 @@ int CurTDialog::showTime(int textHeight, int textWidth, int attributes, const ch
     int chosen;
     {
         CurTDialog dialog(textHeight + 6, textWidth + 4, -1, -1);
-        if (attributes != 0)                // 0: the theme's dialog
-            dialog.setAttributes(attributes);
-        if (title != nullptr)
-            dialog.setTitle(title, CurInit::CENTER);
-        dialog.addButton(" OK ");
-        dialog.addButton("Cancel");
+        setUpPicker(dialog, attributes, title);
         CurLabel label(&dialog, false);
         placeText(&label, text, textHeight, dialog.getWidth() - 4);
         CurTimeEdit time(&dialog);
@@ -172,12 +167,7 @@ int CurTDialog::showFileSelect(int selectHeight, int selectWidth, int attributes
     {
         CurTDialog dialog(fitCells(selectHeight, LINES, 4) + 4, fitCells(selectWidth, COLS, 4) + 4,
                           -1, -1);
-        if (attributes != 0)                // 0: the theme's dialog
-            dialog.setAttributes(attributes);
-        if (!title.empty())
-            dialog.setTitle(std::string(title).c_str(), CurInit::CENTER);
-        dialog.addButton(" OK ");
-        dialog.addButton("Cancel");
+        setUpPicker(dialog, attributes, title.empty() ? nullptr : std::string(title).c_str());
         CurFileSelect select(&dialog);
         select.setGeometry(dialog.getHeight() - 4, dialog.getWidth() - 4, 1, 2);
         select.setDirectoryMode(directories, false);

@@ -183,3 +183,28 @@ void fuzzFill(WINDOW* w)
     for (int row = 0; row < getmaxy(w); row++)
         mvwhline(w, row, 0, '~' | A_BLINK, getmaxx(w));
 }
+
+// No session runs, so nothing is written; reports count all the same.
+void fuzzMouse()
+{
+    CurInit::setMouse(true);
+}
+
+void fuzzMouseReport(FuzzedDataProvider& in, std::vector<int>* bytes)
+{
+    static const int codes[] = {0, 1, 2, 3, 4 + 0, 8 + 1, 16 + 2, 32, 35, 64, 65, 66, 67, 128};
+    int code = codes[in.ConsumeIntegralInRange<int>(0, sizeof codes / sizeof codes[0] - 1)];
+    int near[] = {in.ConsumeIntegralInRange<int>(-2, fuzzCols + 2), in.ConsumeIntegralInRange<int>(-2, fuzzRows + 2)};
+    char text[48];
+    int n;
+    if (in.ConsumeIntegral<uint8_t>() < 200)
+        n = snprintf(text, sizeof text, "\x1b[<%d;%d;%d%c", code, near[0] < -1 ? 10001 : near[0] + 1,
+                     near[1], in.ConsumeBool() ? 'M' : 'm');
+    else
+        n = snprintf(text, sizeof text, "\x1b[M%c%c%c", 32 + code % 224, 33 + (near[0] & 0xFF) % 223,
+                     33 + (near[1] & 0xFF) % 223);
+    if (n > 0 && in.ConsumeIntegral<uint8_t>() < 16)
+        n = in.ConsumeIntegralInRange<int>(1, n);   // cut short: the rest never comes
+    for (int i = 0; i < n && i < (int)sizeof text - 1; i++)
+        bytes->push_back((unsigned char)text[i]);
+}

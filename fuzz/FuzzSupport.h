@@ -50,6 +50,13 @@ extern const bool FUZZ_RAW_TEXT;
 
 // A key as a loop reads it: bytes as they come, or a curses key code.
 int fuzzKey(FuzzedDataProvider& in);
+// The mouse on for the key reader, so that mouse reports pushed back come
+// out as KEY_MOUSE events.
+void fuzzMouse();
+// A mouse report as a terminal sends it, SGR or X10 form, appended as bytes:
+// buttons, releases, the wheel, motion and modifiers, cells on and off the
+// screen (negative, past 10,000), now and then cut short.
+void fuzzMouseReport(FuzzedDataProvider& in, std::vector<int>* bytes);
 
 // A rectangle in window coordinates; height or width below 1 holds no cell.
 // Any ints: holds() cannot overflow.

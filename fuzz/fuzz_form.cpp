@@ -1,6 +1,7 @@
 // fuzz_form.cpp - a form (fuzz/) of generated gadgets at generated places in
-// two windows, driven by a key stream of Tab, back-tab, arrows, Enter and
-// more, with callbacks that remove gadgets, move the focus or stop the loop.
+// two windows, driven by a key stream of Tab, back-tab, arrows, Enter,
+// mouse reports and more, with callbacks that remove gadgets, move the
+// focus or stop the loop.
 // A removed gadget is deleted at once (the caller of a callback at the end),
 // so a focus index naming a gadget no longer held is a use after free; a
 // removed button that is still alive checks that the loop leaves it alone.
@@ -27,6 +28,7 @@ public:
     FuzzButton(CurWindow* window, Form* form) : CurButton(window), form(form) {}
     void draw() override;
     bool processKey(int key) override;
+    bool processMouse(const CurInit::MouseEvent& event) override;
     void acceptFocus(bool redraw) override;
     void loseFocus(bool redraw) override;
     Form* form;
@@ -102,6 +104,13 @@ bool FuzzButton::processKey(int key)
 {
     FUZZ_CHECK(form->holds(this));
     return CurButton::processKey(key);
+}
+
+bool FuzzButton::processMouse(const CurInit::MouseEvent& event)
+{
+    FUZZ_CHECK(form->holds(this));
+    FUZZ_CHECK(event.row >= y && event.row < y + height && event.column >= x && event.column < x + width);
+    return CurButton::processMouse(event);
 }
 
 void FuzzButton::acceptFocus(bool redraw)
@@ -184,10 +193,15 @@ static void pushKeys(FuzzedDataProvider& in)
 {
     static const int keys[] = {9, KEY_BTAB, KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, 13, ' ', 'a', KEY_BACKSPACE};
     std::vector<int> stream;
-    // curses keeps up to about 130 keys pushed back
-    for (int n = in.ConsumeIntegralInRange<int>(0, 120); n > 0 && in.remaining_bytes() > 0; n--) {
+    // curses keeps up to about 130 keys pushed back (a mouse report takes 16
+    // at most); more would wrap its queue round onto keys read already
+    int n = in.ConsumeIntegralInRange<int>(0, 120);
+    for (; n > 0 && in.remaining_bytes() > 0 && stream.size() < 104; n--) {
         int b = in.ConsumeIntegral<uint8_t>();
-        stream.push_back(b < 200 ? keys[b % 10] : fuzzKey(in));
+        if (b >= 190 && b < 200)
+            fuzzMouseReport(in, &stream);
+        else
+            stream.push_back(b < 200 ? keys[b % 10] : fuzzKey(in));
     }
     for (size_t i = stream.size(); i-- > 0;)
         ungetch(stream[i]);
@@ -196,6 +210,7 @@ static void pushKeys(FuzzedDataProvider& in)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzScreen();
+    fuzzMouse();
     FuzzedDataProvider in(data, size);
     CurWindow top(12, COLS, 0, 0), bottom(LINES - 12, COLS / 2, 12, in.ConsumeIntegralInRange<int>(-1, COLS / 2));
     Form form;

@@ -83,6 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (again[0] != ERR)
                 stack.push_back({again[0], true});
         }
+        if (key == CurKeys::MOUSE) {     // a report read whole, its numbers bounded
+            const CurKeys::MouseReport& r = CurKeys::report;
+            FUZZ_CHECK(r.code >= 0 && r.code <= 99999 && r.row >= -33 && r.row < 99999);
+            FUZZ_CHECK(r.column >= -33 && r.column < 99999);
+            key = CurKeys::DROPPED;
+        }
         if (key != ERR && key != CurKeys::DROPPED)
             key = CurKeys::utf8(&partial, key, again, &count);
         FUZZ_CHECK(count <= 4);

@@ -75,6 +75,28 @@ bool CurGadget::processKey(int)
     return false;
 }
 
+bool CurGadget::processMouse(const CurInit::MouseEvent&)
+{
+    return false;
+}
+
+bool CurGadget::isAt(int row, int column) const
+{
+    if (CurInit::windowAt(row, column) != window)
+        return false;
+    int r = row - window->getY(), c = column - window->getX();
+    return r >= y && r - y < height && c >= x && c - x < width;
+}
+
+bool CurGadget::offerMouse(CurInit::MouseEvent event)
+{
+    if (!isAt(event.row, event.column))
+        return false;
+    event.row -= window->getY();
+    event.column -= window->getX();
+    return processMouse(event);
+}
+
 // Every gadget kind runs this same loop: each key goes to processKey, and
 // Enter ends the loop after the gadget has seen it. What the reader's
 // results mean is CurInit::loopStep's rule: the input's end (no Enter can
@@ -91,7 +113,11 @@ int CurGadget::kbdLoop()
             return -1;
         if (step == CurInit::LOOP_IDLE)
             continue;
-        processKey(key);
+        CurInit::MouseEvent event;
+        if (key == KEY_MOUSE && CurInit::getMouse(&event))
+            offerMouse(event);
+        else
+            processKey(key);
         if (key == 13)
             return 0;
     }

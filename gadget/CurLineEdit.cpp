@@ -486,6 +486,43 @@ bool CurLineEdit::editKey(int key)
     return true;
 }
 
+// A click puts the cursor on the character shown under the pointer (the
+// one it lands in, a double-width one's right half included), or behind the
+// text; the view does not scroll, so the cursor stays within the rules of
+// fitCursor: off the "<" mark and short of the ">" one.
+bool CurLineEdit::processMouse(const CurInit::MouseEvent& event)
+{
+    if (event.button != CurInit::MOUSE_LEFT)
+        return false;
+    int L = (int)strlen(text);
+    fitCursor(L);
+    int target = event.column - x;
+    if (event.action != CurInit::MOUSE_CLICK && event.action != CurInit::MOUSE_DOUBLE_CLICK)
+        return true;
+    while (cursorCol > target && cursorPos > 0) {
+        int q = CurText::prev(text, cursorPos);
+        int c = cursorCol - span(q, cursorPos);
+        if (c < (q == 0 || width < 3 ? 0 : 1))
+            break;
+        cursorPos = q;
+        cursorCol = c;
+    }
+    while (cursorPos < L) {
+        int q = CurText::next(text, L, cursorPos);
+        int oldPos = cursorPos, c = cursorCol + span(cursorPos, q);
+        if (c > target)
+            break;
+        cursorPos = q;
+        if (c > lastCol(L)) {
+            cursorPos = oldPos;
+            break;
+        }
+        cursorCol = c;
+    }
+    repaint();
+    return true;
+}
+
 // Backspace (also 127, which many terminals send for it, and 8) removes the
 // character before the cursor, Delete the one under it. While text lies
 // hidden to the left and the end of the text shows, the text moves right

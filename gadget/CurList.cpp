@@ -479,6 +479,70 @@ bool CurList::processKey(int key)
     return true;
 }
 
+// The mouse, in the window's cells: the wheel scrolls the view three rows,
+// the current line moved only as far as it must to stay in view; on the
+// scroll bar a click on an arrow moves a line and one on the track pages
+// towards it; a click on a line makes it current, and on the current line
+// (the second click, or a double click) marks it, or activates it when an
+// activate callback is set. The left button's other events are taken too.
+bool CurList::processMouse(const CurInit::MouseEvent& event)
+{
+    int row = event.row - y, col = event.column - x;
+    if (event.button == CurInit::WHEEL_UP || event.button == CurInit::WHEEL_DOWN) {
+        scrollBy(event.button == CurInit::WHEEL_UP ? -WHEEL_ROWS : WHEEL_ROWS);
+        return true;
+    }
+    if (event.button != CurInit::MOUSE_LEFT)
+        return false;
+    if (event.action != CurInit::MOUSE_CLICK && event.action != CurInit::MOUSE_DOUBLE_CLICK)
+        return true;
+    fitView();
+    if (row < 1 || row > height - 2)
+        return true;                    // the frame's top and bottom
+    if (col == width - 1 && getCount() >= height - 1 && height >= 4 && width >= 2)
+        return scrollBarKey(row) == 0 || processKey(scrollBarKey(row));
+    if (col < 1 || col > width - 2 || topLine + row - 1 >= getCount())
+        return true;
+    int index = topLine + row - 1;
+    if (index != curLine) {
+        int oldCur = curLine;
+        jumpTo(index, topLine);
+        placeCursor();
+        window->update();
+        if (curLine != oldCur)
+            changed();                  // may change or destroy the list: nothing follows
+        return true;
+    }
+    return processKey(activateCallback != nullptr || activateFunction ? 13 : ' ');
+}
+
+// The key a click on row (of the box) of the scroll bar stands for: an
+// arrow's, a page towards the click from the thumb (drawScrollBar), or 0
+// on the thumb itself.
+int CurList::scrollBarKey(int row) const
+{
+    if (row == 1 || row == height - 2)
+        return row == 1 ? KEY_UP : KEY_DOWN;
+    int thumb = 2;
+    if (height >= 5 && getCount() > height - 2)
+        thumb += (int)((long long)topLine * (height - 5) / (getCount() - (height - 2)));
+    return row < thumb ? KEY_PPAGE : row > thumb ? KEY_NPAGE : 0;
+}
+
+void CurList::scrollBy(int rows)
+{
+    fitView();
+    int view = viewRows(), oldCur = curLine;
+    int lastTop = getCount() - view > 0 ? getCount() - view : 0;
+    int top = topLine + rows < 0 ? 0 : topLine + rows > lastTop ? lastTop : topLine + rows;
+    int cur = curLine < top ? top : curLine > top + view - 1 ? top + view - 1 : curLine;
+    jumpTo(cur, top);
+    placeCursor();
+    window->update();
+    if (curLine != oldCur)
+        changed();                      // may change or destroy the list: nothing follows
+}
+
 // A printable key, with the keys typed within the last second before it,
 // makes the text looked for. The first key looks from the line after the
 // current one, wrapping at the end; a longer text keeps the current line

@@ -705,3 +705,28 @@ bool CurTextEdit::processKey(int key)
     window->update();
     return true;
 }
+
+// A click puts the cursor on the character under the pointer, as Up and
+// Down aim at a column (behind a line that ends before it); a click below
+// the text's last row goes to that row; on the frame it does nothing.
+bool CurTextEdit::processMouse(const CurInit::MouseEvent& event)
+{
+    if (event.button != CurInit::MOUSE_LEFT)
+        return false;
+    int r = event.row - (framed() ? y + 1 : y), c = event.column - (framed() ? x + 1 : x);
+    bool click = event.action == CurInit::MOUSE_CLICK || event.action == CurInit::MOUSE_DOUBLE_CLICK;
+    if (!click || r < 0 || r >= viewRows() || c < 0 || c >= viewCols())
+        return true;
+    fitView();
+    int row = topRow;
+    curLine = topLine;
+    stepRow(&curLine, &row, r);
+    std::vector<int> starts;
+    rowStarts(curLine, starts);
+    curPos = starts[row];
+    goalCol = c + (wrap ? 0 : leftCol);
+    moveVertical(0);
+    draw();
+    window->update();
+    return true;
+}

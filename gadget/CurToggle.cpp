@@ -152,3 +152,14 @@ bool CurToggle::processKey(int key)
     window->update();
     return true;
 }
+
+// Every event of the left button is the gadget's; only a click acts, so a
+// press let go on another cell does nothing.
+bool CurToggle::processMouse(const CurInit::MouseEvent& event)
+{
+    if (event.button != CurInit::MOUSE_LEFT)
+        return false;
+    if (event.action == CurInit::MOUSE_CLICK || event.action == CurInit::MOUSE_DOUBLE_CLICK)
+        processKey(' ');                // may destroy the gadget: nothing follows
+    return true;
+}

@@ -362,3 +362,32 @@ bool CurViewer::processKey(int key)
     window->update();
     return true;
 }
+
+// The wheel scrolls three rows a step; a click on the scroll bar's column
+// moves a row on an arrow and a page towards the click on the track, the
+// thumb found as drawScrollBar places it. Other clicks are taken and do
+// nothing, so a form does not hand them on.
+bool CurViewer::processMouse(const CurInit::MouseEvent& event)
+{
+    int key = 0, times = 1;
+    int row = event.row - y, col = event.column - x;
+    if (event.button == CurInit::WHEEL_UP || event.button == CurInit::WHEEL_DOWN) {
+        key = event.button == CurInit::WHEEL_UP ? KEY_UP : KEY_DOWN;
+        times = WHEEL_ROWS;
+    } else if (event.button != CurInit::MOUSE_LEFT) {
+        return false;
+    } else if (event.action != CurInit::MOUSE_CLICK && event.action != CurInit::MOUSE_DOUBLE_CLICK) {
+        return true;
+    } else if (col == width - 1 && row >= 1 && row <= height - 2 && height >= 4) {
+        long long span = lastTop();
+        long long thumb = 2 + (height >= 5 && span > 0 ? top * (height - 5) / span : 0);
+        thumb = thumb > height - 3 ? height - 3 : thumb;
+        key = row == 1 ? KEY_UP : row == height - 2 ? KEY_DOWN
+            : row < thumb ? KEY_PPAGE : row > thumb ? KEY_NPAGE : 0;
+    }
+    if (key == 0)
+        return true;
+    for (int i = 1; i < times; i++)
+        moveKey(key);
+    return processKey(key);
+}

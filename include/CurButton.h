@@ -26,6 +26,7 @@ public:
     // the gadget contract (the keyboard loop is CurGadget's)
     void draw() override;                // middle row; leaves the cursor right after the text
     bool processKey(int key) override;   // consumes Enter (13) and space (32)
+    bool processMouse(const CurInit::MouseEvent& event) override; // a click presses it as space does
 
 private:
     bool  activated;

@@ -46,6 +46,14 @@ public:
     void setKeyFilterCB(bool (*callback)(int key, void*), void* data);
     void setKeyFilterCB(std::function<bool(int key)> callback);
 
+    // The mouse. Clicks and the wheel reach the loop as KEY_MOUSE (once the
+    // program has switched the mouse on, CurInit::setMouse): the key filter
+    // sees it first, then the gadget under the pointer gets the event
+    // (CurGadget::processMouse), a button's moving the focus there first;
+    // one that lands on no gadget, or that the gadget declines, goes to the
+    // key callback, which reads it with CurInit::getMouse.
+    int gadgetAt(int row, int column) const;  // index of the gadget under screen cell; -1 for none
+
     // Directional search: the index of the gadget nearest the cursor of window
     // in that direction, only gadgets strictly beyond limit (a screen column or
     // row) qualifying; wrap searches the whole form. -1 when none qualifies.
@@ -66,6 +74,7 @@ private:
     void moveFocus(int target);          // loseFocus on the old, acceptFocus on the new; both redrawn
     bool declined(int key);              // a key the focused gadget left; true when it moved the focus
     bool filtered(int key);              // true when the key filter took the key
+    void mouse();                        // the last mouse event to its gadget or the key callback
 
     CurGadget** gadgets;                 // exactly numGadgets entries
     int         numGadgets;

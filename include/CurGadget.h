@@ -5,6 +5,8 @@
 // it through, and keeps the links that make destruction order safe: a gadget
 // destroyed leaves every focuser holding it, and a gadget whose window is
 // destroyed first is moved to an inert window and draws nothing.
+#include "CurInit.h"
+
 class CurWindow;
 
 class CurGadget {
@@ -33,6 +35,17 @@ public:
     // blanks): a form then offers it to the gadget like any key, and only
     // back-tab moves the focus away. The base answers false.
     virtual bool takesTab() const;
+    // A mouse event on the gadget (CurInit::getMouse), its cell made
+    // relative to the gadget's window. True when the gadget used it; the
+    // base uses none. A form hands a gadget the events on its rectangle,
+    // the focus moved there first for a button's; the wheel's come unfocused.
+    virtual bool processMouse(const CurInit::MouseEvent& event);
+    // Whether screen cell (row, column) is in the gadget's rectangle, with
+    // its window the one on top there: where a mouse event goes.
+    bool isAt(int row, int column) const;
+    // An event with its screen cell: processMouse's answer when the cell is
+    // the gadget's (isAt), else false.
+    bool offerMouse(CurInit::MouseEvent event);
 
     bool       hasFocus() const;         // the focus flag
     int        getX() const;

@@ -71,7 +71,8 @@ public:
     // Escape sequences that the terminal's description lacks are read whole:
     // those that xterm, rxvt, the Linux console, screen and tmux send for the
     // arrows, Home, End, Insert, Delete, Page Up/Down, F1-F12 and back-tab
-    // give their KEY_ codes, any other is dropped.
+    // give their KEY_ codes, any other is dropped. Mouse reports come as
+    // KEY_MOUSE while the mouse is on (see setMouse), else they drop too.
     static int  readKey(CurWindow* window);
     // The same reader for loops that take whole characters, as every loop
     // of the toolkit does. In a UTF-8 locale a character beyond ASCII comes
@@ -129,6 +130,41 @@ public:
     static void setSecretInput(const void* owner, CurWindow* window, bool on); // any owner: on again
                                                     // with another window moves it there
     static bool isSecretInput(CurWindow* window);   // an owner reading from this window has it on
+
+    // Mouse (CurInitMouse.cpp). Off until the program asks for it, and only
+    // ever on where the terminal's description knows mouse reports (its
+    // key_mouse); on any other terminal nothing is written. On, the terminal
+    // reports button presses, releases and the wheel, in its extended form
+    // where it has one (so that columns past 223 work). While the program
+    // asks for the mouse, each report of a cell on the screen comes from
+    // readKey and readWideKey as KEY_MOUSE, and getMouse tells what it was;
+    // motion, other buttons and cells outside the screen are read whole and
+    // dropped, as every report is while it does not ask. A release on the cell
+    // of its press is a click, a second click of the same button there within
+    // 400 ms a double click. The terminal stops reporting at cleanup, on
+    // every path the terminal guard covers, and while the program is
+    // stopped; the choice itself holds for the next initialize.
+    enum MOUSE_BUTTON : int { MOUSE_LEFT = 1, MOUSE_MIDDLE = 2, MOUSE_RIGHT = 3,
+                              WHEEL_UP = 4, WHEEL_DOWN = 5 };
+    enum MOUSE_ACTION : int { MOUSE_PRESS = 0, MOUSE_RELEASE = 1, MOUSE_CLICK = 2,
+                              MOUSE_DOUBLE_CLICK = 3 };       // a wheel step is a press
+    enum MOUSE_MODIFIER : int { MOUSE_SHIFT = 1, MOUSE_ALT = 2, MOUSE_CTRL = 4 };
+    struct MouseEvent {
+        int row;                          // the screen cell from 0 (a gadget is given
+        int column;                       // it relative to its window)
+        int button;                       // MOUSE_BUTTON
+        int action;                       // MOUSE_ACTION
+        int modifiers;                    // MOUSE_MODIFIER bits held down
+    };
+    // Switches reporting on or off now (when initialised) and for every
+    // later initialize. True when the terminal reports the mouse afterwards.
+    static bool setMouse(bool on);
+    static bool usesMouse();             // the terminal reports the mouse now
+    // The event the last KEY_MOUSE stood for; false, and *event untouched,
+    // before the first one.
+    static bool getMouse(MouseEvent* event);
+    // The mapped window on top at screen cell (row, column); null for none.
+    static CurWindow* windowAt(int row, int column);
 
     // Themes (CurInitTheme.cpp). One table holds the attribute every part of
     // the toolkit starts from: a window takes its element's entry when made,

@@ -46,6 +46,7 @@ public:
     // arriving as CurGadget::WIDE_CHAR plus its code point, as the key reader
     // hands them on (CurInit::readWideKey). Codes 128 to 255 insert nothing.
     bool processKey(int key) override;
+    bool processMouse(const CurInit::MouseEvent& event) override;  // a click puts the cursor there
     void acceptFocus(bool redraw) override; // also tells the key reader whether the input is secret
     void loseFocus(bool redraw) override;
 

@@ -69,6 +69,8 @@ public:
     // up, down, Home, End, Page Up/Down, and space on a non-empty list;
     // Enter and type-ahead keys when set up for them
     bool processKey(int key) override;
+    // clicks on lines and the scroll bar, and the wheel (three rows a step)
+    bool processMouse(const CurInit::MouseEvent& event) override;
 
 private:
     struct Line {
@@ -88,6 +90,9 @@ private:
     void mark(int index, bool on);       // one flag, the count of marks kept
     void clearOthers(int keep, bool redraw); // SINGLE mode: deselects every line but keep
     bool typeAhead(int key);             // a type-ahead key; true when consumed
+    int  scrollBarKey(int row) const;    // the key a click on the scroll bar's row stands for
+    void scrollBy(int rows);             // the view moved, the current line kept in it
+    static const int WHEEL_ROWS = 3;     // rows one step of the wheel scrolls
     int  findPrefix(const std::string& prefix, int start) const;
     void changed();                      // the one call path of both change callback forms
     void activated();                    // the same for the activate callback

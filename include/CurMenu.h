@@ -87,6 +87,7 @@ private:
     // pull-down passes to its bar, an Alt key, F10, ERR or CurInit::STOP).
     int  run(int y, int x, bool pulled, int* leaveKey);
     bool offer(int key, int* chosen, int* leaveKey, bool pulled); // false once the loop ends
+    bool mouse(int* chosen, int* leaveKey);  // offer for KEY_MOUSE
     void choose(int index);              // flips a check item, runs its callback
     int  hotItem(int key) const;         // the first enabled item with that hot key; -1 none
     int  step(int from, int by) const;   // the next item that can be current that way; -1 none

@@ -5,8 +5,10 @@
 // first title; Alt plus a title's hot key pulls that menu down at once.
 // Open, Left and Right move between the titles, Enter or Down pulls the
 // menu down, Up and Down move in it, Enter or an item's hot key chooses,
-// Esc closes one level and F10 all. The bar runs in a focuser's loop
-// (attach) or in its own (kbdLoop).
+// Esc closes one level and F10 all. With the mouse on, a click on a title
+// pulls its menu down, on an item chooses it, anywhere else (or on the open
+// title) closes all; the wheel moves in a menu. The bar runs in a focuser's
+// loop (attach) or in its own (kbdLoop).
 #include "CurWindow.h"
 
 #include <string>
@@ -35,9 +37,10 @@ public:
     // keys
     void draw();                         // the titles in THEME_MENU_BAR (reverse), the open one in
                                          // THEME_MENU_BAR_FOCUSED (bold); no refresh
-    // F10, the open key and Alt plus a title's hot key run the bar until
-    // its menus close, then the chosen item's callback: true. Other keys
-    // are left: false.
+    // F10, the open key, Alt plus a title's hot key and a click on a title
+    // run the bar until its menus close, then the chosen item's callback:
+    // true. The left button's other events on a title are taken too; other
+    // keys and events are left: false.
     bool processKey(int key);
     // The bar on its own: draws itself and offers every key read to
     // processKey until stopKbdLoop (from an item's callback, say) or the end
@@ -66,6 +69,8 @@ private:
     int  titleForKey(int key) const;     // the title an Alt key or plain key names; -1
     void runBar(int index, bool pulled); // open on a title until the menus close
     int  pullDown(int* chosenItem);      // the open title's menu: the key that left it, or 0 when chosen
+    enum : int { NOTHING = -1, PRESSED = -2, ELSEWHERE = -3 };
+    int  clickedTitle() const;           // the title a mouse click chose, or one of the above
     static bool filterCB(int key, void* data);
 
     std::vector<Title> titles;

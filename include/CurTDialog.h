@@ -261,7 +261,9 @@ private:
     static int runList(int textHeight, int textWidth, int listHeight, int attributes,
                        const char* text, const char* title, LIST_KIND kind, ListSetup* setup,
                        int renameButton, std::string* renamed);
-    // The steps the gadget boxes share: buttons, the gadget focused, the loop.
+    // The steps the gadget boxes share: colours (0: the theme's), the title
+    // (none for null) and OK and Cancel; then the gadget focused, the loop.
+    static void setUpPicker(CurTDialog& dialog, int attributes, const char* title);
     static int runPicker(CurTDialog& dialog, CurGadget& gadget, CurLabel* label);
     // Rows and columns of a box around a text: the text's measured when
     // negative, the box at least inner columns inside, all cut to the screen.

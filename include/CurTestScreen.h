@@ -33,6 +33,16 @@ public:
     bool keys(const char* names);                    // names separated by blanks; false at the first unknown one
     void type(const char* utf8);                     // each character as typed
     void sendBytes(const char* raw, size_t len);     // exactly these bytes
+    // the mouse, at a cell counted from 0, sent as this terminal reports it
+    // in the mode the program switched on; false, sending nothing, while
+    // the program has switched on none (mouseReporting)
+    bool click(int row, int col);                    // left button pressed and let go
+    bool doubleClick(int row, int col);              // two clicks at once
+    bool wheel(int row, int col, bool up);           // one step of the wheel
+    // An event as a key log writes it after "Mouse": "Ctrl-Left Press 5 12";
+    // a press sends the button down, Release, Click and DoubleClick let it go.
+    // False, sending nothing, for another text or a cell off the screen.
+    bool mouse(const char* event);
 
     // reading the screen
     int  rows() const;
@@ -51,6 +61,7 @@ public:
     const char* output() const;                      // every byte fed so far, as it came
     size_t      outputSize() const;                  // their number
     bool alternateScreen() const;                    // asked for by private modes 47, 1047, 1049
+    bool mouseReporting() const;                     // asked for by private modes 9, 1000, 1002, 1003
     bool keypadMode();                               // arrows or keypad keys encoded in application mode
 
     // comparing with a picture: lines of text separated by newlines, as the
@@ -72,6 +83,7 @@ private:
     void build();                                    // the emulator, numRows x numCols
     bool sendNamed(const char* name);
     void writeInput(const char* bytes, size_t len);   // to the program, as they are
+    bool mouseButton(int row, int col, int button, bool pressed, int mod = 0);
     bool compareRows(int row, int col, int height, int width, const char* picture);
 
     void noteMode();                                 // alternateScreen from a finished CSI sequence
@@ -81,6 +93,7 @@ private:
     char         keyCapture[32];         // keys go here instead of the input while capturing
     int          keyCaptureLen;          // -1: not capturing
     bool         altScreen;
+    unsigned     mouseModes;             // a bit for each mouse mode on (MOUSE_MODE)
 
     VTerm*       vt;
     VTermScreen* screen;

@@ -43,7 +43,7 @@ public:
 
     // the terminal
     bool resize(int rows, int cols) override;  // the emulator and the pseudo-terminal; the program gets SIGWINCH
-    bool replay(const char* keylogPath);       // types a key log's keys, letting the program settle after each;
+    bool replay(const char* keylogPath);       // types a key log's keys and mouse events, letting the program settle after each;
                                                // unknown or damaged lines are skipped with file:line on stderr
 
     // the child

@@ -65,6 +65,7 @@ public:
     // Every arrow is consumed, even at the ends of the text; Esc, back-tab,
     // function keys and other control keys are left to the caller.
     bool processKey(int key) override;
+    bool processMouse(const CurInit::MouseEvent& event) override;  // a click puts the cursor there
     bool takesTab() const override;      // true when Tab inserts blanks
 
 private:

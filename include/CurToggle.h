@@ -32,6 +32,7 @@ public:
     // the gadget contract (the keyboard loop is CurGadget's)
     void draw() override;                // middle row; leaves the cursor on the mark
     bool processKey(int key) override;   // consumes the space bar only
+    bool processMouse(const CurInit::MouseEvent& event) override; // a click flips it (or chooses it in a radio group) as space does
 
 private:
     friend class CurRadioBox;            // keeps group up to date

@@ -60,8 +60,10 @@ public:
     // "/" (reads a search text on the bottom frame row; Enter searches, Esc
     // cancels) and "n" (the last search again). Every other key is declined.
     bool processKey(int key) override;
+    bool processMouse(const CurInit::MouseEvent& event) override;  // the wheel and the scroll bar
 
 private:
+    static const int WHEEL_ROWS = 3;     // rows one step of the wheel scrolls
     // reading
     void restat();                       // takes the file's size; drops the cache when it changed
     long long total() const;             // bytes of the text or the file

@@ -251,10 +251,12 @@ int CurMenu::run(int y, int x, bool pulled, int* leaveKey)
 // chosen, wrapping; Home, End and the page keys jump; Enter or a hot key
 // chooses (Alt plus it too, except in a pull-down). Esc, F10 and the end
 // of the input close the menu; so do Left, Right and Alt keys in a
-// pull-down, which its bar acts on. A click will
-// go through itemAt. False once the loop is to end.
+// pull-down, which its bar acts on. The mouse: see mouse. False once the
+// loop is to end.
 bool CurMenu::offer(int key, int* chosen, int* leaveKey, bool pulled)
 {
+    if (key == KEY_MOUSE)
+        return mouse(chosen, leaveKey);
     int rows = viewRows();
     int target = current;
     bool ends = key == 27 || key == KEY_F(10) || key == CurInit::STOP || key == ERR
@@ -293,6 +295,35 @@ bool CurMenu::offer(int key, int* chosen, int* leaveKey, bool pulled)
         scrollToCurrent();
         draw();
         window->update();
+    }
+    return true;
+}
+
+// The wheel moves the current item as Up and Down do; the left button on
+// an item makes it current, and a click there chooses it; a click outside
+// the menu closes it, leaving KEY_MOUSE for a bar to look where it fell.
+bool CurMenu::mouse(int* chosen, int* leaveKey)
+{
+    CurInit::MouseEvent e;
+    if (!CurInit::getMouse(&e))
+        return true;
+    if (e.button == CurInit::WHEEL_UP || e.button == CurInit::WHEEL_DOWN)
+        return offer(e.button == CurInit::WHEEL_UP ? KEY_UP : KEY_DOWN, chosen, leaveKey, false);
+    bool click = e.action == CurInit::MOUSE_CLICK || e.action == CurInit::MOUSE_DOUBLE_CLICK;
+    if (e.button != CurInit::MOUSE_LEFT)
+        return true;
+    int index = itemAt(e.row, e.column);
+    if (index >= 0 && selectable(index)) {
+        if (click) {
+            *chosen = index;
+            return false;
+        }
+        current = index;
+        draw();
+        window->update();
+    } else if (click && CurInit::windowAt(e.row, e.column) != window) {
+        *leaveKey = KEY_MOUSE;
+        return false;
     }
     return true;
 }

@@ -102,6 +102,12 @@ bool CurMenuBar::processKey(int key)
         runBar(0, false);
         return true;
     }
+    if (key == KEY_MOUSE) {
+        int clicked = clickedTitle();
+        if (clicked >= 0)
+            runBar(clicked, true);
+        return clicked >= 0 || clicked == PRESSED;
+    }
     int index = titleForKey(key);
     if (index < 0 || (key & CurInit::ALT) == 0)
         return false;
@@ -145,7 +151,16 @@ void CurMenuBar::runBar(int index, bool pulled)
             }
         }
         int named = titleForKey(key);
-        if (key == KEY_LEFT || key == KEY_RIGHT) {
+        if (key == KEY_MOUSE) {
+            // A click on the title pulled down closes all, as one elsewhere does.
+            int clicked = clickedTitle();
+            if (clicked == ELSEWHERE || (pulled && clicked == active))
+                break;
+            if (clicked >= 0) {
+                active = clicked;
+                pulled = true;
+            }
+        } else if (key == KEY_LEFT || key == KEY_RIGHT) {
             active = (active + (key == KEY_LEFT ? n - 1 : 1)) % n;
         } else if (named >= 0) {
             active = named;
@@ -160,6 +175,21 @@ void CurMenuBar::runBar(int index, bool pulled)
     CurInit::refreshAllWindows();
     if (chosenMenu != nullptr)
         chosenMenu->choose(chosenItem);
+}
+
+// The title the last mouse event clicked; PRESSED for the left button's
+// other events on a title, ELSEWHERE for a click off the titles, NOTHING
+// for the rest (the wheel, other buttons, presses elsewhere).
+int CurMenuBar::clickedTitle() const
+{
+    CurInit::MouseEvent e;
+    if (!CurInit::getMouse(&e) || e.button != CurInit::MOUSE_LEFT)
+        return NOTHING;
+    bool click = e.action == CurInit::MOUSE_CLICK || e.action == CurInit::MOUSE_DOUBLE_CLICK;
+    int index = CurInit::windowAt(e.row, e.column) == this ? titleAt(e.row, e.column) : -1;
+    if (index >= 0)
+        return click ? index : PRESSED;
+    return click ? ELSEWHERE : NOTHING;
 }
 
 // The open title's menu, pulled down under its title: 0 when an item was

@@ -167,6 +167,9 @@ const CurInitPrivate::Step CurInitPrivate::session[] = {
     // keys one at a time, unechoed, the keypad's as keys (endwin gives the
     // modes back, the guard the keypad)
     {takeModes, nullptr, prepareKeypad, &keypadOff, &keypadOn, nullptr, nullptr},
+    // mouse reports, while the program asks for them (CurInit::setMouse)
+    {CurInitPrivate::startMouse, CurInitPrivate::stopMouse, CurInitPrivate::prepareMouse, nullptr,
+     nullptr, CurInitPrivate::leaveMouse, CurInitPrivate::enterMouse},
     {takeEvents, CurInitPrivate::stopEvents, nullptr, nullptr, nullptr, nullptr, nullptr},
     {takeColours, dropColours, nullptr, nullptr, nullptr, nullptr, nullptr},
     // the theme's colour pairs and the screen's background

@@ -473,6 +473,10 @@ static int getKey(WINDOW* w, int ms)
 // An Esc put back after it was told apart from Alt: read as 27, never as
 // the start of another key. No key has this code.
 static const int ESC_ALONE = CurInit::ALT - 1;
+// A mouse event put back the same way: read as KEY_MOUSE again, never as
+// curses' KEY_MOUSE, after which the reader would take the bytes that
+// follow for a report.
+static const int MOUSE_AGAIN = CurInit::ALT - 2;
 
 // Puts keys the Esc handling is done with back to be read next, in their
 // order. The reader keeps no key of the terminal's between reads: they go
@@ -489,7 +493,7 @@ static void readAgain(const int* keys, int n, bool replayed)
         return;
     }
     for (int i = n; i-- > 0;)
-        ungetch(keys[i] == ESC ? ESC_ALONE : keys[i]);
+        ungetch(keys[i] == ESC ? ESC_ALONE : keys[i] == KEY_MOUSE ? MOUSE_AGAIN : keys[i]);
 }
 
 // The keys after an Esc. Curses has already waited the escape delay for a
@@ -516,14 +520,16 @@ static int takeKey(WINDOW* w, bool* handled)
 {
     int key = getKey(w, 0);
     int again = ERR;
-    if (key == ESC_ALONE)
-        key = ESC;
+    if (key == ESC_ALONE || key == MOUSE_AGAIN)
+        key = key == ESC_ALONE ? ESC : KEY_MOUSE;
     else if (key == ESC)
         key = CurKeys::escape(sequenceKey, w, &again);
     else if (key == KEY_MOUSE)
         key = CurKeys::mouse(sequenceKey, w, sgrMouse(), &again);
     if (again != ERR)
         ungetch(again);                  // read past the sequence: the start of the next key
+    if (key == CurKeys::MOUSE)
+        key = CurInitPrivate::mouseEvent(CurKeys::report);
     *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();

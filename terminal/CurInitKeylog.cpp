@@ -11,9 +11,13 @@
 // 0xNN for bytes from 128, U+NNNN for a character read whole (its code
 // point, four hex digits or more) and KeyNNN for any other curses code. A
 // character typed as secret input is Hidden, which replays as the letter x.
-// Interrupt is the Esc that stopped a long task reading keys between its
-// stretches of work (the viewer's search); a replay gives it to such a task
-// only, never to a loop. Lines starting with # are comments.
+// A mouse event is "Mouse", the button with the modifiers held before it
+// (Shift-, Alt-, Ctrl-; buttons Left, Middle, Right, WheelUp, WheelDown),
+// the action (Press, Release, Click, DoubleClick), the row and the column,
+// e.g. "2.500 Mouse Ctrl-Left Click 5 12". Interrupt is the Esc that stopped
+// a long task reading keys between its stretches of work (the viewer's
+// search); a replay gives it to such a task only, never to a loop. Lines
+// starting with # are comments.
 //
 // Both files are named by whoever starts the program, perhaps in a folder
 // others write to, so neither is followed through a symbolic link and each
@@ -144,6 +148,62 @@ void keyName(int code, bool secret, char* out, size_t size)
         std::snprintf(out, size, "Key%d", code);
 }
 
+const char* const MOUSE_BUTTONS[] = {"", "Left", "Middle", "Right", "WheelUp", "WheelDown"};
+const char* const MOUSE_ACTIONS[] = {"Press", "Release", "Click", "DoubleClick"};
+const char* const MOUSE_MODIFIERS[] = {"Shift-", "Alt-", "Ctrl-"};   // bits 1, 2, 4
+
+void mouseName(char* out, size_t size)
+{
+    CurInit::MouseEvent e;
+    if (!CurInit::getMouse(&e) || e.button < 1 || e.button > 5 || e.action < 0 || e.action > 3) {
+        std::snprintf(out, size, "Key%d", KEY_MOUSE);
+        return;
+    }
+    std::snprintf(out, size, "Mouse %s%s%s%s %s %d %d", e.modifiers & 1 ? "Shift-" : "",
+                  e.modifiers & 2 ? "Alt-" : "", e.modifiers & 4 ? "Ctrl-" : "",
+                  MOUSE_BUTTONS[e.button], MOUSE_ACTIONS[e.action], e.row, e.column);
+}
+
+// Index of the name in the table, -1 when none.
+int indexIn(const char* const* table, int size, const std::string& name)
+{
+    for (int i = 0; i < size; i++)
+        if (name == table[i])
+            return i;
+    return -1;
+}
+
+// "Mouse" and its four words, as mouseName writes them. A cell outside the
+// screen (while there is one), or a number that is not one, makes the line
+// no key; a good line makes its event the last one read.
+bool mouseEvent(const char* text)
+{
+    char button[48], action[16], row[8], column[8], extra;
+    if (std::sscanf(text, "Mouse %47s %15s %7s %7s %c", button, action, row, column, &extra) != 4)
+        return false;
+    CurInit::MouseEvent e = {0, 0, 0, 0, 0};
+    std::string b = button;
+    for (int bit = 0; bit < 3; bit++)
+        if (b.compare(0, std::strlen(MOUSE_MODIFIERS[bit]), MOUSE_MODIFIERS[bit]) == 0) {
+            e.modifiers |= 1 << bit;
+            b.erase(0, std::strlen(MOUSE_MODIFIERS[bit]));
+        }
+    e.button = indexIn(MOUSE_BUTTONS, 6, b);
+    e.action = indexIn(MOUSE_ACTIONS, 4, action);
+    char* end = nullptr;
+    long r = std::strtol(row, &end, 10);
+    bool numbers = *end == '\0' && std::strspn(row, "0123456789") == std::strlen(row);
+    long c = std::strtol(column, &end, 10);
+    numbers = numbers && *end == '\0' && std::strspn(column, "0123456789") == std::strlen(column);
+    bool onScreen = !CurInit::isInitialized() || (r < CurInit::height && c < CurInit::width);
+    if (e.button < 1 || e.action < 0 || !numbers || !onScreen)
+        return false;
+    e.row = (int)r;
+    e.column = (int)c;
+    CurInitPrivate::setMouseEvent(e);
+    return true;
+}
+
 // The code of a name written by keyName; -1 for any other text.
 int keyCode(const char* name)
 {
@@ -174,7 +234,7 @@ int keyCode(const char* name)
     }
     if (len > 3 && std::strncmp(name, "Key", 3) == 0) {
         long n = std::strtol(name + 3, &end, 10);
-        return *end == '\0' && n >= KEY_MIN && n <= KEY_MAX ? int(n) : -1;
+        return *end == '\0' && n >= KEY_MIN && n <= KEY_MAX && n != KEY_MOUSE ? int(n) : -1;
     }
     return -1;
 }
@@ -190,6 +250,8 @@ int parseLine(const std::string& line)
     char* after = nullptr;
     double seconds = std::strtod(text, &after);
     if (after == text || seconds < 0 || *after != ' ') return -2;
+    if (std::strncmp(after + 1, "Mouse ", 6) == 0)
+        return mouseEvent(after + 1) ? KEY_MOUSE : -2;
     int code = keyCode(after + 1);
     return code >= 0 ? code : -2;
 }
@@ -327,8 +389,11 @@ void CurInit::recordKey(int key, bool secret)
     openLog();
     if (logFile == nullptr)
         return;
-    char name[32];
-    keyName(key, secret, name, sizeof name);
+    char name[64];
+    if (key == KEY_MOUSE)
+        mouseName(name, sizeof name);
+    else
+        keyName(key, secret, name, sizeof name);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::fprintf(logFile, "%.3f %s\n", seconds, name);
     std::fflush(logFile);                // a crash right after the key keeps it

@@ -4,6 +4,7 @@
 // (internal, not installed): the session's steps and state, the terminal in
 // use and its guard, the events, the colour table and the window registry.
 #include "CurInit.h"
+#include "CurKeys.h"
 
 #include <csignal>
 #include <cstddef>
@@ -94,6 +95,18 @@ public:
     static void followResize();           // new size, windows fitted, callback, repaint
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
     static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
+
+    // the mouse (CurInitMouse.cpp), a step of the session
+    static void startMouse();             // reporting on when the program asked for it
+    static void stopMouse();              // reporting off; the program's choice is kept
+    static void prepareMouse();           // the bytes below, empty for a terminal without a mouse
+    static void leaveMouse();             // the guard's forms: reporting off while it is on,
+    static void enterMouse();             // and on again after a stop
+    // The event a report makes: KEY_MOUSE with the event kept for getMouse,
+    // or CurKeys::DROPPED for a report that stands for none.
+    static int  mouseEvent(const CurKeys::MouseReport& report);
+    static void setMouseEvent(const CurInit::MouseEvent& event);   // a replayed one
+    static volatile sig_atomic_t mouseReporting;  // the terminal reports: off is due on leaving
 
     // themes (CurInitTheme.cpp)
     static void readTheme();              // VELMORA_THEME and VELMORA_COLORS, before the terminal is taken

@@ -92,13 +92,34 @@ int keyOf(const Sequence& s)
 
 // Mouse reports, from the terminal or after curses' KEY_MOUSE: SGR ("ESC
 // [ < b ; x ; y M", m for a release) and X10 ("ESC [ M" and three bytes,
-// x10, read so that they are never typed). This is where they become mouse
-// events; until the reader hands those on, reports drop.
+// each the number plus 32, read so that they are never typed). Anything
+// else in either form drops; numbers stop growing at 99,999.
 int mouseKey(const Sequence& s, const int* x10)
 {
-    (void)s;
-    (void)x10;
-    return CurKeys::DROPPED;
+    CurKeys::MouseReport& r = CurKeys::report;
+    if (x10 != nullptr) {
+        for (int i = 0; i < 3; i++)
+            if (x10[i] < 32 || x10[i] > 255)
+                return CurKeys::DROPPED;
+        r = {x10[0] - 32, x10[2] - 33, x10[1] - 33, ((x10[0] - 32) & 0x43) == 3};
+        return CurKeys::MOUSE;
+    }
+    if (s.len >= (int)sizeof s.params)
+        return CurKeys::DROPPED;         // longer than any report of a real screen
+    int n[3] = {-1, -1, -1}, field = 0;
+    for (int i = 1; i < s.len; i++) {
+        char c = s.params[i];
+        if (c == ';' && field < 2 && n[field] >= 0)
+            field++;
+        else if (c >= '0' && c <= '9')
+            n[field] = n[field] > 9999 ? 99999 : (n[field] < 0 ? 0 : n[field]) * 10 + (c - '0');
+        else
+            return CurKeys::DROPPED;
+    }
+    if (field != 2 || n[2] < 0)
+        return CurKeys::DROPPED;
+    r = {n[0], n[2] - 1, n[1] - 1, s.final == 'm'};
+    return CurKeys::MOUSE;
 }
 
 // The rest of a sequence after "ESC [" or "ESC O", read whole, each byte
@@ -180,6 +201,8 @@ bool continues(const unsigned char* held, int len, unsigned b)
 
 }  // namespace
 
+CurKeys::MouseReport CurKeys::report = {0, 0, 0, false};
+
 int CurKeys::escape(Source next, void* data, int* again)
 {
     *again = ERR;
@@ -198,7 +221,7 @@ int CurKeys::escape(Source next, void* data, int* again)
     if (c != '[' && c != 'O')
         return ALT + c;
     int key = sequence(c, next, data, again);
-    return key == DROPPED || key >= ALT ? key : alt + key;
+    return key < 0 || key >= ALT ? key : alt + key;
 }
 
 int CurKeys::mouse(Source next, void* data, bool sgr, int* again)

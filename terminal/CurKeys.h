@@ -9,15 +9,30 @@ class CurKeys {
 public:
     // An escape sequence read whole that stands for no key: nothing to hand on.
     enum : int { DROPPED = -3 };
+    // A mouse report read whole: what it says is in report.
+    enum : int { MOUSE = -4 };
+
+    // A mouse report as the terminal sent it, either form: its button code
+    // (0-2 the buttons, 3 a release that names none, 64 and 65 the wheel;
+    // plus 4 Shift, 8 Alt, 16 Ctrl, 32 motion), its cell counted from 0 (any
+    // number: the terminal is not trusted), and whether it ends a press.
+    struct MouseReport {
+        int  code;
+        int  row;
+        int  column;
+        bool release;
+    };
+    static MouseReport report;           // the last report read, when a read gave MOUSE
 
     // Where the keys after an Esc come from: the next key at once (wait
     // false) or within the escape delay (wait true); ERR when none came.
     typedef int (*Source)(bool wait, void* data);
 
     // The key an Esc just read begins: 27 when nothing follows, CurInit::ALT
-    // plus the key that follows, the key of a known escape sequence, or
-    // DROPPED for any other sequence. A key read past the sequence's end (it
-    // broke the sequence off) goes into *again, to be read next; ERR if none.
+    // plus the key that follows, the key of a known escape sequence, MOUSE
+    // for a mouse report, or DROPPED for any other sequence. A key read past
+    // the sequence's end (it broke the sequence off) goes into *again, to be
+    // read next; ERR if none.
     static int escape(Source next, void* data, int* again);
     // After KEY_MOUSE from curses, which reads no further while mouse
     // events are off: the rest of the report whose start the description

@@ -17,6 +17,11 @@ namespace {
 
 enum SeqState { SEQ_NONE, SEQ_ESC, SEQ_CSI };
 
+// The private modes of mouse reports, the last one the encoding: the
+// emulator is told them again when it is built anew.
+const char* const MOUSE_MODE[] = {"9", "1000", "1002", "1003", "1006"};
+const unsigned MOUSE_MODES = 5;
+
 void appendUtf8(std::string& out, uint32_t c)
 {
     if (c < 0x80) {
@@ -93,6 +98,7 @@ CurTestScreen::CurTestScreen(int rows, int cols)
     raw = nullptr;
     rawLen = rawCap = 0;
     keyCaptureLen = -1;
+    mouseModes = 0;
     altScreen = false;
     lastChar[0] = '\0';
     build();
@@ -209,6 +215,10 @@ bool CurTestScreen::resize(int rows, int cols)
     numCols = cols;
     vterm_free(vt);
     build();
+    for (unsigned bit = 0; bit < MOUSE_MODES; ++bit) {
+        std::string mode = std::string("\x1b[?") + MOUSE_MODE[bit] + "h";
+        if (mouseModes & 1u << bit) vterm_input_write(vt, mode.data(), mode.size());
+    }
     return true;
 }
 
@@ -347,6 +357,8 @@ void CurTestScreen::noteMode()
         size_t end = params.find(';', at);
         std::string p = params.substr(at, end == std::string::npos ? std::string::npos : end - at);
         if (p == "47" || p == "1047" || p == "1049") altScreen = last == 'h';
+        for (unsigned bit = 0; bit < MOUSE_MODES; ++bit)
+            if (p == MOUSE_MODE[bit]) mouseModes = last == 'h' ? mouseModes | 1u << bit : mouseModes & ~(1u << bit);
         if (end == std::string::npos) break;
         at = end + 1;
     }
@@ -355,6 +367,11 @@ void CurTestScreen::noteMode()
 bool CurTestScreen::alternateScreen() const
 {
     return altScreen;
+}
+
+bool CurTestScreen::mouseReporting() const
+{
+    return (mouseModes & 0xF) != 0;      // the encoding alone reports nothing
 }
 
 // What the terminal would send for Up and for keypad 0 shows its modes.

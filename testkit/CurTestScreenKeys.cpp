@@ -2,6 +2,7 @@
 // becomes the bytes this terminal sends for it, in the modes the program set.
 #include "CurTestScreen.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -164,4 +165,64 @@ void CurTestScreen::type(const char* utf8)
     beforeKey();
     for (size_t i = 0; utf8 && utf8[i];)
         vterm_keyboard_unichar(vt, nextCharacter(utf8, i), VTERM_MOD_NONE);
+}
+
+// The pointer goes to the cell first, as a person's hand would take it
+// there; libvterm reports the button in whatever mode the program chose,
+// and nothing at all when it chose none.
+bool CurTestScreen::mouseButton(int row, int col, int button, bool pressed, int mod)
+{
+    beforeKey();
+    if (!mouseReporting()) return false;  // libvterm would report all the same
+    keyCaptureLen = 0;
+    vterm_mouse_move(vt, row, col, VTermModifier(mod));
+    vterm_mouse_button(vt, button, pressed, VTermModifier(mod));
+    int len = keyCaptureLen;
+    keyCaptureLen = -1;
+    if (len > 0) writeInput(keyCapture, size_t(len));
+    return len > 0;
+}
+
+// A key log's mouse event: a press sends the button down; a release, a
+// click and a double click (each logged after its press) let it go.
+bool CurTestScreen::mouse(const char* event)
+{
+    static const char* const buttons[] = {"Left", "Middle", "Right", "WheelUp", "WheelDown"};
+    static const char* const mods[] = {"Shift-", "Alt-", "Ctrl-"};
+    static const VTermModifier vmods[] = {VTERM_MOD_SHIFT, VTERM_MOD_ALT, VTERM_MOD_CTRL};
+    char button[48] = "", action[16] = "", extra;
+    int row = -1, col = -1;
+    if (!event || std::sscanf(event, "%47s %15s %d %d %c", button, action, &row, &col, &extra) != 4 || row < 0 ||
+        col < 0 || row >= numRows || col >= numCols)
+        return false;
+    std::string name = button;
+    int mod = VTERM_MOD_NONE, which = 0;
+    for (int i = 0; i < 3; ++i)
+        if (name.compare(0, std::strlen(mods[i]), mods[i]) == 0) {
+            mod |= vmods[i];
+            name.erase(0, std::strlen(mods[i]));
+        }
+    for (int i = 0; i < 5; ++i)
+        if (name == buttons[i]) which = i + 1;
+    std::string act = action;
+    bool press = act == "Press";
+    if (which == 0 || (!press && act != "Release" && act != "Click" && act != "DoubleClick")) return false;
+    return mouseButton(row, col, which, press, mod);
+}
+
+bool CurTestScreen::click(int row, int col)
+{
+    bool sent = mouseButton(row, col, 1, true);
+    return mouseButton(row, col, 1, false) && sent;
+}
+
+bool CurTestScreen::doubleClick(int row, int col)
+{
+    bool first = click(row, col);
+    return click(row, col) && first;
+}
+
+bool CurTestScreen::wheel(int row, int col, bool up)
+{
+    return mouseButton(row, col, up ? 4 : 5, true);
 }

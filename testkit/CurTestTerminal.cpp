@@ -436,7 +436,9 @@ bool CurTestTerminal::replay(const char* keylogPath)
         bool timed = at > 0 && seconds >= 0 && at + 1 < line.size() && line[at] == ' ';
         if (timed)
             waitSettled(50, 5000);       // each key as the program asks for the next one
-        if (!timed || !key(line.c_str() + at + 1))
+        const char* name = line.c_str() + at + 1;
+        bool sent = timed && (std::strncmp(name, "Mouse ", 6) == 0 ? mouse(name + 6) : key(name));
+        if (!sent)
             std::fprintf(stderr, "%s:%d: skipped: %s\n", keylogPath, number, line.c_str());
     }
     return waitSettled(50, 5000);

@@ -12,6 +12,7 @@ static int        pairOf[8][8];            // colour pair per foreground and bac
 void galleryStart()
 {
     CurInit::initialize();
+    CurInit::setMouse(true);               // clicks and the wheel, where the terminal reports them
     banner = new CurBanner();
     banner->setAttributes(galleryColor(CurInit::white, CurInit::blue) | CurInit::bold);
     banner->leftLabel.setText("Velmora gallery", false);
@@ -58,10 +59,21 @@ void galleryClear()
 }
 
 // Keys come through the toolkit's reader, which also follows resizes and
-// repaints on Ctrl-L; ERR there means the input is gone.
+// repaints on Ctrl-L; ERR there means the input is gone. Of the mouse only
+// clicks count, so that "any key" is not answered twice by a press and its
+// release.
+static bool isClick()
+{
+    CurInit::MouseEvent e;
+    return CurInit::getMouse(&e) && (e.action == CurInit::MOUSE_CLICK || e.action == CurInit::MOUSE_DOUBLE_CLICK);
+}
+
 int galleryWaitKey()
 {
-    return CurInit::readKey(nullptr);
+    int key;
+    while ((key = CurInit::readKey(nullptr)) == KEY_MOUSE && !isClick()) {
+    }
+    return key;
 }
 
 int galleryWaitKeyFor(int ms)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -35,6 +36,15 @@ const std::string LONG_TYPED = LONG + "b";
 void press(ScreenSession& s) { s.enter(); }
 void esc(ScreenSession& s) { s.escape(); }
 void none(ScreenSession&) {}
+// A click on the first cell showing text; false, sending nothing, with the mouse off.
+bool click(ScreenSession& s, const char* text)
+{
+    for (int r = 0; r < 24; r++)
+        for (int c = 0; c < 80; c++)
+            if (s.text(r, c, (int)strlen(text)) == text)
+                return s.terminal().click(r, c);
+    return false;
+}
 
 // The row starting with `below` is indented by cols against the one with `first`.
 void indent(ScreenSession& s, const char* first, const char* below, size_t cols)
@@ -114,7 +124,18 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          1, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 255, "", ""},
         {{"--yesno", "Go on?", "0", "0"}, "Go on?", esc, 7, "", "", nullptr, "DIALOG_ESC=7"},
+        {{"--backtitle", "Back", "--msgbox", "Hi", "8", "30"}, "Hi",
+         [](ScreenSession& s) {          // NEWT_COLORS over the classic look
+             EXPECT_EQ(2, s.cell(0, 0).bg) << s.dump();
+             EXPECT_EQ(4, s.cell(5, 0).bg) << s.dump();
+             EXPECT_EQ(6, s.cell(s.findRow("Hi"), 40).bg) << s.dump();
+             s.enter();
+         }, 0, "", "", nullptr, "NEWT_COLORS=roottext=yellow,green;window=black,cyan"},
         {{"--defaultno", "--yesno", "Go on?", "0", "0"}, "Go on?", press, 1, "", ""},
+        {{"--yesno", "Go on?", "0", "0"}, "Go on?", [](ScreenSession& s) { EXPECT_TRUE(click(s, "No")); }, 1,
+         "", ""},
+        {{"--no-mouse", "--yesno", "Go on?", "0", "0"}, "Go on?",
+         [](ScreenSession& s) { EXPECT_FALSE(click(s, "No")); s.enter(); }, 0, "", ""},
         {{"--extra-button", "--extra-label", "More", "--default-button", "extra", "--msgbox", "Hi",
           "0", "0"}, "More", press, 3, "", ""},
         {{"--help-button", "--ok-label", "Fine", "--inputbox", "Hi", "0", "0"}, "Fine",

@@ -82,6 +82,7 @@ int main(int argc, char** argv)
     if (is("handler")) signal(SIGTERM, onTerm);
     if (is("job")) runAsJob();
     CurInit::initialize();
+    CurInit::setMouse(true);             // reports on, to be switched off on every way out
     if (is("box") || is("answer"))
         scenarioResult("ready", 1);
     if (is("box"))

@@ -31,7 +31,7 @@ int nextByte(bool, void* data)
 // The keys a loop of whole characters reads, as the reader passes them on.
 // Keys to be read again go on a stack, read before the bytes: as sent (an
 // Esc there starts a key) or as the Esc handling left them.
-std::vector<int> keysOf(const std::string& bytes)
+std::vector<int> keysOf(const std::string& bytes, std::vector<std::vector<int>>* reports = nullptr)
 {
     Feed f = {bytes, 0};
     CurKeys::Utf8 partial = {};
@@ -47,11 +47,15 @@ std::vector<int> keysOf(const std::string& bytes)
             if (again[0] != ERR)
                 stack.push_back({again[0], true});
         }
-        if (key != ERR && key != CurKeys::DROPPED)
+        if (key == CurKeys::MOUSE && reports != nullptr) {
+            const CurKeys::MouseReport& r = CurKeys::report;
+            reports->push_back({r.code, r.row, r.column, r.release});
+        }
+        if (key != ERR && key != CurKeys::DROPPED && key != CurKeys::MOUSE)
             key = CurKeys::utf8(&partial, key, again, &count);
         while (count > 0)
             stack.push_back({again[--count], false});
-        if (key != ERR && key != CurKeys::DROPPED)
+        if (key != ERR && key != CurKeys::DROPPED && key != CurKeys::MOUSE)
             keys.push_back(key);
     }
     return keys;
@@ -72,6 +76,7 @@ const Case CASES[] = {
     {"\x1b[17~\x1b[21~\x1b[23~\x1b[24~", {KEY_F(6), KEY_F(10), KEY_F(11), KEY_F(12)}},
     {"\x1b[1;3A\x1b[3;3~\x1b\x1b[1~\x1bOM\x1bOp\x1bOj", {A + KEY_UP, A + KEY_DC, A + KEY_HOME, KEY_ENTER, '0', '*'}},
     // unknown, modified, private, mouse and paste sequences: dropped whole
+    // (mouse reports are read whole: see the table below)
     {"\x1b[99~\x1b[1;5H\x1b[?1;2c\x1b[<0;300;12M\x1b[<0;3;4m\x1b[M !!\x1b[2$\x1b[200~x", {'x'}},
     {"\x1b[[Zy\x1b[\x1b[9~z", {'y', A + '[', 'z'}},
     // cut off by the delay, broken off by a key that belongs to none
@@ -85,7 +90,32 @@ const Case CASES[] = {
     {"\xed\xa0\x80\xf4\x90\xc3\x1b|\xe2\x82\xac", {BAD, BAD, BAD, BAD, BAD, BAD, 27, W + 0x20AC}},
 };
 
+// Mouse reports: {code, row, column, release} each, cells counted from 0.
+struct MouseCase {
+    const char*                   bytes;
+    std::vector<std::vector<int>> reports;
+    std::vector<int>              keys;  // around them
+};
+
+const MouseCase MOUSE_CASES[] = {
+    {"\x1b[<0;300;12M\x1b[<0;300;12m", {{0, 11, 299, 0}, {0, 11, 299, 1}}, {}},
+    {"\x1b[<66;1;1M\x1b[<65;2;3Mx\x1b[<28;99999999;5M", {{66, 0, 0, 0}, {65, 2, 1, 0}, {28, 4, 99998, 0}}, {'x'}},
+    {"\x1b[M !!\x1b[M#\xff\xff" "a\x1b[Ma!!\x1b[M`!!", {{0, 0, 0, 0}, {3, 222, 222, 1}, {65, 0, 0, 0}, {64, 0, 0, 0}}, {'a'}},
+    // empty, missing and extra fields, other letters, cut by the delay
+    {"\x1b[<;1;1M\x1b[<0;1M\x1b[<0;1;1;1M\x1b[<0;1;1Lq\x1b[<0;-1;1M\x1b[<0;1|x", {}, {'q', 'x'}},
+    {"\x1b[M !|y\x1b[<0;1;1M", {{0, 0, 0, 0}}, {'y'}},
+};
+
 }  // namespace
+
+TEST(CurKeys, MouseReportsAreReadWholeInBothForms)
+{
+    for (const MouseCase& c : MOUSE_CASES) {
+        std::vector<std::vector<int>> reports;
+        EXPECT_EQ(c.keys, keysOf(c.bytes, &reports)) << c.bytes + 1;
+        EXPECT_EQ(c.reports, reports) << c.bytes + 1;
+    }
+}
 
 TEST(CurKeys, SequencesCharactersAndBadBytesBecomeTheKeysOfTheTable)
 {
