@@ -56,13 +56,14 @@ private:
 };
 
 // The list of a list box: Enter is left to the dialog (it presses the
-// default button), Space in a radio list leaves a marked row marked, and
-// every move shows the current row's help on the screen's last row.
+// default button), and so is a double click on a menu's row; Space in a
+// radio list leaves a marked row marked, and every move shows the current
+// row's help on the screen's last row.
 class BoxList : public CurList {
 public:
-    BoxList(CurWindow* window, CurTDialog::LIST_KIND kind, const CurTDialog::ListSetup& setup,
+    BoxList(CurTDialog* dialog, CurTDialog::LIST_KIND kind, const CurTDialog::ListSetup& setup,
             CurWindow* helpLine)
-        : CurList(window), kind(kind), setup(setup), helpLine(helpLine)
+        : CurList(dialog), kind(kind), setup(setup), helpLine(helpLine), dialog(dialog)
     {
         if (kind == CurTDialog::RADIO)
             setSelectMode(SINGLE);
@@ -76,6 +77,15 @@ public:
             return true;
         bool used = CurList::processKey(key);
         showHelp();
+        return used;
+    }
+    bool processMouse(const CurInit::MouseEvent& event) override
+    {
+        bool used = CurList::processMouse(event);
+        showHelp();
+        if (kind == CurTDialog::MENU && event.action == CurInit::MOUSE_DOUBLE_CLICK &&
+            lineAt(event.row, event.column) >= 0)
+            CurTDialog::enterCB(dialog);
         return used;
     }
     void showHelp()
@@ -102,6 +112,7 @@ private:
     CurTDialog::LIST_KIND        kind;
     const CurTDialog::ListSetup& setup;
     CurWindow*                   helpLine;
+    CurTDialog*                  dialog;
 };
 
 // The editor of the input menu's rename: Enter ends its loop with 0, Esc

@@ -501,9 +501,9 @@ bool CurList::processMouse(const CurInit::MouseEvent& event)
         return true;                    // the frame's top and bottom
     if (col == width - 1 && getCount() >= height - 1 && height >= 4 && width >= 2)
         return scrollBarKey(row) == 0 || processKey(scrollBarKey(row));
-    if (col < 1 || col > width - 2 || topLine + row - 1 >= getCount())
+    int index = lineAt(event.row, event.column);
+    if (index < 0)
         return true;
-    int index = topLine + row - 1;
     if (index != curLine) {
         int oldCur = curLine;
         jumpTo(index, topLine);
@@ -514,6 +514,14 @@ bool CurList::processMouse(const CurInit::MouseEvent& event)
         return true;
     }
     return processKey(activateCallback != nullptr || activateFunction ? 13 : ' ');
+}
+
+int CurList::lineAt(int row, int column) const
+{
+    int r = row - y, c = column - x;
+    if (r < 1 || r > height - 2 || c < 1 || c > width - 2 || topLine + r - 1 >= getCount())
+        return -1;
+    return topLine + r - 1;
 }
 
 // The key a click on row (of the box) of the scroll bar stands for: an

@@ -71,6 +71,7 @@ public:
     bool processKey(int key) override;
     // clicks on lines and the scroll bar, and the wheel (three rows a step)
     bool processMouse(const CurInit::MouseEvent& event) override;
+    int  lineAt(int row, int column) const;  // the line shown on the window's cell; -1 for none
 
 private:
     struct Line {

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstddef>
 #include <initializer_list>
+#include <string_view>
 
 // Hidden from the library's exports: programs cannot reach it, and the
 // loader has none of its symbols to look up at start.
@@ -113,6 +114,10 @@ public:
     static void flushThemeMessages();     // what they could not use, once the terminal is given back
     static void takeTheme();              // once colours are known: the theme's attributes and pairs
     static void dropTheme();              // the default theme again
+    // An element's colours (-1: the terminal's own) and bits as the colour
+    // text names them (CurInitThemeColors.cpp), and what it could not use.
+    static void wishTheme(CurInit::THEME_ELEMENT element, short fg, short bg, int flags);
+    static void reportTheme(const char* what, std::string_view text);
 
     // the session's state (CurInit.cpp)
     struct ColorPair {

@@ -36,13 +36,14 @@ const std::string LONG_TYPED = LONG + "b";
 void press(ScreenSession& s) { s.enter(); }
 void esc(ScreenSession& s) { s.escape(); }
 void none(ScreenSession&) {}
-// A click on the first cell showing text; false, sending nothing, with the mouse off.
-bool click(ScreenSession& s, const char* text)
+// A click (two: a double click) on the first cell showing text; false,
+// sending nothing, with the mouse off.
+bool click(ScreenSession& s, const char* text, bool twice = false)
 {
     for (int r = 0; r < 24; r++)
         for (int c = 0; c < 80; c++)
             if (s.text(r, c, (int)strlen(text)) == text)
-                return s.terminal().click(r, c);
+                return twice ? s.terminal().doubleClick(r, c) : s.terminal().click(r, c);
     return false;
 }
 
@@ -297,6 +298,7 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
     const BoxCase cases[] = {
         {with({"--menu"}, menu), "Banana", keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
         {with({"--default-item", "b", "--menu"}, menu), "Banana", press, 0, "", "b"},
+        {with({"--menu"}, menu), "Banana", keys([](S& s) { click(s, "Banana", true); }), 0, "", "b"},
         {with({"--begin", "2", "3", "--menu"}, menu), "Banana", // its corner there, as every box's
          keys([](S& s) { EXPECT_EQ(0u, s.rowText(2).find("   ┌")) << s.dump(); s.enter(); }), 0,
          "", "a"},
