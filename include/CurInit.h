@@ -226,6 +226,9 @@ public:
     // terminal has no colours, NO_COLOR is set or no pair is left, an element
     // falls back to the default theme's attribute with its own flags.
     static bool setTheme(const char* name);
+    // The built-in theme last chosen by setTheme or VELMORA_THEME
+    // ("default" at first); elements set one by one since do not change it.
+    static const char* getTheme();
     // Sets the elements named in text, in the syntax of VELMORA_COLORS,
     // over the current theme; whiptailNames reads element and colour names
     // as whiptail reads them in NEWT_COLORS (the box program's). Returns

@@ -431,7 +431,8 @@ int CurInit::replayKey()
 {
     int key = replayedAhead;
     replayedAhead = -1;
-    while (key < 0 && (key = nextReplayed()) == INTERRUPT)
+    openReplay();
+    while (key < 0 && replayFile != nullptr && (key = nextReplayed()) == INTERRUPT)
         key = -1;
     return key;
 }
@@ -440,7 +441,8 @@ int CurInit::replayKey()
 // any other key waits for the next replayKey.
 bool CurInitPrivate::replayInterrupt()
 {
-    if (replayedAhead >= 0)
+    openReplay();
+    if (replayedAhead >= 0 || replayFile == nullptr)
         return false;
     int key = nextReplayed();
     if (key == INTERRUPT)

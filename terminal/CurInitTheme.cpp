@@ -60,6 +60,7 @@ static Spec specs[CurInit::THEME_ELEMENTS] = {};
 static bool tableReady = false;       // table holds DEFAULTS or later values
 static bool resolved = false;         // the session's colours are known: specs become attributes
 static int  screenAttr = 0;           // the standard screen's background as last set
+static const char* themeName = "default"; // the built-in theme last chosen
 
 // The classic theme: white on blue, grey dialogs, red for what has the focus.
 static const short K = COLOR_BLACK, R = COLOR_RED, B = COLOR_BLUE, C = COLOR_CYAN,
@@ -76,8 +77,8 @@ static const ThemeEntry CLASSIC[] = {
     {CurInit::THEME_BUTTON, W, B, 0},
     {CurInit::THEME_BUTTON_FOCUSED, W + BRIGHT, R, A_BOLD},
     {CurInit::THEME_CHECK_BOX_FOCUSED, W + BRIGHT, B, A_BOLD},
-    {CurInit::THEME_LIST, W, B, 0},
-    {CurInit::THEME_LIST_FOCUSED, W, B, 0},
+    {CurInit::THEME_LIST, K, W, 0},
+    {CurInit::THEME_LIST_FOCUSED, K, W, 0},
     {CurInit::THEME_CURRENT_LINE, K, C, 0},
     {CurInit::THEME_CURRENT_LINE_FOCUSED, W + BRIGHT, R, A_BOLD},
     {CurInit::THEME_MARKED_LINE, Y + BRIGHT, B, A_BOLD},
@@ -286,8 +287,14 @@ bool CurInit::setTheme(const char* name)
     if (classic)
         for (const ThemeEntry& e : CLASSIC)
             specs[e.element] = Spec{true, e.fg, e.bg, e.flags};
+    themeName = classic ? "classic" : "default";
     resolveAll();
     return true;
+}
+
+const char* CurInit::getTheme()
+{
+    return themeName;
 }
 
 // One element's colours and bits from the colour text (CurInitThemeColors.cpp).

@@ -61,14 +61,14 @@ static const char* welcome =
     "Every page shows a part of the toolkit at work and tells how it is done; each is "
     "left with the key on the banner.";
 
-// The page list: a CurList that follows its own current line (the list keeps
-// it to itself), shows what the current page is about, and ends the form's
-// loop when a page is chosen (Enter, Space or the page's number) or the
-// gallery is left (q or Esc).
+// The page list: a CurList that shows what its current page is about
+// whenever the current line changes (keys or clicks), and ends the form's
+// loop when a page is chosen (Enter, Space, the page's number or a double
+// click) or the gallery is left (q or Esc).
 class PageList : public CurList {
 public:
     PageList(CurWindow* window, CurFocuser* form, CurNote* about)
-        : CurList(window), form(form), about(about), current(0), chosen(-1), failures(0)
+        : CurList(window), form(form), about(about), chosen(-1), failures(0)
     {
         for (int i = 0; i < numPages; i++) {
             char line[LIST_WIDTH];
@@ -76,12 +76,8 @@ public:
             addLine(line, false, false);
         }
         setSelectMode(SINGLE);
-    }
-
-    void moveTo(int page)                  // before the list is first shown
-    {
-        while (current < page)
-            move(KEY_DOWN);
+        setChangeCB([this](CurList*) { showAbout(); });
+        setActivateCB([this](CurList*) { choose(getCurrent()); });
     }
 
     int choice() const { return chosen; }
@@ -93,38 +89,25 @@ public:
         CurList::draw();
         WINDOW* w = getWindow()->getWindow();
         mvwaddstr(w, getY(), getX() + 2, "Pages");
-        wmove(w, getY() + 1 + current, getX() + 1);
+        wmove(w, getY() + 1 + getCurrent(), getX() + 1);
         showAbout();
     }
 
     bool processKey(int key) override
     {
         failures = key == ERR ? failures + 1 : 0;
-        if (key == KEY_UP || key == KEY_DOWN)
-            return move(key);
         if (key >= '1' && key < '1' + numPages)
             return choose(key - '1');
         if (key == '0' && numPages >= 10)
             return choose(9);
         if (key == 13 || key == ' ')
-            return choose(current);
+            return choose(getCurrent());
         if (key == 'q' || key == 'Q' || key == 27 || failures > 50)
             return choose(-1);
         return CurList::processKey(key);
     }
 
 private:
-    bool move(int key)
-    {
-        if (key == KEY_UP && current > 0)
-            current--;
-        else if (key == KEY_DOWN && current < numPages - 1)
-            current++;
-        CurList::processKey(key);
-        showAbout();
-        return true;
-    }
-
     bool choose(int page)
     {
         chosen = page;
@@ -135,14 +118,13 @@ private:
     void showAbout()
     {
         about->erase();
-        about->setText(pages[current].about, false);
+        about->setText(pages[getCurrent()].about, false);
         about->draw();
         about->update();
     }
 
     CurFocuser* form;
     CurNote*    about;
-    int         current;
     int         chosen;
     int         failures;                  // reads in a row that brought no key
 };
@@ -164,7 +146,7 @@ static int choosePage(int current)
 
     CurFocuser form;
     PageList list(&listWindow, &form, &about);
-    list.moveTo(current);
+    list.setCurrent(current, false);
     form.addGadget(&list);
     form.kbdLoop();                        // draws the list, runs until a choice
     return list.choice();

@@ -31,7 +31,6 @@ struct MenuPage {
     const char* theme;                   // chosen in the Theme menu, or null
 };
 
-static const char* currentTheme = "default";
 
 static void report(MenuPage* page, const std::string& text)
 {
@@ -44,9 +43,9 @@ static void report(MenuPage* page, const std::string& text)
 // Windows take their theme when made: the page is made again after a switch.
 static void themeMenu(CurMenu* menu, MenuPage* page)
 {
-    menu->addCheckItem("&Default", "", strcmp(currentTheme, "default") == 0,
+    menu->addCheckItem("&Default", "", strcmp(CurInit::getTheme(), "default") == 0,
                        [page] { page->theme = "default"; page->quit = true; });
-    menu->addCheckItem("&Classic", "", strcmp(currentTheme, "classic") == 0,
+    menu->addCheckItem("&Classic", "", strcmp(CurInit::getTheme(), "classic") == 0,
                        [page] { page->theme = "classic"; page->quit = true; });
 }
 
@@ -119,7 +118,6 @@ void pageMenus()
 {
     for (const char* theme; (theme = runPage()) != nullptr;) {
         CurInit::setTheme(theme);
-        currentTheme = theme;
         galleryClear();                  // the screen in the new background
     }
 }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "ScreenSession.h"
+#include "CurTestTerminal.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ private:
 
 }  // namespace
 
-TEST(Gallery, PageListShowsTheBannerAndOpensPagesWithArrowsAndEnter)
+TEST(Gallery, PageListShowsTheBannerAndOpensPagesWithArrowsEnterAndClicks)
 {
     ScreenSession s(24, 80);
     startGallery(s);
@@ -111,6 +112,15 @@ TEST(Gallery, PageListShowsTheBannerAndOpensPagesWithArrowsAndEnter)
     ASSERT_TRUE(press(s, "q"));
     ASSERT_TRUE(s.waitForText("About this page") && s.waitQuiet()) << s.dump();
     EXPECT_TRUE(s.cell(8, 5).reverse) << "the list comes back on the page just left\n" << s.dump();
+
+    ASSERT_TRUE(s.terminal().click(6, 8) && s.waitQuiet());   // a click makes a page current...
+    EXPECT_TRUE(s.cell(6, 5).reverse) << s.dump();
+    EXPECT_NE(-1, s.findRow("Push buttons in a form")) << s.dump();
+    ASSERT_TRUE(s.terminal().doubleClick(6, 8));              // ...a double click opens it
+    ASSERT_TRUE(s.waitForText("Buttons and dialogs") && s.waitQuiet()) << s.dump();
+    expectBanner(s, "Buttons and dialogs", "q: back");
+    ASSERT_TRUE(press(s, "q"));
+    ASSERT_TRUE(s.waitForText("About this page") && s.waitQuiet()) << s.dump();
     s.sendText("q");
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }

@@ -71,10 +71,12 @@ TEST_F(CursesTest, BuiltInThemesShareTheirPairsAndFallBackWhenNoneIsLeft)
 {
     EXPECT_FALSE(CurInit::setTheme("Classic"));
     ASSERT_TRUE(CurInit::setTheme("classic"));
+    EXPECT_STREQ("classic", CurInit::getTheme());
     expectElement(CurInit::THEME_SCREEN, 7, 4, 0);
     expectElement(CurInit::THEME_BUTTON_FOCUSED, 7, 1, A_BOLD);
     int next = CurInit::addColorPair(1, 2);
     ASSERT_TRUE(CurInit::setTheme("default"));
+    EXPECT_STREQ("default", CurInit::getTheme());
     expectElement(CurInit::THEME_BUTTON_FOCUSED, NO_PAIR, 0, A_REVERSE | A_BOLD);
     ASSERT_TRUE(CurInit::setTheme("classic"));
     EXPECT_EQ(next + 1, CurInit::addColorPair(1, 2)) << "no new pairs the second time";
