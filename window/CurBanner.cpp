@@ -20,3 +20,18 @@ CurBanner::CurBanner()
 CurBanner::~CurBanner()
 {
 }
+
+// After a terminal resize the banner spans the new width again, its fields
+// placed anew: centred and flush right follow the right edge.
+void CurBanner::fitScreen()
+{
+    CurWindow::fitScreen();
+    if (getWindow() == nullptr || getWidth() == COLS || !resize(1, COLS))
+        return;
+    erase();
+    for (CurLabel* label : {&leftLabel, &centerLabel, &rightLabel})
+        label->setGeometry(1, COLS, 0, 0);
+    leftLabel.draw();
+    centerLabel.draw();
+    rightLabel.draw();
+}

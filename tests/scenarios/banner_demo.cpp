@@ -4,6 +4,7 @@
 //   tail     a centred text replaced by a shorter one, then the row erased
 //   empty    a reverse-video banner whose labels have empty texts
 //   long     a centred text longer than the row
+//   resize   the three fields, then keys read until Space while the terminal is resized
 #include <CurBanner.h>
 #include <CurInit.h>
 #include <cstring>
@@ -27,6 +28,17 @@ static void tailCase(CurBanner& banner)
     stepDone("erased");
 }
 
+static void resizeCase(CurBanner& banner)
+{
+    banner.leftLabel.setText("Left field 1", true);
+    banner.centerLabel.setText("The centred text 20c", true);
+    banner.rightLabel.setText("Right 8c", true);
+    banner.update();
+    stepDone("drawn");
+    while (CurInit::readKey(nullptr) != ' ') {  // the reader follows the resize
+    }
+}
+
 int main(int argc, char** argv)
 {
     const char* name = argc > 1 ? argv[1] : "fields";
@@ -35,6 +47,8 @@ int main(int argc, char** argv)
         CurBanner banner;
         if (strcmp(name, "tail") == 0)
             tailCase(banner);
+        else if (strcmp(name, "resize") == 0)
+            resizeCase(banner);
         else {
             if (strcmp(name, "fields") == 0) {
                 banner.leftLabel.setText("Left field 1", true);

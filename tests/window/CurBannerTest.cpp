@@ -1,6 +1,6 @@
 // CurBannerTest.cpp - the banner on a real terminal: the three placements on
 // 80 and 79 columns, the tail of a replaced longer text, empty texts, and a
-// text longer than the row.
+// text longer than the row, and the fields following a resize.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -75,4 +75,20 @@ TEST(CurBanner, ATextLongerThanTheRowShowsOnlyItsFirstLine)
     for (int row = 1; row < 24; row++)
         EXPECT_EQ("", s.rowText(row)) << s.dump();
     finishSteps(s);
+}
+
+TEST(CurBanner, FollowsTheTerminalsWidthAfterAResize)
+{
+    ScreenSession s(24, 80);
+    startSteps(s, "banner_demo", "resize");
+    s.sendText(" ");                                 // into the program's key loop
+    for (int width : {100, 60}) {
+        SCOPED_TRACE(width);
+        ASSERT_TRUE(s.resize(24, width));
+        ASSERT_TRUE(s.waitFor([&] { return s.text(0, width - 8, 8) == "Right 8c"; })) << s.dump();
+        EXPECT_EQ("The centred text 20c", s.text(0, (width - 20) / 2, 20)) << s.dump();
+        EXPECT_EQ("Left field 1", s.text(0, 0, 12));
+    }
+    s.sendText(" ");
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
