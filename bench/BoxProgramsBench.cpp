@@ -1,7 +1,8 @@
 // BoxProgramsBench.cpp - the box program next to the two box programs
 // scripts use most, where they are installed: for each box, the bytes each
 // writes to a 24 x 80 terminal from its start until it ends (Enter pressed
-// once the box is drawn) and the time until the box is drawn.
+// once the box is drawn) and the time until the box is drawn, the fastest
+// of five runs.
 #include <benchmark/benchmark.h>
 #include "BenchMain.h"
 
@@ -86,11 +87,19 @@ std::string programCall(const char* call, const std::string& program)
     return s.replace(at, 4, program) + " 2>/dev/null";
 }
 
+// The fastest of a few runs: a machine shared with other work slows single
+// runs by more than the programs differ.
+const int RUNS = 5;
+
 void box(benchmark::State& state, std::string command)
 {
     Measure m;
     for (auto _ : state)
-        m = onTerminal(command);
+        for (int i = 0; i < RUNS; i++) {
+            Measure run = onTerminal(command);
+            if (i == 0 || run.drawnMs < m.drawnMs)
+                m = run;
+        }
     state.counters["bytes"] = (double)m.bytes;
     state.counters["drawn_ms"] = m.drawnMs;
 }

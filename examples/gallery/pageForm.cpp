@@ -64,9 +64,14 @@ static void showAnswers(CurWindow& win, CurLineEdit& name, CurLineEdit& password
     win.erase();
     win.drawFrame();
     mvwprintw(w, 2, 3, "Name:       %.60s", name.getText());
-    // Characters, not bytes: the locale decodes them, as the editor does.
-    mvwprintw(w, 3, 3, "Password:   %.40s (%d characters)", password.getText(),
-              (int)mbstowcs(nullptr, password.getText(), 0));
+    // Characters, not bytes: the locale decodes them, as the editor does, and
+    // the first 40 are shown whole (a cut by bytes could split one).
+    wchar_t shown[40];
+    size_t taken = mbstowcs(shown, password.getText(), 40);
+    mvwaddstr(w, 3, 3, "Password:   ");
+    if (taken != (size_t)-1)
+        waddnwstr(w, shown, (int)taken);
+    wprintw(w, " (%d characters)", (int)mbstowcs(nullptr, password.getText(), 0));
     for (int i = 0; i < 3; i++)
         mvwprintw(w, 5 + i, 3, "Check %d:    %s", i + 1, checks[i]->isToggled() ? "on" : "off");
     for (int i = 0; i < 3; i++)
