@@ -178,12 +178,17 @@ void CurCalendar::changed()
 
 // The grid is centred in the gadget's width; a narrower gadget cuts it at
 // its right edge, a lower one at its bottom.
+int CurCalendar::gridLeft() const
+{
+    return x + (width > GRID_WIDTH ? (width - GRID_WIDTH) / 2 : 0);
+}
+
 void CurCalendar::draw()
 {
     WINDOW* w = window->getWindow();
     if (w == nullptr || width < 1 || height < 1)
         return;
-    int left = x + (width > GRID_WIDTH ? (width - GRID_WIDTH) / 2 : 0);
+    int left = gridLeft();
     cursorRow = y;
     cursorCol = x;
     drawHeader();
@@ -252,6 +257,27 @@ void CurCalendar::drawWeeks(int left)
             cursorCol = col;
         }
     }
+}
+
+// The weeks' rows start two rows down; each day is two columns and a blank.
+bool CurCalendar::processMouse(const CurInit::MouseEvent& event)
+{
+    if (event.button == CurInit::WHEEL_UP || event.button == CurInit::WHEEL_DOWN) {
+        moveMonths(event.button == CurInit::WHEEL_UP ? -1 : 1);
+        return true;
+    }
+    if (event.button != CurInit::MOUSE_LEFT)
+        return false;
+    if (event.action != CurInit::MOUSE_CLICK && event.action != CurInit::MOUSE_DOUBLE_CLICK)
+        return true;
+    int row = event.row - (y + 2), col = event.column - gridLeft();
+    if (row < 0 || row >= 6 || row + 2 >= height || col < 0 || col >= GRID_WIDTH || col % 3 == 2)
+        return true;
+    int offset = (weekday(1, month, year) - firstWeekday + 7) % 7;
+    int d = row * 7 + col / 3 - offset + 1;
+    if (d >= 1 && d <= daysInMonth(month, year))
+        moveTo(dayNumber(d, month, year));
+    return true;
 }
 
 void CurCalendar::moveTo(long number)

@@ -116,6 +116,25 @@ void CurTimeEdit::draw()
     wmove(w, row, cursor < x + width ? cursor : x + width - 1);
 }
 
+// Each field is two columns; its colon counts with it.
+bool CurTimeEdit::processMouse(const CurInit::MouseEvent& event)
+{
+    if (event.button == CurInit::WHEEL_UP || event.button == CurInit::WHEEL_DOWN) {
+        step(event.button == CurInit::WHEEL_UP ? 1 : -1);
+        return true;
+    }
+    if (event.button != CurInit::MOUSE_LEFT)
+        return false;
+    int col = event.column - left();
+    if ((event.action == CurInit::MOUSE_CLICK || event.action == CurInit::MOUSE_DOUBLE_CLICK) &&
+        event.row == y + height / 2 && col >= 0 && col < 8) {
+        field = (FIELD)(col / 3);
+        typed = false;
+        repaint();
+    }
+    return true;
+}
+
 void CurTimeEdit::repaint()
 {
     draw();

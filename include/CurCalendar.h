@@ -43,10 +43,13 @@ public:
     // Down by a month, Home and End by a year (a day missing in the new
     // month becomes its last); moves stop at the ends of the range.
     bool processKey(int key) override;
+    // A click on a day chooses it; the wheel turns the months.
+    bool processMouse(const CurInit::MouseEvent& event) override;
 
 private:
     void moveTo(long number);            // chooses the day, calls back, repaints
     void moveMonths(int months);
+    int  gridLeft() const;               // the column of the weeks' first day
     void drawHeader();
     void drawNames(int left);
     void drawWeeks(int left);

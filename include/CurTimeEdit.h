@@ -33,6 +33,8 @@ public:
     // fields and are left to the caller at the first and last one, so that
     // a form moves the focus on them.
     bool processKey(int key) override;
+    // A click makes the field under it current; the wheel steps the current one.
+    bool processMouse(const CurInit::MouseEvent& event) override;
     void acceptFocus(bool redraw) override; // also forgets a first digit typed
 
 private:

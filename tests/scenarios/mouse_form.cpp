@@ -1,12 +1,14 @@
 // mouse_form.cpp - screen scenario for the mouse ("off": left off): a menu
 // bar over a window of buttons, a check box, radio buttons, a line editor, a
-// list, a viewer and a text editor in one focuser. Reports mouse, pressed,
-// check, radio, list (<current>:<marks>), menu, answer (of "Ask"), dropped
+// list, a viewer, a text editor, a calendar and a time in one focuser.
+// Reports mouse, pressed, check, radio, list (<current>:<marks>), date
+// (<day>.<month>), time (<h>:<m>:<s>), menu, answer (of "Ask"), dropped
 // ("Drop" deletes the check box) and outside (<row>,<column>,<button>,
 // <action>,<modifiers> of each event the key callback gets). Esc ends.
 #include "ScenarioResult.h"
 
 #include <CurButton.h>
+#include <CurCalendar.h>
 #include <CurFocuser.h>
 #include <CurInit.h>
 #include <CurLineEdit.h>
@@ -16,6 +18,7 @@
 #include <CurRadioBox.h>
 #include <CurTDialog.h>
 #include <CurTextEdit.h>
+#include <CurTimeEdit.h>
 #include <CurToggle.h>
 #include <CurViewer.h>
 #include <CurWindow.h>
@@ -106,9 +109,26 @@ int main(int argc, char** argv)
         CurTextEdit notes(&win);
         notes.setGeometry(4, 30, 15, 2);
         notes.setText("first line\nsecond line", false);
+        CurCalendar calendar(&win);      // March 2021 begins on a Monday, the first column
+        calendar.setGeometry(6, 21, 1, 40);
+        calendar.setFirstWeekday(1);
+        calendar.setDate(1, 3, 2021, false);
+        calendar.setChangeCB([&calendar] {
+            int day, month;
+            calendar.getDate(&day, &month, nullptr);
+            scenarioResult("date", (std::to_string(day) + "." + std::to_string(month)).c_str());
+        });
+        CurTimeEdit time(&win);
+        time.setGeometry(1, 10, 14, 62);
+        time.setChangeCB([&time] {
+            int h, m, sec;
+            time.getTime(&h, &m, &sec);
+            scenarioResult("time", (std::to_string(h) + ":" + std::to_string(m) + ":" + std::to_string(sec)).c_str());
+        });
         CurFocuser focuser;
         form = &focuser;
-        CurGadget* gadgets[] = {&press, &drop, &ask, check, &one, &two, &edit, &list, &viewer, &notes};
+        CurGadget* gadgets[] = {&press, &drop, &ask, check, &one, &two, &edit, &list, &viewer, &notes,
+                                &calendar, &time};
         for (CurGadget* g : gadgets)
             focuser.addGadget(g);
         focuser.setKeyCB(keyCB, nullptr);

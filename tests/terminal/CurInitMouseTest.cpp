@@ -28,7 +28,8 @@ struct Step {
 
 // The window lies at screen row 2, column 0: a gadget's window row r is
 // screen row r + 2. The list's lines start at row 10, its scroll bar is in
-// column 21; the viewer's text starts at row 10, column 31.
+// column 21; the viewer's text starts at row 10, column 31; the calendar's
+// weeks at row 5, column 40, the time's fields at row 16, column 63.
 const Step STEPS[] = {
     {"a button presses", CLICK, 3, 5, "pressed", "1", 0, 0},
     {"a check box flips", CLICK, 4, 3, "check", "0", 0, 0},
@@ -45,6 +46,10 @@ const Step STEPS[] = {
     {"the wheel scrolls the viewer", WHEEL_DOWN, 11, 40, "", "row 3", 10, 31},
     {"and back", WHEEL_UP, 11, 40, "", "row 0", 10, 31},
     {"its scroll bar pages", CLICK, 12, 59, "", "row 4", 10, 31},
+    {"a click chooses a calendar's day", CLICK, 6, 44, "date", "9.3", 0, 0},
+    {"whose wheel turns the months", WHEEL_DOWN, 6, 44, "date", "9.4", 0, 0},
+    {"a click makes a time's field current", CLICK, 16, 67, "cursor", "66", 0, 0},
+    {"and the wheel steps it", WHEEL_UP, 16, 67, "time", "0:1:0", 0, 0},
     {"a click on no gadget goes to the key callback", CLICK, 18, 70, "outside", "18,70,1,2,0", 0, 0},
     {"so does one off every window", CLICK, 23, 0, "outside", "23,0,1,2,0", 0, 0},
     {"a title pulls its menu down", CLICK, 0, 3, "", "Open", 2, 3},
