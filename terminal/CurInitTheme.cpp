@@ -48,7 +48,7 @@ static_assert(sizeof NAMES / sizeof NAMES[0] == CurInit::THEME_ELEMENTS, "one pe
 // An element's wish in colours: foreground and background (-1 the
 // terminal's own) and attribute bits. Turned into an attribute once the
 // terminal's colours are known.
-struct Spec {
+struct Want {
     bool  set;
     short fg;
     short bg;
@@ -56,9 +56,9 @@ struct Spec {
 };
 
 static int  table[CurInit::THEME_ELEMENTS] = {};
-static Spec specs[CurInit::THEME_ELEMENTS] = {};
+static Want wants[CurInit::THEME_ELEMENTS] = {};
 static bool tableReady = false;       // table holds DEFAULTS or later values
-static bool resolved = false;         // the session's colours are known: specs become attributes
+static bool resolved = false;         // the session's colours are known: wants become attributes
 static int  screenAttr = 0;           // the standard screen's background as last set
 static const char* themeName = "default"; // the built-in theme last chosen
 
@@ -218,7 +218,7 @@ static int pairFor(short fg, short bg, int* flags)
 // that focus and highlights still show, with the element's own bits.
 static void resolve(int element)
 {
-    const Spec& s = specs[element];
+    const Want& s = wants[element];
     if (!s.set || !resolved)
         return;
     int flags = s.flags;
@@ -251,7 +251,7 @@ void CurInit::setThemeAttr(THEME_ELEMENT element, int attr)
         return;
     ensureTable();
     table[element] = attr;
-    specs[element].set = false;
+    wants[element].set = false;
     applyScreen();
 }
 
@@ -282,11 +282,11 @@ bool CurInit::setTheme(const char* name)
         return false;
     memcpy(table, DEFAULTS, sizeof table);
     tableReady = true;
-    for (Spec& s : specs)
+    for (Want& s : wants)
         s.set = false;
     if (classic)
         for (const ThemeEntry& e : CLASSIC)
-            specs[e.element] = Spec{true, e.fg, e.bg, e.flags};
+            wants[e.element] = Want{true, e.fg, e.bg, e.flags};
     themeName = classic ? "classic" : "default";
     resolveAll();
     return true;
@@ -303,7 +303,7 @@ void CurInitPrivate::wishTheme(CurInit::THEME_ELEMENT element, short fg, short b
     if (!validElement(element))
         return;
     ensureTable();
-    specs[element] = Spec{true, fg, bg, flags};
+    wants[element] = Want{true, fg, bg, flags};
     resolve(element);
     applyScreen();
 }
@@ -345,7 +345,7 @@ void CurInitPrivate::dropTheme()
     tableReady = false;
     screenAttr = 0;
     takenCount = 0;
-    for (Spec& s : specs)
+    for (Want& s : wants)
         s.set = false;
 }
 

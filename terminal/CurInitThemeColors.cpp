@@ -128,9 +128,9 @@ struct Wish {
 // The fields after '=': the first two that are not flags are the
 // foreground and the background (empty: the terminal's own), the flags
 // anywhere. False for a field that is neither, or when every field is empty.
-static bool readValue(std::string_view value, bool whiptail, Wish* spec)
+static bool readValue(std::string_view value, bool whiptail, Wish* wish)
 {
-    *spec = Wish{-1, -1, 0};
+    *wish = Wish{-1, -1, 0};
     int colours = 0;
     bool any = false;
     while (true) {
@@ -140,7 +140,7 @@ static bool readValue(std::string_view value, bool whiptail, Wish* spec)
         if (!field.empty())
             any = true;
         if (!field.empty() && lookUp(field, FLAGS, sizeof FLAGS / sizeof FLAGS[0], &n)) {
-            spec->flags |= n;
+            wish->flags |= n;
         } else if (colours < 2) {
             if (field.empty())
                 n = -1;
@@ -150,7 +150,7 @@ static bool readValue(std::string_view value, bool whiptail, Wish* spec)
                 CurInitPrivate::reportTheme("colour", field);
                 return false;
             }
-            (colours++ == 0 ? spec->fg : spec->bg) = (short)n;
+            (colours++ == 0 ? wish->fg : wish->bg) = (short)n;
         } else if (!field.empty()) {
             CurInitPrivate::reportTheme("colour", field);
             return false;
