@@ -392,6 +392,39 @@ bool CurFileSelect::processKey(int key)
     return taken;
 }
 
+bool CurFileSelect::processMouse(const CurInit::MouseEvent& event)
+{
+    int row = event.row + window->getY(), column = event.column + window->getX();
+    CurGadget* parts[] = {pathEdit, dirList, fileList};
+    int p = PATH;
+    while (p <= FILES && (parts[p] == nullptr || !parts[p]->isAt(row, column)))
+        p++;
+    if (p > FILES)
+        return false;
+    if (event.button == CurInit::WHEEL_UP || event.button == CurInit::WHEEL_DOWN)
+        return parts[p]->processMouse(event);
+    if (event.button != CurInit::MOUSE_LEFT)
+        return false;
+    if (event.action != CurInit::MOUSE_CLICK && event.action != CurInit::MOUSE_DOUBLE_CLICK)
+        return true;
+    focusPart((PART)p);
+    CurList* list = p == DIRS ? dirList : p == FILES ? fileList : nullptr;
+    int line = list != nullptr ? list->lineAt(event.row, event.column) : -1;
+    if (list == nullptr)
+        pathEdit->processMouse(event);
+    else if (line >= 0 && (line == list->getCurrent() || event.action == CurInit::MOUSE_DOUBLE_CLICK)) {
+        list->setCurrent(line, false);
+        listKey(' ');
+    } else if (line >= 0) {
+        list->setCurrent(line, false);
+        if (p == FILES)
+            setLine(listedDir + files[fileShown[line]]);
+    }
+    draw();
+    window->update();
+    return true;
+}
+
 bool CurFileSelect::takesTab() const
 {
     return part == PATH || (part == DIRS && fileList != nullptr);

@@ -52,6 +52,11 @@ public:
     // in a list; moving in the files takes the file into the path line.
     // Characters typed in a list go to the path line.
     bool processKey(int key) override;
+    // A click gives its part the focus: on the path line the cursor goes
+    // under the pointer; in a list the line becomes current (a file is
+    // taken into the path line), and a second click on it does what Space
+    // does there. The wheel scrolls the list under the pointer.
+    bool processMouse(const CurInit::MouseEvent& event) override;
     bool takesTab() const override;      // true until the last part has the focus
     void acceptFocus(bool redraw) override; // the path line gets the focus
     void loseFocus(bool redraw) override;

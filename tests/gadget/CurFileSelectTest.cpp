@@ -18,7 +18,7 @@
 namespace {
 
 struct SelectCase {
-    std::vector<int> keys;               // from the path "<dir>/" with the path line focused
+    std::vector<int> keys;               // from the path "<dir>/" with the path line focused; CLICK(row, col) a click
     std::string path;                    // what getPath gives, after "<dir>/"
     std::vector<std::string> dirs;       // the directory list's rows
     std::vector<std::string> files;      // the file list's rows
@@ -64,7 +64,12 @@ protected:
 
 }  // namespace
 
-TEST_F(FileSelectTest, ListsFollowTheKeysAndThePathKeepsTheNamesBytes)
+static int CLICK(int row, int col)
+{
+    return -(row * 100 + col) - 1;
+}
+
+TEST_F(FileSelectTest, ListsFollowTheKeysAndClicksAndThePathKeepsTheNamesBytes)
 {
     const int D = KEY_DOWN, TAB = 9;
     const std::vector<std::string> allDirs = {"../", "alpha/", "beta/", "tobeta/"};
@@ -78,6 +83,10 @@ TEST_F(FileSelectTest, ListsFollowTheKeysAndThePathKeepsTheNamesBytes)
         {{TAB, TAB, D}, "b\x01\xff" "ad", allDirs, {"apple", "b??ad", "banana", "loop", "pipe"}},
         {{'.'}, ".", {"../", ".hidden/"}, {}},
         {{'a', 'l', 'p', 'h', 'a', 13}, "alpha/", {"../"}, {}},
+        {{CLICK(3, 35)}, "b\x01\xff" "ad", allDirs, {"apple", "b??ad", "banana", "loop", "pipe"}},
+        {{CLICK(3, 5), CLICK(3, 5)}, "alpha/", {"../"}, {}},  // current, then entered...
+        {{CLICK(3, 5), CLICK(3, 5), CLICK(2, 5)}, "", allDirs,   // ...and left
+         {"apple", "b??ad", "banana", "loop", "pipe"}},
     };
     CurWindow win(20, 60, 0, 0);
     for (const SelectCase& c : cases) {
@@ -85,7 +94,10 @@ TEST_F(FileSelectTest, ListsFollowTheKeysAndThePathKeepsTheNamesBytes)
         select.setGeometry(12, 60, 0, 0);
         select.setPath((dir + "/").c_str(), true);
         for (int key : c.keys)
-            select.processKey(key);
+            if (key >= 0)
+                select.processKey(key);
+            else
+                select.processMouse({(-key - 1) / 100, (-key - 1) % 100, CurInit::MOUSE_LEFT, CurInit::MOUSE_CLICK, 0});
         select.draw();
         std::string what = std::to_string(c.keys.size()) + " keys, path " + c.path;
         EXPECT_EQ(dir + "/" + c.path, select.getPath()) << what;
