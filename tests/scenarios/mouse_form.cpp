@@ -3,7 +3,8 @@
 // list, a viewer, a text editor, a calendar and a time in one focuser.
 // Reports mouse, pressed, check, radio, list (<current>:<marks>), date
 // (<day>.<month>), time (<h>:<m>:<s>), menu, answer (of "Ask"), dropped
-// ("Drop" deletes the check box) and outside (<row>,<column>,<button>,
+// ("Drop" deletes the check box), popup (the item chosen in the pop-up a
+// right click opens) and outside (<row>,<column>,<button>,
 // <action>,<modifiers> of each event the key callback gets). Esc ends.
 #include "ScenarioResult.h"
 
@@ -57,6 +58,12 @@ static bool keyCB(int key, void*)
     char text[64];
     snprintf(text, sizeof text, "%d,%d,%d,%d,%d", e.row, e.column, e.button, e.action, e.modifiers);
     scenarioResult("outside", text);
+    if (e.button == CurInit::MOUSE_RIGHT && e.action == CurInit::MOUSE_CLICK) {
+        CurMenu menu;                    // the program's own pop-up, where the pointer is
+        menu.addItem("&Cut", "", nullptr);
+        menu.addItem("&Paste", "", nullptr);
+        scenarioResult("popup", menu.popup(e.row, e.column));
+    }
     return true;
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-enum Act { CLICK, DOUBLE, WHEEL_UP, WHEEL_DOWN, CUT_WHEEL_UP, FLOOD_CLICK };
+enum Act { CLICK, DOUBLE, RIGHT_CLICK, WHEEL_UP, WHEEL_DOWN, CUT_WHEEL_UP, FLOOD_CLICK };
 
 // One step: what is done where, then what must follow: a result's value,
 // or (key "") the text at (row, col) of the screen, or (key "cursor",
@@ -51,6 +51,8 @@ const Step STEPS[] = {
     {"a click makes a time's field current", CLICK, 16, 67, "cursor", "66", 0, 0},
     {"and the wheel steps it", WHEEL_UP, 16, 67, "time", "0:1:0", 0, 0},
     {"a click on no gadget goes to the key callback", CLICK, 18, 70, "outside", "18,70,1,2,0", 0, 0},
+    {"whose pop-up a right click opens", RIGHT_CLICK, 18, 66, "", "Paste", 20, 68},
+    {"and a click chooses in", CLICK, 20, 69, "popup", "1", 0, 0},
     {"so does one off every window", CLICK, 23, 0, "outside", "23,0,1,2,0", 0, 0},
     {"a title pulls its menu down", CLICK, 0, 3, "", "Open", 2, 3},
     {"an item is chosen", CLICK, 2, 4, "menu", "open", 0, 0},
@@ -73,6 +75,9 @@ bool act(CurTestTerminal& t, const Step& step)
         flood += "\x1b[<35;" + std::to_string(i % 80 + 1) + ";5M";
     if (step.act == FLOOD_CLICK)
         t.sendBytes(flood.data(), flood.size());
+    std::string cell = " " + std::to_string(step.row) + " " + std::to_string(step.col);
+    if (step.act == RIGHT_CLICK)
+        return t.mouse(("Right Press" + cell).c_str()) && t.mouse(("Right Release" + cell).c_str());
     if (step.act != WHEEL_UP && step.act != WHEEL_DOWN && step.act != CUT_WHEEL_UP)
         return step.act == DOUBLE ? t.doubleClick(step.row, step.col) : t.click(step.row, step.col);
     return t.wheel(step.row, step.col, step.act != WHEEL_DOWN);
