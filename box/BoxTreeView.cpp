@@ -1,12 +1,14 @@
 // BoxTreeView.cpp - --treeview (box/): rows of TAG ITEM STATUS DEPTH shown
-// as a radio list whose items are indented by their depth; the answer is the
-// tag of the row marked when OK is pressed.
+// as a tree, expanded whole, with lines from parents to children and one
+// node marked as in a radio list; the answer is the tag of the node marked
+// when OK is pressed (nothing when none is).
 #include "Box.h"
 
 #include <CurTDialog.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 bool checkTreeView(const BoxOptions&, int argc, char** argv, std::string* why)
@@ -35,26 +37,25 @@ BoxStatus runTreeView(BoxCall& call)
     std::string text = boxText(o, call.text);
     int count = (call.argc - 4) / 4;
     int listHeight = atoi(call.argv[3]);
-    std::vector<std::string> items(count);
-    std::vector<const char*> itemPointers(count);
-    bool* marks = new bool[count > 0 ? count : 1];
-    CurTDialog::ListSetup setup;
+    std::vector<const char*> items(count);
+    std::vector<int> depths(count);
+    std::unique_ptr<bool[]> marks(new bool[count > 0 ? count : 1]());
     for (int i = 0; i < count; i++) {
         char** row = call.argv + 4 + 4 * i;
-        items[i] = std::string(2 * (size_t)atoi(row[3]), ' ') + row[1];
-        itemPointers[i] = items[i].c_str();
+        items[i] = row[1];
+        depths[i] = atoi(row[3]);
         marks[i] = isOn(row[2]);
     }
-    setup.items = itemPointers.data();
+    CurTDialog::TreeSetup setup;
+    setup.items = items.data();
+    setup.depths = depths.data();
     setup.count = count;
-    setup.marks = marks;
+    setup.marks = marks.get();
     int rows = listHeight > 0 ? listHeight : count;
-    int chosen = CurTDialog::showList(boxInner(call.height, rows + 6), boxInner(call.width, 4),
-                                      listHeight, 0, text.c_str(), o.title, CurTDialog::RADIO,
-                                      &setup);
+    int chosen = CurTDialog::showTree(boxInner(call.height, rows + 6), boxInner(call.width, 4),
+                                      listHeight, 0, text.c_str(), o.title, &setup);
     for (int i = 0; chosen == 0 && i < count; i++)
         if (marks[i])
             *call.answer += call.argv[4 + 4 * i];
-    delete[] marks;
     return chosen < 0 ? BOX_ESC : chosen == 0 ? BOX_OK : BOX_CANCEL;
 }

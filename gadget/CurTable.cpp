@@ -139,7 +139,8 @@ std::string CurTable::getCell(int row, int column)
 }
 
 // The default order: numbers by value (a process table's sizes and
-// times), any other cells by their bytes.
+// times), any other cells by their bytes, numbers before other texts so
+// that the order is one order whatever the column holds (a sort needs that).
 static bool number(std::string_view s, double* value)
 {
     char copy[65];
@@ -152,19 +153,6 @@ static bool number(std::string_view s, double* value)
     return end == copy + s.size();
 }
 
-// Numbers come before other texts, so that the order is one order whatever
-// the column holds (a sort needs that to end well).
-static int compareCells(std::string_view a, std::string_view b)
-{
-    double x, y;
-    bool aNumber = number(a, &x), bNumber = number(b, &y);
-    if (aNumber && bNumber)
-        return x < y ? -1 : x > y ? 1 : 0;
-    if (aNumber != bNumber)
-        return aNumber ? -1 : 1;
-    return a.compare(b);
-}
-
 // A held table sorts its order, never its rows, so that rows keep their
 // numbers and marks; the current row stays current wherever it goes.
 void CurTable::sortHeld()
@@ -174,12 +162,26 @@ void CurTable::sortHeld()
         return;
     int current = curPos < (int)order.size() ? order[curPos] : -1;
     int column = sortColumn;
-    auto less = [&](int a, int b) {
-        std::string_view x = cell(a, column), y = cell(b, column);
-        int c = compareFunction ? compareFunction(x, y, column) : compareCells(x, y);
-        return descending ? c > 0 : c < 0;
-    };
-    std::stable_sort(order.begin(), order.end(), less);
+    if (compareFunction) {
+        auto less = [&](int a, int b) {
+            int c = compareFunction(cell(a, column), cell(b, column), column);
+            return descending ? c > 0 : c < 0;
+        };
+        std::stable_sort(order.begin(), order.end(), less);
+    } else {
+        // Each cell is read as a number once, not at every comparison.
+        std::vector<double> values(rows.size());
+        std::vector<char> numbers(rows.size());
+        for (int row : order)
+            numbers[row] = number(cell(row, column), &values[row]);
+        auto less = [&](int a, int b) {
+            int c = numbers[a] && numbers[b] ? (values[a] < values[b] ? -1 : values[a] > values[b])
+                  : numbers[a] != numbers[b] ? (numbers[a] ? -1 : 1)
+                  : cell(a, column).compare(cell(b, column));
+            return descending ? c > 0 : c < 0;
+        };
+        std::stable_sort(order.begin(), order.end(), less);
+    }
     if (current >= 0)
         curPos = positionOf(current);
 }

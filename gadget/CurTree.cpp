@@ -12,7 +12,8 @@
 
 CurTree::CurTree(CurWindow* window)
     : CurGadget(window), firstTop(-1), lastTop(-1), current(-1), top(-1), leftColumn(0),
-      expandLimit(100000), checkMarks(false), typeAheadOn(false), finding(false), findStart(-1),
+      expandLimit(100000), checkMarks(false), singleCheck(false), typeAheadOn(false),
+      singleChecked(-1), finding(false), findStart(-1),
       typedAt(0), alive(std::make_shared<bool>(true))
 {
     showFocus(true);
@@ -42,7 +43,7 @@ int CurTree::addNode(int parent, std::string_view text)
     n.prev = last;
     if (parent != ROOT) {
         n.depth = nodes[parent].depth + 1;
-        n.checked = nodes[parent].checked;   // a checked parent stays checked whole
+        n.checked = nodes[parent].checked && !singleCheck;   // a checked parent stays checked whole
     }
     nodes.push_back(std::move(n));
     int& lastAgain = parent == ROOT ? lastTop : nodes[parent].last;  // push_back moved the nodes
@@ -115,7 +116,7 @@ int CurTree::getNodeCount() const
 void CurTree::clear(bool redraw)
 {
     nodes.clear();
-    firstTop = lastTop = current = top = findStart = -1;
+    firstTop = lastTop = current = top = findStart = singleChecked = -1;
     leftColumn = 0;
     finding = false;
     if (redraw)
@@ -311,6 +312,12 @@ void CurTree::setCheckMarks(bool on)
     checkMarks = on;
 }
 
+void CurTree::setSingleCheck(bool on)
+{
+    singleCheck = on;
+    singleChecked = -1;
+}
+
 CurTree::CHECK CurTree::getCheck(int node) const
 {
     return valid(node) ? state(nodes[node]) : UNCHECKED;
@@ -353,9 +360,17 @@ void CurTree::setChecked(int node, bool on, bool redraw)
 {
     if (!valid(node))
         return;
-    CHECK before = state(nodes[node]);
-    setBelow(node, on);
-    passUp(node, before);
+    if (singleCheck) {
+        if (on && valid(singleChecked) && singleChecked != node)
+            setChecked(singleChecked, false, false);
+        if (on)
+            singleChecked = node;
+        nodes[node].checked = on;        // a parent's state is its own: nothing passes up
+    } else {
+        CHECK before = state(nodes[node]);
+        setBelow(node, on);
+        passUp(node, before);
+    }
     if (redraw)
         draw();
 }

@@ -113,7 +113,10 @@ void CurTree::drawRow(WINDOW* w, int row, int node)
     col += 2;
     if (checkMarks) {
         CHECK c = state(n);
-        put(c == CHECKED ? "[X]" : c == PARTIAL ? "[~]" : "[ ]", col);
+        if (singleCheck)
+            put(n.checked ? "(*)" : "( )", col);
+        else
+            put(c == CHECKED ? "[X]" : c == PARTIAL ? "[~]" : "[ ]", col);
         col += 4;
     }
     int len = (int)std::min<size_t>(n.text.size(), INT_MAX), skip = 0;

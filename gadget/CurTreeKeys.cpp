@@ -80,7 +80,7 @@ bool CurTree::processKey(int key)
         if (!*stillHere)
             return true;
     } else if (key == ' ' && checkMarks) {
-        setChecked(current, state(nodes[current]) != CHECKED, false);
+        setChecked(current, singleCheck || state(nodes[current]) != CHECKED, false);
     } else if (key == 13 && activateFunction) {
         call(activateFunction);          // may change or delete the tree: nothing follows
         return true;

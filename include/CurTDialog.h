@@ -12,6 +12,7 @@
 class CurButton;
 class CurGadget;
 class CurLabel;
+class CurTableSource;
 
 class CurTDialog : public CurWindow {
 public:
@@ -173,6 +174,60 @@ public:
                              const std::vector<std::string>& tags,
                              const std::vector<std::string>& items, std::string& tag);
 
+    // The table box (CurTDialogTable.cpp): the text over a CurTable and a row
+    // of buttons, keys as the table's (Enter presses the default button, Tab
+    // moves to the buttons, Esc ends). Rows are the cells given, or asked
+    // from a source, which the box never walks: ten million rows open at once.
+    struct TableSetup {
+        const char* const* titles = nullptr; // columns titles; null texts ""
+        int   columns = 0;
+        const char* const* cells = nullptr;  // rows x columns texts, a row's together; null texts ""
+        int   rows = 0;
+        CurTableSource* source = nullptr;    // the rows instead of cells (not owned)
+        bool  multiple = false;              // Space marks rows; else the current row is the choice
+        bool* marks = nullptr;               // rows flags of the cells' rows: the first marks, then the end's
+        int   current = 0;                   // the current row at first (out of range: the first) and at the end
+        int   sortColumn = -1;               // sorted by it at first (a source asked to), -1 for none
+        const char* const* buttons = nullptr; // null-ended texts; null: " OK " and "Cancel"
+        int   defaultButton = 0;             // pressed by Enter in the table
+    };
+    // tableHeight rows of table (header included), 0 or less as many as the
+    // rows and the screen allow. The index of the button pressed, -1 for Esc;
+    // current, marks and sortColumn are written back either way.
+    static int showTable(int textHeight, int textWidth, int tableHeight, int attributes,
+                         const char* text, const char* title, TableSetup* setup);
+    // 0 for OK, 1 for Cancel, -1 for Esc. chosen holds the rows marked at
+    // first (multiple) or the row current at first, and receives the rows
+    // marked at the end (ascending) or the current row, only for OK.
+    static int showTable(int textHeight, int textWidth, int tableHeight, int attributes,
+                         std::string_view text, std::string_view title,
+                         const std::vector<std::string>& titles,
+                         const std::vector<std::vector<std::string>>& rows,
+                         std::vector<int>& chosen, bool multiple = false);
+
+    // The tree box (CurTDialogTree.cpp): the text over a CurTree, expanded
+    // whole, and a row of buttons. Nodes come in the tree's order, each with
+    // its depth: a node's parent is the nearest node before it that is less
+    // deep (0 is the top level).
+    struct TreeSetup {
+        const char* const* items = nullptr;  // count node texts; null texts ""
+        const int* depths = nullptr;         // count depths; null: all at the top level
+        int   count = 0;
+        bool  multiple = false;              // check marks through the tree; else one node marked, "(*)"
+        bool* marks = nullptr;               // count flags: the first marks, then the marks at the end
+        int   current = 0;
+        const char* const* buttons = nullptr;
+        int   defaultButton = 0;
+    };
+    static int showTree(int textHeight, int textWidth, int treeHeight, int attributes,
+                        const char* text, const char* title, TreeSetup* setup);
+    // 0 for OK, 1 for Cancel, -1 for Esc; chosen holds the nodes marked at
+    // first and receives those marked at the end, in the tree's order, only for OK.
+    static int showTree(int textHeight, int textWidth, int treeHeight, int attributes,
+                        std::string_view text, std::string_view title,
+                        const std::vector<std::string>& items, const std::vector<int>& depths,
+                        std::vector<int>& chosen, bool multiple = false);
+
     // The form box (CurTDialogForm.cpp): the text over labelled line editors
     // and a row of buttons. Tab, back-tab and the arrows move between the
     // fields and the buttons, Enter in a field presses the default button.
@@ -270,5 +325,14 @@ private:
     static void fitText(const char* text, int inner, int* textHeight, int* textWidth);
     static int runViewer(int viewHeight, int viewWidth, int attributes, int fd,
                          const char* path, const char* text, const char* title);
+    // The table and tree boxes: the text over a gadget of rows interior rows
+    // (0 or less: as the screen allows, at least minRows) and inner columns
+    // at least, then the buttons. make creates the gadget in the dialog at
+    // the place given; finish reads the answers from it before it goes.
+    static int runGadgetBox(int textHeight, int textWidth, int rows, int minRows, int inner,
+                            int attributes, const char* text, const char* title,
+                            const char* const* buttons, int defaultButton,
+                            const std::function<CurGadget*(CurTDialog*, int, int, int, int)>& make,
+                            const std::function<void(CurGadget*)>& finish);
 };
 #endif

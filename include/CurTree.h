@@ -24,7 +24,7 @@ public:
     // (Left on a collapsed node goes to its parent), "*" expands all below
     // the current node, "/" starts a find (typed text, Enter keeps the node
     // found, Esc goes back), F3 finds the next node with that text, Space
-    // flips the check mark when marks are shown.
+    // flips the check mark when marks are shown (a single check: checks).
     enum : int { FIND_KEY = '/', EXPAND_ALL_KEY = '*' };
 
     CurTree(CurWindow* window);          // no nodes, focused, no check marks
@@ -74,6 +74,10 @@ public:
     // every node below it; a node whose children are partly checked shows
     // PARTIAL; children added to a checked node start checked.
     void setCheckMarks(bool on);
+    // One node checked at most, as a radio list's mark, shown "(*)": checking
+    // a node unchecks the one checked before; nothing passes up or down.
+    // Checks made before are kept as they are. Off at first.
+    void setSingleCheck(bool on);
     CHECK getCheck(int node) const;
     void setChecked(int node, bool on, bool redraw);
     std::vector<int> getChecked() const; // every checked node, parents before children
@@ -140,7 +144,8 @@ private:
     int  current, top;                   // the current node and the first one shown
     int  leftColumn;                     // columns scrolled off to the left
     int  expandLimit;
-    bool checkMarks, typeAheadOn;
+    bool checkMarks, singleCheck, typeAheadOn;
+    int  singleChecked;                  // the node checked in single mode; -1 for none
     bool finding;                        // "/" was typed: keys go to the find text
     int  findStart;                      // the node current when the find began
     std::string findText, typed;
