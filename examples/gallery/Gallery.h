@@ -16,6 +16,7 @@ void pageText();       // accented, Greek, Cyrillic and CJK text in a label, a l
 void pageBoxes();      // a gauge, the gauge, input and viewer boxes
 void pageGadgets();    // an editor, a calendar, a time and a file selection in one form
 void pageMenus();      // a menu bar with pull-down menus, and a pop-up menu
+void pageTables();     // a table of a million rows from a data source, a directory tree read lazily
 
 // shared by the pages
 void galleryClear();                       // blank screen, repainted (the banner stays)

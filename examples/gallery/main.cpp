@@ -49,17 +49,20 @@ static const GalleryPage pages[] = {
     {"Menus and pop-ups", "q: back",
      "A menu bar under the banner with pull-down menus, opened with F10 or Alt and a "
      "letter, and a pop-up menu asking which action to take.", pageMenus},
+    {"Tables and trees", "Done: back",
+     "A table of a million processes handed out by a data source as they are shown, "
+     "sorted and resized with keys and the mouse, and the file system as a tree whose "
+     "directories are read when first opened.", pageTables},
 };
 static const int numPages = sizeof(pages) / sizeof(pages[0]);
 
 static const int LIST_WIDTH = 28;
 
 static const char* welcome =
-    "Welcome to the Velmora gallery, a tour of the toolkit in ten pages. The line at "
+    "Welcome to the Velmora gallery, a tour of the toolkit in eleven pages. The line at "
     "the top of the screen is a CurBanner: the gallery's name on the left, the page "
     "title in the middle and the keys that leave the page on the right.\n"
-    "Every page shows a part of the toolkit at work and tells how it is done; each is "
-    "left with the key on the banner.";
+    "Each page shows the toolkit at work; the banner says how to leave it.";
 
 // The page list: a CurList that shows what its current page is about
 // whenever the current line changes (keys or clicks), and ends the form's

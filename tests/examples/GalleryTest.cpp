@@ -298,6 +298,17 @@ TEST(Gallery, ReadmeSamplesShowWhatTheGalleryShows)
     readme.check("note", capture(s));
     s.sendText("q");
     ASSERT_TRUE(s.waitForText("About this page")) << s.dump();
+
+    s.end();                                             // the last page: tables and trees
+    s.enter();
+    ASSERT_TRUE(s.waitForText("A million rows") && s.waitQuiet()) << s.dump();
+    s.right();
+    ASSERT_TRUE(press(s, "\x0f\x0f"));                    // Ctrl-O twice: %CPU, descending
+    ASSERT_TRUE(s.waitForText("99.9") && s.waitQuiet()) << s.dump();
+    readme.check("tables", capture(s));
+    s.backTab();                                         // to Done
+    s.enter();
+    ASSERT_TRUE(s.waitForText("About this page")) << s.dump();
     s.sendText("q");
     EXPECT_EQ(0, s.waitExit()) << s.dump();
 }
