@@ -43,8 +43,7 @@ int CurTDialog::runGadgetBox(int textHeight, int textWidth, int rows, int minRow
         placeText(&label, text, textHeight, dialog.getWidth() - 4);
         dialog.enterButton = defaultButton;
         std::unique_ptr<CurGadget> gadget(make(&dialog, rows + 2, dialog.getWidth() - 4, 1 + textHeight, 2));
-        dialog.focuser.addGadget(gadget.get());
-        dialog.focuser.setFocus(dialog.numButtons);
+        dialog.focusFirst(gadget.get(), defaultButton);
         dialog.draw();
         label.draw();
         gadget->draw();

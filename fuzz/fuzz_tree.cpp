@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             tree.processMouse(event);
         } else {
             int key = in.ConsumeBool() ? fuzzKey(in)
-                                       : in.PickValueInArray({'+', '-', '*', '/', ' ', KEY_F(3), 14});
+                                       : in.PickValueInArray<int>({'+', '-', '*', '/', ' ', KEY_F(3), 14});
             tree.processKey(key);
         }
         checkNodes(tree, parents);

@@ -178,7 +178,7 @@ public:
 
     // The table box (CurTDialogTable.cpp): the text over a CurTable and a row
     // of buttons, keys as the table's (Enter presses the default button, Tab
-    // moves to the buttons, Esc ends). Rows are the cells given, or asked
+    // goes through the other buttons as in the list boxes, Esc ends). Rows are the cells given, or asked
     // from a source, which the box never walks: ten million rows open at once.
     struct TableSetup {
         const char* const* titles = nullptr; // columns titles; null texts ""

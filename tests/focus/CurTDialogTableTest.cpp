@@ -26,7 +26,7 @@ TEST_F(CursesTest, TableAndTreeBoxesHandBackTheChoice)
         {false, false, {2}, {KEY_UP, 13}, 0, {1}},
         {false, false, {}, {KEY_RIGHT, CurTable::SORT_KEY, KEY_END, 13}, 0, {2}},  // 100 sorts last
         {false, true, {0}, {KEY_DOWN, ' ', KEY_DOWN, ' ', 13}, 0, {0, 1, 2}},
-        {false, true, {0}, {' ', 9, 9, 13}, 1, {0}},                               // Cancel
+        {false, true, {0}, {' ', 9, 13}, 1, {0}},                                  // Tab: Cancel
         {true, false, {}, {KEY_DOWN, KEY_DOWN, ' ', 13}, 0, {2}},
         {true, false, {3}, {KEY_END, ' ', 13}, 0, {4}},
         {true, false, {3}, {13}, 0, {3}},
