@@ -228,10 +228,19 @@ int CurMenu::run(int y, int x, bool pulled, int* leaveKey)
         }
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readKey(window);
+        // The one loop rule, as a loop run from another loop's key: a stop
+        // asked for here ends the loop around too.
+        int key = CurInit::readWideKey(window);
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, window, true);
         if (CurInit::height != screenHeight || CurInit::width != screenWidth) {
             close();            // laid out again for the new screen
             open();
+        }
+        if (step == CurInit::LOOP_IDLE)
+            continue;
+        if (step == CurInit::LOOP_END) {
+            *leaveKey = key;
+            break;
         }
         if (!offer(key, &chosen, leaveKey, pulled))
             break;
@@ -252,8 +261,7 @@ bool CurMenu::offer(int key, int* chosen, int* leaveKey, bool pulled)
         return mouse(chosen, leaveKey);
     int rows = viewRows();
     int target = current;
-    bool ends = key == 27 || key == KEY_F(10) || key == CurInit::STOP || key == ERR
-                || (pulled && (key == KEY_LEFT || key == KEY_RIGHT));
+    bool ends = key == 27 || key == KEY_F(10) || (pulled && (key == KEY_LEFT || key == KEY_RIGHT));
     if (ends) {
         *leaveKey = key;
         return false;
