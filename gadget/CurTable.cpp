@@ -310,48 +310,39 @@ void CurTable::setTypeAhead(bool on)
     typed.clear();
 }
 
-// The C forms are kept in the same function the other form sets, so one
-// call path serves both.
-static std::function<void(CurTable*)> wrap(void (*callback)(CurTable*, void*), void* data)
-{
-    if (callback == nullptr)
-        return nullptr;
-    return [callback, data](CurTable* table) { callback(table, data); };
-}
-
+// Either form is kept as one function with the table bound in (CurCallback's rule).
 void CurTable::setChangeCB(void (*callback)(CurTable*, void*), void* data)
 {
-    changeFunction = wrap(callback, data);
+    changeFunction = callback == nullptr ? nullptr : std::function<void()>([this, callback, data] {
+        callback(this, data);
+    });
 }
 
 void CurTable::setChangeCB(std::function<void(CurTable*)> callback)
 {
-    changeFunction = std::move(callback);
+    changeFunction = !callback ? nullptr : std::function<void()>([this, callback] { callback(this); });
 }
 
 void CurTable::setActivateCB(void (*callback)(CurTable*, void*), void* data)
 {
-    activateFunction = wrap(callback, data);
+    activateFunction = callback == nullptr ? nullptr : std::function<void()>([this, callback, data] {
+        callback(this, data);
+    });
 }
 
 void CurTable::setActivateCB(std::function<void(CurTable*)> callback)
 {
-    activateFunction = std::move(callback);
+    activateFunction = !callback ? nullptr : std::function<void()>([this, callback] { callback(this); });
 }
 
 void CurTable::setSortCB(void (*callback)(CurTable*, void*), void* data)
 {
-    sortFunction = wrap(callback, data);
+    sortFunction = callback == nullptr ? nullptr : std::function<void()>([this, callback, data] {
+        callback(this, data);
+    });
 }
 
 void CurTable::setSortCB(std::function<void(CurTable*)> callback)
 {
-    sortFunction = std::move(callback);
-}
-
-// Called through a copy: the callback may replace itself or delete the table.
-void CurTable::call(std::function<void(CurTable*)> callback)
-{
-    if (callback)
-        callback(this);
+    sortFunction = !callback ? nullptr : std::function<void()>([this, callback] { callback(this); });
 }

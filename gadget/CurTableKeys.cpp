@@ -4,6 +4,7 @@
 // for its count once and draws the rows in view: its cost does not grow
 // with the rows.
 #include "CurTable.h"
+#include "CurCallback.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -76,7 +77,7 @@ bool CurTable::processKey(int key)
         mark(rowOf(curPos), marked.count(rowOf(curPos)) == 0);
         marks = true;
     } else if (key == 13 && n > 0 && activateFunction) {
-        call(activateFunction);          // may change or delete the table: nothing follows
+        CurCallback::call(activateFunction); // may change or delete the table: nothing follows
         return true;
     } else if (!typeAhead(key)) {
         return false;
@@ -84,9 +85,9 @@ bool CurTable::processKey(int key)
     draw();
     window->update();
     if (sorted)
-        call(sortFunction);              // may change or delete the table: nothing follows
+        CurCallback::call(sortFunction); // may change or delete the table: nothing follows
     else if (marks || curPos != oldPos || (n > 0 && rowOf(curPos) != oldRow))
-        call(changeFunction);            // the same
+        CurCallback::call(changeFunction); // the same
     return true;
 }
 
@@ -216,7 +217,7 @@ bool CurTable::processMouse(const CurInit::MouseEvent& event)
         draw();
         window->update();
         if (curPos != oldPos)
-            call(changeFunction);        // may change or delete the table: nothing follows
+            CurCallback::call(changeFunction); // may change or delete the table: nothing follows
         return true;
     }
     if (event.button != CurInit::MOUSE_LEFT)
@@ -236,7 +237,7 @@ bool CurTable::processMouse(const CurInit::MouseEvent& event)
         fitView(n);
         draw();
         window->update();
-        call(changeFunction);            // may change or delete the table: nothing follows
+        CurCallback::call(changeFunction); // may change or delete the table: nothing follows
         return true;
     }
     return processKey(activateFunction ? 13 : ' ');

@@ -419,38 +419,27 @@ void CurTree::setTypeAhead(bool on)
     typed.clear();
 }
 
-static std::function<void(CurTree*)> wrap(void (*callback)(CurTree*, void*), void* data)
-{
-    if (callback == nullptr)
-        return nullptr;
-    return [callback, data](CurTree* tree) { callback(tree, data); };
-}
-
+// Either form is kept as one function with the tree bound in (CurCallback's rule).
 void CurTree::setChangeCB(void (*callback)(CurTree*, void*), void* data)
 {
-    changeFunction = wrap(callback, data);
+    changeFunction = callback == nullptr ? nullptr : std::function<void()>([this, callback, data] {
+        callback(this, data);
+    });
 }
 
 void CurTree::setChangeCB(std::function<void(CurTree*)> callback)
 {
-    changeFunction = std::move(callback);
+    changeFunction = !callback ? nullptr : std::function<void()>([this, callback] { callback(this); });
 }
 
 void CurTree::setActivateCB(void (*callback)(CurTree*, void*), void* data)
 {
-    activateFunction = wrap(callback, data);
+    activateFunction = callback == nullptr ? nullptr : std::function<void()>([this, callback, data] {
+        callback(this, data);
+    });
 }
 
 void CurTree::setActivateCB(std::function<void(CurTree*)> callback)
 {
-    activateFunction = std::move(callback);
-}
-
-// Through a copy: the callback may replace itself or delete the tree.
-bool CurTree::call(std::function<void(CurTree*)> callback)
-{
-    std::shared_ptr<bool> stillHere = alive;
-    if (callback)
-        callback(this);
-    return *stillHere;
+    activateFunction = !callback ? nullptr : std::function<void()>([this, callback] { callback(this); });
 }

@@ -4,6 +4,7 @@
 // that expands may call the program's children callback, which may delete
 // the tree: each such step looks whether the tree is still there.
 #include "CurTree.h"
+#include "CurCallback.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -82,7 +83,7 @@ bool CurTree::processKey(int key)
     } else if (key == ' ' && checkMarks) {
         setChecked(current, singleCheck || state(nodes[current]) != CHECKED, false);
     } else if (key == 13 && activateFunction) {
-        call(activateFunction);          // may change or delete the tree: nothing follows
+        CurCallback::call(activateFunction); // may change or delete the tree: nothing follows
         return true;
     } else if (key == FIND_KEY) {
         finding = true;
@@ -97,7 +98,7 @@ bool CurTree::processKey(int key)
     draw();
     window->update();
     if (valid(current) && (current != old || state(nodes[current]) != oldCheck))
-        call(changeFunction);            // may change or delete the tree: nothing follows
+        CurCallback::call(changeFunction); // may change or delete the tree: nothing follows
     return true;
 }
 
@@ -137,7 +138,7 @@ bool CurTree::findKey(int key)
     draw();
     window->update();
     if (valid(current) && current != old)
-        call(changeFunction);            // may change or delete the tree: nothing follows
+        CurCallback::call(changeFunction); // may change or delete the tree: nothing follows
     return true;
 }
 
@@ -210,7 +211,7 @@ bool CurTree::processMouse(const CurInit::MouseEvent& event)
         draw();
         window->update();
         if (current != old)
-            call(changeFunction);        // may change or delete the tree: nothing follows
+            CurCallback::call(changeFunction); // may change or delete the tree: nothing follows
         return true;
     }
     if (event.button != CurInit::MOUSE_LEFT)
@@ -232,7 +233,7 @@ bool CurTree::processMouse(const CurInit::MouseEvent& event)
         if (key == 0) {
             draw();
             window->update();
-            call(changeFunction);        // may change or delete the tree: nothing follows
+            CurCallback::call(changeFunction); // may change or delete the tree: nothing follows
             return true;
         }
     }

@@ -164,8 +164,6 @@ private:
     bool columnKey(int key);
     bool typeAhead(int key);
     bool headerMouse(const CurInit::MouseEvent& event, int col);
-    void afterKey(bool changed);
-    void call(std::function<void(CurTable*)> callback); // a copy: it may replace itself
 
     std::vector<Column> columns;
     std::vector<std::vector<std::string>> rows; // held rows
@@ -183,6 +181,6 @@ private:
     std::string typed;
     long long typedAt;
     std::function<int(std::string_view, std::string_view, int)> compareFunction;
-    std::function<void(CurTable*)> changeFunction, activateFunction, sortFunction;
+    std::function<void()> changeFunction, activateFunction, sortFunction; // the table bound in
 };
 #endif

@@ -137,7 +137,6 @@ private:
     bool nodeKey(int key);
     bool findKey(int key);
     bool typeAhead(int key);
-    bool call(std::function<void(CurTree*)> callback); // false when the tree went meanwhile
 
     std::vector<Node> nodes;
     int  firstTop, lastTop;              // the top level's first and last nodes
@@ -152,6 +151,6 @@ private:
     long long typedAt;
     std::shared_ptr<bool> alive;         // false once the tree is gone, seen by callers of callbacks
     std::function<void(CurTree*, int)> childrenFunction;
-    std::function<void(CurTree*)> changeFunction, activateFunction;
+    std::function<void()> changeFunction, activateFunction;  // the tree bound in
 };
 #endif
