@@ -2,6 +2,7 @@
 // back-tab in the order of addition, the arrow keys geometrically, Enter to
 // optional callbacks.
 #include "CurFocuser.h"
+#include "CurGadgetWatch.h"
 #include "CurGadget.h"
 #include "CurInit.h"
 #include "CurWindow.h"
@@ -22,6 +23,13 @@ CurFocuser::CurFocuser()
       filterCallback(nullptr), filterData(nullptr),
       prevFocuser(nullptr), nextFocuser(focuser_list)
 {
+    // A gadget going leaves every focuser. The gadget floor knows no
+    // focuser: the first focuser made tells it whom to tell.
+    struct Watch final : CurGadgetWatch {
+        void gadgetGone(CurGadget* gadget) override { forgetGadget(gadget); }
+    };
+    static Watch watch;
+    CurGadgetWatch::watch = &watch;
     if (focuser_list != nullptr)
         focuser_list->prevFocuser = this;
     focuser_list = this;

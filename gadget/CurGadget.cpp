@@ -2,9 +2,10 @@
 // rectangle, the focus flag, the links to its window and focusers, harmless
 // defaults for the gadget contract and the plain keyboard loop.
 #include "CurGadget.h"
-#include "CurFocuser.h"
+#include "CurGadgetWatch.h"
 #include "CurInit.h"
 #include "CurWindow.h"
+#include "CurWindowTenants.h"
 
 #include <curses.h>
 
@@ -14,6 +15,26 @@ CurGadget::CurGadget(CurWindow* window)
     : window(window != nullptr ? window : CurWindow::detached()), x(0), y(0), width(0),
       height(0), focused(false), focusShown(false), prevInWindow(nullptr)
 {
+    // A window going hands its gadgets to the inert window. The window floor
+    // knows no gadget, so a gadget tells it how: a class local to a member
+    // reaches the private links of both classes, as the member does.
+    struct Tenancy final : CurWindowTenants {
+        void windowGone(CurWindow* gone, CurWindow* inert) override
+        {
+            while (gone->gadgetList != nullptr) {
+                CurGadget* g = gone->gadgetList;
+                gone->gadgetList = g->nextInWindow;
+                g->window = inert;
+                g->prevInWindow = nullptr;
+                g->nextInWindow = inert->gadgetList;
+                if (inert->gadgetList != nullptr)
+                    inert->gadgetList->prevInWindow = g;
+                inert->gadgetList = g;
+            }
+        }
+    };
+    static Tenancy tenancy;
+    CurWindowTenants::tenants = &tenancy;
     width = this->window->getWidth();
     height = this->window->getHeight();
     nextInWindow = this->window->gadgetList;
@@ -32,7 +53,8 @@ void CurInit::setSecretInput(CurGadget* gadget, bool on)
 
 CurGadget::~CurGadget()
 {
-    CurFocuser::forgetGadget(this);
+    if (CurGadgetWatch::watch != nullptr)
+        CurGadgetWatch::watch->gadgetGone(this);
     if (prevInWindow != nullptr)
         prevInWindow->nextInWindow = nextInWindow;
     else

@@ -24,7 +24,8 @@
 // must be a regular file; the log must be the user's own and not the replay
 // file itself. Messages about them wait until the terminal is given back.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurKeylog.h"
+#include "CurMouse.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -200,7 +201,7 @@ bool mouseEvent(const char* text)
         return false;
     e.row = (int)r;
     e.column = (int)c;
-    CurInitPrivate::setMouseEvent(e);
+    CurMouse::setMouseEvent(e);
     return true;
 }
 
@@ -369,7 +370,7 @@ bool CurInit::isSecretInput(CurWindow* window)
     return false;
 }
 
-void CurInitPrivate::moveSecretInput(CurWindow* from, CurWindow* to)
+void CurKeylog::moveSecretInput(CurWindow* from, CurWindow* to)
 {
     for (SecretInput& input : secretInputs)
         if (input.window == from)
@@ -439,7 +440,7 @@ int CurInit::replayKey()
 
 // A replayed Interrupt stops the task where the recorded session stopped;
 // any other key waits for the next replayKey.
-bool CurInitPrivate::replayInterrupt()
+bool CurKeylog::replayInterrupt()
 {
     openReplay();
     if (replayedAhead >= 0 || replayFile == nullptr)
@@ -451,7 +452,7 @@ bool CurInitPrivate::replayInterrupt()
     return false;
 }
 
-void CurInitPrivate::recordInterrupt()
+void CurKeylog::recordInterrupt()
 {
     CurInit::recordKey(INTERRUPT);
 }

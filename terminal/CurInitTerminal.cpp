@@ -3,7 +3,10 @@
 // not one, the check of TERM, and the terminal's initialisation strings sent
 // from its description.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurTermDetect.h"
+#include "CurTermGuard.h"
+#include "CurTermSession.h"
+#include "CurTerminal.h"
 
 #include <curses.h>
 #include <term.h>
@@ -14,8 +17,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-int CurInitPrivate::tty_in = 0;
-int CurInitPrivate::tty_out = 1;
+int CurTerminal::tty_in = 0;
+int CurTerminal::tty_out = 1;
 
 static FILE*   ttyFile = nullptr;      // /dev/tty while curses uses it, for keys or screen, else null
 static SCREEN* ttyScreen = nullptr;    // the curses screen made on it
@@ -197,13 +200,13 @@ static bool loadType(const char* term, int fd)
            setupterm(term, fd, &err) == OK;
 }
 
-void CurInitPrivate::openTerminal()
+void CurTerminal::openTerminal()
 {
     chooseTerminal(&tty_in, &tty_out);
     fflush(stdout);
     TERMINAL* before = cur_term;
     if (!loadType(getenv("TERM"), tty_out)) {
-        autodetect();
+        CurTermDetect::autodetect();
         if (!loadType(getenv("TERM"), tty_out))
             exit(1);            // the accepted type vanished: detection said nothing more
     }
@@ -214,7 +217,7 @@ void CurInitPrivate::openTerminal()
         exit(1);
     }
     sendInitStrings();
-    guardTerminal();            // prepares the session's restoring bytes from this description
+    CurTermGuard::guardTerminal();            // prepares the session's restoring bytes from this description
     set_curterm(before);
     del_curterm(loaded);
 }
@@ -251,7 +254,7 @@ static void leaveAlternateScreen()
     clearok(curscr, TRUE);
 }
 
-void CurInitPrivate::startCurses()
+void CurTerminal::startCurses()
 {
     if (ttyFile == nullptr) {
         initscr();
@@ -268,7 +271,7 @@ void CurInitPrivate::startCurses()
     leaveAlternateScreen();
 }
 
-void CurInitPrivate::endCurses()
+void CurTerminal::endCurses()
 {
     endwin();
     if (ttyFile == nullptr)

@@ -3,7 +3,7 @@
 // and the session's theme steps. The colour text of VELMORA_COLORS is read in
 // CurInitThemeColors.cpp.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurThemes.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -298,7 +298,7 @@ const char* CurInit::getTheme()
 }
 
 // One element's colours and bits from the colour text (CurInitThemeColors.cpp).
-void CurInitPrivate::wishTheme(CurInit::THEME_ELEMENT element, short fg, short bg, int flags)
+void CurThemes::wishTheme(CurInit::THEME_ELEMENT element, short fg, short bg, int flags)
 {
     if (!validElement(element))
         return;
@@ -308,7 +308,7 @@ void CurInitPrivate::wishTheme(CurInit::THEME_ELEMENT element, short fg, short b
     applyScreen();
 }
 
-void CurInitPrivate::reportTheme(const char* what, std::string_view text)
+void CurThemes::reportTheme(const char* what, std::string_view text)
 {
     report(what, text);
 }
@@ -317,7 +317,7 @@ void CurInitPrivate::reportTheme(const char* what, std::string_view text)
 
 // Before the terminal is taken, so that a message reaches standard error
 // while it is still the user's: the named theme, then single elements.
-void CurInitPrivate::readTheme()
+void CurThemes::readTheme()
 {
     const char* name = getenv("VELMORA_THEME");
     if (name != nullptr && name[0] != '\0' && !CurInit::setTheme(name))
@@ -328,7 +328,7 @@ void CurInitPrivate::readTheme()
 }
 
 // Once colours are started: the wishes become attributes.
-void CurInitPrivate::takeTheme()
+void CurThemes::takeTheme()
 {
     resolved = true;
     resolveAll();
@@ -337,7 +337,7 @@ void CurInitPrivate::takeTheme()
 }
 
 // The pairs go with the colour table: every element is the default's again.
-void CurInitPrivate::dropTheme()
+void CurThemes::dropTheme()
 {
     if (screenAttr != 0)
         wbkgd(stdscr, ' ');             // sends nothing: curses ends next
@@ -349,7 +349,7 @@ void CurInitPrivate::dropTheme()
         s.set = false;
 }
 
-void CurInitPrivate::flushThemeMessages()
+void CurThemes::flushThemeMessages()
 {
     flushMessages();
 }
