@@ -7,6 +7,7 @@
 #include "CurTermGuard.h"
 #include "CurTermSession.h"
 #include "CurTerminal.h"
+#include "CurTty.h"
 
 #include <curses.h>
 #include <term.h>
@@ -157,7 +158,7 @@ bool CurInit::findTerminal(int* screen, int* keys, int* opened)
     *keys = isatty(STDIN_FILENO) ? STDIN_FILENO : -1;
     *opened = -1;
     if (*screen < 0 || *keys < 0) {
-        *opened = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+        *opened = CurTty::open(O_RDWR);
         if (*opened >= 0 && *screen < 0)
             *screen = *opened;
         if (*opened >= 0 && *keys < 0)
