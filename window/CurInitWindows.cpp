@@ -54,7 +54,9 @@ int CurInit::readWideKey(CurWindow* window)
     return CurKeyReader::readKeyAs(cursesWindow(window), window, true);
 }
 
+// The window is looked at for ERR only: after any other key a callback may
+// have destroyed it (one that ended the loop with STOP, say).
 CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
 {
-    return CurKeyReader::loopStep(key, cursesWindow(window), inner);
+    return CurKeyReader::loopStep(key, key == ERR ? cursesWindow(window) : nullptr, inner);
 }
