@@ -488,7 +488,7 @@ TEST(VelmoraBox, UnderTheReferenceNamesItLooksAsTheyDo)
         {"whiptail", {"--title", "Hello", "--checklist"}, "Cherry", [&](ScreenSession& s) {
              int top = s.findRow("Hello");
              has(s, "Hello", "┤ Hello ├");
-             has(s, "Apple", "[*] a");
+             has(s, "Apple", "│[*] a");       // the list's frame in the theme's colours
              has(s, "Banana", "[ ] b");
              has(s, "<Ok>", "<Cancel>");
              EXPECT_EQ(0u, std::string(s.rowText(top + 14)).find("                    └")) << s.dump();
