@@ -35,8 +35,6 @@ private:
     void drawBracket(WINDOW* w, int row, int col, const char* bracket, int attr);
     bool  activated;
     char* text;                          // own copy
-    void (*activateCallback)(void*);
-    void* activateData;
-    std::function<void()> activateFunction;
+    std::function<void()> activateFunction; // either form of the activation callback
 };
 #endif

@@ -110,12 +110,8 @@ private:
     int         numSelected;             // lines marked
     int         lastMarked;              // a marked line when numSelected > 0, or -1 when unknown
     SELECT_MODE selectMode;
-    void (*changeCallback)(CurList*, void*);
-    void*       changeData;
-    std::function<void(CurList*)> changeFunction;
-    void (*activateCallback)(CurList*, void*);
-    void*       activateData;
-    std::function<void(CurList*)> activateFunction;
+    std::function<void()> changeFunction; // either form, this gadget bound in
+    std::function<void()> activateFunction; // either form, this gadget bound in
     bool        themeMarks;
     bool        typeAheadOn;
     std::string typed;                   // the type-ahead text
