@@ -167,7 +167,7 @@ void CurTable::keepColumnInView()
         firstColumn = frozenCount;
     if (firstColumn >= n)
         firstColumn = n > frozenCount ? n - 1 : frozenCount;
-    if (curColumn < frozenCount)
+    if (n == 0 || curColumn < frozenCount)
         return;
     if (curColumn < firstColumn) {
         firstColumn = curColumn;

@@ -151,7 +151,7 @@ int CurTable::getCurrentColumn() const
 
 int CurTable::columnAt(int row, int column)
 {
-    int r = row - y, rel = column - x - 2;
+    long long r = (long long)row - y, rel = (long long)column - x - 2;
     if (r < 1 || r > height - 2 || r == 2 || column > x + width - 2 || rel < 0)
         return -1;
     int found = -1;
@@ -164,10 +164,11 @@ int CurTable::columnAt(int row, int column)
 
 int CurTable::rowAt(int row, int column)
 {
-    int r = row - y - 3, n = count();
+    long long r = (long long)row - y - 3;
+    int n = count();
     if (r < 0 || r >= height - 4 || column <= x || column >= x + width - 1 || topPos + r >= n)
         return -1;
-    return rowOf(topPos + r);
+    return rowOf(topPos + (int)r);
 }
 
 // On the header a press on the blank right of a title takes that column's
@@ -207,7 +208,9 @@ bool CurTable::headerMouse(const CurInit::MouseEvent& event, int col)
 // activates it when an activate callback is set.
 bool CurTable::processMouse(const CurInit::MouseEvent& event)
 {
-    int row = event.row - y, col = event.column - x;
+    // Far outside the gadget every cell is alike: kept where sums cannot overflow.
+    int row = (int)std::max(-70000LL, std::min(70000LL, (long long)event.row - y));
+    int col = (int)std::max(-70000LL, std::min(70000LL, (long long)event.column - x));
     if (event.button == CurInit::WHEEL_UP || event.button == CurInit::WHEEL_DOWN) {
         int n = count(), rows = viewRows(), oldPos = curPos;
         long long top = (long long)topPos + (event.button == CurInit::WHEEL_UP ? -3 : 3);

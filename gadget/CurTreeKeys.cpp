@@ -178,7 +178,7 @@ bool CurTree::typeAhead(int key)
 
 int CurTree::nodeAt(int row, int column) const
 {
-    int r = row - y - 1;
+    long long r = (long long)row - y - 1;
     if (r < 0 || r >= height - 2 || column <= x || column >= x + width - 1 || !valid(top))
         return -1;
     int n = top;
