@@ -15,7 +15,10 @@ namespace {
 struct Source : CurTableSource {
     int count = 0, change = 0;
     std::string text, held;
-    int rowCount() override { return count = std::max(0, count + change); }
+    int rowCount() override
+    {
+        return count = (int)std::max(0LL, std::min<long long>(2147483647, (long long)count + change));
+    }
     std::string_view cellText(int row, int column) override
     {
         held = text + std::to_string(row % 7) + "," + std::to_string(column);
