@@ -193,9 +193,9 @@ static BoxStatus runStep(const BoxStep& step, int answerFd, std::string* separat
 
 int main(int argc, char** argv)
 {
-    std::vector<BoxStep> steps;
-    BoxOptions last;
-    std::string error;
+    BoxCommand command;
+    const std::vector<BoxStep>& steps = command.steps;
+    const BoxOptions& last = command.last;
     // Descriptors the caller closed: noted before anything can take their place.
     bool open[3];
     for (int fd = 0; fd < 3; fd++)
@@ -203,7 +203,7 @@ int main(int argc, char** argv)
     for (int fd = 0; fd < 3; fd++)
         if (!open[fd] && ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd)
             return exitCode(BOX_ERROR);
-    switch (parseBoxCommand(argc, argv, &steps, &last, &error)) {
+    switch (parseBoxCommand(argc, argv, &command)) {
     case PARSE_HELP:
         usage();
         return 0;
@@ -211,7 +211,7 @@ int main(int argc, char** argv)
         printf("velmora-box %s\n", VELMORA_VERSION_STRING);
         return 0;
     case PARSE_ERROR:
-        report(last, error + " (try --help)");
+        report(last, command.error + " (try --help)");
         return exitCode(BOX_ERROR);
     case PARSE_RUN:
         break;
