@@ -119,8 +119,9 @@ const BoxEntry* findBox(const char* name);
 const BoxEntry* boxTable(int* count);
 
 // The text as boxes show it (BoxText.cpp): the two characters \n break the
-// line (unless --no-nl-expand), a newline does so only with --cr-wrap or
-// --no-collapse (else it is a blank), runs of blanks and tabs collapse to one blank unless
+// line (unless --no-nl-expand), a newline does so too unless the text holds
+// \n and neither --cr-wrap nor --no-nl-expand is given (then it is a
+// blank; under the name whiptail it always breaks), runs of blanks and tabs collapse to one blank unless
 // --no-collapse (as the library's wrapping does), and --trim drops the blanks
 // that start the text and its lines. With --no-collapse the boxes keep the
 // blanks (their labels keep blanks) and a tab becomes blanks up to the next
