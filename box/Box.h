@@ -139,6 +139,16 @@ inline int boxInner(int size, int chrome)
     return size - chrome > 0 ? size - chrome : -1;
 }
 
+// The calendar's and time box's height as the other program reads it: a
+// positive height is the text's rows, the gadget and the chrome come on top.
+inline BoxCall boxAroundBody(const BoxCall& call, int bodyRows)
+{
+    BoxCall sized = call;
+    if (call.height > 0)
+        sized.height = call.height + bodyRows + 4;
+    return sized;
+}
+
 // The boxes, each in its own file.
 BoxStatus runMsgBox(BoxCall& call);
 BoxStatus runYesNo(BoxCall& call);
