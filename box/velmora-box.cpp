@@ -148,7 +148,14 @@ static void usage()
     for (int i = 0; i < count; i++)
         if (boxes[i].run != nullptr)
             text += std::string("  ") + boxes[i].name + "\n";
-    text += "common options:\n" + boxOptionsHelp();
+    text += "common options (before, among or after a box's arguments; -- ends them):\n" +
+            boxOptionsHelp();
+    text += "  --file FILE               further arguments read from FILE (- standard input)\n"
+            "refused, with the error status:\n"
+            "  --tailboxbg               a box left running would draw over what follows\n"
+            "  --print-size, --print-text-size, --print-text-only\n"
+            "                            sizes by another program's own wrapping\n"
+            "  --create-rc               another program's configuration file\n";
     text += "exit status: 0 OK or Yes, 1 Cancel or No, 2 Help, 3 Extra, 5 time out,\n"
             "255 Esc or an error (DIALOG_OK, DIALOG_CANCEL, DIALOG_HELP, DIALOG_EXTRA,\n"
             "DIALOG_ITEM_HELP, DIALOG_TIMEOUT, DIALOG_ESC and DIALOG_ERROR change them).\n";
