@@ -159,7 +159,9 @@ static void usage()
     text += "exit status: 0 OK or Yes, 1 Cancel or No, 2 Help, 3 Extra, 5 time out,\n"
             "255 Esc or an error (DIALOG_OK, DIALOG_CANCEL, DIALOG_HELP, DIALOG_EXTRA,\n"
             "DIALOG_ITEM_HELP, DIALOG_TIMEOUT, DIALOG_ESC and DIALOG_ERROR change them).\n";
-    fputs(text.c_str(), stdout);
+    // One write, so that a reader that stops at the first line (grep -q)
+    // cannot end the program with SIGPIPE halfway through.
+    (void)writeAll(1, text);             // a failure leaves nothing more to do
 }
 
 // Runs one box and writes its answer, after the separator when an earlier
