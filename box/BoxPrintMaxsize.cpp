@@ -1,5 +1,6 @@
 // BoxPrintMaxsize.cpp - --print-maxsize (box/): the largest box the terminal
-// takes, as "MaxSize: ROWS, COLUMNS", without drawing anything.
+// takes, as "MaxSize: ROWS, COLUMNS", without drawing anything; a back
+// title keeps its row.
 #include "Box.h"
 
 #include <cstdlib>
@@ -32,6 +33,8 @@ BoxStatus runPrintMaxsize(BoxCall& call)
 {
     int rows = 24, cols = 80;
     terminalSize(&rows, &cols);
+    if (call.options->backtitle != nullptr && rows > 1)
+        rows--;                          // the back title's row is not the boxes'
     *call.answer += "MaxSize: " + std::to_string(rows) + ", " + std::to_string(cols) + "\n";
     return BOX_OK;
 }

@@ -131,12 +131,17 @@ static void backtitle(const char* text)
     banner->update();
 }
 
-// NEWT_COLORS restyles the classic look, as it restyles the script programs'
+// Run under the name whiptail or dialog, the program looks as that program
+// does (the themes of those names). NEWT_COLORS restyles that look, or the
+// classic one under any other name, as it restyles the script programs'
 // blue one; VELMORA_THEME and VELMORA_COLORS, read by initialize, go over it.
 static void whiptailTheme()
 {
+    BoxLook look = boxLook();
+    if (look != LOOK_OWN)
+        CurInit::setTheme(look == LOOK_WHIPTAIL ? "whiptail" : "dialog");
     const char* colours = getenv("NEWT_COLORS");
-    if (colours != nullptr && colours[0] != '\0' && CurInit::setTheme("classic"))
+    if (colours != nullptr && colours[0] != '\0' && (look != LOOK_OWN || CurInit::setTheme("classic")))
         CurInit::setThemeColors(colours, true);
 }
 

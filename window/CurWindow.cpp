@@ -149,9 +149,13 @@ static bool hasRoomForFrame(WINDOW* win)
 }
 
 // The title on the top border, in the room columns from column 2 up to the
-// corner: its first line as wrapped to the room, placed there by align.
+// corner: its first line as wrapped to the room, placed there by align. A
+// theme with title tees puts it between a tee and a blank on each side.
 static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, int room)
 {
+    bool tees = CurInit::getThemeShapes().titleTees && room > 4;
+    int edge = tees ? 2 : 0;
+    room -= 2 * edge;
     char* block = new char[CurText::wrapSize(title)];
     CurText::wrap(block, title, room);
     int len = (int)strcspn(block, "\n");
@@ -163,9 +167,15 @@ static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, in
         start = (room - cols) / 2;
     if (start < 0)
         start = 0;
+    int attr = CurInit::getThemeAttr(CurInit::THEME_TITLE);
     if (len > 0)
-        CurText::draw(w, 0, 2 + start, block, len, room - start,
-                      CurInit::getThemeAttr(CurInit::THEME_TITLE));
+        cols = CurText::draw(w, 0, 2 + edge + start, block, len, room - start, attr);
+    if (len > 0 && tees) {
+        CurText::putLine(w, 0, start + 2, CurText::RTEE, 0);
+        mvwaddch(w, 0, start + 3, ' ');
+        mvwaddch(w, 0, start + 4 + cols, ' ');
+        CurText::putLine(w, 0, start + 5 + cols, CurText::LTEE, 0);
+    }
     delete[] block;
 }
 
