@@ -2,6 +2,7 @@
 // takes, as "MaxSize: ROWS, COLUMNS", without drawing anything; a back
 // title keeps its row.
 #include "Box.h"
+#include "CurTty.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -19,7 +20,7 @@ static void terminalSize(int* rows, int* cols)
             *cols = ws.ws_col;
             return;
         }
-    int tty = open("/dev/tty", O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    int tty = CurTty::open(O_RDONLY);
     bool known = tty >= 0 && ioctl(tty, TIOCGWINSZ, &ws) == 0 && ws.ws_row > 0 && ws.ws_col > 0;
     if (tty >= 0)
         close(tty);

@@ -4,6 +4,7 @@
 // screen goes to the terminal even when both are captured. Errors are one
 // line that never lands in the answer's stream.
 #include "BoxOptions.h"
+#include "CurTty.h"
 
 #include <CurBanner.h>
 #include <CurInit.h>
@@ -58,7 +59,7 @@ static void report(const BoxOptions& o, const std::string& message)
     if (o.outputFd == 2 && !isatty(2)) {
         if (isatty(1))
             fd = 1;
-        else if ((tty = open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC)) >= 0)
+        else if ((tty = CurTty::open(O_WRONLY)) >= 0)
             fd = tty;
     }
     ssize_t ignored = write(fd, line.data(), line.size()); // nothing more can be done when it fails

@@ -3,7 +3,7 @@
 // and the session's theme steps. The colour text of VELMORA_COLORS is read in
 // CurInitThemeColors.cpp.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurThemes.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -419,7 +419,7 @@ const char* CurInit::getTheme()
 }
 
 // One element's colours and bits from the colour text (CurInitThemeColors.cpp).
-void CurInitPrivate::wishTheme(CurInit::THEME_ELEMENT element, short fg, short bg, int flags)
+void CurThemes::wishTheme(CurInit::THEME_ELEMENT element, short fg, short bg, int flags)
 {
     if (!validElement(element))
         return;
@@ -429,7 +429,7 @@ void CurInitPrivate::wishTheme(CurInit::THEME_ELEMENT element, short fg, short b
     applyScreen();
 }
 
-void CurInitPrivate::reportTheme(const char* what, std::string_view text)
+void CurThemes::reportTheme(const char* what, std::string_view text)
 {
     report(what, text);
 }
@@ -438,7 +438,7 @@ void CurInitPrivate::reportTheme(const char* what, std::string_view text)
 
 // Before the terminal is taken, so that a message reaches standard error
 // while it is still the user's: the named theme, then single elements.
-void CurInitPrivate::readTheme()
+void CurThemes::readTheme()
 {
     const char* name = getenv("VELMORA_THEME");
     if (name != nullptr && name[0] != '\0' && !CurInit::setTheme(name))
@@ -449,7 +449,7 @@ void CurInitPrivate::readTheme()
 }
 
 // Once colours are started: the wishes become attributes.
-void CurInitPrivate::takeTheme()
+void CurThemes::takeTheme()
 {
     resolved = true;
     resolveAll();
@@ -458,7 +458,7 @@ void CurInitPrivate::takeTheme()
 }
 
 // The pairs go with the colour table: every element is the default's again.
-void CurInitPrivate::dropTheme()
+void CurThemes::dropTheme()
 {
     if (screenAttr != 0)
         wbkgd(stdscr, ' ');             // sends nothing: curses ends next
@@ -471,7 +471,7 @@ void CurInitPrivate::dropTheme()
     shapes = CurInit::ThemeShapes();
 }
 
-void CurInitPrivate::flushThemeMessages()
+void CurThemes::flushThemeMessages()
 {
     flushMessages();
 }

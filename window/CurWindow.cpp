@@ -1,9 +1,9 @@
 // CurWindow.cpp - a framed, titled rectangle of the screen (window/), backed
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
-#include "CurGadget.h"
-#include "CurInitPrivate.h"
+#include "CurKeylog.h"
 #include "CurText.h"
+#include "CurWindowTenants.h"
 
 #include <curses.h>
 #include <cstring>
@@ -92,20 +92,12 @@ CurWindow* CurWindow::detached()
 CurWindow::~CurWindow()
 {
     if (gadgetList != nullptr) {
+        // Only a gadget joins the list, and the first gadget set the tenants.
         CurWindow* inert = detached();
-        while (gadgetList != nullptr) {
-            CurGadget* g = gadgetList;
-            gadgetList = g->nextInWindow;
-            g->window = inert;
-            g->prevInWindow = nullptr;
-            g->nextInWindow = inert->gadgetList;
-            if (inert->gadgetList != nullptr)
-                inert->gadgetList->prevInWindow = g;
-            inert->gadgetList = g;
-        }
-        CurInitPrivate::moveSecretInput(this, inert);
+        CurWindowTenants::tenants->windowGone(this, inert);
+        CurKeylog::moveSecretInput(this, inert);
     }
-    CurInitPrivate::moveSecretInput(this, nullptr);
+    CurKeylog::moveSecretInput(this, nullptr);
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);

@@ -204,8 +204,15 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
         {{"--stdout", "--timebox", "At?", "0", "0", "23", "59", "58"}, "23:59:58",
          [](ScreenSession& s) { s.up(); s.enter(); }, 0, "00:59:58", ""},
         {{"--stdout", "--time-format", "%H.%M", "--timebox", "At?", "0", "0", "1", "2", "3"}, "01:02:03",
-         [](ScreenSession& s) { s.tab(); s.tab(); s.enter(); }, 1, "", ""},
+         [](ScreenSession& s) { for (int i = 0; i < 4; i++) s.tab(); s.enter(); }, 1, "", ""},
+        {{"--stdout", "--timebox", "At?", "0", "0", "1", "2", "3"}, "01:02:03",   // Tab: the next field
+         [](ScreenSession& s) { s.tab(); s.up(); s.enter(); }, 0, "01:03:03", ""},
         {{"--stdout", "--fselect", "/etc/passwd", "0", "0"}, "Directories", press, 0, "/etc/passwd", ""},
+        // in the directories Space takes one into the path line, Space again enters it, Enter accepts
+        {{"--stdout", "--dselect", "/usr/", "0", "0"}, "bin/",
+         [](ScreenSession& s) { s.tab(); s.down(); s.sendText(" "); s.enter(); }, 0, "/usr/bin", ""},
+        {{"--stdout", "--fselect", "/usr/", "0", "0"}, "bin/",
+         [](ScreenSession& s) { s.tab(); s.down(); s.sendText("  "); s.enter(); }, 0, "/usr/bin/", ""},
         {{"--stdout", "--dselect", "/etc", "0", "0"}, "Directories", press, 0, "/etc", ""},
         {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1",
           "t3", "three", "off", "2"}, "three",

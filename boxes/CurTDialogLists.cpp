@@ -1,5 +1,5 @@
 // CurTDialogLists.cpp - the one-call menu, check-list and radio-list boxes
-// of CurTDialog (focus/): rows of tags and items in a CurList under the
+// of CurTDialog (boxes/): rows of tags and items in a CurList under the
 // box's text, the help line of the current row, and the answers handed back.
 #include "CurTDialog.h"
 #include "CurLabel.h"

@@ -1,4 +1,4 @@
-// CurTDialog.cpp - the modal dialog window (focus/): its owned row of buttons,
+// CurTDialog.cpp - the modal dialog window (boxes/): its owned row of buttons,
 // their layout, the separator and the keyboard loop that returns the chosen
 // button. The one-call boxes are in CurTDialogBoxes.cpp.
 #include "CurTDialog.h"
