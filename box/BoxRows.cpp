@@ -162,6 +162,20 @@ std::string boxQuoted(const BoxOptions& o, const char* tag)
     return out + q;
 }
 
+int boxListHeight(const BoxCall& call, const BoxRows& rows, const std::string& text)
+{
+    const BoxOptions& o = *call.options;
+    int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
+    // The reference programs keep the box's height: the list takes what the
+    // text leaves of it.
+    if (boxLook() != LOOK_OWN && call.height > 0 && call.width > 4) {
+        int width = call.width < COLS ? call.width : COLS;
+        int textRows = text.empty() ? 0 : CurLabel::getEffHeight(text.c_str(), width - 4, o.noCollapse);
+        listHeight = call.height - 6 - textRows > 1 ? call.height - 6 - textRows : 1;
+    }
+    return listHeight;
+}
+
 BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& buttons,
                       CurTDialog::LIST_KIND kind, CurTDialog::ListSetup* setup,
                       std::string* renamed)
@@ -172,14 +186,7 @@ BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& butt
     setup->buttons = buttons.texts.data();
     setup->defaultButton = buttons.defaultButton;
     std::string text = boxText(o, call.text);
-    int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
-    // The reference programs keep the box's height: the list takes what the
-    // text leaves of it.
-    if (boxLook() != LOOK_OWN && call.height > 0 && call.width > 4) {
-        int width = call.width < COLS ? call.width : COLS;
-        int textRows = text.empty() ? 0 : CurLabel::getEffHeight(text.c_str(), width - 4, o.noCollapse);
-        listHeight = call.height - 6 - textRows > 1 ? call.height - 6 - textRows : 1;
-    }
+    int listHeight = boxListHeight(call, rows, text);
     BoxTimer timer(o);
     int rename = -1;
     for (size_t i = 0; renamed != nullptr && i < buttons.meaning.size(); i++)

@@ -36,6 +36,10 @@ struct BoxButtons {
 };
 BoxButtons boxButtons(const BoxOptions& o, const char* extraWord);
 
+// The rows a list box of these rows gets for the call's height and the text
+// (as boxText gives it): LIST-HEIGHT when given, else what the box leaves.
+int boxListHeight(const BoxCall& call, const BoxRows& rows, const std::string& text);
+
 // Runs the rows as a list box of that kind with the buttons, text, title,
 // sizes and --timeout of the call. setup comes with what the box sets
 // itself (tags, items, helps, marks); it leaves with the row current at the

@@ -1,23 +1,25 @@
-// BoxTreeView.cpp - --treeview (box/): rows of TAG ITEM STATUS DEPTH shown
-// as a tree, expanded whole, with lines from parents to children and one
-// node marked as in a radio list; the answer is the tag of the node marked
-// when OK is pressed (nothing when none is).
-#include "Box.h"
-
-#include <CurTDialog.h>
+// BoxTreeView.cpp - --treeview (box/): rows of TAG ITEM STATUS DEPTH (and a
+// help line with --item-help) shown as a tree, expanded whole, with lines
+// from parents to children and one node marked as in a radio list; the
+// answer is the tag of the node marked when OK is pressed (nothing when none
+// is), and Help answers as the other lists' Help does.
+#include "BoxRows.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
 
-bool checkTreeView(const BoxOptions&, int argc, char** argv, std::string* why)
+static int rowArgs(const BoxOptions& o) { return o.itemHelp ? 5 : 4; }
+
+bool checkTreeView(const BoxOptions& o, int argc, char** argv, std::string* why)
 {
-    if ((argc - 4) % 4 != 0) {
-        *why = "rows come as TAG ITEM STATUS DEPTH";
+    int group = rowArgs(o);
+    if ((argc - 4) % group != 0) {
+        *why = std::string("rows come as TAG ITEM STATUS DEPTH") + (o.itemHelp ? " HELP" : "");
         return false;
     }
-    for (int i = 4; i < argc; i += 4)
+    for (int i = 4; i < argc; i += group)
         if (atoi(argv[i + 3]) < 0 || atoi(argv[i + 3]) > 100) {
             *why = std::string("bad depth: ") + argv[i + 3];
             return false;
@@ -34,28 +36,46 @@ static bool isOn(const char* status)
 BoxStatus runTreeView(BoxCall& call)
 {
     const BoxOptions& o = *call.options;
-    std::string text = boxText(o, call.text);
-    int count = (call.argc - 4) / 4;
-    int listHeight = atoi(call.argv[3]);
-    std::vector<const char*> items(count);
+    int group = rowArgs(o);
+    int count = (call.argc - 4) / group;
+    BoxRows rows;
+    rows.listHeight = atoi(call.argv[3]) > 0 ? atoi(call.argv[3]) : 0;
     std::vector<int> depths(count);
-    std::unique_ptr<bool[]> marks(new bool[count > 0 ? count : 1]());
+    std::unique_ptr<bool[]> marks(new bool[count > 0 ? count : 1]);
     for (int i = 0; i < count; i++) {
-        char** row = call.argv + 4 + 4 * i;
-        items[i] = row[1];
+        char** row = call.argv + 4 + group * i;
+        rows.tags.push_back(row[0]);
+        rows.items.push_back(row[1]);
+        rows.marks.push_back(isOn(row[2]));
         depths[i] = atoi(row[3]);
         marks[i] = isOn(row[2]);
+        if (o.itemHelp)
+            rows.helps.push_back(row[4]);
+        if (o.defaultItem != nullptr && rows.current == 0 && strcmp(row[0], o.defaultItem) == 0)
+            rows.current = i;
     }
+    BoxButtons buttons = boxButtons(o, nullptr);
     CurTDialog::TreeSetup setup;
-    setup.items = items.data();
+    setup.items = rows.items.data();
     setup.depths = depths.data();
+    setup.helps = o.itemHelp ? rows.helps.data() : nullptr;
     setup.count = count;
     setup.marks = marks.get();
-    int rows = listHeight > 0 ? listHeight : count;
-    int chosen = CurTDialog::showTree(boxInner(call.height, rows + 6), boxInner(call.width, 4),
-                                      listHeight, 0, text.c_str(), o.title, &setup);
-    for (int i = 0; chosen == 0 && i < count; i++)
+    setup.current = rows.current;
+    setup.buttons = buttons.texts.data();
+    setup.defaultButton = buttons.defaultButton;
+    std::string text = boxText(o, call.text);
+    BoxTimer timer(o);
+    int pressed = CurTDialog::showTree(-1, boxInner(call.width, 4), boxListHeight(call, rows, text), 0,
+                                       text.c_str(), o.title, &setup);
+    BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+    std::string marked;
+    for (int i = 0; i < count; i++)
         if (marks[i])
-            *call.answer += call.argv[4 + 4 * i];
-    return chosen < 0 ? BOX_ESC : chosen == 0 ? BOX_OK : BOX_CANCEL;
+            marked = rows.tags[i];
+    if (status == BOX_HELP || status == BOX_ITEM_HELP)
+        *call.answer = boxHelpAnswer(o, rows, setup.current, &marked);
+    else if (status == BOX_OK || status == BOX_EXTRA)
+        *call.answer = marked;
+    return status;
 }

@@ -1,4 +1,4 @@
-// CurTDialogTable.cpp - the one-call table box of CurTDialog (focus/): the
+// CurTDialogTable.cpp - the one-call table box of CurTDialog (boxes/): the
 // box's text over a CurTable of the rows given or a source's, the buttons,
 // and the answers handed back; and the layout the tree box shares with it.
 #include "CurTDialog.h"

@@ -1,12 +1,15 @@
-// CurTDialogTree.cpp - the one-call tree box of CurTDialog (focus/): nodes
+// CurTDialogTree.cpp - the one-call tree box of CurTDialog (boxes/): nodes
 // given in the tree's order with their depths, built into a CurTree shown
 // expanded under the box's text, and the marks handed back.
 #include "CurTDialog.h"
 #include "CurText.h"
 #include "CurTree.h"
+#include "CurWindow.h"
 
+#include <curses.h>
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <memory>
 
 // A node's parent is the last node before it that is less deep: kept on a
@@ -36,7 +39,18 @@ int CurTDialog::showTree(int textHeight, int textWidth, int treeHeight, int attr
         long long wide = 2 * depth + 6 + CurText::columns(item) + 2;
         inner = (int)std::min<long long>(std::max<long long>(inner, wide), SHRT_MAX);
     }
-    auto make = [setup](CurTDialog* dialog, int height, int width, int y, int x) {
+    std::unique_ptr<CurWindow> help(setup->helps != nullptr ? new CurWindow(1, COLS, LINES - 1, 0) : nullptr);
+    auto showHelp = [setup, &help](CurTree* tree) {
+        WINDOW* w = help != nullptr ? help->getWindow() : nullptr;
+        int node = tree->getCurrent();
+        if (w == nullptr || node < 0 || node >= setup->count)
+            return;
+        const char* text = setup->helps[node] != nullptr ? setup->helps[node] : "";
+        int used = CurText::draw(w, 0, 0, text, (int)strlen(text), getmaxx(w), 0);
+        CurText::blank(w, 0, used, getmaxx(w) - used, 0);
+        help->update();
+    };
+    auto make = [setup, showHelp](CurTDialog* dialog, int height, int width, int y, int x) {
         CurTree* tree = new CurTree(dialog);
         tree->setGeometry(height, width, y, x);
         tree->setCheckMarks(true);
@@ -50,6 +64,8 @@ int CurTDialog::showTree(int textHeight, int textWidth, int treeHeight, int attr
             if (setup->marks[i] && (setup->multiple || tree->getCheck(i) != CurTree::CHECKED))
                 tree->setChecked(i, true, false);
         tree->setCurrent(setup->current >= 0 && setup->current < setup->count ? setup->current : 0, false);
+        tree->setChangeCB(showHelp);
+        showHelp(tree);
         return tree;
     };
     auto finish = [setup](CurGadget* gadget) {

@@ -25,21 +25,36 @@ public:
     // Either pointer may be null.
     static int decode(const char* s, int len, int* code, int* columns);
 
+    // Grapheme clusters, what a reader takes for one character (a base with
+    // its marks, a Hangul syllable, a flag, an emoji sequence), are the unit
+    // of every measure, step and cut below; in a non-UTF-8 locale a byte is.
+    // A cluster is as wide as its code points together, except an emoji
+    // sequence (a flag, a pictograph with a presentation selector, a skin
+    // tone or joined pictographs, a keycap), which is two columns. A bad
+    // byte is a cluster of its own.
+    //
+    // The cluster at s, of at most len bytes (len > 0): returns its bytes
+    // (at least 1), stores its first code point (-1 for a bad byte) and its
+    // columns. Either pointer may be null.
+    static int cluster(const char* s, int len, int* code, int* columns);
     static int columns(const char* s);             // of a NUL-terminated text; null is 0
     static int columns(const char* s, int len);    // of its first len bytes
     // Bytes of the longest start of s[0..len) that fits in cols columns,
-    // ending at a character boundary; combining marks stay with their base.
+    // ending at a cluster boundary.
     static int cut(const char* s, int len, int cols);
-    // The boundary after the character at pos (with the combining marks that
-    // follow it), and the one before pos (the base a mark belongs to included).
+    // The boundary after the cluster at pos, and the one before pos (the
+    // start of the cluster that holds the byte before pos).
     static int next(const char* s, int len, int pos);
     static int prev(const char* s, int pos);
 
     // Draws s[0..len) on one row of w from (row, col), within cols columns
-    // and the window, in attr: a character that would not fit whole is left
-    // out, and so is everything after it. Tabs become blanks, other controls
-    // and bad bytes marks; nothing moves the cursor off the row. Returns the
-    // columns written, which end the row's drawn part.
+    // and the window, in attr: a cluster that would not fit whole is left
+    // out, and so is everything after it. A cluster curses cannot keep in
+    // its cells (more code points than a cell holds, or an emoji sequence
+    // whose first code point curses counts narrow) is shown as a stand-in:
+    // a replacement character (U+FFFD) in each of its columns. Tabs become
+    // blanks, other controls and bad bytes marks; nothing moves the cursor
+    // off the row. Returns the columns written, which end the row's drawn part.
     static int draw(WINDOW* w, int row, int col, const char* s, int len, int cols, int attr);
     // Blanks cols cells from (row, col), clipped to the window.
     static void blank(WINDOW* w, int row, int col, int cols, int attr);
@@ -101,9 +116,20 @@ public:
     };
     static Size boxSize(const char* text, int rows, int cols, Size chrome, int minCols);
 
-    // Box lines (CurTextLines.cpp): Unicode box drawing in a UTF-8 locale,
-    // the terminal's line-drawing set elsewhere (curses' ASCII fallback where
-    // the terminal has none).
+    // Box lines (CurTextLines.cpp), drawn one way for the whole session, in
+    // one of three sets: the Unicode box-drawing characters, the terminal's
+    // own line-drawing set (its alternate character set), or plain ASCII
+    // ("+", "-", "|", as curses draws the set where a terminal has none).
+    // decideLines, called once as the session starts, takes the set from
+    // VELMORA_LINES ("unicode", "acs" or "ascii"; unicode only in a UTF-8
+    // locale, acs otherwise), or else: unicode in a UTF-8 locale, acs where
+    // the terminal's description has line characters (acsc), ascii where it
+    // has none. forgetLines, at the session's end, goes back to what applies
+    // outside one: unicode in a UTF-8 locale, acs otherwise, asked at each call.
+    enum LINE_SET : int { LINES_UNICODE, LINES_ACS, LINES_ASCII };
+    static void decideLines();
+    static void forgetLines();
+    static LINE_SET lineSet();
     enum LINE : int { ULCORNER, URCORNER, LLCORNER, LRCORNER, HLINE, VLINE, LTEE, RTEE,
                       UARROW, DARROW, CKBOARD, BULLET };
     static void putLine(WINDOW* w, int row, int col, LINE part, int attr); // one cell, when inside w
