@@ -9,6 +9,7 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -53,11 +54,14 @@ void CurViewer::draw()
 void CurViewer::drawRow(int row, long long start, long long end)
 {
     int col = 0;
-    if (end > start) {
+    long long from = start, before = 0;
+    if (!wrap && leftCol > 0)
+        from = columnAt(start, end, leftCol, &before);
+    if (end > from) {
         int avail;
-        const char* p = fetchRun(start, end - start, &avail);
-        int len = end - start < avail ? (int)(end - start) : avail;
-        drawText(row, p, len, start, wrap ? 0 : leftCol, &col);
+        const char* p = fetchRun(from, end - from, &avail);
+        int len = end - from < avail ? (int)(end - from) : avail;
+        drawText(row, p, len, from, wrap ? 0 : (int)(leftCol - before), &col);
     }
     CurText::blank(window->getWindow(), y + 1 + row, x + 1 + col, viewCols() - col,
                    CurInit::getThemeAttr(CurInit::THEME_VIEWER));
@@ -183,6 +187,7 @@ bool CurViewer::search(const char* text)
             top = rowHolding(matchStart);
             if (top > last)
                 top = last;
+            showMatchSideways();
             note = nullptr;
             giveKeysBack();
             return true;
@@ -296,6 +301,29 @@ bool CurViewer::readPattern()
     return true;
 }
 
+// Not wrapped, a match out of view sideways is brought to the left edge.
+void CurViewer::showMatchSideways()
+{
+    if (wrap)
+        return;
+    long long cols;
+    long long line = lineStartOf(matchStart);
+    columnAt(line, matchStart, LLONG_MAX, &cols);
+    if (cols < leftCol || cols >= leftCol + viewCols())
+        leftCol = cols;
+}
+
+bool CurViewer::rowsGoPast(long long col)
+{
+    long long row = top, size = total(), before;
+    for (int i = 0; i < viewRows() && row < size; i++, row = nextRow(row)) {
+        long long end = rowEnd(row);
+        if (columnAt(row, end, col, &before) < end)
+            return true;
+    }
+    return false;
+}
+
 // Moves of the view; false for a key that is no move.
 bool CurViewer::moveKey(int key)
 {
@@ -327,7 +355,9 @@ bool CurViewer::moveKey(int key)
             leftCol--;
         return true;
     case KEY_RIGHT:
-        if (!wrap && leftCol < 65536)
+        // Freely into the blank right of short rows, as far as the longest
+        // row in view goes beyond that.
+        if (!wrap && (leftCol < 65536 || rowsGoPast(leftCol + viewCols())))
             leftCol++;
         return true;
     default:
