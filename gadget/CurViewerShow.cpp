@@ -14,12 +14,6 @@
 #include <cstring>
 #include <ctime>
 
-// Puts one frame or scroll bar character where the window has the cell.
-static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
-{
-    CurText::putLine(w, row, col, part, CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
-}
-
 // Rows below the end of the text are blank. The scroll bar shows only when
 // the text does not fit, as the list's does.
 void CurViewer::draw()
@@ -105,20 +99,11 @@ void CurViewer::drawText(int row, const char* bytes, int len, long long offset, 
     }
 }
 
-// Arrows at both ends of the right frame column, the thumb between them at
-// the share of the text above the top row.
+// The thumb at the share of the text above the top row.
 void CurViewer::drawScrollBar(WINDOW* w)
 {
-    int col = x + width - 1;
-    putCell(w, y + 1, col, CurText::UARROW);
-    putCell(w, y + height - 2, col, CurText::DARROW);
-    if (height < 5)
-        return;
-    long long span = lastTop();
-    long long track = span > 0 ? top * (height - 5) / span : 0;
-    if (track > height - 5)
-        track = height - 5;
-    putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
+    CurText::scrollBar(w, y, x + width - 1, height, top, lastTop(),
+                       CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
 }
 
 // The bottom frame row: a note on the left (what the last key did, else
@@ -409,9 +394,7 @@ bool CurViewer::processMouse(const CurInit::MouseEvent& event)
     } else if (event.action != CurInit::MOUSE_CLICK && event.action != CurInit::MOUSE_DOUBLE_CLICK) {
         return true;
     } else if (col == width - 1 && row >= 1 && row <= height - 2 && height >= 4) {
-        long long span = lastTop();
-        long long thumb = 2 + (height >= 5 && span > 0 ? top * (height - 5) / span : 0);
-        thumb = thumb > height - 3 ? height - 3 : thumb;
+        int thumb = CurText::scrollThumb(height, top, lastTop());
         key = row == 1 ? KEY_UP : row == height - 2 ? KEY_DOWN
             : row < thumb ? KEY_PPAGE : row > thumb ? KEY_NPAGE : 0;
     }
