@@ -100,17 +100,8 @@ static void randomBytesIn(const char* locale)
     setlocale(LC_CTYPE, "C");
 }
 
-TEST_F(CursesTest, RandomBytesStayInsideEveryGadgetInTheCLocale)
-{
-    hangLimitSeconds = 0;
-    randomBytesIn("C");
-}
-
-TEST_F(CursesTest, RandomBytesStayInsideEveryGadgetInUtf8)
-{
-    hangLimitSeconds = 0;
-    randomBytesIn("C.UTF-8");
-}
+TEST_F(CursesTest, RandomBytesStayInsideEveryGadgetInTheCLocale) { hangLimitSeconds = 0; randomBytesIn("C"); }
+TEST_F(CursesTest, RandomBytesStayInsideEveryGadgetInUtf8) { hangLimitSeconds = 0; randomBytesIn("C.UTF-8"); }
 
 // Columns, the cut at 3 columns and the steps from the start and the end.
 TEST_F(CursesTest, TextMeasuresWholeCharactersInColumns)

@@ -21,16 +21,15 @@
 
 #include "CursesTest.h"
 
-// True when the toolkit's curses window, if any, starts on the screen (it
-// may reach past it: its contents are kept for a larger screen).
+// The toolkit's curses window, if any, starts on the screen (it may reach
+// past it: its contents are kept for a larger screen).
 static bool startsOnScreen(CurWindow& win)
 {
     WINDOW* w = win.getWindow();
-    return w == nullptr || (getbegy(w) >= 0 && getbegx(w) >= 0 && getbegy(w) < LINES
-                            && getbegx(w) < COLS && getmaxy(w) > 0 && getmaxx(w) > 0);
+    return w == nullptr || (getbegy(w) >= 0 && getbegx(w) >= 0 && getbegy(w) < LINES && getbegx(w) < COLS);
 }
 
-// True when no key is left queued: each box read the Enter meant for it.
+// No key is left queued: each box read the Enter meant for it.
 static bool nothingQueued()
 {
     nodelay(stdscr, TRUE);
