@@ -196,10 +196,13 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          "Please wait"},
         {{}, "Drawn on", none, 0, "", "", nullptr, nullptr, "Drawn on", // curses on standard output
          "exec \"$0\" --infobox 'Drawn on' 0 0 >/dev/tty"},
+        // Tab goes through the month, the year and the days; the arrows step the part
         {{"--stdout", "--calendar", "When?", "0", "0", "29", "2", "2024"}, "February 2024",
-         [](ScreenSession& s) { s.right(); s.enter(); }, 0, "01/03/2024", ""},
+         [](ScreenSession& s) { s.tab(); s.tab(); s.right(); s.enter(); }, 0, "01/03/2024", ""},
+        {{"--stdout", "--calendar", "When?", "0", "0", "29", "2", "2024"}, "February 2024",
+         [](ScreenSession& s) { s.tab(); s.down(); s.enter(); }, 0, "28/02/2025", ""},
         {{"--date-format", "%Y-%m-%d (%a)", "--calendar", "When?", "0", "0", "28", "2", "2023"}, "February",
-         [](ScreenSession& s) { s.down(); s.enter(); }, 0, "", "2023-03-07 (Tue)"},
+         [](ScreenSession& s) { s.down(); s.enter(); }, 0, "", "2023-03-28 (Tue)"},
         {{"--calendar", "When?", "0", "0"}, "When?", esc, 255, "", ""},
         {{"--stdout", "--timebox", "At?", "0", "0", "23", "59", "58"}, "23:59:58",
          [](ScreenSession& s) { s.up(); s.enter(); }, 0, "00:59:58", ""},
