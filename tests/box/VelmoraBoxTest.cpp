@@ -222,8 +222,19 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          [](ScreenSession& s) { s.down(); s.down(); s.sendText(" "); s.enter(); }, 0, "t3", ""},
         {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1"},
          "two", press, 0, "t2", ""},
+        // item help: a help line per row or field; a form's Help names the field last focused
+        {{"--stdout", "--item-help", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "h1",
+          "t2", "two", "off", "1", "h2"}, "h1",
+         [](ScreenSession& s) { s.down(); s.sendText(" "); s.enter(); }, 0, "t2", ""},
+        {{"--stdout", "--item-help", "--help-button", "--help-status", "--form", "F", "0", "0", "0",
+          "A", "1", "1", "a", "1", "5", "5", "9", "ha", "B", "2", "1", "b", "2", "5", "5", "9", "hb"}, "ha",
+         [](ScreenSession& s) {
+             s.down();
+             ASSERT_TRUE(s.waitForText("hb")) << s.dump();
+             s.tab(); s.tab(); s.tab(); s.enter();
+         }, 2, "HELP hb\na\nb\n", ""},
         {{"--stdout", "--rangebox", "Level", "0", "0", "1", "10", "5"}, "Level",
-         [](ScreenSession& s) { s.right(); s.right(); s.pageDown(); s.enter(); }, 0, "8", ""},
+         [](ScreenSession& s) { s.right(); s.right(); s.pageDown(); s.up(); s.enter(); }, 0, "7", ""},
         {{"--stdout", "--buildlist", "Pick", "0", "0", "5", "a", "Apple", "off", "b", "Big banana", "on",
           "c", "Cherry", "off"}, "Cherry",
          [](ScreenSession& s) { s.sendText(" "); s.right(); s.down(); s.sendText(" "); s.enter(); }, 0,
