@@ -54,7 +54,7 @@ BoxStatus runTreeView(BoxCall& call)
         if (o.defaultItem != nullptr && rows.current == 0 && strcmp(row[0], o.defaultItem) == 0)
             rows.current = i;
     }
-    BoxButtons buttons = boxButtons(o, nullptr);
+    BoxButtons buttons = boxButtons(o, BoxDialog::LIST);
     CurTDialog::TreeSetup setup;
     setup.items = rows.items.data();
     setup.depths = depths.data();
