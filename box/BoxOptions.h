@@ -54,6 +54,10 @@ const int    BOX_ARG_FILE_DEPTH = 8;         // files naming files: one naming i
 bool readBoxArgFile(const char* path, size_t* budget, std::vector<std::string>* args,
                     std::string* error);
 
+// text with its control bytes written as \xNN: an error quoting an argument
+// (a file's, maybe) stays one line and sends the terminal nothing to obey.
+std::string boxEscaped(const std::string& text);
+
 // A number of the command line: optional sign and decimal digits, cut to
 // plus or minus 100,000 (no box or time is larger). False for anything else.
 bool boxNumber(const char* text, int* value);
