@@ -48,7 +48,8 @@ BoxParse parseBoxCommand(int argc, char** argv, BoxCommand* command);
 // quote or blank as it is (before any other character it is itself). path
 // "-" is standard input and "&N" descriptor N; any other path must name a
 // regular file. Bounded: budget holds the bytes that may still be read and
-// is lessened by what was. False with a one-line reason in error.
+// is lessened by what was. The arguments are appended to args; false with
+// a one-line reason in error, args left as it was.
 const size_t BOX_ARG_FILE_LIMIT = 4 << 20;   // bytes read through --file in all
 const int    BOX_ARG_FILE_DEPTH = 8;         // files naming files: one naming itself ends here
 bool readBoxArgFile(const char* path, size_t* budget, std::vector<std::string>* args,
