@@ -473,6 +473,30 @@ TEST(VelmoraBox, TailBoxFollowsItsFile)
     remove(path.c_str());
 }
 
+// The text box's separator tees are drawn in the set of the rest of its
+// frame: never the terminal's line characters amid Unicode ones (tmux shows
+// those as letters), nor the reverse.
+TEST(VelmoraBox, TextBoxTeesAreInTheSetOfItsFrame)
+{
+    for (const char* locale : {"C.UTF-8", "C"}) {
+        SCOPED_TRACE(locale);
+        ScreenSession s(24, 80);
+        s.setEnv("LC_ALL", locale);
+        ASSERT_TRUE(s.start({VELMORA_BOX, "--textbox", "/etc/passwd", "14", "60"}));
+        ASSERT_TRUE(s.waitForText("root") && s.waitQuiet()) << s.dump();
+        int tees = 0;
+        for (int r = 0; r < 24; r++)
+            for (int c = 0; c < 80; c++)
+                tees += s.cell(r, c).is(Box::LTEE) || s.cell(r, c).is(Box::RTEE);
+        EXPECT_LE(2, tees) << s.dump();
+        bool unicode = std::string(locale) == "C.UTF-8";
+        EXPECT_EQ(unicode, s.output().find("\xe2\x94") != std::string::npos);
+        EXPECT_EQ(!unicode, s.output().find("\x1b(0") != std::string::npos);
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+    }
+}
+
 // Standard input shown as it comes: the program box waits for OK at its end,
 // also when its writer closed at once.
 TEST(VelmoraBox, ProgramBoxShowsItsInputThenWaits)
