@@ -421,6 +421,8 @@ void CurInitPrivate::followResize()
     CurInit::width = COLS;
     for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
         node->window->fitScreen();
+    if (layoutHook != nullptr)
+        layoutHook(nullptr);
     if (resizeCallback != nullptr) {
         resizeCallback(resizeData);
     } else if (resizeFunction) {
@@ -632,6 +634,7 @@ int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
     }
     if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
         return ERR;                      // an inert window has no input
+    beforeWait(window);
     bool assemble = whole && CurText::utf8();
     int key = CurKeys::DROPPED;
     while (key == CurKeys::DROPPED) {

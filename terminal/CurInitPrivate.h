@@ -96,6 +96,15 @@ public:
     static void followResize();           // new size, windows fitted, callback, repaint
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
     static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
+    // Before a reader waits (CurInitRedraw.cpp): layouts follow what moved
+    // (layoutHook, set by the first layout made), then windows redrawn
+    // without asking are drawn. reading: the window read from, null for none.
+    static void beforeWait(CurWindow* reading);
+    static void (*layoutHook)(CurWindow* reading);
+    // A gadget, window or focuser going tells the layouts (focus/), which
+    // set this hook when the first one is made.
+    static void (*forgetHook)(const void* object);
+    static bool autoRedrawAll;
 
     // the mouse (CurInitMouse.cpp), a step of the session
     static void startMouse();             // reporting on when the program asked for it

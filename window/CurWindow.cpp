@@ -91,6 +91,8 @@ CurWindow* CurWindow::detached()
 
 CurWindow::~CurWindow()
 {
+    if (CurInitPrivate::forgetHook != nullptr)
+        CurInitPrivate::forgetHook(this);
     if (gadgetList != nullptr) {
         CurWindow* inert = detached();
         while (gadgetList != nullptr) {
