@@ -2,6 +2,8 @@
 // back-tab in the order of addition, the arrow keys geometrically, Enter to
 // optional callbacks.
 #include "CurFocuser.h"
+#include "CurInitPrivate.h"
+#include "CurLayout.h"
 #include "CurGadget.h"
 #include "CurInit.h"
 #include "CurWindow.h"
@@ -29,6 +31,8 @@ CurFocuser::CurFocuser()
 
 CurFocuser::~CurFocuser()
 {
+    if (CurInitPrivate::forgetHook != nullptr)
+        CurInitPrivate::forgetHook(this);
     if (prevFocuser != nullptr)
         prevFocuser->nextFocuser = nextFocuser;
     else
@@ -458,6 +462,12 @@ int CurFocuser::moveTarget(int key)
     CurWindow* window = focused->getWindow();
     int row = screenRow(focused);
     int col = screenCol(focused);
+    if (arranger != nullptr) {           // a layout's rows and columns decide first
+        CurGadget* t = arranger->arrowTarget(focused, key);
+        for (int i = 0; t != nullptr && i < numGadgets; i++)
+            if (gadgets[i] == t)
+                return i;
+    }
     int target = -1;
     switch (key) {
     case KEY_UP:

@@ -4,6 +4,7 @@
 #include "CurGadget.h"
 #include "CurFocuser.h"
 #include "CurInit.h"
+#include "CurInitPrivate.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -33,6 +34,8 @@ void CurInit::setSecretInput(CurGadget* gadget, bool on)
 CurGadget::~CurGadget()
 {
     CurFocuser::forgetGadget(this);
+    if (CurInitPrivate::forgetHook != nullptr)
+        CurInitPrivate::forgetHook(this);
     if (prevInWindow != nullptr)
         prevInWindow->nextInWindow = nextInWindow;
     else
@@ -126,6 +129,17 @@ int CurGadget::kbdLoop()
 bool CurGadget::takesTab() const
 {
     return false;
+}
+
+bool CurGadget::takesFocus() const
+{
+    return true;
+}
+
+void CurGadget::naturalSize(int* height, int* width) const
+{
+    *height = 1;
+    *width = 1;
 }
 
 void CurGadget::acceptFocus(bool redraw)
