@@ -63,10 +63,26 @@ static int bounded(int value)
 
 void CurGadget::setGeometry(int height, int width, int y, int x)
 {
-    this->height = bounded(height);
-    this->width = bounded(width);
+    this->height = wantHeight = bounded(height);
+    this->width = wantWidth = bounded(width);
     this->y = bounded(y);
     this->x = bounded(x);
+    keepInsideFrame();
+}
+
+// A gadget placed inside a framed window's border stays inside it: the part
+// of its rectangle past the frame is cut off (a fixed width in a window made
+// small), so that it never paints over the frame. One placed on the border
+// itself is left as it is.
+void CurGadget::keepInsideFrame()
+{
+    if (!window->isFramed() || y < 1 || x < 1)
+        return;
+    int bottom = window->getHeight() - 1, right = window->getWidth() - 1;
+    if (height > bottom - y)
+        height = bottom - y > 0 ? bottom - y : 0;
+    if (width > right - x)
+        width = right - x > 0 ? right - x : 0;
 }
 
 void CurGadget::draw()

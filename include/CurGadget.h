@@ -74,7 +74,10 @@ protected:
     bool       focused;
 
 private:
-    friend class CurWindow;              // moves its gadgets away when it goes
+    friend class CurWindow;              // moves its gadgets away when it goes, refits them
+    void       keepInsideFrame();        // cuts the rectangle at the window's frame
+    int        wantHeight = 0;           // the size setGeometry was given, before the cut
+    int        wantWidth = 0;
     bool       focusShown;
     CurGadget* prevInWindow;             // the window's gadgets, a list through each gadget
     CurGadget* nextInWindow;

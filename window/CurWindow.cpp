@@ -363,6 +363,7 @@ bool CurWindow::resize(int height, int width)
     if (!centredX && x > COLS - this->width)
         x = COLS - this->width > 0 ? COLS - this->width : 0;
     fitScreen();
+    refitGadgets();
     if (framed)
         drawFrame();
     return true;

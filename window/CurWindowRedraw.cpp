@@ -42,7 +42,8 @@ void CurWindow::drawGadgets()
         focusedOne->draw();
 }
 
-// Curses copies only the lines a window touched, so a window drawn again
+// Such a window is made of its frame, title and gadgets: it is blanked and
+// drawn whole. Curses copies only the lines a window touched, so a window drawn again
 // would cover those above it on the screen image: every window from the
 // first one drawn upward is touched and staged in stacking order. The
 // update itself sends only the cells that differ from the terminal's.
@@ -53,6 +54,11 @@ void CurWindow::redrawAutomatic(CurWindow* reading)
         CurWindow* w = n->window;
         if (!w->mapped || w->win == nullptr || w->gadgetList == nullptr || !w->autoRedraws())
             continue;
+        // Blanked first: a gadget's draw paints its text, not always the
+        // cells a longer text or an old place left.
+        w->erase();
+        if (w->framed)
+            w->drawFrame();
         w->drawGadgets();
         if (first == nullptr)
             first = n;
@@ -66,4 +72,13 @@ void CurWindow::redrawAutomatic(CurWindow* reading)
     if (reading != nullptr)
         reading->stage();       // its cursor is the terminal's: wgetch reads from it
     doupdate();
+}
+
+// After a resize each gadget gets the rectangle it was given again, cut at
+// the new frame: smaller, it stays inside; larger, it grows back.
+void CurWindow::refitGadgets()
+{
+    for (CurGadget* g = gadgetList; g != nullptr; g = g->nextInWindow)
+        if (g->wantHeight != g->height || g->wantWidth != g->width || framed)
+            g->setGeometry(g->wantHeight, g->wantWidth, g->y, g->x);
 }
