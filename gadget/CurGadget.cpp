@@ -15,6 +15,7 @@ CurGadget::CurGadget(CurWindow* window)
     : window(window != nullptr ? window : CurWindow::detached()), x(0), y(0), width(0),
       height(0), focused(false), focusShown(false), prevInWindow(nullptr)
 {
+    CurInitPrivate::redrawHook = CurWindow::redrawAutomatic;  // windows with gadgets exist now
     width = this->window->getWidth();
     height = this->window->getHeight();
     nextInWindow = this->window->gadgetList;

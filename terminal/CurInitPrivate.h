@@ -101,6 +101,7 @@ public:
     // without asking are drawn. reading: the window read from, null for none.
     static void beforeWait(CurWindow* reading);
     static void (*layoutHook)(CurWindow* reading);
+    static void (*redrawHook)(CurWindow* reading); // set by the first gadget made (gadget/)
     // A gadget, window or focuser going tells the layouts (focus/), which
     // set this hook when the first one is made.
     static void (*forgetHook)(const void* object);

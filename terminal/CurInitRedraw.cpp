@@ -1,10 +1,13 @@
 // CurInitRedraw.cpp - redraw without asking (terminal/): the switch for the
 // whole session, the call for programs outside a loop, and the turn taken
-// before every key reader waits. The drawing itself is CurWindow's.
+// before every key reader waits. The layouts (focus/) and the drawing of
+// windows' gadgets (gadget/) hook themselves in here.
 #include "CurInitPrivate.h"
-#include "CurWindow.h"
+
+#include <curses.h>
 
 void (*CurInitPrivate::layoutHook)(CurWindow*) = nullptr;
+void (*CurInitPrivate::redrawHook)(CurWindow*) = nullptr;
 void (*CurInitPrivate::forgetHook)(const void*) = nullptr;
 bool CurInitPrivate::autoRedrawAll = false;
 
@@ -18,9 +21,10 @@ bool CurInit::autoRedraws()
     return CurInitPrivate::autoRedrawAll;
 }
 
+// Any screen curses has up will do: the fuzz targets start curses themselves.
 void CurInit::redrawChanged()
 {
-    if (isInitialized())
+    if (stdscr != nullptr && !isendwin())
         CurInitPrivate::beforeWait(nullptr);
 }
 
@@ -29,5 +33,6 @@ void CurInitPrivate::beforeWait(CurWindow* reading)
 {
     if (layoutHook != nullptr)
         layoutHook(reading);
-    CurWindow::redrawAutomatic(reading);
+    if (redrawHook != nullptr)
+        redrawHook(reading);
 }
