@@ -4,7 +4,7 @@
 #include "CurLayout.h"
 #include "CurFocuser.h"
 #include "CurGadget.h"
-#include "CurInitPrivate.h"
+#include "CurWaitHooks.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -120,8 +120,8 @@ static void share(const CurLayout::Rule* rules, const int* want, int count, int 
 CurLayout::CurLayout(KIND kind, int columns)
     : kind(kind), columns(columns < 1 ? 1 : columns)
 {
-    CurInitPrivate::layoutHook = runAttached;
-    CurInitPrivate::forgetHook = forget;
+    CurWaitHooks::layouts = runAttached;
+    CurWaitHooks::forget = forget;
     nextLayout = layout_list;
     if (layout_list != nullptr)
         layout_list->prevLayout = this;

@@ -2,10 +2,11 @@
 // rectangle, the focus flag, the links to its window and focusers, harmless
 // defaults for the gadget contract and the plain keyboard loop.
 #include "CurGadget.h"
-#include "CurFocuser.h"
+#include "CurGadgetWatch.h"
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurWaitHooks.h"
 #include "CurWindow.h"
+#include "CurWindowTenants.h"
 
 #include <curses.h>
 
@@ -13,9 +14,53 @@ static_assert(CurGadget::WIDE_CHAR == CurInit::WIDE_CHAR, "gadgets take the read
 
 CurGadget::CurGadget(CurWindow* window)
     : window(window != nullptr ? window : CurWindow::detached()), x(0), y(0), width(0),
-      height(0), focused(false), focusShown(false), prevInWindow(nullptr)
+      height(0), focused(false), focusShown(false), prevInWindow(nullptr),
+      loopGone(nullptr)
 {
-    CurInitPrivate::redrawHook = CurWindow::redrawAutomatic;  // windows with gadgets exist now
+    // A window going hands its gadgets to the inert window. The window floor
+    // knows no gadget, so a gadget tells it how: a class local to a member
+    // reaches the private links of both classes, as the member does.
+    struct Tenancy final : CurWindowTenants {
+        void windowGone(CurWindow* gone, CurWindow* inert) override
+        {
+            while (gone->gadgetList != nullptr) {
+                CurGadget* g = gone->gadgetList;
+                gone->gadgetList = g->nextInWindow;
+                g->window = inert;
+                g->prevInWindow = nullptr;
+                g->nextInWindow = inert->gadgetList;
+                if (inert->gadgetList != nullptr)
+                    inert->gadgetList->prevInWindow = g;
+                inert->gadgetList = g;
+            }
+        }
+        // Oldest first, as a form draws them, the focused one last so that
+        // the window's cursor stands in it.
+        void drawAll(CurWindow* window) override
+        {
+            CurGadget* oldest = window->gadgetList;
+            while (oldest != nullptr && oldest->nextInWindow != nullptr)
+                oldest = oldest->nextInWindow;
+            CurGadget* focusedOne = nullptr;
+            for (CurGadget* g = oldest; g != nullptr; g = g->prevInWindow) {
+                if (g->hasFocus())
+                    focusedOne = g;
+                else
+                    g->draw();
+            }
+            if (focusedOne != nullptr)
+                focusedOne->draw();
+        }
+        // After a resize: smaller, a gadget stays inside; larger, it grows back.
+        void refit(CurWindow* window) override
+        {
+            for (CurGadget* g = window->gadgetList; g != nullptr; g = g->nextInWindow)
+                if (g->wantHeight != g->height || g->wantWidth != g->width || window->isFramed())
+                    g->setGeometry(g->wantHeight, g->wantWidth, g->y, g->x);
+        }
+    };
+    static Tenancy tenancy;
+    CurWindowTenants::tenants = &tenancy;
     width = this->window->getWidth();
     height = this->window->getHeight();
     nextInWindow = this->window->gadgetList;
@@ -34,9 +79,11 @@ void CurInit::setSecretInput(CurGadget* gadget, bool on)
 
 CurGadget::~CurGadget()
 {
-    CurFocuser::forgetGadget(this);
-    if (CurInitPrivate::forgetHook != nullptr)
-        CurInitPrivate::forgetHook(this);
+    if (loopGone != nullptr)
+        *loopGone = true;
+    if (CurGadgetWatch::watch != nullptr)
+        CurGadgetWatch::watch->gadgetGone(this);
+    CurWaitHooks::gone(this);
     if (prevInWindow != nullptr)
         prevInWindow->nextInWindow = nextInWindow;
     else
@@ -121,13 +168,31 @@ bool CurGadget::offerMouse(CurInit::MouseEvent event)
 // Enter ends the loop after the gadget has seen it. What the reader's
 // results mean is CurInit::loopStep's rule: the input's end (no Enter can
 // follow) and a callback's stop end the loop with -1; no key in a no-delay
-// or timed window is skipped.
+// or timed window is skipped. A callback may destroy the gadget: the loop
+// then ends with -1 without touching it, and so does any loop of it that
+// ran this one from a callback.
 int CurGadget::kbdLoop()
 {
     if (window->getWindow() == nullptr)
         return -1;                      // an inert window has no input at all
+    bool gone = false;
+    struct Frame {
+        CurGadget* gadget;
+        bool&      gone;
+        bool*      outer;
+        ~Frame()                        // also when a callback throws
+        {
+            if (!gone)
+                gadget->loopGone = outer;
+            else if (outer != nullptr)
+                *outer = true;
+        }
+    } frame{this, gone, loopGone};
+    loopGone = &gone;
     for (;;) {
         int key = CurInit::readWideKey(window);
+        if (gone)
+            return -1;
         CurInit::LOOP_STEP step = CurInit::loopStep(key, window);
         if (step == CurInit::LOOP_END)
             return -1;
@@ -138,6 +203,8 @@ int CurGadget::kbdLoop()
             offerMouse(event);
         else
             processKey(key);
+        if (gone)
+            return -1;
         if (key == 13)
             return 0;
     }

@@ -2,6 +2,7 @@
 // selection marks, a highlighted current line, a scroll bar, and the keys
 // that move through the lines and select them.
 #include "CurList.h"
+#include "CurCallback.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -15,8 +16,7 @@
 
 CurList::CurList(CurWindow* window)
     : CurGadget(window), topLine(0), curLine(0), numSelected(0), lastMarked(-1),
-      selectMode(MULTIPLE), changeCallback(nullptr), changeData(nullptr),
-      activateCallback(nullptr), activateData(nullptr), typeAheadOn(false), typedAt(0)
+      selectMode(MULTIPLE), themeMarks(true), typeAheadOn(false), typedAt(0)
 {
     showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
@@ -372,15 +372,40 @@ void CurList::drawLine(int index)
     int col = x + 1;
     if (wmove(w, y + index - topLine + 1, col) == ERR)
         return;                         // a row the window does not have
+    const char* mark = markText(lines[index].selected);
+    int markCols = markColumns();
+    if (col <= last)
+        CurText::draw(w, y + index - topLine + 1, col, mark, (int)strlen(mark), last + 1 - col, (int)a);
+    col += markCols;
     if (col++ <= last)
-        waddch(w, (chtype)(lines[index].selected ? '*' : ' ') | a);
-    if (col++ <= last)
-        waddch(w, ' ' | a);
+        mvwaddch(w, y + index - topLine + 1, col - 1, ' ' | a);
     if (col <= last)
         col += CurText::draw(w, y + index - topLine + 1, col, lines[index].text,
                              (int)strlen(lines[index].text), last + 1 - col, (int)a);
     if (col <= last)
         CurText::blank(w, y + index - topLine + 1, col, last + 1 - col, (int)a);
+}
+
+void CurList::setThemeMarks(bool on)
+{
+    themeMarks = on;
+}
+
+const char* CurList::markText(bool marked) const
+{
+    const CurInit::ThemeShapes& shapes = CurInit::getThemeShapes();
+    if (!themeMarks)
+        return marked ? "*" : " ";
+    if (selectMode == SINGLE)
+        return marked ? shapes.radioOn : shapes.radioOff;
+    return marked ? shapes.checkOn : shapes.checkOff;
+}
+
+int CurList::markColumns() const
+{
+    int on = CurText::columns(markText(true)), off = CurText::columns(markText(false));
+    int cols = on > off ? on : off;
+    return cols > 0 ? cols : 1;
 }
 
 // The theme's attribute of the lines, which the marked and the current
@@ -398,7 +423,7 @@ void CurList::placeCursor()
     if (w == nullptr)
         return;
     int row = y + curLine - topLine + 1;
-    int col = x + 1;
+    int col = x + 1 + (markColumns() - 1) / 2;   // on the mark's middle
     if (row > y + height - 1)
         row = y + height - 1;
     if (col > x + width - 1)
@@ -467,7 +492,7 @@ bool CurList::processKey(int key)
         mark(curLine, on);
         drawLine(curLine);
         marked = true;
-    } else if (key == 13 && !lines.empty() && (activateCallback != nullptr || activateFunction)) {
+    } else if (key == 13 && !lines.empty() && activateFunction) {
         activated();                    // may change or destroy the list: nothing follows
         return true;
     } else if (!typeAhead(key)) {
@@ -514,7 +539,7 @@ bool CurList::processMouse(const CurInit::MouseEvent& event)
             changed();                  // may change or destroy the list: nothing follows
         return true;
     }
-    return processKey(activateCallback != nullptr || activateFunction ? 13 : ' ');
+    return processKey(activateFunction ? 13 : ' ');
 }
 
 int CurList::lineAt(int row, int column) const
@@ -633,51 +658,45 @@ void CurList::setTypeAhead(bool on)
 
 void CurList::setChangeCB(void (*callback)(CurList*, void*), void* data)
 {
-    changeCallback = callback;
-    changeData = data;
-    changeFunction = nullptr;
+    if (callback == nullptr)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurList::setChangeCB(std::function<void(CurList*)> callback)
 {
-    changeFunction = std::move(callback);
-    changeCallback = nullptr;
-    changeData = nullptr;
+    if (!callback)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback] { callback(this); };
 }
 
 void CurList::setActivateCB(void (*callback)(CurList*, void*), void* data)
 {
-    activateCallback = callback;
-    activateData = data;
-    activateFunction = nullptr;
+    if (callback == nullptr)
+        activateFunction = nullptr;
+    else
+        activateFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurList::setActivateCB(std::function<void(CurList*)> callback)
 {
-    activateFunction = std::move(callback);
-    activateCallback = nullptr;
-    activateData = nullptr;
+    if (!callback)
+        activateFunction = nullptr;
+    else
+        activateFunction = [this, callback] { callback(this); };
 }
 
-// A function is called through a copy: it may replace itself, or destroy the list.
+// Either may replace itself, or destroy the list.
 void CurList::changed()
 {
-    if (changeCallback != nullptr)
-        changeCallback(this, changeData);
-    else if (changeFunction) {
-        std::function<void(CurList*)> call = changeFunction;
-        call(this);
-    }
+    CurCallback::call(changeFunction);
 }
 
 void CurList::activated()
 {
-    if (activateCallback != nullptr)
-        activateCallback(this, activateData);
-    else if (activateFunction) {
-        std::function<void(CurList*)> call = activateFunction;
-        call(this);
-    }
+    CurCallback::call(activateFunction);
 }
 
 // Two for the frame, one for the selection mark's column and one for the

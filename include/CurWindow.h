@@ -97,11 +97,11 @@ protected:
 private:
     friend class CurInit;
     friend class CurGadget;              // joins and leaves gadgetList
-    friend class CurInitPrivate;         // calls redrawAutomatic before every wait
+    friend class CurWaitHooks;           // calls redrawAutomatic before every wait
     // Draws the gadgets of every window redrawn without asking, reading's
-    // cursor last; sends the changes when any was drawn (gadget/CurGadgetRedraw.cpp).
+    // cursor last; sends the changes when any was drawn (CurWaitHooks.cpp).
     static void redrawAutomatic(CurWindow* reading);
-    void refitGadgets();                 // each gadget cut at the frame again (CurGadgetRedraw.cpp)
+    void refitGadgets();                 // each gadget cut at the frame again
     static CurWindow* detached();        // the inert window of gadgets whose window is gone
     CurInit::WinNode regLink;            // this window's place in CurInit's registry
     CurGadget* gadgetList;               // the gadgets placed in this window, newest first

@@ -3,10 +3,11 @@
 // handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves;
 // CurKeys decodes escape sequences and puts characters together.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurKeyReader.h"
+#include "CurMouse.h"
 #include "CurKeys.h"
 #include "CurText.h"
-#include "CurWindow.h"
+#include "CurScreenOwner.h"
 
 #include <curses.h>
 #include <term.h>
@@ -132,7 +133,7 @@ static bool takeWinch()
 // longer fit before the toolkit could keep their contents. Output flow
 // control goes off, so Ctrl-S and Ctrl-Q reach the program as keys instead
 // of freezing the screen; curses is told, and gives it back at the end.
-void CurInitPrivate::startEvents(int fd)
+void CurKeyReader::startEvents(int fd)
 {
     keyFd = fd;
     if (getenv("ESCDELAY") == nullptr)
@@ -155,7 +156,7 @@ void CurInitPrivate::startEvents(int fd)
 }
 
 // Timers and watches end with the screen; the resize callback stays.
-void CurInitPrivate::stopEvents()
+void CurKeyReader::stopEvents()
 {
     stopPending = false;
     signal(SIGWINCH, SIG_DFL);
@@ -194,10 +195,18 @@ void CurInit::setResizeCB(std::function<void()> callback)
     resizeData = nullptr;
 }
 
+// The windows are the window floor's: it repaints them over the standard
+// screen once it has any.
 void CurInit::repaintScreen()
 {
     clearok(curscr, TRUE);
-    refreshAllWindows();
+    if (CurScreenOwner::owner != nullptr) {
+        CurScreenOwner::owner->repaint();
+        return;
+    }
+    wtouchln(stdscr, 0, getmaxy(stdscr), 1);
+    wnoutrefresh(stdscr);
+    doupdate();
 }
 
 int CurInit::addTimer(int ms, bool (*callback)(void*), void* data)
@@ -397,7 +406,7 @@ static Wake waitEvents(int ms)
 
 // Windows keep what no longer fits, curses takes the new size, windows are
 // cut, moved or made whole, and the program lays out before the repaint.
-void CurInitPrivate::followResize()
+void CurKeyReader::followResize()
 {
     int rows = LINES, cols = COLS;
     struct winsize ws;
@@ -412,17 +421,15 @@ void CurInitPrivate::followResize()
         CurInit::repaintScreen();
         return;
     }
-    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
-        node->window->keepContents();
+    if (CurScreenOwner::owner != nullptr)
+        CurScreenOwner::owner->keepContents();
     // resize_term, not resizeterm: the latter queues a KEY_RESIZE, which
     // would bring the reader back here for ever.
     resize_term(rows, cols);
     CurInit::height = LINES;
     CurInit::width = COLS;
-    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
-        node->window->fitScreen();
-    if (layoutHook != nullptr)
-        layoutHook(nullptr);
+    if (CurScreenOwner::owner != nullptr)
+        CurScreenOwner::owner->fitScreen();
     if (resizeCallback != nullptr) {
         resizeCallback(resizeData);
     } else if (resizeFunction) {
@@ -531,7 +538,7 @@ static int takeKey(WINDOW* w, bool* handled)
     if (again != ERR)
         ungetch(again);                  // read past the sequence: the start of the next key
     if (key == CurKeys::MOUSE)
-        key = CurInitPrivate::mouseEvent(CurKeys::report);
+        key = CurMouse::mouseEvent(CurKeys::report);
     *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();
@@ -577,33 +584,22 @@ static int nextKey(WINDOW* w)
     }
 }
 
-CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
+// What a key read from w means to a loop (CurInit::loopStep).
+CurInit::LOOP_STEP CurKeyReader::loopStep(int key, WINDOW* w, bool inner)
 {
-    if (key == STOP) {
+    if (key == CurInit::STOP) {
         stopPending = inner;
-        return LOOP_END;
+        return CurInit::LOOP_END;
     }
     if (key != ERR)
-        return LOOP_KEY;
-    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
-    return w != nullptr && wgetdelay(w) >= 0 ? LOOP_IDLE : LOOP_END;
-}
-
-int CurInit::readKey(CurWindow* window)
-{
-    return CurInitPrivate::readKeyAs(window, false);
-}
-
-int CurInit::readWideKey(CurWindow* window)
-{
-    return CurInitPrivate::readKeyAs(window, true);
+        return CurInit::LOOP_KEY;
+    return w != nullptr && wgetdelay(w) >= 0 ? CurInit::LOOP_IDLE : CurInit::LOOP_END;
 }
 
 // The next key from the replay file, then from the terminal through the
 // Esc handling (takeKey); true in *replayed for a key of the replay.
-int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
+int CurKeyReader::rawKey(WINDOW* w, bool* replayed)
 {
-    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
     *replayed = true;
     if (replayAheadCount > 0) {
         int key = replayAhead[0];
@@ -626,20 +622,19 @@ int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
 // A reader of whole characters puts them together from their bytes here,
 // holding them across waits of any length; a reader of bytes gets a whole
 // character of the replay file as its bytes.
-int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
+int CurKeyReader::readKeyAs(WINDOW* w, const CurWindow* reader, bool whole)
 {
     if (stopPending) {
         stopPending = false;
         return CurInit::STOP;
     }
-    if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
+    if (w == nullptr)
         return ERR;                      // an inert window has no input
-    beforeWait(window);
     bool assemble = whole && CurText::utf8();
     int key = CurKeys::DROPPED;
     while (key == CurKeys::DROPPED) {
         bool replayed;
-        int raw = rawKey(window, &replayed);
+        int raw = rawKey(w, &replayed);
         int again[4], count = 0;
         if (raw == ERR || raw == CurInit::STOP) {
             // Bytes of a character still held wait in curses' queue.
@@ -660,6 +655,6 @@ int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
     }
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
-    CurInit::recordKey(key, CurInit::isSecretInput(window));
+    CurInit::recordKey(key, CurInit::isSecretInput(const_cast<CurWindow*>(reader)));
     return key;
 }
