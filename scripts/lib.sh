@@ -15,6 +15,7 @@ VELMORA_PACKAGES=(
   ncurses-bin       # tput, whose init strings a test compares with the toolkit's
   doxygen           # the API reference (the doc target)
   dpkg-dev          # dpkg-shlibdeps, for the Debian package's dependencies
+  unicode-data      # Unicode's grapheme break test, which the text module's test runs
 )
 
 # The fuzz targets' compiler and its libFuzzer runtime (Debian 12 puts the
