@@ -98,14 +98,18 @@ private:
     friend class CurInit;
     friend class CurGadget;              // joins and leaves gadgetList
     friend class CurWaitHooks;           // calls redrawAutomatic before every wait
+    friend class CurScreenStack;         // calls retheme when the theme changes
     // Draws the gadgets of every window redrawn without asking, reading's
     // cursor last; sends the changes when any was drawn (CurWaitHooks.cpp).
     static void redrawAutomatic(CurWindow* reading);
     void refitGadgets();                 // each gadget cut at the frame again
+    void retheme();                      // the theme's attributes again, unless the program set its own
     static CurWindow* detached();        // the inert window of gadgets whose window is gone
     CurInit::WinNode regLink;            // this window's place in CurInit's registry
     CurGadget* gadgetList;               // the gadgets placed in this window, newest first
     bool       themed;                   // its attributes are the theme's, not the program's
     bool       autoRedraw = false;       // setAutoRedraw
+    bool       ownAttributes = false;    // setAttributes was called: themes leave it alone
+    CurInit::THEME_ELEMENT themeElement = CurInit::THEME_WINDOW; // the entry last taken
 };
 #endif

@@ -91,3 +91,11 @@ void CurScreenStack::fitScreen()
         node->window->fitScreen();
     CurWaitHooks::afterResize();         // layouts place them for the new size
 }
+
+// Each window that took its attributes from the theme takes them again, its
+// frame and gadgets drawn in the new ones; nothing is sent until a refresh.
+void CurScreenStack::retheme()
+{
+    for (CurInit::WinNode* node = bottom; node != nullptr; node = node->next)
+        node->window->retheme();
+}

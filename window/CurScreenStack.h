@@ -22,6 +22,7 @@ public:
     void repaint() override;
     void keepContents() override;
     void fitScreen() override;
+    void retheme() override;
 
 private:
     static CurInit::WinNode* bottom;     // oldest

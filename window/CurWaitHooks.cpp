@@ -103,3 +103,16 @@ void CurWindow::redrawAutomatic(CurWindow* reading)
         reading->stage();       // its cursor is the terminal's: wgetch reads from it
     doupdate();
 }
+
+// A theme switched at run time: the window takes the new attributes unless
+// the program gave it its own, and its frame and gadgets are drawn in theirs.
+void CurWindow::retheme()
+{
+    if (win == nullptr)
+        return;
+    if (!ownAttributes)
+        takeTheme(themeElement);
+    if (framed)
+        drawFrame();
+    drawGadgets();
+}

@@ -115,6 +115,7 @@ void CurWindow::setAttributes(int attr)
     if (themed)
         wattrset(win, 0);               // the program's attributes win over the theme's
     themed = false;
+    ownAttributes = true;
     wattr_on(win, (attr_t)attr, nullptr);
     if ((attr & 0xff) == 0)
         attr |= ' ';
@@ -127,6 +128,7 @@ void CurWindow::takeTheme(CurInit::THEME_ELEMENT element)
 {
     if (win == nullptr)
         return;
+    themeElement = element;
     int attr = CurInit::getThemeAttr(element);
     if ((int)(getbkgd(win) & ~A_CHARTEXT) == attr && getattrs(win) == attr)
         return;
