@@ -4,6 +4,7 @@
 #include "CurLayout.h"
 #include "CurFocuser.h"
 #include "CurGadget.h"
+#include "CurSyncFrame.h"
 #include "CurWaitHooks.h"
 #include "CurWindow.h"
 
@@ -612,7 +613,7 @@ void CurLayout::runAttached(CurWindow* reading)
     if (any && isendwin() == FALSE) {
         CurInit::refreshAllWindows();
         if (reading != nullptr && reading->stage())
-            doupdate();         // the terminal's cursor back in the window read from
+            CurSyncFrame::update();         // the terminal's cursor back in the window read from
     }
     busy = false;
 }

@@ -8,6 +8,7 @@
 #include "CurKeys.h"
 #include "CurText.h"
 #include "CurScreenOwner.h"
+#include "CurSyncFrame.h"
 
 #include <curses.h>
 #include <term.h>
@@ -206,7 +207,7 @@ void CurInit::repaintScreen()
     }
     wtouchln(stdscr, 0, getmaxy(stdscr), 1);
     wnoutrefresh(stdscr);
-    doupdate();
+    CurSyncFrame::update();
 }
 
 int CurInit::addTimer(int ms, bool (*callback)(void*), void* data)
@@ -448,7 +449,7 @@ static void placeCursor(WINDOW* w)
         getyx(w, y, x);
         setsyx(getbegy(w) + y, getbegx(w) + x);
     }
-    doupdate();
+    CurSyncFrame::update();
 }
 
 // Curses refreshes the window it reads from, and cannot refresh one that a
@@ -474,6 +475,7 @@ static int getKey(WINDOW* w, int ms)
 {
     int saved = wgetdelay(w);
     wtimeout(w, ms);
+    CurSyncFrame::beforeRead(w);
     int key = wgetch(w);
     wtimeout(w, saved);
     return key;

@@ -4,6 +4,7 @@
 #include "CurWaitHooks.h"
 #include "CurInit.h"
 #include "CurScreenStack.h"
+#include "CurSyncFrame.h"
 #include "CurWindow.h"
 #include "CurWindowTenants.h"
 
@@ -101,7 +102,7 @@ void CurWindow::redrawAutomatic(CurWindow* reading)
     }
     if (reading != nullptr)
         reading->stage();       // its cursor is the terminal's: wgetch reads from it
-    doupdate();
+    CurSyncFrame::update();
 }
 
 // A theme switched at run time: the window takes the new attributes unless
