@@ -113,6 +113,48 @@ public:
     static int  addWatch(int fd, std::function<bool(int fd)> callback);
     static bool removeWatch(int id);                  // false for an unknown id; allowed inside callbacks
 
+    // Work from other threads (CurInitPosts.cpp). post may be called from any
+    // thread, at any time, initialised or not; every other member of the
+    // toolkit belongs to the thread that calls initialize. The callable runs
+    // on that thread at the loop's next turn, before it waits again, posts in
+    // the order they were made (those of one thread in its order), each once.
+    // A post made while no loop runs waits for the next one, or for runPosts.
+    // Posting takes a lock held only to link the post in, and writes at most
+    // one byte to a pipe: it never waits for the terminal or the loop. Posts
+    // still waiting when cleanup runs are dropped (never run, their
+    // functions destroyed there). A post that throws ends the loop's readKey
+    // with the exception, as a timer's would; the posts after it run at the
+    // next turn. A post that posts adds to the next turn, not this one.
+    static bool post(void (*callback)(void*), void* data);   // false for a null callback
+    static bool post(std::function<void()> callback);       // false for an empty function
+    static int  runPosts();              // runs the waiting posts now, here; how many ran
+    // Wakes the loop from anywhere, a signal handler included (it is
+    // async-signal-safe: an atomic flag and write(2)): the wake callback
+    // runs on the loop's thread at its next turn, before it waits again,
+    // once however many wakes came. It returns true to stop the loop.
+    static void wake();
+    static void setWakeCB(bool (*callback)(void*), void* data);
+    static void setWakeCB(std::function<bool()> callback);  // either form replaces the other
+
+    // A turn for another event loop (CurInitPosts.cpp), so that the toolkit
+    // runs inside libuv, GLib or a program's own poll without a thread of
+    // its own. eventFd is one descriptor that becomes readable whenever
+    // there is work: a key, a resize, a post, a wake or a watched descriptor
+    // (-1 while not initialised); turnTimeout the milliseconds the other loop
+    // may sleep before the next timer is due (-1: no timer). turn then does
+    // one turn without waiting, as readWideKey does for window: resize,
+    // posts, wake callback, due timers, ready watches, then the next key.
+    // It returns the key (call it again until it returns ERR: keys read
+    // ahead are not signalled by the descriptor), ERR for none, STOP when a
+    // callback asked to stop, and BUSY, doing nothing, when called from
+    // inside a callback of a running loop (a turn never nests in a loop).
+    // Not initialised it returns ERR. What the turn's callbacks drew is on
+    // the terminal when it returns.
+    static int  eventFd();
+    static int  turnTimeout();
+    static int  turn(CurWindow* window);
+    static const int BUSY = -5;          // turn called from inside a loop's callback
+
     // Key recording and replay, for the key reader of the toolkit's loops
     // (CurInitKeylog.cpp). Either file must be a regular file, not reached
     // through a symbolic link; the log, created 0600, must be the user's own

@@ -58,6 +58,7 @@ static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
 static bool       stopPending = false;   // an inner prompt ended on STOP: the loop around it gets it
+bool              CurInitPrivate::turning = false;
 // Keys of the replay file to be read again before its next line: what a
 // character cut short leaves, or the further bytes of a character for a
 // reader of bytes. The terminal's keys go back into curses' own queue.
@@ -168,6 +169,7 @@ void CurInitPrivate::stopEvents()
         t->removed = true;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         w->removed = true;
+    CurInitPrivate::dropPosts();
     if (depth == 0) {
         delete[] pollSet;
         pollSet = nullptr;
@@ -260,6 +262,7 @@ static int addWatchNode(WatchNode* node)
     while (*tail != nullptr)
         tail = &(*tail)->next;
     *tail = node;
+    CurInitPrivate::watchesChanged();
     return node->id;
 }
 
@@ -268,6 +271,7 @@ bool CurInit::removeWatch(int id)
     for (WatchNode* w = watches; w != nullptr; w = w->next) {
         if (w->id == id && !w->removed) {
             w->removed = true;
+            CurInitPrivate::watchesChanged();
             return true;
         }
     }
@@ -334,6 +338,26 @@ static int waitTime(long long end)
     return first - now > INT_MAX ? INT_MAX : (int)(first - now);
 }
 
+int CurInitPrivate::timerWait()
+{
+    return waitTime(-1);
+}
+
+bool CurInitPrivate::inLoop()
+{
+    return depth > 0;
+}
+
+void CurInitPrivate::eventFds(std::vector<int>* fds)
+{
+    fds->push_back(keyFd);
+    if (winchPipe[0] >= 0)
+        fds->push_back(winchPipe[0]);
+    for (WatchNode* w = watches; w != nullptr; w = w->next)
+        if (!w->removed)
+            fds->push_back(w->fd);
+}
+
 static int countWatches()
 {
     int n = 0;
@@ -352,8 +376,10 @@ static bool runWatches()
         w->revents = 0;
         if (w->removed || ev == 0)
             continue;
-        if (ev & (POLLHUP | POLLERR | POLLNVAL))
+        if (ev & (POLLHUP | POLLERR | POLLNVAL)) {
             w->removed = true;
+            CurInitPrivate::watchesChanged();
+        }
         if (callWatch(w))                 // may add, remove, draw or nest a loop
             stop = true;
     }
@@ -363,11 +389,12 @@ static bool runWatches()
 // What one wait brought.
 enum Wake { WAKE_NONE, WAKE_KEYS, WAKE_ENDED, WAKE_STOP };
 
-// Waits up to ms (-1: no limit) for the keyboard, the resize pipe and every
-// watch at once, then runs the watches that are ready.
+// Waits up to ms (-1: no limit) for the keyboard, the resize pipe, the
+// wake pipe (posts) and every watch at once, then runs the watches that
+// are ready.
 static Wake waitEvents(int ms)
 {
-    int n = countWatches() + 2;
+    int n = countWatches() + 3;
     if (n > pollSize) {
         delete[] pollSet;
         pollSize = n + 8;
@@ -375,7 +402,8 @@ static Wake waitEvents(int ms)
     }
     pollSet[0] = {keyFd, POLLIN, 0};
     pollSet[1] = {winchPipe[0], POLLIN, 0};
-    int i = 2;
+    pollSet[2] = {CurInitPrivate::wakeFd(), POLLIN, 0};
+    int i = 3;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         if (!w->removed)
             pollSet[i++] = {w->fd, POLLIN, 0};
@@ -383,7 +411,7 @@ static Wake waitEvents(int ms)
         return WAKE_NONE;                // time-out or a signal
     // The results go into the watches before any callback runs: a callback
     // may nest a loop that polls with this same array.
-    i = 2;
+    i = 3;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         if (!w->removed)
             w->revents = pollSet[i++].revents;
@@ -538,17 +566,21 @@ static int takeKey(WINDOW* w, bool* handled)
     return *handled ? ERR : key;
 }
 
-// The wait of readKey: keys first, then timers due, then poll until
-// something happens or the window's own delay runs out.
+// The wait of readKey: posts and keys first, then timers due, then poll
+// until something happens or the window's own delay runs out. A turn for
+// another loop waits for nothing, but looks at the descriptors once.
 static int nextKey(WINDOW* w)
 {
-    int delay = wgetdelay(w);
+    int delay = CurInitPrivate::turning ? 0 : wgetdelay(w);
     long long end = delay > 0 ? nowMs() + delay : -1;
+    bool looked = !CurInitPrivate::turning;
     for (;;) {
         if (takeWinch())
             return KEY_RESIZE;
         if (CurInit::repaintIfResumed())
             placeCursor(w);
+        if (CurInitPrivate::takePosts())
+            return CurInit::STOP;
         bool handled = false;
         int key = takeKey(w, &handled);
         if (key != ERR)
@@ -557,9 +589,10 @@ static int nextKey(WINDOW* w)
             return CurInit::STOP;
         if (handled)
             continue;                    // a repaint may leave keys behind
-        if (delay == 0 || (end >= 0 && nowMs() >= end))
+        if ((delay == 0 || (end >= 0 && nowMs() >= end)) && looked)
             return ERR;
-        Wake wake = waitEvents(waitTime(end));
+        Wake wake = waitEvents(looked ? waitTime(end) : 0);
+        looked = true;
         if (wake == WAKE_STOP)
             return CurInit::STOP;
         if (wake == WAKE_ENDED)

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 
 // Hidden from the library's exports: programs cannot reach it, and the
 // loader has none of its symbols to look up at start.
@@ -96,6 +97,18 @@ public:
     static void followResize();           // new size, windows fitted, callback, repaint
     static int  readKeyAs(CurWindow* window, bool whole);  // readKey, or readWideKey when whole
     static int  rawKey(CurWindow* window, bool* replayed); // a key before characters are put together
+    static bool turning;                  // a turn runs: one look at everything, no wait
+    static bool inLoop();                 // a readKey runs (its callbacks are running)
+    // The descriptors the reader polls (CurInitEvents.cpp), the wake pipe
+    // aside: the keys, the resize pipe, then each watch's.
+    static void eventFds(std::vector<int>* fds);
+    static int  timerWait();              // milliseconds to the next timer; -1: none
+
+    // posts, wakes and turns (CurInitPosts.cpp)
+    static int  wakeFd();                 // the wake pipe's end to poll; -1 if none could be made
+    static bool takePosts();              // the posts waiting, then the wake callback: true to stop
+    static void dropPosts();              // at cleanup
+    static void watchesChanged();         // the turn's descriptor follows the watches
 
     // the mouse (CurInitMouse.cpp), a step of the session
     static void startMouse();             // reporting on when the program asked for it
