@@ -106,6 +106,36 @@ void CurTDialog::layoutButtons()
     }
 }
 
+void CurTDialog::focusFirst(CurGadget* body, int defaultButton)
+{
+    for (int i = 0; i < numButtons; i++)
+        focuser.delGadget(buttons[i]);
+    focuser.addGadget(body);
+    int after = defaultButton >= 0 && defaultButton < numButtons ? defaultButton + 1 : 0;
+    for (int i = 0; i < numButtons; i++)
+        focuser.addGadget(buttons[(after + i) % numButtons]);
+    focuser.setFocus(0);
+    focuser.setKeyFilterCB(skipDefaultCB, this);
+}
+
+// The default button is last in the order: Tab from the one before it
+// wraps to the body, back-tab from the body lands before it.
+bool CurTDialog::skipDefaultCB(int key, void* data)
+{
+    CurFocuser& focuser = static_cast<CurTDialog*>(data)->focuser;
+    int last = focuser.getCount() - 1;
+    if (last < 1 || (key != 9 && key != KEY_BTAB))
+        return false;
+    int from = focuser.getFocus();
+    if (key == 9 && (from == last - 1 || from == last))
+        focuser.setFocus(0);
+    else if (key == KEY_BTAB && (from == 0 || from == last))
+        focuser.setFocus(last - 1 > 0 ? last - 1 : 0);
+    else
+        return false;
+    return true;
+}
+
 void CurTDialog::setExitOnEnter(bool on)
 {
     exitOnEnter = on;

@@ -258,8 +258,8 @@ int CurTDialog::runList(int textHeight, int textWidth, int listHeight, int attri
         if (kind == RADIO)
             list.setSelectMode(CurList::SINGLE);   // the first of several marks stays
         list.setCurrent(setup->current, false);
-        dialog.focuser.addGadget(&list);
-        dialog.focuser.setFocus(dialog.numButtons);
+        list.setTypeAhead(true);
+        dialog.focusFirst(&list, setup->defaultButton);
 
         dialog.draw();                  // sent with the loop's first key read
         label.draw();
@@ -271,7 +271,7 @@ int CurTDialog::runList(int textHeight, int textWidth, int listHeight, int attri
             if (chosen < 0 || chosen != renameButton || list.getCurrent() < 0 ||
                 renameInPlace(&dialog, &list, rowText.itemColumn(), *setup, renamed))
                 break;
-            dialog.focuser.setFocus(dialog.numButtons);   // Esc: back to the menu
+            dialog.focuser.setFocus(0);   // Esc: back to the menu
             dialog.draw();
             label.draw();
             list.draw();

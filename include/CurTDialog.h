@@ -114,8 +114,10 @@ public:
     // mark in check and radio lists; controls and bad bytes show as marks.
     // listHeight rows of list, 0 or less as many as the rows and the screen
     // allow. Up, Down, Home, End and the page keys move, Space marks (one
-    // row at most in a radio list), Enter presses the default button, Tab
-    // moves to the buttons, Esc ends. 100,000 rows open and scroll at once.
+    // row at most in a radio list), a printable key jumps to the next row
+    // starting with what was typed, Enter presses the default button, Tab
+    // goes through the other buttons from the one after it and back to the
+    // list, Esc ends. 100,000 rows open and scroll at once.
     enum LIST_KIND : int { MENU = 0, CHECK = 1, RADIO = 2 };
     struct ListSetup {
         const char* const* tags = nullptr;   // count tags; null leaves the column out
@@ -251,6 +253,12 @@ private:
     static void copyCut(char* out, int size, const char* text, int len);
     // Adds the buttons of a list or form box (null: " OK " and "Cancel").
     void addButtons(const char* const* texts);
+    // The focus order of a box whose body is one gadget: the gadget (which
+    // gets the focus), then the buttons from the one after defaultButton
+    // round to it. Tab and back-tab pass the default button by, as the body
+    // stands for it (Enter there presses it); a click still reaches it.
+    void focusFirst(CurGadget* body, int defaultButton);
+    static bool skipDefaultCB(int key, void* data); // focusFirst's key filter
     // The steps both one-call boxes share: second is null for a message box;
     // focus is the index of the button given the focus, or -1 to leave it on the first.
     static int runBox(int textHeight, int textWidth, int attributes, const char* text,

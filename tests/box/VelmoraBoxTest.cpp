@@ -302,24 +302,40 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
         {with({"--begin", "2", "3", "--menu"}, menu), "Banana", // its corner there, as every box's
          keys([](S& s) { EXPECT_EQ(0u, s.rowText(2).find("   ┌")) << s.dump(); s.enter(); }), 0,
          "", "a"},
-        {with({"--menu"}, menu), "Banana", tabs(2), 1, "", ""},
+        {with({"--menu"}, menu), "Banana", tabs(1), 1, "", ""},
         {with({"--menu"}, menu), "Banana", esc, 255, "", ""},
         {with({"--timeout", "1", "--menu"}, menu), "Banana", none, 5, "", ""},
         {with({"--timeout", "1", "--form"}, form), "Who", none, 5, "", ""},
-        {with({"--stdout", "--help-button", "--menu"}, menu), "Help", tabs(3), 2, "HELP a", ""},
+        {with({"--stdout", "--help-button", "--menu"}, menu), "Help", tabs(2), 2, "HELP a", ""},
         {with({"--stdout", "--extra-button", "--extra-label", "More", "--menu"}, menu), "More",
-         tabs(2), 3, "a", ""},
+         tabs(1), 3, "a", ""},
         {{"--no-items", "--menu", "Pick", "0", "0", "0", "a", "b"}, "Pick",
          keys([](S& s) { s.down(); s.enter(); }), 0, "", "b"},
         {{"--stdout", "--item-help", "--help-button", "--menu", "Pick", "0", "0", "0", "a", "Apple",
-          "help a", "b", "Banana", "help b"}, "help a", tabs(3), 2, "HELP help a", ""},
+          "help a", "b", "Banana", "help b"}, "help a", tabs(2), 2, "HELP help a", ""},
+        {{"--stdout", "--item-help", "--help-button", "--menu", "Pick", "0", "0", "0", "a", "Apple",
+          "help a", "b", "Banana", "help b"}, "help a", keys([tabs](S& s) { s.down(); tabs(2)(s); }), 2,
+         "HELP help b", ""},
+        // Tab passes the default button by: the list stands for it
+        {with({"--stdout", "--help-button", "--menu"}, menu), "Help",
+         keys([](S& s) { s.tab(); s.tab(); s.tab(); s.down(); s.enter(); }), 0, "b", ""},
+        // type-ahead: the next tag starting with the key, again for the same key; no match stays
+        {{"--stdout", "--menu", "Pick", "0", "0", "0", "ab", "1", "b", "2", "Ac", "3"}, "Ac",
+         keys([](S& s) { s.sendText("a"); s.enter(); }), 0, "Ac", ""},
+        {{"--stdout", "--menu", "Pick", "0", "0", "0", "ab", "1", "b", "2", "Ac", "3"}, "Ac",
+         keys([](S& s) { s.sendText("a"); EXPECT_TRUE(s.waitQuiet()); s.sendText("a"); s.enter(); }),
+         0, "ab", ""},
+        {{"--stdout", "--checklist", "Pick", "0", "0", "0", "ab", "1", "off", "b", "2", "off"}, "ab",
+         keys([](S& s) { s.sendText("b "); s.enter(); }), 0, "b", ""},
+        {{"--stdout", "--menu", "Pick", "0", "0", "0", "ab", "1", "b", "2"}, "ab",
+         keys([](S& s) { s.sendText("q"); s.enter(); }), 0, "ab", ""},
         // --help-status adds the list's state, --help-tags the tag instead of the help line
         {with({"--stdout", "--help-button", "--help-status", "--checklist"}, check), "Help",
-         tabs(3), 2, "HELP a a \"b c\"", ""},
+         tabs(2), 2, "HELP a a \"b c\"", ""},
         {with({"--stdout", "--help-button", "--help-status", "--separate-output", "--checklist"},
-              check), "Help", tabs(3), 2, "HELP a\na\nb c\n", ""},
+              check), "Help", tabs(2), 2, "HELP a\na\nb c\n", ""},
         {{"--stdout", "--item-help", "--help-tags", "--help-button", "--menu", "Pick", "0", "0",
-          "0", "a", "Apple", "help a"}, "help a", tabs(3), 2, "HELP a", ""},
+          "0", "a", "Apple", "help a"}, "help a", tabs(2), 2, "HELP a", ""},
         {with({"--checklist"}, check), "Cherry", press, 0, "", "a \"b c\""},
         {with({"--separate-output", "--checklist"}, check), "Cherry", press, 0, "", "a\nb c\n"},
         {with({"--quoted", "--checklist"}, check), "Cherry",
@@ -348,13 +364,13 @@ TEST(VelmoraBox, ListAndFormBoxesAnswerAsScriptsExpect)
         {with({"--inputmenu"}, menu), "Banana", press, 0, "", "a"},
         {with({"--stdout", "--inputmenu"}, menu), "Rename",
          keys([](S& s) {
-             s.tab(); s.tab(); s.enter();
+             s.tab(); s.enter();
              ASSERT_TRUE(s.waitForText("Apple")) << s.dump();
              s.sendText("z"); s.enter();
          }), 3, "RENAMED a Applez", ""},
         {with({"--stdout", "--inputmenu"}, menu), "Rename", // Esc leaves the rename, not the box
          keys([](S& s) {
-             s.tab(); s.tab(); s.enter(); s.sendText("z");
+             s.tab(); s.enter(); s.sendText("z");
              ASSERT_TRUE(s.waitForText("Applez")) << s.dump();
              s.terminal().key("Esc");
              ASSERT_TRUE(s.waitQuiet()) << s.dump();
