@@ -3,7 +3,9 @@
 // CurInit: the process-wide state of the toolkit's one curses screen. Every
 // member is static: set-up and shut-down, colour pairs, colour and attribute
 // values, the screen size, and the registry of live windows.
+#include <cstddef>
 #include <functional>
+#include <string_view>
 
 class CurWindow;
 class CurGadget;
@@ -207,6 +209,38 @@ public:
     static bool getMouse(MouseEvent* event);
     // The mapped window on top at screen cell (row, column); null for none.
     static CurWindow* windowAt(int row, int column);
+
+    // Pasted text and focus reports (CurInitPaste.cpp). Both are off until
+    // the program asks for them, and switched off again at cleanup, on every
+    // path the terminal guard covers and while the program is stopped; the
+    // choice holds for the next initialize.
+    //
+    // Bracketed paste is asked of the terminal only where its description
+    // says it has it (BE and BD), or where VELMORA_PASTE is "1", which asks
+    // with xterm's sequences whatever the description says and whatever the
+    // program chose; VELMORA_PASTE "0" never asks. A paste then comes from
+    // readKey and readWideKey as one PASTE key, its text in getPaste: the
+    // bytes between the terminal's markers as they came, escape sequences
+    // and all (the editors drop those). The text editor inserts it whole,
+    // line ends kept; the line editor as one line, line ends as blanks;
+    // every other gadget and loop ignores it, so a pasted newline presses
+    // no button and moves no focus. A paste whose end marker does not come
+    // within a second of silence ends there; one longer than the paste
+    // limit ends at the limit, and the rest arrives as typed keys. The key
+    // log records that a paste came, never its text (Hidden for a hidden
+    // field); a replayed paste is empty.
+    static const int PASTE = 0x1200000;      // beyond every character and Alt-free
+    static const int FOCUS_IN = 0x1200001;   // the terminal's window gained the focus
+    static const int FOCUS_OUT = 0x1200002;  // it lost the focus
+    static bool setPaste(bool on);       // true when the terminal brackets pastes afterwards
+    static bool usesPaste();
+    static std::string_view getPaste();  // the last PASTE's text; valid until the next key is read
+    static void setPasteLimit(size_t bytes); // 16 MiB at first; 0 restores that
+    // Focus reports, on terminals whose description knows the mouse (xterm
+    // and its kind) or names focus reports (fe): FOCUS_IN and FOCUS_OUT come
+    // from readKey as keys, for a key callback; the toolkit's own loops ignore them.
+    static bool setFocusReports(bool on); // true when the terminal reports afterwards
+    static bool usesFocusReports();
 
     // Themes (CurInitTheme.cpp). One table holds the attribute every part of
     // the toolkit starts from: a window takes its element's entry when made,

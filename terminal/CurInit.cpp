@@ -170,6 +170,11 @@ const CurInitPrivate::Step CurInitPrivate::session[] = {
     // mouse reports, while the program asks for them (CurInit::setMouse)
     {CurInitPrivate::startMouse, CurInitPrivate::stopMouse, CurInitPrivate::prepareMouse, nullptr,
      nullptr, CurInitPrivate::leaveMouse, CurInitPrivate::enterMouse},
+    // bracketed paste and focus reports, while the program asks for them
+    // (CurInit::setPaste, setFocusReports)
+    {CurInitPrivate::startInputModes, CurInitPrivate::stopInputModes,
+     CurInitPrivate::prepareInputModes, nullptr, nullptr, CurInitPrivate::leaveInputModes,
+     CurInitPrivate::enterInputModes},
     {takeEvents, CurInitPrivate::stopEvents, nullptr, nullptr, nullptr, nullptr, nullptr},
     {takeColours, dropColours, nullptr, nullptr, nullptr, nullptr, nullptr},
     // the theme's colour pairs and the screen's background

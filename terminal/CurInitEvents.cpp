@@ -488,9 +488,13 @@ static WINDOW* readingWindow(WINDOW* w)
     return readPad;
 }
 
-// The next key curses has, within ms milliseconds (0: at once).
+// The next key curses has, within ms milliseconds (0: at once); first the
+// bytes read past a paste, which were typed after it.
 static int getKey(WINDOW* w, int ms)
 {
+    int typed = CurInitPrivate::typedAhead();
+    if (typed >= 0)
+        return typed;
     int saved = wgetdelay(w);
     wtimeout(w, ms);
     int key = wgetch(w);
@@ -558,6 +562,11 @@ static int takeKey(WINDOW* w, bool* handled)
         ungetch(again);                  // read past the sequence: the start of the next key
     if (key == CurKeys::MOUSE)
         key = CurInitPrivate::mouseEvent(CurKeys::report);
+    else if (key == CurKeys::PASTE_START)
+        key = CurInitPrivate::readPaste(keyFd);
+    else if (key == CurKeys::FOCUS_GAINED || key == CurKeys::FOCUS_LOST)
+        key = !CurInitPrivate::focusReporting ? CurKeys::DROPPED
+            : key == CurKeys::FOCUS_GAINED ? CurInit::FOCUS_IN : CurInit::FOCUS_OUT;
     *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();
@@ -671,6 +680,8 @@ int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
         bool replayed;
         int raw = rawKey(window, &replayed);
         int again[4], count = 0;
+        if (replayed && raw == CurInit::PASTE)
+            clearPaste();
         if (raw == ERR || raw == CurInit::STOP) {
             // Bytes of a character still held wait in curses' queue.
             readAgain(again, CurKeys::release(&partial, again), false);

@@ -122,6 +122,19 @@ public:
     static void setMouseEvent(const CurInit::MouseEvent& event);   // a replayed one
     static volatile sig_atomic_t mouseReporting;  // the terminal reports: off is due on leaving
 
+    // pasted text and focus reports (CurInitPaste.cpp), a step of the session
+    static void startInputModes();        // bracketed paste and focus reports, as asked for
+    static void stopInputModes();
+    static void prepareInputModes();      // the bytes that switch them on and off
+    static void leaveInputModes();        // the guard's forms
+    static void enterInputModes();
+    static volatile sig_atomic_t pasteBracketing, focusReporting;
+    // After the paste's start marker: its text, read straight from fd up to
+    // the end marker (or the limit, or a second of silence); returns PASTE.
+    static int  readPaste(int fd);
+    static int  typedAhead();             // a byte read past a paste, to be read as typed; -1: none
+    static void clearPaste();             // a replayed paste has no text
+
     // themes (CurInitTheme.cpp)
     static void readTheme();              // VELMORA_THEME and VELMORA_COLORS, before the terminal is taken
     static void flushThemeMessages();     // what they could not use, once the terminal is given back
