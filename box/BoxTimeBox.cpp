@@ -9,7 +9,9 @@
 #include <ctime>
 
 // The time given, each part missing taken from the clock. False when a
-// part given is out of range.
+// part given is out of range. A number too large for a long reads as the
+// largest long, never as what is left of it after wrapping (4294967297 is
+// no hour, not 1); text that is no number reads as 0, as it always has.
 static bool firstTime(int argc, char** argv, struct tm* clock)
 {
     time_t now = time(nullptr);
@@ -17,10 +19,10 @@ static bool firstTime(int argc, char** argv, struct tm* clock)
     int* parts[3] = {&clock->tm_hour, &clock->tm_min, &clock->tm_sec};
     static const int limits[3] = {24, 60, 60};
     for (int i = 0; i < 3 && 3 + i < argc; i++) {
-        int v = atoi(argv[3 + i]);
+        long v = strtol(argv[3 + i], nullptr, 10);
         if (v < 0 || v >= limits[i])
             return false;
-        *parts[i] = v;
+        *parts[i] = (int)v;
     }
     return true;
 }

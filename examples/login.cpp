@@ -5,6 +5,7 @@
 #include <CurInit.h>
 #include <CurLabel.h>
 #include <CurLineEdit.h>
+#include <CurSession.h>
 #include <CurWindow.h>
 #include <cstdio>
 #include <cstring>
@@ -42,8 +43,8 @@ int main()
     CurFocuser form;
     Answer answer = {&form, false};
 
-    CurInit::initialize();
     {
+        CurSession session;               // set up here, given back at the closing brace
         // The window comes first and goes last: gadgets are destroyed before it.
         CurWindow window(9, 44, -1, -1);
         window.setTitle("Log in", CurInit::CENTER);
@@ -72,7 +73,6 @@ int main()
         snprintf(user, sizeof user, "%s", userEdit.getText());
         passwordLength = strlen(passwordEdit.getText());
     }
-    CurInit::cleanup();
 
     if (answer.ok)
         printf("Welcome, %s (your password has %zu characters).\n", user, passwordLength);

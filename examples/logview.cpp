@@ -10,6 +10,7 @@
 #include <CurBanner.h>
 #include <CurInit.h>
 #include <CurLogger.h>
+#include <CurSession.h>
 #include <curses.h>
 #include <cstdio>
 #include <cstring>
@@ -113,7 +114,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    CurInit::initialize();
+    CurSession session;                  // given back when main returns, after the pane and banner
     CurBanner banner;
     banner.setAttributes(CurInit::reverse);
     banner.leftLabel.setText("logview", true);
@@ -141,6 +142,5 @@ int main(int argc, char** argv)
         close(notify);
 
     fclose(file);
-    CurInit::cleanup();
     return 0;
 }

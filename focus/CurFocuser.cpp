@@ -2,6 +2,7 @@
 // back-tab in the order of addition, the arrow keys geometrically, Enter to
 // optional callbacks.
 #include "CurFocuser.h"
+#include "CurCallback.h"
 #include "CurGadget.h"
 #include "CurInit.h"
 #include "CurWindow.h"
@@ -17,9 +18,7 @@ static const int FAR = INT_MAX;
 CurFocuser* CurFocuser::focuser_list = nullptr;
 
 CurFocuser::CurFocuser()
-    : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false),
-      enterCallback(nullptr), enterData(nullptr), keyCallback(nullptr), keyData(nullptr),
-      filterCallback(nullptr), filterData(nullptr),
+    : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false), loops(nullptr),
       prevFocuser(nullptr), nextFocuser(focuser_list)
 {
     if (focuser_list != nullptr)
@@ -27,8 +26,23 @@ CurFocuser::CurFocuser()
     focuser_list = this;
 }
 
+struct CurFocuser::LoopFrame {
+    CurFocuser* focuser;
+    bool        gone;                    // the focuser was destroyed
+    LoopFrame*  outer;                   // the loop that ran this one from a callback
+    ~LoopFrame()                         // also when a callback throws
+    {
+        if (!gone)
+            focuser->loops = outer;
+    }
+};
+
+// Every loop of this focuser still running (a callback of one destroyed
+// it) learns it is gone and ends without touching it again.
 CurFocuser::~CurFocuser()
 {
+    for (LoopFrame* f = loops; f != nullptr; f = f->outer)
+        f->gone = true;
     if (prevFocuser != nullptr)
         prevFocuser->nextFocuser = nextFocuser;
     else
@@ -129,6 +143,15 @@ static bool isArrow(int key)
 // gadget that came to the focus index without being told gets the focus.
 void CurFocuser::kbdLoop()
 {
+    LoopFrame frame{this, false, loops};
+    loops = &frame;
+    runLoop(frame.gone);
+}
+
+// The loop itself. After every step that may run a callback, gone says
+// whether the focuser still exists; when not, the loop returns at once.
+void CurFocuser::runLoop(const bool& gone)
+{
     if (!clampFocus())
         return;
     for (int i = 0; i < numGadgets; i++)
@@ -153,7 +176,7 @@ void CurFocuser::kbdLoop()
         // CurInit::loopStep's rule: the input's end and a callback's stop
         // end the loop. No key in a no-delay window (ERR) is offered like
         // any key. A callback run while reading may have deleted the holder.
-        if (CurInit::loopStep(key, reading) == CurInit::LOOP_END)
+        if (gone || CurInit::loopStep(key, reading) == CurInit::LOOP_END)
             return;
         // Timer, watch and resize callbacks run inside readKey: the key goes
         // to the gadget holding the focus now, if any is left.
@@ -163,24 +186,26 @@ void CurFocuser::kbdLoop()
         if (filtered(key)) {
             // The filter may have run anything: the focus comes back to
             // the gadget holding it now, cursor included.
-            if (!settleFocus(&holder))
+            if (gone || !settleFocus(&holder))
                 return;
             holder->draw();
             holder->getWindow()->update();
         } else if (key == KEY_MOUSE) {
-            mouse();            // the next turn settles the focus it moved
+            mouse(gone);        // the next turn settles the focus it moved
         } else if (key == 9 && !holder->takesTab()) {
             moveFocus((focusIndex + 1) % numGadgets);
             holder = gadgets[focusIndex];
         } else if (key == KEY_BTAB) {
             moveFocus(focusIndex == 0 ? numGadgets - 1 : focusIndex - 1);
             holder = gadgets[focusIndex];
-        } else if (!holder->processKey(key)) {
+        } else if (!holder->processKey(key) && !gone) {
             // Declined. A consumed key ends here: its callback may have
             // stopped the loop or changed the ring, which the next turn sees.
-            if (declined(key))
+            if (declined(key) && !gone)
                 holder = gadgets[focusIndex];
         }
+        if (gone)
+            return;
     }
 }
 
@@ -219,7 +244,7 @@ int CurFocuser::gadgetAt(int row, int column) const
 // right button there first moves the focus to it (a consumed event), the
 // wheel reaches it where it is. An event on none of the form's gadgets, or
 // one the gadget declined, goes to the key callback as KEY_MOUSE.
-void CurFocuser::mouse()
+void CurFocuser::mouse(const bool& gone)
 {
     CurInit::MouseEvent e;
     if (!CurInit::getMouse(&e))
@@ -235,7 +260,7 @@ void CurFocuser::mouse()
     // A callback of the focus move may have changed the ring: the gadget
     // is looked up again, never used from before.
     index = gadgetAt(e.row, e.column);
-    if ((index < 0 || !gadgets[index]->offerMouse(e)) && !moved)
+    if ((index < 0 || !gadgets[index]->offerMouse(e)) && !moved && !gone)
         callKey(KEY_MOUSE);
 }
 
@@ -283,85 +308,55 @@ void CurFocuser::enableKbdLoop()
 
 void CurFocuser::setEnterCB(void (*callback)(void*), void* data)
 {
-    enterCallback = callback;
-    enterData = data;
-    enterFunction = nullptr;
+    enterFunction = CurCallback::bind(callback, data);
 }
 
 void CurFocuser::setEnterCB(std::function<void()> callback)
 {
     enterFunction = std::move(callback);
-    enterCallback = nullptr;
-    enterData = nullptr;
 }
 
 void CurFocuser::setKeyCB(bool (*callback)(int, void*), void* data)
 {
-    keyCallback = callback;
-    keyData = data;
-    keyFunction = nullptr;
+    keyFunction = CurCallback::bind(callback, data);
 }
 
 void CurFocuser::setKeyCB(std::function<bool(int)> callback)
 {
     keyFunction = std::move(callback);
-    keyCallback = nullptr;
-    keyData = nullptr;
 }
 
 bool CurFocuser::hasEnter() const
 {
-    return enterCallback != nullptr || enterFunction;
+    return (bool)enterFunction;
 }
 
 // A callback that throws ends the loop with the exception: the ring is
-// consistent before every call, so the loop can run again afterwards. A
-// function is called through a copy, since it may replace itself.
+// consistent before every call, so the loop can run again afterwards. Any
+// callback may destroy the focuser: the loop checks before going on.
 void CurFocuser::callEnter()
 {
-    if (enterCallback != nullptr)
-        enterCallback(enterData);
-    else if (enterFunction) {
-        std::function<void()> call = enterFunction;
-        call();
-    }
+    CurCallback::call(enterFunction);
 }
 
 bool CurFocuser::callKey(int key)
 {
-    if (keyCallback != nullptr)
-        return keyCallback(key, keyData);
-    if (!keyFunction)
-        return false;
-    std::function<bool(int)> call = keyFunction;
-    return call(key);
+    return CurCallback::call(keyFunction, key, false);
 }
 
 void CurFocuser::setKeyFilterCB(bool (*callback)(int, void*), void* data)
 {
-    filterCallback = callback;
-    filterData = data;
-    filterFunction = nullptr;
+    filterFunction = CurCallback::bind(callback, data);
 }
 
 void CurFocuser::setKeyFilterCB(std::function<bool(int)> callback)
 {
     filterFunction = std::move(callback);
-    filterCallback = nullptr;
-    filterData = nullptr;
 }
 
-// The function is called through a copy, since it may replace itself.
 bool CurFocuser::filtered(int key)
 {
-    if (key == ERR)
-        return false;
-    if (filterCallback != nullptr)
-        return filterCallback(key, filterData);
-    if (!filterFunction)
-        return false;
-    std::function<bool(int)> call = filterFunction;
-    return call(key);
+    return key != ERR && CurCallback::call(filterFunction, key, false);
 }
 
 // The screen position of a gadget: its place in its window plus the window's.

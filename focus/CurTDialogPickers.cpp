@@ -125,6 +125,9 @@ int CurTDialog::showCalendar(int textHeight, int textWidth, int attributes, cons
 int CurTDialog::showTime(int textHeight, int textWidth, int attributes, const char* text,
                          const char* title, int* hours, int* minutes, int* seconds)
 {
+    bool given = hours != nullptr && minutes != nullptr && seconds != nullptr;
+    if (given && !CurTimeEdit(nullptr).setTime(*hours, *minutes, *seconds, false))
+        return -2;              // out of range: refused, nothing shown
     if (text == nullptr)
         text = "";
     fitText(text, 20, &textHeight, &textWidth);
@@ -136,7 +139,7 @@ int CurTDialog::showTime(int textHeight, int textWidth, int attributes, const ch
         placeText(&label, text, textHeight, dialog.getWidth() - 4);
         CurTimeEdit time(&dialog);
         time.setGeometry(1, dialog.getWidth() - 4, textHeight + 2, 2);
-        if (hours != nullptr && minutes != nullptr && seconds != nullptr)
+        if (given)
             time.setTime(*hours, *minutes, *seconds, false);
         chosen = runPicker(dialog, time, &label);
         if (chosen == 0)

@@ -1,6 +1,7 @@
 // CurButton.cpp - the push-button gadget (gadget/): a reverse-video bar with
 // a centred text, activated by Enter or the space bar.
 #include "CurButton.h"
+#include "CurCallback.h"
 #include "CurInit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -9,8 +10,7 @@
 #include <cstring>
 
 CurButton::CurButton(CurWindow* window)
-    : CurGadget(window), activated(false), text(new char[20]),
-      activateCallback(nullptr), activateData(nullptr)
+    : CurGadget(window), activated(false), text(new char[20])
 {
     showFocus(false);
     strcpy(text, "OK");
@@ -45,16 +45,12 @@ const char* CurButton::getText() const
 
 void CurButton::setActivateCB(void (*callback)(void*), void* data)
 {
-    activateCallback = callback;
-    activateData = data;
-    activateFunction = nullptr;
+    activateFunction = CurCallback::bind(callback, data);
 }
 
 void CurButton::setActivateCB(std::function<void()> callback)
 {
     activateFunction = std::move(callback);
-    activateCallback = nullptr;
-    activateData = nullptr;
 }
 
 bool CurButton::isActivated() const
@@ -95,12 +91,7 @@ bool CurButton::processKey(int key)
     if (key != 13 && key != ' ')
         return false;
     activated = true;
-    if (activateCallback != nullptr) {
-        activateCallback(activateData);
-    } else if (activateFunction) {
-        std::function<void()> call = activateFunction;   // it may replace itself
-        call();
-    }
+    CurCallback::call(activateFunction);   // may destroy this button
     return true;
 }
 

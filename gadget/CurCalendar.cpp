@@ -2,6 +2,7 @@
 // numbers, the month grid with the locale's names, and the keys that move the
 // chosen day by days, weeks, months and years.
 #include "CurCalendar.h"
+#include "CurCallback.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -93,7 +94,7 @@ static int localeFirstWeekday()
 CurCalendar::CurCalendar(CurWindow* window)
     : CurGadget(window), day(1), month(1), year(1970), todayDay(1), todayMonth(1),
       todayYear(1970), firstWeekday(localeFirstWeekday()), cursorRow(0),
-      cursorCol(0), changeCallback(nullptr), changeData(nullptr)
+      cursorCol(0)
 {
     time_t now = time(nullptr);
     struct tm local;
@@ -157,23 +158,28 @@ int CurCalendar::getFirstWeekday() const
 
 void CurCalendar::setChangeCB(void (*callback)(CurCalendar*, void*), void* data)
 {
-    changeCallback = callback;
-    changeData = data;
-    changeFunction = nullptr;
+    if (callback == nullptr)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurCalendar::setChangeCB(std::function<void()> callback)
 {
     changeFunction = std::move(callback);
-    changeCallback = nullptr;
+}
+
+void CurCalendar::setChangeCB(std::function<void(CurCalendar*)> callback)
+{
+    if (!callback)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback] { callback(this); };
 }
 
 void CurCalendar::changed()
 {
-    if (changeCallback != nullptr)
-        changeCallback(this, changeData);
-    else if (changeFunction)
-        changeFunction();
+    CurCallback::call(changeFunction);
 }
 
 // The grid is centred in the gadget's width; a narrower gadget cuts it at

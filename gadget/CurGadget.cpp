@@ -12,7 +12,8 @@ static_assert(CurGadget::WIDE_CHAR == CurInit::WIDE_CHAR, "gadgets take the read
 
 CurGadget::CurGadget(CurWindow* window)
     : window(window != nullptr ? window : CurWindow::detached()), x(0), y(0), width(0),
-      height(0), focused(false), focusShown(false), prevInWindow(nullptr)
+      height(0), focused(false), focusShown(false), prevInWindow(nullptr),
+      loopGone(nullptr)
 {
     width = this->window->getWidth();
     height = this->window->getHeight();
@@ -32,6 +33,8 @@ void CurInit::setSecretInput(CurGadget* gadget, bool on)
 
 CurGadget::~CurGadget()
 {
+    if (loopGone != nullptr)
+        *loopGone = true;
     CurFocuser::forgetGadget(this);
     if (prevInWindow != nullptr)
         prevInWindow->nextInWindow = nextInWindow;
@@ -101,13 +104,31 @@ bool CurGadget::offerMouse(CurInit::MouseEvent event)
 // Enter ends the loop after the gadget has seen it. What the reader's
 // results mean is CurInit::loopStep's rule: the input's end (no Enter can
 // follow) and a callback's stop end the loop with -1; no key in a no-delay
-// or timed window is skipped.
+// or timed window is skipped. A callback may destroy the gadget: the loop
+// then ends with -1 without touching it, and so does any loop of it that
+// ran this one from a callback.
 int CurGadget::kbdLoop()
 {
     if (window->getWindow() == nullptr)
         return -1;                      // an inert window has no input at all
+    bool gone = false;
+    struct Frame {
+        CurGadget* gadget;
+        bool&      gone;
+        bool*      outer;
+        ~Frame()                        // also when a callback throws
+        {
+            if (!gone)
+                gadget->loopGone = outer;
+            else if (outer != nullptr)
+                *outer = true;
+        }
+    } frame{this, gone, loopGone};
+    loopGone = &gone;
     for (;;) {
         int key = CurInit::readWideKey(window);
+        if (gone)
+            return -1;
         CurInit::LOOP_STEP step = CurInit::loopStep(key, window);
         if (step == CurInit::LOOP_END)
             return -1;
@@ -118,6 +139,8 @@ int CurGadget::kbdLoop()
             offerMouse(event);
         else
             processKey(key);
+        if (gone)
+            return -1;
         if (key == 13)
             return 0;
     }

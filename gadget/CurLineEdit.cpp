@@ -2,6 +2,7 @@
 // with its sideways scrolling and "<" / ">" marks, masking, and the editing
 // keys, which move over and remove whole characters.
 #include "CurLineEdit.h"
+#include "CurCallback.h"
 #include "CurInit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -12,8 +13,7 @@
 
 CurLineEdit::CurLineEdit(CurWindow* window)
     : CurGadget(window), text(new char[5]), hidden(false), textSize(5), cursorPos(0),
-      cursorCol(0), maxLength(0), filterCallback(nullptr), filterData(nullptr),
-      changeCallback(nullptr), changeData(nullptr), edited(false)
+      cursorCol(0), maxLength(0), edited(false)
 {
     showFocus(true);
     text[0] = '\0';
@@ -104,30 +104,28 @@ int CurLineEdit::getMaxLength() const
 
 void CurLineEdit::setFilterCB(bool (*callback)(int code, void*), void* data)
 {
-    filterCallback = callback;
-    filterData = data;
-    filterFunction = nullptr;
+    filterFunction = CurCallback::bind(callback, data);
 }
 
 void CurLineEdit::setFilterCB(std::function<bool(int code)> callback)
 {
     filterFunction = std::move(callback);
-    filterCallback = nullptr;
-    filterData = nullptr;
 }
 
 void CurLineEdit::setChangeCB(void (*callback)(CurLineEdit*, void*), void* data)
 {
-    changeCallback = callback;
-    changeData = data;
-    changeFunction = nullptr;
+    if (callback == nullptr)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurLineEdit::setChangeCB(std::function<void(CurLineEdit*)> callback)
 {
-    changeFunction = std::move(callback);
-    changeCallback = nullptr;
-    changeData = nullptr;
+    if (!callback)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback] { callback(this); };
 }
 
 // The filter is asked first; a character that would pass the maximum
@@ -136,13 +134,8 @@ void CurLineEdit::setChangeCB(std::function<void(CurLineEdit*)> callback)
 // Returns the bytes inserted: 0 when refused.
 int CurLineEdit::insertChecked(int code, int length)
 {
-    if (filterCallback != nullptr && !filterCallback(code, filterData))
+    if (!CurCallback::call(filterFunction, code, true))
         return 0;
-    if (filterCallback == nullptr && filterFunction) {
-        std::function<bool(int)> call = filterFunction;
-        if (!call(code))
-            return 0;
-    }
     int oldPos = cursorPos, oldCol = cursorCol;
     bool wasEdited = edited;
     int n = insertCode(code, length);
@@ -157,15 +150,10 @@ int CurLineEdit::insertChecked(int code, int length)
     return n;
 }
 
-// A function is called through a copy: it may replace itself.
+// It may replace itself.
 void CurLineEdit::changed()
 {
-    if (changeCallback != nullptr) {
-        changeCallback(this, changeData);
-    } else if (changeFunction) {
-        std::function<void(CurLineEdit*)> call = changeFunction;
-        call(this);
-    }
+    CurCallback::call(changeFunction);
 }
 
 const char* CurLineEdit::getText() const

@@ -2,6 +2,7 @@
 // selection marks, a highlighted current line, a scroll bar, and the keys
 // that move through the lines and select them.
 #include "CurList.h"
+#include "CurCallback.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -14,8 +15,7 @@
 
 CurList::CurList(CurWindow* window)
     : CurGadget(window), topLine(0), curLine(0), numSelected(0), lastMarked(-1),
-      selectMode(MULTIPLE), changeCallback(nullptr), changeData(nullptr),
-      activateCallback(nullptr), activateData(nullptr), typeAheadOn(false), typedAt(0)
+      selectMode(MULTIPLE), typeAheadOn(false), typedAt(0)
 {
     showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
@@ -466,7 +466,7 @@ bool CurList::processKey(int key)
         mark(curLine, on);
         drawLine(curLine);
         marked = true;
-    } else if (key == 13 && !lines.empty() && (activateCallback != nullptr || activateFunction)) {
+    } else if (key == 13 && !lines.empty() && activateFunction) {
         activated();                    // may change or destroy the list: nothing follows
         return true;
     } else if (!typeAhead(key)) {
@@ -513,7 +513,7 @@ bool CurList::processMouse(const CurInit::MouseEvent& event)
             changed();                  // may change or destroy the list: nothing follows
         return true;
     }
-    return processKey(activateCallback != nullptr || activateFunction ? 13 : ' ');
+    return processKey(activateFunction ? 13 : ' ');
 }
 
 int CurList::lineAt(int row, int column) const
@@ -632,49 +632,43 @@ void CurList::setTypeAhead(bool on)
 
 void CurList::setChangeCB(void (*callback)(CurList*, void*), void* data)
 {
-    changeCallback = callback;
-    changeData = data;
-    changeFunction = nullptr;
+    if (callback == nullptr)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurList::setChangeCB(std::function<void(CurList*)> callback)
 {
-    changeFunction = std::move(callback);
-    changeCallback = nullptr;
-    changeData = nullptr;
+    if (!callback)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback] { callback(this); };
 }
 
 void CurList::setActivateCB(void (*callback)(CurList*, void*), void* data)
 {
-    activateCallback = callback;
-    activateData = data;
-    activateFunction = nullptr;
+    if (callback == nullptr)
+        activateFunction = nullptr;
+    else
+        activateFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurList::setActivateCB(std::function<void(CurList*)> callback)
 {
-    activateFunction = std::move(callback);
-    activateCallback = nullptr;
-    activateData = nullptr;
+    if (!callback)
+        activateFunction = nullptr;
+    else
+        activateFunction = [this, callback] { callback(this); };
 }
 
-// A function is called through a copy: it may replace itself, or destroy the list.
+// Either may replace itself, or destroy the list.
 void CurList::changed()
 {
-    if (changeCallback != nullptr)
-        changeCallback(this, changeData);
-    else if (changeFunction) {
-        std::function<void(CurList*)> call = changeFunction;
-        call(this);
-    }
+    CurCallback::call(changeFunction);
 }
 
 void CurList::activated()
 {
-    if (activateCallback != nullptr)
-        activateCallback(this, activateData);
-    else if (activateFunction) {
-        std::function<void(CurList*)> call = activateFunction;
-        call(this);
-    }
+    CurCallback::call(activateFunction);
 }

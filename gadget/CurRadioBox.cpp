@@ -4,8 +4,7 @@
 #include "CurToggle.h"
 
 CurRadioBox::CurRadioBox()
-    : toggles(nullptr), numToggles(0), inCallback(false), toggleCallback(nullptr),
-      toggleData(nullptr)
+    : toggles(nullptr), numToggles(0), inCallback(false)
 {
 }
 
@@ -22,7 +21,7 @@ CurRadioBox::~CurRadioBox()
 void CurRadioBox::release(CurToggle* toggle)
 {
     toggle->group = nullptr;
-    if (toggle->toggleCallback == toggleCB && toggle->toggleData == this)
+    if (toggle->callbackGroup == this)
         toggle->setToggleCB(nullptr, nullptr);
 }
 
@@ -68,16 +67,15 @@ void CurRadioBox::removeButton(CurToggle* toggle)
 
 void CurRadioBox::setToggleCB(void (*callback)(CurToggle*, void*), void* data)
 {
-    toggleCallback = callback;
-    toggleData = data;
-    toggleFunction = nullptr;
+    if (callback == nullptr)
+        toggleFunction = nullptr;
+    else
+        toggleFunction = [callback, data](CurToggle* toggle) { callback(toggle, data); };
 }
 
 void CurRadioBox::setToggleCB(std::function<void(CurToggle*)> callback)
 {
     toggleFunction = std::move(callback);
-    toggleCallback = nullptr;
-    toggleData = nullptr;
 }
 
 int CurRadioBox::getChosenIndex() const
@@ -135,11 +133,9 @@ void CurRadioBox::toggleCB(CurToggle* toggle, void* data)
         for (int i = 0; i < box->numToggles; i++)
             if (box->toggles[i] != toggle)
                 box->toggles[i]->toggle(false, true);
-        if (box->toggleCallback != nullptr) {
-            box->toggleCallback(toggle, box->toggleData);
-        } else if (box->toggleFunction) {
-            std::function<void(CurToggle*)> call = box->toggleFunction;
+        // Through a copy, as CurCallback::call does: it may replace itself.
+        std::function<void(CurToggle*)> call = box->toggleFunction;
+        if (call)
             call(toggle);
-        }
     }
 }

@@ -2,6 +2,7 @@
 // gap buffer, the layout of rows (sideways or wrapped), drawing with the
 // list's frame and scroll bar, and the keys that move and edit.
 #include "CurTextEdit.h"
+#include "CurCallback.h"
 #include "CurInit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -16,8 +17,7 @@ static const long TEXT_LIMIT = 1L << 30;
 CurTextEdit::CurTextEdit(CurWindow* window)
     : CurGadget(window), store(1), gapStart(1), gapEnd(1), totalBytes(0), curLine(0),
       curPos(0), goalCol(0), topLine(0), topRow(0), leftCol(0), wrap(false),
-      overwrite(false), readOnly(false), tabWidth(0), maxSize(0),
-      changeCallback(nullptr), changeData(nullptr), edits(0), cachedLine(-1),
+      overwrite(false), readOnly(false), tabWidth(0), maxSize(0), edits(0), cachedLine(-1),
       cachedCols(0), cachedEdits(-1)
 {
     showFocus(true);
@@ -205,23 +205,28 @@ void CurTextEdit::setReadOnly(bool on)
 
 void CurTextEdit::setChangeCB(void (*callback)(CurTextEdit*, void*), void* data)
 {
-    changeCallback = callback;
-    changeData = data;
-    changeFunction = nullptr;
+    if (callback == nullptr)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurTextEdit::setChangeCB(std::function<void()> callback)
 {
     changeFunction = std::move(callback);
-    changeCallback = nullptr;
+}
+
+void CurTextEdit::setChangeCB(std::function<void(CurTextEdit*)> callback)
+{
+    if (!callback)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback] { callback(this); };
 }
 
 void CurTextEdit::changed()
 {
-    if (changeCallback != nullptr)
-        changeCallback(this, changeData);
-    else if (changeFunction)
-        changeFunction();
+    CurCallback::call(changeFunction);
 }
 
 bool CurTextEdit::takesTab() const

@@ -1,6 +1,7 @@
 // CurTimeEdit.cpp - the time gadget (gadget/): three two-digit fields, the
 // keys that step and type them, and their drawing.
 #include "CurTimeEdit.h"
+#include "CurCallback.h"
 #include "CurText.h"
 #include "CurWindow.h"
 
@@ -12,8 +13,7 @@ static const int LIMITS[3] = {24, 60, 60};   // each field runs from 0 below its
 static const int TIME_WIDTH = 8;             // "hh:mm:ss"
 
 CurTimeEdit::CurTimeEdit(CurWindow* window)
-    : CurGadget(window), values{0, 0, 0}, field(HOURS), typed(false),
-      changeCallback(nullptr), changeData(nullptr)
+    : CurGadget(window), values{0, 0, 0}, field(HOURS), typed(false)
 {
     showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
@@ -66,23 +66,28 @@ CurTimeEdit::FIELD CurTimeEdit::getField() const
 
 void CurTimeEdit::setChangeCB(void (*callback)(CurTimeEdit*, void*), void* data)
 {
-    changeCallback = callback;
-    changeData = data;
-    changeFunction = nullptr;
+    if (callback == nullptr)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurTimeEdit::setChangeCB(std::function<void()> callback)
 {
     changeFunction = std::move(callback);
-    changeCallback = nullptr;
+}
+
+void CurTimeEdit::setChangeCB(std::function<void(CurTimeEdit*)> callback)
+{
+    if (!callback)
+        changeFunction = nullptr;
+    else
+        changeFunction = [this, callback] { callback(this); };
 }
 
 void CurTimeEdit::changed()
 {
-    if (changeCallback != nullptr)
-        changeCallback(this, changeData);
-    else if (changeFunction)
-        changeFunction();
+    CurCallback::call(changeFunction);
 }
 
 int CurTimeEdit::left() const

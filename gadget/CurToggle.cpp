@@ -1,6 +1,7 @@
 // CurToggle.cpp - the check box gadget (gadget/): drawing, the space-bar
 // flip and the toggle callback. Grouping into radio sets is CurRadioBox's job.
 #include "CurToggle.h"
+#include "CurCallback.h"
 #include "CurRadioBox.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -18,8 +19,8 @@ static char* copyText(std::string_view text)
 
 CurToggle::CurToggle(CurWindow* window)
     : CurGadget(window), labelAlignment(CurInit::CENTER), type(CHECK),
-      toggled(true), text(copyText("Toggle")), toggleCallback(nullptr), toggleData(nullptr),
-      group(nullptr)
+      toggled(true), text(copyText("Toggle")),
+      callbackGroup(nullptr), group(nullptr)
 {
     showFocus(false);
 }
@@ -71,12 +72,7 @@ void CurToggle::toggle(bool state, bool redraw)
     if (state == toggled)
         return;
     toggled = state;
-    if (toggleCallback != nullptr) {
-        toggleCallback(this, toggleData);
-    } else if (toggleFunction) {
-        std::function<void(CurToggle*)> call = toggleFunction;   // it may replace itself
-        call(this);
-    }
+    CurCallback::call(toggleFunction);
     if (redraw)
         draw();
 }
@@ -88,16 +84,20 @@ bool CurToggle::isToggled() const
 
 void CurToggle::setToggleCB(void (*callback)(CurToggle*, void*), void* data)
 {
-    toggleCallback = callback;
-    toggleData = data;
-    toggleFunction = nullptr;
+    callbackGroup = callback == CurRadioBox::toggleCB ? (CurRadioBox*)data : nullptr;
+    if (callback == nullptr)
+        toggleFunction = nullptr;
+    else
+        toggleFunction = [this, callback, data] { callback(this, data); };
 }
 
 void CurToggle::setToggleCB(std::function<void(CurToggle*)> callback)
 {
-    toggleFunction = std::move(callback);
-    toggleCallback = nullptr;
-    toggleData = nullptr;
+    callbackGroup = nullptr;
+    if (!callback)
+        toggleFunction = nullptr;
+    else
+        toggleFunction = [this, callback] { callback(this); };
 }
 
 // The label never starts before column 4, right of the brackets and a blank.

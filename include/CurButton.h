@@ -31,8 +31,6 @@ public:
 private:
     bool  activated;
     char* text;                          // own copy
-    void (*activateCallback)(void*);
-    void* activateData;
-    std::function<void()> activateFunction;
+    std::function<void()> activateFunction; // either form of the activation callback
 };
 #endif

@@ -26,7 +26,8 @@ public:
     int  getFirstWeekday() const;
     // Called after every change of the chosen date; either form replaces the other.
     void setChangeCB(void (*callback)(CurCalendar*, void*), void* data);
-    void setChangeCB(std::function<void()> callback);
+    void setChangeCB(std::function<void()> callback); // the same, not told which gadget
+    void setChangeCB(std::function<void(CurCalendar*)> callback);
 
     // Calendar arithmetic on the days of 1..9999: validity, month lengths,
     // a day number (1 January 1 is 0), its date back, and the weekday (0 Sunday).
@@ -59,8 +60,6 @@ private:
     int  todayDay, todayMonth, todayYear;
     int  firstWeekday;
     int  cursorRow, cursorCol;           // where draw left the cursor, within the window
-    void (*changeCallback)(CurCalendar*, void*);
-    void* changeData;
-    std::function<void()> changeFunction;
+    std::function<void()> changeFunction; // either form, this gadget bound in
 };
 #endif

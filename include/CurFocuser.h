@@ -74,19 +74,16 @@ private:
     void moveFocus(int target);          // loseFocus on the old, acceptFocus on the new; both redrawn
     bool declined(int key);              // a key the focused gadget left; true when it moved the focus
     bool filtered(int key);              // true when the key filter took the key
-    void mouse();                        // the last mouse event to its gadget or the key callback
+    void mouse(const bool& gone);        // the last mouse event to its gadget or the key callback
+    struct LoopFrame;                    // one running kbdLoop, told when the focuser goes
+    void runLoop(const bool& gone);      // kbdLoop's body; returns at once once gone is set
 
     CurGadget** gadgets;                 // exactly numGadgets entries
     int         numGadgets;
     int         focusIndex;
     bool        loopStopped;
-    void (*enterCallback)(void*);
-    void*       enterData;
-    bool (*keyCallback)(int, void*);
-    void*       keyData;
-    bool (*filterCallback)(int, void*);
-    void*       filterData;
-    std::function<bool(int)> filterFunction;
+    LoopFrame*  loops;                   // the innermost kbdLoop running, or null
+    std::function<bool(int)> filterFunction; // each callback in either form
     std::function<void()>    enterFunction;
     std::function<bool(int)> keyFunction;
     CurFocuser* prevFocuser;             // every live focuser, for forgetGadget

@@ -71,5 +71,6 @@ private:
     bool       focusShown;
     CurGadget* prevInWindow;             // the window's gadgets, a list through each gadget
     CurGadget* nextInWindow;
+    bool*      loopGone;                 // set true when destroyed inside its own kbdLoop
 };
 #endif

@@ -80,12 +80,8 @@ private:
     int  cursorPos;                      // byte index of the character under the cursor
     int  cursorCol;                      // column of the cursor inside the box
     int  maxLength;                      // in characters; 0 for none
-    bool (*filterCallback)(int, void*);
-    void* filterData;
-    std::function<bool(int)> filterFunction;
-    void (*changeCallback)(CurLineEdit*, void*);
-    void* changeData;
-    std::function<void(CurLineEdit*)> changeFunction;
+    std::function<bool(int)> filterFunction; // either form
+    std::function<void()> changeFunction; // either form, this gadget bound in
     bool edited;                         // the key being handled changed the text
 };
 #endif

@@ -104,12 +104,8 @@ private:
     int         numSelected;             // lines marked
     int         lastMarked;              // a marked line when numSelected > 0, or -1 when unknown
     SELECT_MODE selectMode;
-    void (*changeCallback)(CurList*, void*);
-    void*       changeData;
-    std::function<void(CurList*)> changeFunction;
-    void (*activateCallback)(CurList*, void*);
-    void*       activateData;
-    std::function<void(CurList*)> activateFunction;
+    std::function<void()> changeFunction; // either form, this gadget bound in
+    std::function<void()> activateFunction; // either form, this gadget bound in
     bool        typeAheadOn;
     std::string typed;                   // the type-ahead text
     long long   typedAt;                 // when its last key came, in milliseconds

@@ -69,9 +69,7 @@ private:
         bool   check;
         bool   checked;
         bool   enabled;
-        void (*callback)(void*);
-        void*  data;
-        std::function<void()> function;
+        std::function<void()> function;  // either form
     };
     int  add(std::string_view text, std::string_view hint, bool check, bool checked);
     // Shared with the bar's titles: a text with & marks as shown, the byte

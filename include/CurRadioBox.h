@@ -34,8 +34,6 @@ private:
     CurToggle** toggles;                 // exactly numToggles entries
     int         numToggles;
     bool        inCallback;              // set while the group changes its members itself
-    void (*toggleCallback)(CurToggle*, void*);
-    void*       toggleData;
-    std::function<void(CurToggle*)> toggleFunction;
+    std::function<void(CurToggle*)> toggleFunction; // either form
 };
 #endif

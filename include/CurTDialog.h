@@ -214,9 +214,10 @@ public:
     static int showEdit(int editHeight, int editWidth, int attributes, std::string_view title,
                         std::string& text);
     // The calendar and time boxes: the text (sized as showInput's) over the
-    // gadget. The values given are the first date or time (today, or
-    // midnight, when they are not one, or a pointer is null) and receive
-    // the chosen ones.
+    // gadget. The values given are the first date or time (today when they
+    // are not a date, midnight when a pointer is null) and receive the
+    // chosen ones. A time out of range (hours 0-23, minutes and seconds
+    // 0-59) is refused with -2 and nothing shown.
     static int showCalendar(int textHeight, int textWidth, int attributes, const char* text,
                             const char* title, int* day, int* month, int* year);
     static int showTime(int textHeight, int textWidth, int attributes, const char* text,

@@ -55,7 +55,8 @@ public:
     // Called after every edit of the text by a key (not by setText); either
     // form replaces the other.
     void setChangeCB(void (*callback)(CurTextEdit*, void*), void* data);
-    void setChangeCB(std::function<void()> callback);
+    void setChangeCB(std::function<void()> callback); // the same, not told which gadget
+    void setChangeCB(std::function<void(CurTextEdit*)> callback);
 
     // the gadget contract (the keyboard loop is CurGadget's)
     void draw() override;                // frame, scroll bar, rows in view; cursor on the edit position
@@ -112,9 +113,7 @@ private:
     int   tabWidth;
     long  maxSize;
     std::string joined;                  // what getText handed out
-    void (*changeCallback)(CurTextEdit*, void*);
-    void* changeData;
-    std::function<void()> changeFunction;
+    std::function<void()> changeFunction; // either form, this gadget bound in
     // The rows of the last line laid out, while no edit came between: a
     // long line wrapped is walked once per key, not once per row shown.
     long  edits;                         // counts every change of the text

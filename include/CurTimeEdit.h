@@ -23,7 +23,8 @@ public:
     FIELD getField() const;
     // Called after every change of the time; either form replaces the other.
     void setChangeCB(void (*callback)(CurTimeEdit*, void*), void* data);
-    void setChangeCB(std::function<void()> callback);
+    void setChangeCB(std::function<void()> callback); // the same, not told which gadget
+    void setChangeCB(std::function<void(CurTimeEdit*)> callback);
 
     // the gadget contract (the keyboard loop is CurGadget's)
     void draw() override;                // the fields centred in the middle row; cursor on the current one
@@ -47,8 +48,6 @@ private:
     int   values[3];
     FIELD field;
     bool  typed;                         // a first digit was typed into the current field
-    void (*changeCallback)(CurTimeEdit*, void*);
-    void* changeData;
-    std::function<void()> changeFunction;
+    std::function<void()> changeFunction; // either form, this gadget bound in
 };
 #endif

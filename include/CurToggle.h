@@ -43,9 +43,8 @@ private:
     TYPE  type;
     bool  toggled;
     char* text;                          // own copy
-    void (*toggleCallback)(CurToggle*, void*);
-    void* toggleData;
-    std::function<void(CurToggle*)> toggleFunction;
+    std::function<void()> toggleFunction; // either form, this gadget bound in
+    CurRadioBox* callbackGroup;          // the group whose own callback is installed, or null
     CurRadioBox* group;                  // the group holding this toggle, or null; not owned
 };
 #endif

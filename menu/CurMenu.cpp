@@ -2,6 +2,7 @@
 // between the items that can be chosen, choosing, and the pop-up. How the
 // menu is placed and drawn is in CurMenuDraw.cpp.
 #include "CurMenu.h"
+#include "CurCallback.h"
 #include "CurGadget.h"
 #include "CurInit.h"
 #include "CurText.h"
@@ -68,8 +69,7 @@ static std::string_view orEmpty(const char* s)
 int CurMenu::addItem(const char* text, const char* hint, void (*callback)(void*), void* data)
 {
     int index = add(orEmpty(text), orEmpty(hint), false, false);
-    items[index].callback = callback;
-    items[index].data = data;
+    items[index].function = CurCallback::bind(callback, data);
     return index;
 }
 
@@ -84,8 +84,7 @@ int CurMenu::addCheckItem(const char* text, const char* hint, bool checked,
                           void (*callback)(void*), void* data)
 {
     int index = add(orEmpty(text), orEmpty(hint), true, checked);
-    items[index].callback = callback;
-    items[index].data = data;
+    items[index].function = CurCallback::bind(callback, data);
     return index;
 }
 
@@ -197,20 +196,14 @@ int CurMenu::popup(int y, int x)
     return chosen;
 }
 
-// The callback may run anything, this menu's popup again included: the
-// menu is closed by then, and the function is called through a copy
-// since it may replace itself.
+// The callback may run anything, this menu's popup again included (the
+// menu is closed by then), or destroy the menu.
 void CurMenu::choose(int index)
 {
     Item& item = items[index];
     if (item.check)
         item.checked = !item.checked;
-    if (item.callback != nullptr) {
-        item.callback(item.data);
-    } else if (item.function) {
-        std::function<void()> call = item.function;
-        call();
-    }
+    CurCallback::call(item.function);
 }
 
 int CurMenu::run(int y, int x, bool pulled, int* leaveKey)
@@ -235,10 +228,19 @@ int CurMenu::run(int y, int x, bool pulled, int* leaveKey)
         }
         if (!is_keypad(w))
             keypad(w, TRUE);
-        int key = CurInit::readKey(window);
+        // The one loop rule, as a loop run from another loop's key: a stop
+        // asked for here ends the loop around too.
+        int key = CurInit::readWideKey(window);
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, window, true);
         if (CurInit::height != screenHeight || CurInit::width != screenWidth) {
             close();            // laid out again for the new screen
             open();
+        }
+        if (step == CurInit::LOOP_IDLE)
+            continue;
+        if (step == CurInit::LOOP_END) {
+            *leaveKey = key;
+            break;
         }
         if (!offer(key, &chosen, leaveKey, pulled))
             break;
@@ -259,8 +261,7 @@ bool CurMenu::offer(int key, int* chosen, int* leaveKey, bool pulled)
         return mouse(chosen, leaveKey);
     int rows = viewRows();
     int target = current;
-    bool ends = key == 27 || key == KEY_F(10) || key == CurInit::STOP || key == ERR
-                || (pulled && (key == KEY_LEFT || key == KEY_RIGHT));
+    bool ends = key == 27 || key == KEY_F(10) || (pulled && (key == KEY_LEFT || key == KEY_RIGHT));
     if (ends) {
         *leaveKey = key;
         return false;

@@ -144,7 +144,16 @@ void CurMenuBar::runBar(int index, bool pulled)
         } else {
             if (win != nullptr && !is_keypad(win))
                 keypad(win, TRUE);
-            key = CurInit::readKey(this);
+            key = CurInit::readWideKey(this);
+            // The one loop rule; the bar runs inside a key of another loop
+            // (a form's, or its own), so a stop reaches that loop too.
+            CurInit::LOOP_STEP step = CurInit::loopStep(key, this, true);
+            if (step == CurInit::LOOP_IDLE)
+                continue;
+            if (step == CurInit::LOOP_END) {
+                inputEnded = key == ERR;
+                break;
+            }
             if (key == 13 || key == 10 || key == KEY_ENTER || key == KEY_DOWN) {
                 pulled = true;
                 continue;
@@ -166,7 +175,7 @@ void CurMenuBar::runBar(int index, bool pulled)
             active = named;
             pulled = true;
         } else if (key == 27 || key == KEY_F(10) || key == ERR || key == CurInit::STOP) {
-            inputEnded = key == ERR || key == CurInit::STOP;
+            inputEnded = key == ERR;    // a stop is pending for the loop around
             break;
         }
     }
@@ -215,10 +224,12 @@ int CurMenuBar::kbdLoop()
             return -1;          // an inert window can never deliver a key
         if (!is_keypad(win))
             keypad(win, TRUE);
-        int key = CurInit::readKey(this);
-        if (key == ERR || key == CurInit::STOP)
+        int key = CurInit::readWideKey(this);
+        CurInit::LOOP_STEP step = CurInit::loopStep(key, this);
+        if (step == CurInit::LOOP_END)
             return key == ERR ? -1 : 0;
-        processKey(key);
+        if (step == CurInit::LOOP_KEY)
+            processKey(key);
     }
     return inputEnded ? -1 : 0;
 }

@@ -4,14 +4,16 @@
 
 #include <CurBanner.h>
 #include <CurInit.h>
+#include <CurSession.h>
 #include <curses.h>
 
+static CurSession* session = nullptr;     // galleryStart to galleryEnd
 static CurBanner* banner = nullptr;
 static int        pairOf[8][8];            // colour pair per foreground and background; 0 = none yet
 
 void galleryStart()
 {
-    CurInit::initialize();
+    session = new CurSession;
     CurInit::setMouse(true);               // clicks and the wheel, where the terminal reports them
     banner = new CurBanner();
     banner->setAttributes(galleryColor(CurInit::white, CurInit::blue) | CurInit::bold);
@@ -22,7 +24,8 @@ void galleryEnd()
 {
     delete banner;
     banner = nullptr;
-    CurInit::cleanup();
+    delete session;
+    session = nullptr;
 }
 
 void galleryTitle(const char* title, const char* keys)

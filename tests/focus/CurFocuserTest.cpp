@@ -4,8 +4,11 @@
 #include "FormTest.h"
 
 #include "CurGadget.h"
+#include "CurMenu.h"
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <functional>
 #include <stdexcept>
 #include <unistd.h>
@@ -360,3 +363,75 @@ TEST_F(CurFocuserTest, DestructionInAnyOrderAndThrowingCallbacksLeaveEverythingU
 }
 
 } // namespace
+
+// Every kind of callback run inside a form's loop destroys the focuser, its
+// only gadget or that gadget's window; the loop ends cleanly in each case
+// (a fault here is a use after free the sanitizers report): at once, or
+// for the callbacks the reader runs, once they stop its wait (a timer or
+// watch by returning true) or at the next key (a resize; the window read
+// from is not destroyed by a resize callback here).
+TEST_F(CurFocuserTest, FromInsideEveryKindOfCallbackTheLoopEndsCleanly)
+{
+    enum Kind { BUTTON, ENTER, KEY, FILTER, MENU, TIMER, WATCH, RESIZE };
+    static const char* const kindNames[] = {"button", "enter", "key", "filter",
+                                            "menu", "timer", "watch", "resize"};
+    static const char* const goneNames[] = {"focuser", "gadget", "window"};
+    for (int kind = BUTTON; kind <= RESIZE; kind++) {
+        for (int gone = 0; gone < (kind == RESIZE ? 2 : 3); gone++) {
+            SCOPED_TRACE(std::string(kindNames[kind]) + " destroys the " + goneNames[gone]);
+            CurWindow* w = new CurWindow(5, 30, 2, 2);
+            CurFocuser* f = new CurFocuser;
+            CurGadget* g = kind == BUTTON ? (CurGadget*)new CurButton(w) : new Probe(w);
+            g->setGeometry(1, 6, 1, 1);
+            f->addGadget(g);
+            CurMenu menu;
+            int calls = 0;
+            std::function<void()> destroy = [&] {
+                calls++;
+                if (gone == 0) delete f, f = nullptr;
+                if (gone == 1) delete g, g = nullptr;
+                if (gone == 2) delete w, w = nullptr;
+            };
+            int fds[2] = {-1, -1}, timer = -1, watch = -1;
+            struct winsize size;
+            switch (kind) {
+            case BUTTON: static_cast<CurButton*>(g)->setActivateCB(destroy); break;
+            case ENTER:  f->setEnterCB(destroy); break;
+            case KEY:    f->setKeyCB([&](int) { destroy(); return true; }); break;
+            case FILTER: f->setKeyFilterCB([&](int) { destroy(); return true; }); break;
+            case MENU:
+                menu.addItem("&Go", "", destroy);
+                f->setKeyCB([&](int) { menu.popup(); return true; });
+                break;
+            case TIMER:  timer = CurInit::addTimer(0, [&] { destroy(); return true; }); break;
+            case WATCH:
+                ASSERT_EQ(0, pipe(fds));
+                ASSERT_EQ(1, write(fds[1], "w", 1));
+                watch = CurInit::addWatch(fds[0], [&](int) { destroy(); return true; });
+                break;
+            case RESIZE:
+                CurInit::setResizeCB(destroy);
+                ASSERT_EQ(0, ioctl(0, TIOCGWINSZ, &size));
+                size.ws_col -= gone + 1;    // the terminal one to three columns narrower
+                ASSERT_EQ(0, ioctl(0, TIOCSWINSZ, &size));
+                raise(SIGWINCH);
+                break;
+            }
+            if (kind == KEY || kind == FILTER || kind == MENU || kind == RESIZE)
+                screen().sendText("x");  // the menu opens on x and chooses with Enter
+            if (kind == BUTTON || kind == ENTER || kind == MENU)
+                screen().enter();
+            f->kbdLoop();
+            EXPECT_EQ(1, calls);
+            CurInit::removeTimer(timer);
+            CurInit::removeWatch(watch);
+            CurInit::setResizeCB(nullptr);
+            for (int fd : fds)
+                if (fd >= 0)
+                    close(fd);
+            delete f;
+            delete g;
+            delete w;
+        }
+    }
+}

@@ -15,7 +15,7 @@
 
 namespace {
 
-enum Kind { EDIT, CALENDAR, TIME, FILES, DIRECTORIES };
+enum Kind { EDIT, CALENDAR, TIME, LATE_TIME, FILES, DIRECTORIES };
 
 struct PickCase {
     Kind kind;
@@ -29,8 +29,8 @@ std::string pick(Kind kind, const std::string& dir, int* status)
 {
     char text[64] = "";
     int a = 28, b = 2, c = 2024;
-    if (kind == TIME)
-        a = 23, b = 59, c = 58;
+    if (kind == TIME || kind == LATE_TIME)
+        a = 23, b = kind == TIME ? 59 : 60, c = 58;
     if (kind == EDIT) {
         char* edited = nullptr;
         *status = CurTDialog::showEdit(5, 30, 0, "Note", "ab", &edited);
@@ -67,6 +67,7 @@ TEST_F(CursesTest, PickerBoxesAnswerOnOkOnly)
         {TIME, {U, 13}, 0, "00:59:58"},
         {TIME, {R, '0', '7', 9, 13}, 0, "23:07:58"},
         {TIME, {U, 27}, -1, "23:59:58"},
+        {LATE_TIME, {}, -2, "23:60:58"},                // refused, nothing shown
         {EDIT, {'x', 13, 'y', 9, 13}, 0, "x\nyab"},
         {EDIT, {'x', 9, 9, 13}, 1, "ab"},
         {FILES, {9, 9, 13}, 0, "f"},

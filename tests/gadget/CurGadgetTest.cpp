@@ -14,6 +14,8 @@
 #include <CurWindow.h>
 
 #include <fcntl.h>
+#include <functional>
+#include <string>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -146,5 +148,43 @@ TEST_F(CursesTest, EveryKindBuiltOnANullWindowDoesNothingHarmful)
         CurFocuser form;
         form.addGadget(g.get());
         form.kbdLoop();                  // returns at once
+    }
+}
+
+// Every gadget calls its callbacks through a copy: one that replaces or
+// clears itself runs to its end on its own captures (a fault here is a use
+// after free the sanitizers report).
+TEST_F(CursesTest, CallbacksMayReplaceOrClearThemselvesWhileTheyRun)
+{
+    CurWindow host(10, 40, 0, 0);
+    CurCalendar calendar(&host);
+    CurTimeEdit time(&host);
+    CurTextEdit text(&host);
+    CurLineEdit line(&host);
+    CurList list(&host);
+    list.addLine("a", false, false);
+    using Set = std::function<void(std::function<void()>)>;
+    struct Case {
+        CurGadget* gadget;
+        Set set;
+        int key;
+    } cases[] = {
+        {&calendar, [&](std::function<void()> f) { calendar.setChangeCB(f); }, KEY_RIGHT},
+        {&time, [&](std::function<void()> f) { time.setChangeCB(f); }, KEY_UP},
+        {&text, [&](std::function<void()> f) { text.setChangeCB(f); }, 'x'},
+        {&line, [&](std::function<void()> f) { line.setChangeCB(f ? std::function<void(CurLineEdit*)>([f](CurLineEdit*) { f(); }) : nullptr); }, 'x'},
+        {&list, [&](std::function<void()> f) { list.setActivateCB(f ? std::function<void(CurList*)>([f](CurList*) { f(); }) : nullptr); }, 13},
+    };
+    for (const Case& c : cases) {
+        for (bool clear : {false, true}) {
+            std::string seen, tag(64, 'a');
+            c.set([&c, &seen, tag, clear] {
+                c.set(clear ? std::function<void()>() : [] {});
+                seen += tag;
+            });
+            c.gadget->processKey(c.key);
+            c.gadget->processKey(c.key);    // the replacement, or nothing
+            EXPECT_EQ(tag, seen) << (&c - cases) << (clear ? " cleared" : " replaced");
+        }
     }
 }

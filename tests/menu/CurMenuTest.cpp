@@ -125,6 +125,8 @@ TEST(CurMenu, PopupAnswersOnAnyMenuAndScreen)
         {24, 80, {"4"}, "Esc", "-1"},
         {24, 80, {"4"}, "b", "1"},                       // two items share b: the first has it
         {24, 80, {"4"}, "Alt-a", "0"},                   // A0's letter is its hot key
+        {24, 80, {"4", "accent"}, "é", "3"},             // a hot key beyond ASCII
+        {24, 80, {"4", "accent"}, "Alt-é", "3"},
         {24, 80, {"0"}, "", "-1"},                       // nothing to choose: at once
         {24, 80, {"1000"}, "End Enter", "999"},
         {24, 80, {"1000"}, "PageDown PageDown Enter", "44"},
@@ -137,6 +139,8 @@ TEST(CurMenu, PopupAnswersOnAnyMenuAndScreen)
         SCOPED_TRACE(std::to_string(c.rows) + "x" + std::to_string(c.cols) + " " + c.args[0] + " "
                      + c.keys);
         ScreenSession s(c.rows, c.cols);
+        if (c.args.size() > 1 && c.args[1] == "accent")
+            s.setEnv("LC_ALL", "C.UTF-8");
         std::vector<std::string> argv = {scenarioPath("menu_demo"), "popup"};
         argv.insert(argv.end(), c.args.begin(), c.args.end());
         ASSERT_TRUE(s.start(argv));

@@ -74,8 +74,8 @@ static int runBar(bool own)
 }
 
 // Items named A0, A1, ... with hot keys; two share b; wide ones are 300
-// columns of x with a hint.
-static int runPopup(int count, bool wide)
+// columns of x with a hint; accented, the fourth item's hot key is é.
+static int runPopup(int count, bool wide, bool accent)
 {
     CurWindow back(CurInit::height, CurInit::width, 0, 0);
     for (int row = 0; row < CurInit::height; row++)
@@ -87,6 +87,8 @@ static int runPopup(int count, bool wide)
                                             : "&A" + std::to_string(i);
         if (wide)
             text += std::string(300, 'x');
+        if (accent && i == 3)
+            text = "&\xc3\xa9" + std::to_string(i);
         menu.addItem(text, wide ? "Ctrl-W" : "", nullptr);
     }
     scenarioResult("popup", menu.popup(3, 10));
@@ -99,7 +101,8 @@ int main(int argc, char** argv)
     CurInit::initialize();
     int status = 0;
     if (strcmp(mode, "popup") == 0)
-        status = runPopup(argc > 2 ? atoi(argv[2]) : 4, argc > 3);
+        status = runPopup(argc > 2 ? atoi(argv[2]) : 4, argc > 3 && strcmp(argv[3], "wide") == 0,
+                          argc > 3 && strcmp(argv[3], "accent") == 0);
     else
         status = runBar(strcmp(mode, "own") == 0);
     CurInit::cleanup();
