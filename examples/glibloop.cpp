@@ -6,6 +6,7 @@
 #include <CurInit.h>
 #include <CurLineEdit.h>
 #include <CurLogger.h>
+#include <CurSession.h>
 #include <CurWindow.h>
 #include <curses.h>
 #include <glib-unix.h>
@@ -56,7 +57,7 @@ static gboolean onClock(gpointer)
 
 int main()
 {
-    CurInit::initialize();
+    CurSession session;                          // given back when main returns
     CurLogger pane(CurInit::height - 3, CurInit::width, 0, 0);
     CurWindow line(3, CurInit::width, CurInit::height - 3, 0);
     line.setTitle("Type, Enter logs, Esc quits", CurInit::LEFT);
@@ -76,6 +77,5 @@ int main()
     if (toolkitTimer != 0)
         g_source_remove(toolkitTimer);
     g_main_loop_unref(loop);
-    CurInit::cleanup();
     return 0;
 }

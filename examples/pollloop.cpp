@@ -6,6 +6,7 @@
 #include <CurInit.h>
 #include <CurLineEdit.h>
 #include <CurLogger.h>
+#include <CurSession.h>
 #include <CurWindow.h>
 #include <curses.h>
 #include <poll.h>
@@ -21,7 +22,7 @@ static long long nowMs()
 
 int main()
 {
-    CurInit::initialize();
+    CurSession session;                          // given back when main returns
     CurLogger log(CurInit::height - 3, CurInit::width, 0, 0);
     CurWindow bar(3, CurInit::width, CurInit::height - 3, 0);
     bar.setTitle("Type, Enter logs, Esc quits", CurInit::LEFT);
@@ -58,6 +59,5 @@ int main()
             }
         }
     }
-    CurInit::cleanup();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <CurInit.h>
 #include <CurLineEdit.h>
 #include <CurLogger.h>
+#include <CurSession.h>
 #include <CurWindow.h>
 #include <curses.h>
 #include <string>
@@ -50,7 +51,7 @@ static void onClock(uv_timer_t*)
 
 int main()
 {
-    CurInit::initialize();
+    CurSession session;                          // given back when main returns
     CurLogger pane(CurInit::height - 3, CurInit::width, 0, 0);
     CurWindow line(3, CurInit::width, CurInit::height - 3, 0);
     line.setTitle("Type, Enter logs, Esc quits", CurInit::LEFT);
@@ -74,6 +75,5 @@ int main()
     uv_close((uv_handle_t*)&programClock, nullptr);
     uv_run(loop, UV_RUN_DEFAULT);                // lets the handles close
     uv_loop_close(loop);
-    CurInit::cleanup();
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <CurGauge.h>
 #include <CurInit.h>
 #include <CurLogger.h>
+#include <CurSession.h>
 #include <CurWindow.h>
 #include <atomic>
 #include <chrono>
@@ -14,7 +15,7 @@
 
 int main()
 {
-    CurInit::initialize();
+    CurSession session;                          // given back when main returns; posts still waiting are dropped
     CurWindow top(5, CurInit::width, 0, 0);
     top.setTitle("Download", CurInit::LEFT);
     CurGauge gauge(&top);
@@ -49,6 +50,5 @@ int main()
     form.kbdLoop();
     quit = true;
     worker.join();
-    CurInit::cleanup();                          // posts still waiting are dropped
     return 0;
 }
