@@ -15,7 +15,7 @@
 
 int main()
 {
-    CurSession session;                          // given back when main returns; posts still waiting are dropped
+    CurSession session;                  // given back at the end, dropping posts still waiting
     CurWindow top(5, CurInit::width, 0, 0);
     top.setTitle("Download", CurInit::LEFT);
     CurGauge gauge(&top);
