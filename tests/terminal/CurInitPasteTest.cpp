@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -36,14 +36,6 @@ const PasteCase CASES[] = {
     {"a hidden field takes the paste", 2, "\x1b[200~hunter2\x1b[201~", "secret", "hunter2"},
 };
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
-
 }  // namespace
 
 TEST(Paste, APasteIsOneSafeInsertion)
@@ -68,7 +60,8 @@ TEST(Paste, APasteIsOneSafeInsertion)
         EXPECT_EQ(0, s.waitExit()) << s.dump();
         EXPECT_EQ(c.value, s.result(c.key)) << s.dump();
         EXPECT_FALSE(s.terminal().bracketedPaste()) << "switched off at the end";
-        std::string keys = readFile(log);
+        std::ifstream in(log);
+        std::string keys((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         EXPECT_EQ(std::string::npos, keys.find("hunter")) << keys;
         unlink(log);
     }
