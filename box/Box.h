@@ -118,6 +118,13 @@ const BoxEntry* findBox(const char* name);
 // Every entry, in the order --help lists them; count receives their number.
 const BoxEntry* boxTable(int* count);
 
+// The program named whiptail or dialog (a link) looks as that program does;
+// under any other name, its own look (BoxRows.cpp).
+enum BoxLook : int { LOOK_OWN, LOOK_WHIPTAIL, LOOK_DIALOG };
+BoxLook boxLook();
+// The OK button's word in that look.
+const char* boxOkWord();
+
 // The text as boxes show it (BoxText.cpp): the two characters \n break the
 // line (unless --no-nl-expand), a newline does so only with --cr-wrap or
 // --no-collapse (else it is a blank), runs of blanks and tabs collapse to one blank unless

@@ -5,22 +5,16 @@
 
 #include <CurTDialog.h>
 
-#include <cerrno>
 #include <cstring>
 #include <memory>
-
-// Started under the name whiptail (a link), the check list writes every
-// tag in double quotes, as scripts written for that program expect.
-static bool calledAsWhiptail()
-{
-    return strcmp(program_invocation_short_name, "whiptail") == 0;
-}
 
 // The marked tags: separated by a blank (or --output-separator), each
 // quoted as needed; or each on a line of its own, unquoted.
 static std::string markedTags(const BoxOptions& o, const BoxRows& rows, bool radio)
 {
-    bool always = !radio && calledAsWhiptail();
+    // Under the name whiptail, every tag in double quotes, as scripts
+    // written for that program expect.
+    bool always = !radio && boxLook() == LOOK_WHIPTAIL;
     std::string out;
     bool first = true;
     for (size_t i = 0; i < rows.tags.size(); i++) {

@@ -31,7 +31,7 @@ int buttonRow(const BoxOptions& o, BoxDialog::Buttons kind, const char* labels[4
         break;
     default:
         if (!o.noOk || kind == BoxDialog::OK_ONLY)
-            add(o.okLabel != nullptr ? o.okLabel : " OK ", BOX_OK);
+            add(o.okLabel != nullptr ? o.okLabel : boxOkWord(), BOX_OK);
         break;
     }
     if (o.extraButton)
@@ -115,7 +115,9 @@ BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons butto
     body = bodyRows > 0 ? clamp(bodyRows, 0, free) : bodyRows < 0 ? free - size.textRows : 0;
     body = clamp(body, 0, free);
     textRows = clamp(size.textRows, 0, free - (bodyRows == 0 ? 1 : body));
-    if (options->title != nullptr) {
+    if (options->title != nullptr && CurInit::getThemeShapes().titleTees) {
+        setTitle(options->title, CurInit::CENTER);   // the window's, between tees
+    } else if (options->title != nullptr) {
         int cols = clamp(CurLabel::getLongestLine(options->title), 0, width - 2);
         title = new CurLabel(this, false);
         title->setGeometry(1, cols, 0, (width - cols) / 2);
@@ -129,6 +131,7 @@ BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons butto
         viewer->setWrap(true);
         viewer->setGeometry(free, width - 2, 1, 1);
         addBody(viewer);
+        focuser.setKeyFilterCB(spaceCB, this);
         return;
     }
     label = new CurLabel(this, true);
@@ -198,6 +201,17 @@ void BoxDialog::enterCB(void* data)
     BoxDialog* dialog = static_cast<BoxDialog*>(data);
     dialog->entered = true;
     dialog->stopKbdLoop();
+}
+
+// Space in the scrolling text presses the button as Enter does, as in a
+// message that fits, rather than turning the page.
+bool BoxDialog::spaceCB(int key, void* data)
+{
+    BoxDialog* dialog = static_cast<BoxDialog*>(data);
+    if (key != ' ' || dialog->focuser.getFocusGadget() != dialog->viewer)
+        return false;
+    enterCB(data);
+    return true;
 }
 
 bool BoxDialog::timeoutCB(void* data)

@@ -55,6 +55,7 @@ private:
     void addButtons();
     static bool keyCB(int key, void* data);
     static void enterCB(void* data);
+    static bool spaceCB(int key, void* data);
     static bool timeoutCB(void* data);
 
     const BoxOptions* options;

@@ -1,6 +1,8 @@
 // BoxPrintMaxsize.cpp - --print-maxsize (box/): the largest box the terminal
-// takes, as "MaxSize: ROWS, COLUMNS", without drawing anything.
+// takes, as "MaxSize: ROWS, COLUMNS", without drawing anything; a back
+// title keeps its row.
 #include "Box.h"
+#include "CurTty.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -18,7 +20,7 @@ static void terminalSize(int* rows, int* cols)
             *cols = ws.ws_col;
             return;
         }
-    int tty = open("/dev/tty", O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    int tty = CurTty::open(O_RDONLY);
     bool known = tty >= 0 && ioctl(tty, TIOCGWINSZ, &ws) == 0 && ws.ws_row > 0 && ws.ws_col > 0;
     if (tty >= 0)
         close(tty);
@@ -32,6 +34,8 @@ BoxStatus runPrintMaxsize(BoxCall& call)
 {
     int rows = 24, cols = 80;
     terminalSize(&rows, &cols);
+    if (call.options->backtitle != nullptr && rows > 1)
+        rows--;                          // the back title's row is not the boxes'
     *call.answer += "MaxSize: " + std::to_string(rows) + ", " + std::to_string(cols) + "\n";
     return BOX_OK;
 }

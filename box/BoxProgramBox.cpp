@@ -165,7 +165,7 @@ BoxStatus runProgramBox(BoxCall& call)
         while (child > 0 && waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
         }
         if (program && keys) {
-            dialog.addButton(o.okLabel != nullptr ? o.okLabel : " OK ");
+            dialog.addButton(o.okLabel != nullptr ? o.okLabel : boxOkWord());
             dialog.setKeyCB(escapeStops, &dialog);
             dialog.draw();
             viewer.draw();

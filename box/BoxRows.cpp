@@ -3,12 +3,26 @@
 #include "BoxRows.h"
 
 #include <CurInit.h>
+#include <CurLabel.h>
+#include <curses.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
+
+BoxLook boxLook()
+{
+    const char* name = program_invocation_short_name;
+    return strcmp(name, "whiptail") == 0 ? LOOK_WHIPTAIL
+           : strcmp(name, "dialog") == 0 ? LOOK_DIALOG : LOOK_OWN;
+}
+
+const char* boxOkWord()
+{
+    return boxLook() == LOOK_WHIPTAIL ? "Ok" : " OK ";
+}
 
 // A list height as scripts give it: a whole number; 0 or less fits the rows.
 static bool listHeight(const char* arg, int* height)
@@ -78,7 +92,7 @@ BoxButtons boxButtons(const BoxOptions& o, const char* extraWord)
 {
     BoxButtons b;
     struct { bool shown; const char* label; const char* word; BoxStatus status; BoxButton id; } row[] = {
-        {!o.noOk, o.okLabel, " OK ", BOX_OK, BUTTON_OK},
+        {!o.noOk, o.okLabel, boxOkWord(), BOX_OK, BUTTON_OK},
         {o.extraButton || extraWord != nullptr, o.extraLabel, extraWord ? extraWord : "Extra",
          BOX_EXTRA, BUTTON_EXTRA},
         {!o.noCancel, o.cancelLabel, "Cancel", BOX_CANCEL, BUTTON_CANCEL},
@@ -159,6 +173,13 @@ BoxStatus boxShowList(BoxCall& call, const BoxRows& rows, const BoxButtons& butt
     setup->defaultButton = buttons.defaultButton;
     std::string text = boxText(o, call.text);
     int listHeight = rows.listHeight > 0 ? rows.listHeight : call.height > 7 ? call.height - 7 : 0;
+    // The reference programs keep the box's height: the list takes what the
+    // text leaves of it.
+    if (boxLook() != LOOK_OWN && call.height > 0 && call.width > 4) {
+        int width = call.width < COLS ? call.width : COLS;
+        int textRows = text.empty() ? 0 : CurLabel::getEffHeight(text.c_str(), width - 4, o.noCollapse);
+        listHeight = call.height - 6 - textRows > 1 ? call.height - 6 - textRows : 1;
+    }
     BoxTimer timer(o);
     int rename = -1;
     for (size_t i = 0; renamed != nullptr && i < buttons.meaning.size(); i++)

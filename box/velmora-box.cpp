@@ -4,6 +4,7 @@
 // screen goes to the terminal even when both are captured. Errors are one
 // line that never lands in the answer's stream.
 #include "BoxOptions.h"
+#include "CurTty.h"
 
 #include <CurBanner.h>
 #include <CurInit.h>
@@ -58,7 +59,7 @@ static void report(const BoxOptions& o, const std::string& message)
     if (o.outputFd == 2 && !isatty(2)) {
         if (isatty(1))
             fd = 1;
-        else if ((tty = open("/dev/tty", O_WRONLY | O_NOCTTY | O_CLOEXEC)) >= 0)
+        else if ((tty = CurTty::open(O_WRONLY)) >= 0)
             fd = tty;
     }
     ssize_t ignored = write(fd, line.data(), line.size()); // nothing more can be done when it fails
@@ -131,12 +132,17 @@ static void backtitle(const char* text)
     banner->update();
 }
 
-// NEWT_COLORS restyles the classic look, as it restyles the script programs'
+// Run under the name whiptail or dialog, the program looks as that program
+// does (the themes of those names). NEWT_COLORS restyles that look, or the
+// classic one under any other name, as it restyles the script programs'
 // blue one; VELMORA_THEME and VELMORA_COLORS, read by initialize, go over it.
 static void whiptailTheme()
 {
+    BoxLook look = boxLook();
+    if (look != LOOK_OWN)
+        CurInit::setTheme(look == LOOK_WHIPTAIL ? "whiptail" : "dialog");
     const char* colours = getenv("NEWT_COLORS");
-    if (colours != nullptr && colours[0] != '\0' && CurInit::setTheme("classic"))
+    if (colours != nullptr && colours[0] != '\0' && (look != LOOK_OWN || CurInit::setTheme("classic")))
         CurInit::setThemeColors(colours, true);
 }
 

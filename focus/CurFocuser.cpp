@@ -3,6 +3,7 @@
 // optional callbacks.
 #include "CurFocuser.h"
 #include "CurCallback.h"
+#include "CurGadgetWatch.h"
 #include "CurGadget.h"
 #include "CurInit.h"
 #include "CurWindow.h"
@@ -21,6 +22,13 @@ CurFocuser::CurFocuser()
     : gadgets(nullptr), numGadgets(0), focusIndex(0), loopStopped(false), loops(nullptr),
       prevFocuser(nullptr), nextFocuser(focuser_list)
 {
+    // A gadget going leaves every focuser. The gadget floor knows no
+    // focuser: the first focuser made tells it whom to tell.
+    struct Watch final : CurGadgetWatch {
+        void gadgetGone(CurGadget* gadget) override { forgetGadget(gadget); }
+    };
+    static Watch watch;
+    CurGadgetWatch::watch = &watch;
     if (focuser_list != nullptr)
         focuser_list->prevFocuser = this;
     focuser_list = this;

@@ -64,9 +64,12 @@ void CurButton::reset()
 }
 
 // One bar across the middle row: blanks, the text centred (or cut at the
-// right edge when it is too long), blanks. The cursor is left right after
-// the text, which is where the focus search measures from. Cells outside the
-// curses window are skipped: curses would wrap them onto the next row.
+// right edge when it is too long), blanks. The theme's brackets, when it has
+// any, stand at the bar's ends or hug the text; hugging ones take the
+// button's colours with the text alone, the rest of the bar is the window's.
+// The cursor is left right after the text, which is where the focus search
+// measures from. Cells outside the curses window are skipped: curses would
+// wrap them onto the next row.
 void CurButton::draw()
 {
     WINDOW* w = window->getWindow();
@@ -75,15 +78,42 @@ void CurButton::draw()
     int row = y + height / 2;
     if (row < 0 || row >= getmaxy(w))
         return;
-    int n = CurText::columns(text);
-    int start = (n <= width) ? x + (width - n) / 2 : x;
+    const CurInit::ThemeShapes& shapes = CurInit::getThemeShapes();
+    int left = CurText::columns(shapes.buttonLeft), right = CurText::columns(shapes.buttonRight);
     int a = CurInit::getThemeAttr(focused ? CurInit::THEME_BUTTON_FOCUSED : CurInit::THEME_BUTTON);
+    if (left + right == 0 || width < left + right + 1) {
+        CurText::blank(w, row, x, width, a);
+        drawText(w, row, x, width, a);
+        return;
+    }
+    int from = x, cols = width;
+    if (shapes.buttonHug) {
+        int n = CurText::columns(text) + left + right;
+        cols = n <= width ? n : width;
+        from = x + (width - cols) / 2;
+        CurText::blank(w, row, x, width, 0);
+    }
+    CurText::blank(w, row, from, cols, a);
+    drawBracket(w, row, from, shapes.buttonLeft, a);
+    drawBracket(w, row, from + cols - right, shapes.buttonRight, a);
+    drawText(w, row, from + left, cols - left - right, a);
+}
 
-    CurText::blank(w, row, x, width, a);
+// The text centred in cols columns from column from, the cursor after it.
+void CurButton::drawText(WINDOW* w, int row, int from, int cols, int attr)
+{
+    int n = CurText::columns(text);
+    int start = (n <= cols) ? from + (cols - n) / 2 : from;
     int end = start;        // where the text ends; an empty text ends where it would start
     if (start >= 0)
-        end += CurText::draw(w, row, start, text, (int)strlen(text), x + width - start, a);
+        end += CurText::draw(w, row, start, text, (int)strlen(text), from + cols - start, attr);
     wmove(w, row, end < getmaxx(w) ? end : getmaxx(w) - 1);
+}
+
+void CurButton::drawBracket(WINDOW* w, int row, int col, const char* bracket, int attr)
+{
+    if (bracket[0] != '\0' && col >= 0)
+        CurText::draw(w, row, col, bracket, (int)strlen(bracket), getmaxx(w) - col, attr);
 }
 
 bool CurButton::processKey(int key)

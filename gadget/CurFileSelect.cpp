@@ -171,6 +171,7 @@ void CurFileSelect::fillLists()
     dirList = new CurList(window);
     fileList = dirMode ? nullptr : new CurList(window);
     dirList->setSelectMode(CurList::SINGLE);
+    dirList->setThemeMarks(false);      // nobody marks an entry: no check or radio marks
     dirList->addLine("../", false, false);
     dirShown.clear();
     fileShown.clear();
@@ -186,8 +187,10 @@ void CurFileSelect::fillLists()
             fileShown.push_back(i);
         }
     }
-    if (fileList != nullptr)
+    if (fileList != nullptr) {
         fileList->setSelectMode(CurList::SINGLE);
+        fileList->setThemeMarks(false);
+    }
     layout();
     focusPart(part);
 }

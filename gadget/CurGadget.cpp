@@ -2,9 +2,10 @@
 // rectangle, the focus flag, the links to its window and focusers, harmless
 // defaults for the gadget contract and the plain keyboard loop.
 #include "CurGadget.h"
-#include "CurFocuser.h"
+#include "CurGadgetWatch.h"
 #include "CurInit.h"
 #include "CurWindow.h"
+#include "CurWindowTenants.h"
 
 #include <curses.h>
 
@@ -15,6 +16,26 @@ CurGadget::CurGadget(CurWindow* window)
       height(0), focused(false), focusShown(false), prevInWindow(nullptr),
       loopGone(nullptr)
 {
+    // A window going hands its gadgets to the inert window. The window floor
+    // knows no gadget, so a gadget tells it how: a class local to a member
+    // reaches the private links of both classes, as the member does.
+    struct Tenancy final : CurWindowTenants {
+        void windowGone(CurWindow* gone, CurWindow* inert) override
+        {
+            while (gone->gadgetList != nullptr) {
+                CurGadget* g = gone->gadgetList;
+                gone->gadgetList = g->nextInWindow;
+                g->window = inert;
+                g->prevInWindow = nullptr;
+                g->nextInWindow = inert->gadgetList;
+                if (inert->gadgetList != nullptr)
+                    inert->gadgetList->prevInWindow = g;
+                inert->gadgetList = g;
+            }
+        }
+    };
+    static Tenancy tenancy;
+    CurWindowTenants::tenants = &tenancy;
     width = this->window->getWidth();
     height = this->window->getHeight();
     nextInWindow = this->window->gadgetList;
@@ -35,7 +56,8 @@ CurGadget::~CurGadget()
 {
     if (loopGone != nullptr)
         *loopGone = true;
-    CurFocuser::forgetGadget(this);
+    if (CurGadgetWatch::watch != nullptr)
+        CurGadgetWatch::watch->gadgetGone(this);
     if (prevInWindow != nullptr)
         prevInWindow->nextInWindow = nextInWindow;
     else

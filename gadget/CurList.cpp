@@ -15,7 +15,7 @@
 
 CurList::CurList(CurWindow* window)
     : CurGadget(window), topLine(0), curLine(0), numSelected(0), lastMarked(-1),
-      selectMode(MULTIPLE), typeAheadOn(false), typedAt(0)
+      selectMode(MULTIPLE), themeMarks(true), typeAheadOn(false), typedAt(0)
 {
     showFocus(true);
     // Each switch resends the terminal's keypad string: only when it is off.
@@ -371,15 +371,40 @@ void CurList::drawLine(int index)
     int col = x + 1;
     if (wmove(w, y + index - topLine + 1, col) == ERR)
         return;                         // a row the window does not have
+    const char* mark = markText(lines[index].selected);
+    int markCols = markColumns();
+    if (col <= last)
+        CurText::draw(w, y + index - topLine + 1, col, mark, (int)strlen(mark), last + 1 - col, (int)a);
+    col += markCols;
     if (col++ <= last)
-        waddch(w, (chtype)(lines[index].selected ? '*' : ' ') | a);
-    if (col++ <= last)
-        waddch(w, ' ' | a);
+        mvwaddch(w, y + index - topLine + 1, col - 1, ' ' | a);
     if (col <= last)
         col += CurText::draw(w, y + index - topLine + 1, col, lines[index].text,
                              (int)strlen(lines[index].text), last + 1 - col, (int)a);
     if (col <= last)
         CurText::blank(w, y + index - topLine + 1, col, last + 1 - col, (int)a);
+}
+
+void CurList::setThemeMarks(bool on)
+{
+    themeMarks = on;
+}
+
+const char* CurList::markText(bool marked) const
+{
+    const CurInit::ThemeShapes& shapes = CurInit::getThemeShapes();
+    if (!themeMarks)
+        return marked ? "*" : " ";
+    if (selectMode == SINGLE)
+        return marked ? shapes.radioOn : shapes.radioOff;
+    return marked ? shapes.checkOn : shapes.checkOff;
+}
+
+int CurList::markColumns() const
+{
+    int on = CurText::columns(markText(true)), off = CurText::columns(markText(false));
+    int cols = on > off ? on : off;
+    return cols > 0 ? cols : 1;
 }
 
 // The theme's attribute of the lines, which the marked and the current
@@ -397,7 +422,7 @@ void CurList::placeCursor()
     if (w == nullptr)
         return;
     int row = y + curLine - topLine + 1;
-    int col = x + 1;
+    int col = x + 1 + (markColumns() - 1) / 2;   // on the mark's middle
     if (row > y + height - 1)
         row = y + height - 1;
     if (col > x + width - 1)

@@ -3,7 +3,7 @@
 // prompted for on the bottom frame row. Finding rows is in CurViewer.cpp.
 #include "CurViewer.h"
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurKeylog.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
 #include "CurWindow.h"
@@ -214,7 +214,7 @@ bool CurViewer::search(const char* text)
 // and what is typed later follows them in order.
 bool CurViewer::escTyped()
 {
-    if (CurInitPrivate::replayInterrupt())
+    if (CurKeylog::replayInterrupt())
         return true;                    // where the recorded session was stopped
     int room = (int)(sizeof keyKept / sizeof keyKept[0]);
     WINDOW* pad = keysKept < room - 1 ? newpad(1, 1) : nullptr;
@@ -233,7 +233,7 @@ bool CurViewer::escTyped()
     }
     delwin(pad);
     if (esc)
-        CurInitPrivate::recordInterrupt();  // the key log's own reader never saw it
+        CurKeylog::recordInterrupt();  // the key log's own reader never saw it
     return esc;
 }
 

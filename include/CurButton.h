@@ -8,6 +8,8 @@
 #include <functional>
 #include <string_view>
 
+typedef struct _win_st WINDOW;
+
 class CurButton : public CurGadget {
 public:
     CurButton(CurWindow* window);        // text "OK", unfocused, not activated, no callback
@@ -29,6 +31,8 @@ public:
     bool processMouse(const CurInit::MouseEvent& event) override; // a click presses it as space does
 
 private:
+    void drawText(WINDOW* w, int row, int from, int cols, int attr);
+    void drawBracket(WINDOW* w, int row, int col, const char* bracket, int attr);
     bool  activated;
     char* text;                          // own copy
     std::function<void()> activateFunction; // either form of the activation callback

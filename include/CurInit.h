@@ -295,8 +295,9 @@ public:
     // pair of its own (pairToAttr); the toolkit draws in it from then on.
     static void setThemeAttr(THEME_ELEMENT element, int attr);
     static int  getThemeAttr(THEME_ELEMENT element);
-    // A built-in theme by name: "default", or "classic" (white on blue, grey
-    // dialogs with black text). False, with nothing changed, for any other
+    // A built-in theme by name: "default", "classic" (white on blue, grey
+    // dialogs with black text), or "whiptail" and "dialog" (the colours and
+    // shapes of those two programs). False, with nothing changed, for any other
     // name. Before initialize the choice waits for it. The colour pairs a
     // theme needs are taken with addColorPair once and kept; when the
     // terminal has no colours, NO_COLOR is set or no pair is left, an element
@@ -305,6 +306,25 @@ public:
     // The built-in theme last chosen by setTheme or VELMORA_THEME
     // ("default" at first); elements set one by one since do not change it.
     static const char* getTheme();
+    // What a theme draws besides colours: the texts around a button's label,
+    // the marks of check and radio lists, tees around a window's title and
+    // the rule over a dialog's buttons. "default" and "classic" keep the
+    // toolkit's own shapes (the values below); setTheme puts the named
+    // theme's back. The texts are not copied: they must outlive their use.
+    struct ThemeShapes {
+        const char* buttonLeft = "";     // before a button's label
+        const char* buttonRight = "";    // after it
+        bool  buttonHug = false;         // the texts hug the label; else at the bar's ends
+        int   buttonColumns = 0;         // the least columns a label is centred in
+        const char* checkOn = "*";       // a check list row's mark, marked and not
+        const char* checkOff = " ";
+        const char* radioOn = "*";       // the same in a radio list (CurList::SINGLE)
+        const char* radioOff = " ";
+        bool  titleTees = false;         // the title between tees, a blank each side
+        bool  buttonRule = true;         // the separator over a dialog's buttons
+    };
+    static const ThemeShapes& getThemeShapes();
+    static void setThemeShapes(const ThemeShapes& shapes);
     // Sets the elements named in text, in the syntax of VELMORA_COLORS,
     // over the current theme; whiptailNames reads element and colour names
     // as whiptail reads them in NEWT_COLORS (the box program's). Returns

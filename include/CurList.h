@@ -62,6 +62,11 @@ public:
     // in the last second (ignoring ASCII case); off at first, so a form's
     // letter keys reach the program. Space still marks.
     void setTypeAhead(bool on);
+    // The mark column shows the theme's check marks (its radio marks in
+    // SINGLE mode; CurInit::ThemeShapes), on at first; off, it is one
+    // column with "*" for a marked line, as for a list nobody marks.
+    void setThemeMarks(bool on);
+    int  markColumns() const;            // the mark column's width
 
     // the gadget contract (the keyboard loop is CurGadget's)
     void draw() override;                // frame, scroll bar, lines; cursor on the current line's mark
@@ -86,6 +91,7 @@ private:
     void drawView(WINDOW* w);            // scroll bar, rows in view, cursor; not the frame
     void redrawAll();                    // draw, and the interior rows below the last line blanked
     void placeCursor();
+    const char* markText(bool marked) const; // the mark column's text for a line
     int  lineAttr() const;               // the theme's attribute of its lines, focused or not
     void jumpTo(int line, int top);      // current line and top line, brought into a valid view, then draw
     void mark(int index, bool on);       // one flag, the count of marks kept
@@ -106,6 +112,7 @@ private:
     SELECT_MODE selectMode;
     std::function<void()> changeFunction; // either form, this gadget bound in
     std::function<void()> activateFunction; // either form, this gadget bound in
+    bool        themeMarks;
     bool        typeAheadOn;
     std::string typed;                   // the type-ahead text
     long long   typedAt;                 // when its last key came, in milliseconds

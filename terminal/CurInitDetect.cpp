@@ -1,11 +1,13 @@
 // CurInitDetect.cpp - interactive terminal type detection (terminal/), run by
 // CurInit::initialize when TERM is unset, empty or unknown. Each candidate type is
 // tried in a child process that asks the user, in a question box drawn with
-// that type (focus/'s box, through CurInitPrivate::askTerminal), whether the
+// that type (the box the session was started with), whether the
 // screen looks right; the parent's terminal state and environment stay
 // untouched until a type is accepted.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurTermDetect.h"
+#include "CurTermSession.h"
+#include "CurTerminal.h"
 
 #include <curses.h>
 #include <term.h>
@@ -47,8 +49,6 @@ static const char INTRODUCTION[] =
     "\n"
     "              Now press <ENTER> to begin the detection process...\n"
     "\n\n";
-
-bool (*CurInitPrivate::askTerminal)(const char*, const char*, int) = nullptr;
 
 static const char QUESTION[] =
     "We're now trying to use settings for terminal \"%s\". You should see a "
@@ -99,20 +99,20 @@ static bool awaitEnter(int fd)
     }
 }
 
-void CurInitPrivate::autodetect()
+void CurTermDetect::autodetect()
 {
     fflush(stdout);
-    if (!isatty(tty_in)) {
+    if (!isatty(CurTerminal::tty_in)) {
         fprintf(stderr, "TERM names no known terminal type, and there is no terminal "
                         "to ask which type it is.\n");
         exit(1);
     }
-    say(tty_out, CLEAR);
-    say(tty_out, INTRODUCTION);
-    say(tty_out, "\n");
+    say(CurTerminal::tty_out, CLEAR);
+    say(CurTerminal::tty_out, INTRODUCTION);
+    say(CurTerminal::tty_out, "\n");
     // At the end of the input nobody is there to answer, and every question
     // box would wait for keys that never come: no candidate can be accepted.
-    if (awaitEnter(tty_in)) {
+    if (awaitEnter(CurTerminal::tty_in)) {
         for (const auto& candidate : candidates) {
             if (tryTerm(candidate.term)) {
                 putenv(const_cast<char*>(candidate.entry));
@@ -120,9 +120,9 @@ void CurInitPrivate::autodetect()
             }
         }
     }
-    say(tty_out, CLEAR);
-    say(tty_out, FAREWELL);
-    say(tty_out, "\n");
+    say(CurTerminal::tty_out, CLEAR);
+    say(CurTerminal::tty_out, FAREWELL);
+    say(CurTerminal::tty_out, "\n");
     exit(1);
 }
 
@@ -145,18 +145,18 @@ static void askInChild(const char* term)
     int null = open("/dev/null", O_RDWR);
     (void)null;             // stays open for the life of the child
 
-    CurInit::initialize();
+    CurTermSession::start(CurTermSession::asker());
     int attr = CurInit::pairToAttr(CurInit::addColorPair(CurInit::white, CurInit::blue));
     char question[1024];
     snprintf(question, sizeof question, QUESTION, term);
-    bool answer = CurInitPrivate::askTerminal != nullptr
-                  && CurInitPrivate::askTerminal(question, "Terminal detection", attr);
+    CurTermSession::Ask ask = CurTermSession::asker();
+    bool answer = ask != nullptr && ask(question, "Terminal detection", attr);
     CurInit::cleanup();
     fflush(stdout);
     _exit(answer ? 0 : 1);
 }
 
-bool CurInitPrivate::tryTerm(const char* term)
+bool CurTermDetect::tryTerm(const char* term)
 {
     fflush(stdout);         // the child must not write the parent's pending output again
     pid_t child = fork();

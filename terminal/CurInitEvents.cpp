@@ -3,10 +3,13 @@
 // handles the terminal's own events (resize, Ctrl-L, Alt) before a key leaves;
 // CurKeys decodes escape sequences and puts characters together.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurKeyReader.h"
+#include "CurMouse.h"
+#include "CurPaste.h"
+#include "CurPosts.h"
 #include "CurKeys.h"
 #include "CurText.h"
-#include "CurWindow.h"
+#include "CurScreenOwner.h"
 
 #include <curses.h>
 #include <term.h>
@@ -22,6 +25,7 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <vector>
 
 struct TimerNode {
     int       id;
@@ -58,7 +62,7 @@ static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
 static bool       stopPending = false;   // an inner prompt ended on STOP: the loop around it gets it
-bool              CurInitPrivate::turning = false;
+bool              CurKeyReader::turning = false;
 // Keys of the replay file to be read again before its next line: what a
 // character cut short leaves, or the further bytes of a character for a
 // reader of bytes. The terminal's keys go back into curses' own queue.
@@ -133,7 +137,7 @@ static bool takeWinch()
 // longer fit before the toolkit could keep their contents. Output flow
 // control goes off, so Ctrl-S and Ctrl-Q reach the program as keys instead
 // of freezing the screen; curses is told, and gives it back at the end.
-void CurInitPrivate::startEvents(int fd)
+void CurKeyReader::startEvents(int fd)
 {
     keyFd = fd;
     if (getenv("ESCDELAY") == nullptr)
@@ -156,7 +160,7 @@ void CurInitPrivate::startEvents(int fd)
 }
 
 // Timers and watches end with the screen; the resize callback stays.
-void CurInitPrivate::stopEvents()
+void CurKeyReader::stopEvents()
 {
     stopPending = false;
     signal(SIGWINCH, SIG_DFL);
@@ -169,7 +173,7 @@ void CurInitPrivate::stopEvents()
         t->removed = true;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         w->removed = true;
-    CurInitPrivate::dropPosts();
+    CurPosts::dropPosts();
     if (depth == 0) {
         delete[] pollSet;
         pollSet = nullptr;
@@ -196,10 +200,18 @@ void CurInit::setResizeCB(std::function<void()> callback)
     resizeData = nullptr;
 }
 
+// The windows are the window floor's: it repaints them over the standard
+// screen once it has any.
 void CurInit::repaintScreen()
 {
     clearok(curscr, TRUE);
-    refreshAllWindows();
+    if (CurScreenOwner::owner != nullptr) {
+        CurScreenOwner::owner->repaint();
+        return;
+    }
+    wtouchln(stdscr, 0, getmaxy(stdscr), 1);
+    wnoutrefresh(stdscr);
+    doupdate();
 }
 
 int CurInit::addTimer(int ms, bool (*callback)(void*), void* data)
@@ -262,7 +274,7 @@ static int addWatchNode(WatchNode* node)
     while (*tail != nullptr)
         tail = &(*tail)->next;
     *tail = node;
-    CurInitPrivate::watchesChanged();
+    CurPosts::watchesChanged();
     return node->id;
 }
 
@@ -271,7 +283,7 @@ bool CurInit::removeWatch(int id)
     for (WatchNode* w = watches; w != nullptr; w = w->next) {
         if (w->id == id && !w->removed) {
             w->removed = true;
-            CurInitPrivate::watchesChanged();
+            CurPosts::watchesChanged();
             return true;
         }
     }
@@ -338,17 +350,17 @@ static int waitTime(long long end)
     return first - now > INT_MAX ? INT_MAX : (int)(first - now);
 }
 
-int CurInitPrivate::timerWait()
+int CurKeyReader::timerWait()
 {
     return waitTime(-1);
 }
 
-bool CurInitPrivate::inLoop()
+bool CurKeyReader::inLoop()
 {
     return depth > 0;
 }
 
-void CurInitPrivate::eventFds(std::vector<int>* fds)
+void CurKeyReader::eventFds(std::vector<int>* fds)
 {
     fds->push_back(keyFd);
     if (winchPipe[0] >= 0)
@@ -378,7 +390,7 @@ static bool runWatches()
             continue;
         if (ev & (POLLHUP | POLLERR | POLLNVAL)) {
             w->removed = true;
-            CurInitPrivate::watchesChanged();
+            CurPosts::watchesChanged();
         }
         if (callWatch(w))                 // may add, remove, draw or nest a loop
             stop = true;
@@ -402,7 +414,7 @@ static Wake waitEvents(int ms)
     }
     pollSet[0] = {keyFd, POLLIN, 0};
     pollSet[1] = {winchPipe[0], POLLIN, 0};
-    pollSet[2] = {CurInitPrivate::wakeFd(), POLLIN, 0};
+    pollSet[2] = {CurPosts::wakeFd(), POLLIN, 0};
     int i = 3;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         if (!w->removed)
@@ -425,7 +437,7 @@ static Wake waitEvents(int ms)
 
 // Windows keep what no longer fits, curses takes the new size, windows are
 // cut, moved or made whole, and the program lays out before the repaint.
-void CurInitPrivate::followResize()
+void CurKeyReader::followResize()
 {
     int rows = LINES, cols = COLS;
     struct winsize ws;
@@ -440,15 +452,15 @@ void CurInitPrivate::followResize()
         CurInit::repaintScreen();
         return;
     }
-    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
-        node->window->keepContents();
+    if (CurScreenOwner::owner != nullptr)
+        CurScreenOwner::owner->keepContents();
     // resize_term, not resizeterm: the latter queues a KEY_RESIZE, which
     // would bring the reader back here for ever.
     resize_term(rows, cols);
     CurInit::height = LINES;
     CurInit::width = COLS;
-    for (CurInit::WinNode* node = win_list; node != nullptr; node = node->next)
-        node->window->fitScreen();
+    if (CurScreenOwner::owner != nullptr)
+        CurScreenOwner::owner->fitScreen();
     if (resizeCallback != nullptr) {
         resizeCallback(resizeData);
     } else if (resizeFunction) {
@@ -492,7 +504,7 @@ static WINDOW* readingWindow(WINDOW* w)
 // bytes read past a paste, which were typed after it.
 static int getKey(WINDOW* w, int ms)
 {
-    int typed = CurInitPrivate::typedAhead();
+    int typed = CurPaste::typedAhead();
     if (typed >= 0)
         return typed;
     int saved = wgetdelay(w);
@@ -561,11 +573,11 @@ static int takeKey(WINDOW* w, bool* handled)
     if (again != ERR)
         ungetch(again);                  // read past the sequence: the start of the next key
     if (key == CurKeys::MOUSE)
-        key = CurInitPrivate::mouseEvent(CurKeys::report);
+        key = CurMouse::mouseEvent(CurKeys::report);
     else if (key == CurKeys::PASTE_START)
-        key = CurInitPrivate::readPaste(keyFd);
+        key = CurPaste::readPaste(keyFd);
     else if (key == CurKeys::FOCUS_GAINED || key == CurKeys::FOCUS_LOST)
-        key = !CurInitPrivate::focusReporting ? CurKeys::DROPPED
+        key = !CurPaste::focusReporting ? CurKeys::DROPPED
             : key == CurKeys::FOCUS_GAINED ? CurInit::FOCUS_IN : CurInit::FOCUS_OUT;
     *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
@@ -580,15 +592,15 @@ static int takeKey(WINDOW* w, bool* handled)
 // another loop waits for nothing, but looks at the descriptors once.
 static int nextKey(WINDOW* w)
 {
-    int delay = CurInitPrivate::turning ? 0 : wgetdelay(w);
+    int delay = CurKeyReader::turning ? 0 : wgetdelay(w);
     long long end = delay > 0 ? nowMs() + delay : -1;
-    bool looked = !CurInitPrivate::turning;
+    bool looked = !CurKeyReader::turning;
     for (;;) {
         if (takeWinch())
             return KEY_RESIZE;
         if (CurInit::repaintIfResumed())
             placeCursor(w);
-        if (CurInitPrivate::takePosts())
+        if (CurPosts::takePosts())
             return CurInit::STOP;
         bool handled = false;
         int key = takeKey(w, &handled);
@@ -617,33 +629,22 @@ static int nextKey(WINDOW* w)
     }
 }
 
-CurInit::LOOP_STEP CurInit::loopStep(int key, CurWindow* window, bool inner)
+// What a key read from w means to a loop (CurInit::loopStep).
+CurInit::LOOP_STEP CurKeyReader::loopStep(int key, WINDOW* w, bool inner)
 {
-    if (key == STOP) {
+    if (key == CurInit::STOP) {
         stopPending = inner;
-        return LOOP_END;
+        return CurInit::LOOP_END;
     }
     if (key != ERR)
-        return LOOP_KEY;
-    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
-    return w != nullptr && wgetdelay(w) >= 0 ? LOOP_IDLE : LOOP_END;
-}
-
-int CurInit::readKey(CurWindow* window)
-{
-    return CurInitPrivate::readKeyAs(window, false);
-}
-
-int CurInit::readWideKey(CurWindow* window)
-{
-    return CurInitPrivate::readKeyAs(window, true);
+        return CurInit::LOOP_KEY;
+    return w != nullptr && wgetdelay(w) >= 0 ? CurInit::LOOP_IDLE : CurInit::LOOP_END;
 }
 
 // The next key from the replay file, then from the terminal through the
 // Esc handling (takeKey); true in *replayed for a key of the replay.
-int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
+int CurKeyReader::rawKey(WINDOW* w, bool* replayed)
 {
-    WINDOW* w = window != nullptr ? window->getWindow() : stdscr;
     *replayed = true;
     if (replayAheadCount > 0) {
         int key = replayAhead[0];
@@ -666,22 +667,22 @@ int CurInitPrivate::rawKey(CurWindow* window, bool* replayed)
 // A reader of whole characters puts them together from their bytes here,
 // holding them across waits of any length; a reader of bytes gets a whole
 // character of the replay file as its bytes.
-int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
+int CurKeyReader::readKeyAs(WINDOW* w, const CurWindow* reader, bool whole)
 {
     if (stopPending) {
         stopPending = false;
         return CurInit::STOP;
     }
-    if ((window != nullptr ? window->getWindow() : stdscr) == nullptr)
+    if (w == nullptr)
         return ERR;                      // an inert window has no input
     bool assemble = whole && CurText::utf8();
     int key = CurKeys::DROPPED;
     while (key == CurKeys::DROPPED) {
         bool replayed;
-        int raw = rawKey(window, &replayed);
+        int raw = rawKey(w, &replayed);
         int again[4], count = 0;
         if (replayed && raw == CurInit::PASTE)
-            clearPaste();
+            CurPaste::clearPaste();
         if (raw == ERR || raw == CurInit::STOP) {
             // Bytes of a character still held wait in curses' queue.
             readAgain(again, CurKeys::release(&partial, again), false);
@@ -701,6 +702,6 @@ int CurInitPrivate::readKeyAs(CurWindow* window, bool whole)
     }
     // Every key a toolkit loop gets has been obtained here, just before it
     // is handed back: the place where a session's keys are recorded.
-    CurInit::recordKey(key, CurInit::isSecretInput(window));
+    CurInit::recordKey(key, CurInit::isSecretInput(const_cast<CurWindow*>(reader)));
     return key;
 }

@@ -4,7 +4,10 @@
 // up, modes saved here), so a handler does nothing but write, tcsetattr and
 // raise. Also the terminal step's own forms: its modes.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurMouse.h"
+#include "CurTermGuard.h"
+#include "CurTermSession.h"
+#include "CurTerminal.h"
 
 #include <curses.h>
 #include <term.h>
@@ -55,7 +58,7 @@ static int collect(int c)
 }
 
 // The length is set last, so that a handler meanwhile writes nothing.
-void CurInitPrivate::prepare(Prepared* to, std::initializer_list<const char*> values)
+void CurTermSession::prepare(Prepared* to, std::initializer_list<const char*> values)
 {
     to->length = 0;
     size_t length = 0;
@@ -68,7 +71,7 @@ void CurInitPrivate::prepare(Prepared* to, std::initializer_list<const char*> va
     to->length = length;
 }
 
-void CurInitPrivate::writePrepared(const Prepared* prepared)
+void CurTermSession::writePrepared(const Prepared* prepared)
 {
     if (prepared == nullptr || outFd < 0)
         return;
@@ -87,20 +90,20 @@ void CurInitPrivate::writePrepared(const Prepared* prepared)
 
 // The program's modes are noted first: a stop ends in a continue, which
 // gives them back (restoreProgramModes).
-void CurInitPrivate::restoreStartModes()
+void CurTermGuard::restoreStartModes()
 {
     haveProgramModes = modesFd >= 0 && tcgetattr(modesFd, &programModes) == 0;
     if (modesFd >= 0)
         tcsetattr(modesFd, TCSADRAIN, &startModes);
 }
 
-void CurInitPrivate::restoreProgramModes()
+void CurTermGuard::restoreProgramModes()
 {
     if (haveProgramModes)
         tcsetattr(modesFd, TCSADRAIN, &programModes);
 }
 
-void CurInitPrivate::repaintLater()
+void CurTermGuard::repaintLater()
 {
     resumed = 1;
 }
@@ -112,10 +115,10 @@ static int leaveSteps()
 {
     if (!guarding)
         return 0;
-    int taken = CurInitPrivate::stepsTaken;
+    int taken = CurTermSession::stepsTaken;
     for (int i = taken - 1; i >= 0; i--) {
-        const CurInitPrivate::Step& step = CurInitPrivate::session[i];
-        CurInitPrivate::writePrepared(step.leaveBytes);
+        const CurTermSession::Step& step = CurTermSession::session[i];
+        CurTermSession::writePrepared(step.leaveBytes);
         if (step.leave != nullptr)
             step.leave();
     }
@@ -127,10 +130,10 @@ static int leaveSteps()
 static void enterSteps(int taken)
 {
     for (int i = 0; i < taken; i++) {
-        const CurInitPrivate::Step& step = CurInitPrivate::session[i];
+        const CurTermSession::Step& step = CurTermSession::session[i];
         if (step.enter != nullptr)
             step.enter();
-        CurInitPrivate::writePrepared(step.enterBytes);
+        CurTermSession::writePrepared(step.enterBytes);
     }
 }
 
@@ -246,20 +249,20 @@ static void installHandlers()
 // Runs before curses starts, so that curses, which sets handlers of its own
 // only where none is set, leaves these signals to the guard; the session's
 // bytes are prepared from the description openTerminal has loaded.
-void CurInitPrivate::guardTerminal()
+void CurTermGuard::guardTerminal()
 {
-    outFd = tty_out;
+    outFd = CurTerminal::tty_out;
     modesFd = -1;
-    const int candidates[] = {tty_out, tty_in, STDERR_FILENO};
+    const int candidates[] = {CurTerminal::tty_out, CurTerminal::tty_in, STDERR_FILENO};
     for (int fd : candidates) {
         if (tcgetattr(fd, &startModes) == 0) {
             modesFd = fd;
             break;
         }
     }
-    for (int i = 0; i < sessionSteps; i++)
-        if (session[i].prepare != nullptr)
-            session[i].prepare();
+    for (int i = 0; i < CurTermSession::sessionSteps; i++)
+        if (CurTermSession::session[i].prepare != nullptr)
+            CurTermSession::session[i].prepare();
     installHandlers();
     previousTerminate = std::set_terminate(onTerminate);
     if (!exitHookSet)
@@ -267,7 +270,7 @@ void CurInitPrivate::guardTerminal()
     guarding = 1;
 }
 
-void CurInitPrivate::releaseTerminal()
+void CurTermGuard::releaseTerminal()
 {
     if (!guarding)
         return;
@@ -287,7 +290,7 @@ void CurInitPrivate::releaseTerminal()
 // readKey asks at every turn; a signal wakes its wait.
 bool CurInit::repaintIfResumed()
 {
-    if (!resumed || !CurInitPrivate::initialized)
+    if (!resumed || !CurTermSession::initialized)
         return false;
     resumed = 0;
     // The guard showed the cursor; curses still believes in its own state.

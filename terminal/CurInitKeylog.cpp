@@ -21,10 +21,11 @@
 //
 // Both files are named by whoever starts the program, perhaps in a folder
 // others write to, so neither is followed through a symbolic link and each
-// must be a regular file; the log must be the user's own and not the replay
+// must be a regular file of the user's own; the log must not be the replay
 // file itself. Messages about them wait until the terminal is given back.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurKeylog.h"
+#include "CurMouse.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -68,8 +69,11 @@ bool       replaySeen = false;           // a replay file was opened: its identi
 dev_t      replayDev = 0;
 ino_t      replayIno = 0;
 
-// A replay line longer than this is no key: it is skipped whole.
+// A replay line longer than this is no key: it is skipped whole, as far
+// as SKIP_LIMIT bytes; one longer still ends the replay there, so that a
+// file of one endless line is not read whole before anything is drawn.
 const size_t LINE_LIMIT = 255;
+const long   SKIP_LIMIT = 64 * 1024;
 const char HIDDEN_NAME[] = "Hidden";
 const int  HIDDEN_KEY = 'x';             // what a hidden character replays as
 const char INTERRUPT_NAME[] = "Interrupt";
@@ -202,7 +206,7 @@ bool mouseEvent(const char* text)
         return false;
     e.row = (int)r;
     e.column = (int)c;
-    CurInitPrivate::setMouseEvent(e);
+    CurMouse::setMouseEvent(e);
     return true;
 }
 
@@ -258,19 +262,22 @@ int parseLine(const std::string& line)
     return code >= 0 ? code : -2;
 }
 
-enum LineRead { LINE_END, LINE_READ, LINE_TOO_LONG };
+enum LineRead { LINE_END, LINE_READ, LINE_TOO_LONG, LINE_ENDLESS };
 
 // One whole line, its newline (and a carriage return before it) dropped.
-// A line longer than LINE_LIMIT is read to its end and kept only as far as
-// a comment mark needs.
+// A line longer than LINE_LIMIT is read on to its end, up to SKIP_LIMIT
+// bytes, and kept only as far as a comment mark needs.
 LineRead readLine(std::FILE* in, std::string* line)
 {
     line->clear();
     bool any = false, tooLong = false;
+    long count = 0;
     for (int c; (c = getc(in)) != EOF;) {
         any = true;
         if (c == '\n')
             break;
+        if (++count > SKIP_LIMIT)
+            return LINE_ENDLESS;
         if (line->size() < LINE_LIMIT + 1)
             line->push_back((char)c);
         else
@@ -303,6 +310,9 @@ void openReplay()
         report("velmora: cannot read the key replay " + replayPath + ": " + reason(errno));
     } else if (!S_ISREG(st.st_mode)) {
         report("velmora: the key replay " + replayPath + " is not a regular file; not read");
+    } else if (st.st_uid != geteuid()) {
+        // Keys planted by another user would answer the program's questions.
+        report("velmora: the key replay " + replayPath + " belongs to another user; not read");
     } else if ((replayFile = fdopen(fd, "r")) != nullptr) {
         replaySeen = true;
         replayDev = st.st_dev;
@@ -371,7 +381,7 @@ bool CurInit::isSecretInput(CurWindow* window)
     return false;
 }
 
-void CurInitPrivate::moveSecretInput(CurWindow* from, CurWindow* to)
+void CurKeylog::moveSecretInput(CurWindow* from, CurWindow* to)
 {
     for (SecretInput& input : secretInputs)
         if (input.window == from)
@@ -410,6 +420,10 @@ static int nextReplayed()
     for (LineRead got; replayFile != nullptr && (got = readLine(replayFile, &line)) != LINE_END;) {
         ++replayLine;
         std::string place = replayPath + ":" + std::to_string(replayLine) + ": ";
+        if (got == LINE_ENDLESS) {
+            report(place + "longer than " + std::to_string(SKIP_LIMIT) + " bytes; the rest is not read");
+            break;
+        }
         if (got == LINE_TOO_LONG && line[0] != '#') {
             report(place + "longer than " + std::to_string(LINE_LIMIT) + " bytes, skipped");
             continue;
@@ -441,7 +455,7 @@ int CurInit::replayKey()
 
 // A replayed Interrupt stops the task where the recorded session stopped;
 // any other key waits for the next replayKey.
-bool CurInitPrivate::replayInterrupt()
+bool CurKeylog::replayInterrupt()
 {
     openReplay();
     if (replayedAhead >= 0 || replayFile == nullptr)
@@ -453,7 +467,7 @@ bool CurInitPrivate::replayInterrupt()
     return false;
 }
 
-void CurInitPrivate::recordInterrupt()
+void CurKeylog::recordInterrupt()
 {
     CurInit::recordKey(INTERRUPT);
 }

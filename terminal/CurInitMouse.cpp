@@ -2,9 +2,10 @@
 // on and off, turning the reports the key reader decodes (CurKeys) into
 // presses, releases, clicks and wheel steps, and the window under a cell.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurMouse.h"
+#include "CurTermSession.h"
+#include "CurTerminal.h"
 #include "CurKeys.h"
-#include "CurWindow.h"
 
 #include <curses.h>
 #include <term.h>
@@ -15,8 +16,8 @@
 // reader decodes as well.
 static const char MOUSE_ON[] = "\033[?1000h\033[?1006h";
 static const char MOUSE_OFF[] = "\033[?1006l\033[?1000l";
-static CurInitPrivate::Prepared mouseOn, mouseOff;
-volatile sig_atomic_t CurInitPrivate::mouseReporting = 0;
+static CurTermSession::Prepared mouseOn, mouseOff;
+volatile sig_atomic_t CurMouse::mouseReporting = 0;
 
 static bool wanted = false;              // the program's choice, kept across sessions
 static bool reporting = false;           // the terminal was told to report
@@ -49,11 +50,11 @@ static bool terminalHasMouse()
 
 // Prepared with the guard, before curses starts: only a terminal with a
 // mouse ever gets the bytes, and a handler can write them as they are.
-void CurInitPrivate::prepareMouse()
+void CurMouse::prepareMouse()
 {
     bool has = terminalHasMouse();
-    prepare(&mouseOn, {has ? MOUSE_ON : nullptr});
-    prepare(&mouseOff, {has ? MOUSE_OFF : nullptr});
+    CurTermSession::prepare(&mouseOn, {has ? MOUSE_ON : nullptr});
+    CurTermSession::prepare(&mouseOff, {has ? MOUSE_OFF : nullptr});
 }
 
 // Straight to the terminal: curses has sent everything it buffered by the
@@ -62,41 +63,41 @@ static void apply()
 {
     bool on = wanted && terminalHasMouse();
     if (on != reporting)
-        CurInitPrivate::writePrepared(on ? &mouseOn : &mouseOff);
+        CurTermSession::writePrepared(on ? &mouseOn : &mouseOff);
     reporting = on;
-    CurInitPrivate::mouseReporting = on;
+    CurMouse::mouseReporting = on;
     pressButton = clickButton = 0;
 }
 
-void CurInitPrivate::startMouse()
+void CurMouse::startMouse()
 {
     apply();
 }
 
-void CurInitPrivate::stopMouse()
+void CurMouse::stopMouse()
 {
     if (reporting)
-        writePrepared(&mouseOff);
+        CurTermSession::writePrepared(&mouseOff);
     reporting = false;
     mouseReporting = 0;
 }
 
-void CurInitPrivate::leaveMouse()
+void CurMouse::leaveMouse()
 {
     if (mouseReporting)
-        writePrepared(&mouseOff);
+        CurTermSession::writePrepared(&mouseOff);
 }
 
-void CurInitPrivate::enterMouse()
+void CurMouse::enterMouse()
 {
     if (mouseReporting)
-        writePrepared(&mouseOn);
+        CurTermSession::writePrepared(&mouseOn);
 }
 
 bool CurInit::setMouse(bool on)
 {
     wanted = on;
-    if (CurInitPrivate::initialized)
+    if (CurTermSession::initialized)
         apply();
     return reporting;
 }
@@ -114,7 +115,7 @@ bool CurInit::getMouse(MouseEvent* event)
     return true;
 }
 
-void CurInitPrivate::setMouseEvent(const CurInit::MouseEvent& event)
+void CurMouse::setMouseEvent(const CurInit::MouseEvent& event)
 {
     last = event;
     haveEvent = true;
@@ -140,7 +141,7 @@ static int buttonOf(int code)
 // A release where its press was is a click, and one more click of that
 // button on that cell soon after is a double click (then the pairing
 // starts over). Reports count only while the program asks for the mouse.
-int CurInitPrivate::mouseEvent(const CurKeys::MouseReport& r)
+int CurMouse::mouseEvent(const CurKeys::MouseReport& r)
 {
     int button = buttonOf(r.code);
     bool wheel = button == CurInit::WHEEL_UP || button == CurInit::WHEEL_DOWN;
@@ -177,17 +178,4 @@ int CurInitPrivate::mouseEvent(const CurKeys::MouseReport& r)
     }
     setMouseEvent(e);
     return KEY_MOUSE;
-}
-
-// Later windows lie over earlier ones: the newest that covers the cell.
-CurWindow* CurInit::windowAt(int row, int column)
-{
-    for (WinNode* node = CurInitPrivate::win_last; node != nullptr; node = node->prev) {
-        CurWindow* w = node->window;
-        if (w->isMapped() && w->getWindow() != nullptr && row >= w->getY() &&
-            row < w->getY() + w->getHeight() && column >= w->getX() &&
-            column < w->getX() + w->getWidth())
-            return w;
-    }
-    return nullptr;
 }

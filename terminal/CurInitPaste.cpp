@@ -3,7 +3,8 @@
 // the session, and reading a paste whole once the key reader has seen its
 // start marker (CurKeys decodes the markers and the reports).
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurPaste.h"
+#include "CurTermSession.h"
 
 #include <curses.h>
 #include <term.h>
@@ -22,9 +23,9 @@ static const char FOCUS_OFF[] = "\033[?1004l";
 static const size_t DEFAULT_LIMIT = 16 * 1024 * 1024;
 static const int SILENCE_MS = 1000;              // a paste that stops short ends here
 
-static CurInitPrivate::Prepared pasteOn, pasteOff, focusOn, focusOff;
-volatile sig_atomic_t CurInitPrivate::pasteBracketing = 0;
-volatile sig_atomic_t CurInitPrivate::focusReporting = 0;
+static CurTermSession::Prepared pasteOn, pasteOff, focusOn, focusOff;
+volatile sig_atomic_t CurPaste::pasteBracketing = 0;
+volatile sig_atomic_t CurPaste::focusReporting = 0;
 static bool wantPaste = false, wantFocus = false;   // the program's choices
 static std::string pasteText;
 static std::string ahead;                // bytes read past a paste's end, still to be typed
@@ -47,16 +48,16 @@ static int pasteVariable()
 
 // Prepared with the guard, before curses starts, from the description:
 // a terminal that does not have them never gets the bytes.
-void CurInitPrivate::prepareInputModes()
+void CurPaste::prepareInputModes()
 {
     int forced = pasteVariable();
     const char* on = forced == 1 ? PASTE_ON : forced == 0 ? nullptr : capability("BE");
     const char* off = forced == 1 ? PASTE_OFF : forced == 0 ? nullptr : capability("BD");
-    prepare(&pasteOn, {on != nullptr && off != nullptr ? on : nullptr});
-    prepare(&pasteOff, {on != nullptr && off != nullptr ? off : nullptr});
+    CurTermSession::prepare(&pasteOn, {on != nullptr && off != nullptr ? on : nullptr});
+    CurTermSession::prepare(&pasteOff, {on != nullptr && off != nullptr ? off : nullptr});
     bool focus = capability("kmous") != nullptr || capability("fe") != nullptr;
-    prepare(&focusOn, {focus ? FOCUS_ON : nullptr});
-    prepare(&focusOff, {focus ? FOCUS_OFF : nullptr});
+    CurTermSession::prepare(&focusOn, {focus ? FOCUS_ON : nullptr});
+    CurTermSession::prepare(&focusOff, {focus ? FOCUS_OFF : nullptr});
 }
 
 // Straight to the terminal, as the mouse's switch: curses keeps no state
@@ -65,20 +66,20 @@ static void apply()
 {
     bool paste = (wantPaste || pasteVariable() == 1) && pasteOn.length > 0;
     bool focus = wantFocus && focusOn.length > 0;
-    if (paste != (CurInitPrivate::pasteBracketing != 0))
-        CurInitPrivate::writePrepared(paste ? &pasteOn : &pasteOff);
-    if (focus != (CurInitPrivate::focusReporting != 0))
-        CurInitPrivate::writePrepared(focus ? &focusOn : &focusOff);
-    CurInitPrivate::pasteBracketing = paste;
-    CurInitPrivate::focusReporting = focus;
+    if (paste != (CurPaste::pasteBracketing != 0))
+        CurTermSession::writePrepared(paste ? &pasteOn : &pasteOff);
+    if (focus != (CurPaste::focusReporting != 0))
+        CurTermSession::writePrepared(focus ? &focusOn : &focusOff);
+    CurPaste::pasteBracketing = paste;
+    CurPaste::focusReporting = focus;
 }
 
-void CurInitPrivate::startInputModes()
+void CurPaste::startInputModes()
 {
     apply();
 }
 
-void CurInitPrivate::stopInputModes()
+void CurPaste::stopInputModes()
 {
     leaveInputModes();
     pasteBracketing = focusReporting = 0;
@@ -88,33 +89,33 @@ void CurInitPrivate::stopInputModes()
     aheadPos = 0;
 }
 
-void CurInitPrivate::leaveInputModes()
+void CurPaste::leaveInputModes()
 {
     if (pasteBracketing)
-        writePrepared(&pasteOff);
+        CurTermSession::writePrepared(&pasteOff);
     if (focusReporting)
-        writePrepared(&focusOff);
+        CurTermSession::writePrepared(&focusOff);
 }
 
-void CurInitPrivate::enterInputModes()
+void CurPaste::enterInputModes()
 {
     if (focusReporting)
-        writePrepared(&focusOn);
+        CurTermSession::writePrepared(&focusOn);
     if (pasteBracketing)
-        writePrepared(&pasteOn);
+        CurTermSession::writePrepared(&pasteOn);
 }
 
 bool CurInit::setPaste(bool on)
 {
     wantPaste = on;
-    if (CurInitPrivate::initialized)
+    if (CurTermSession::initialized)
         apply();
-    return CurInitPrivate::pasteBracketing;
+    return CurPaste::pasteBracketing;
 }
 
 bool CurInit::usesPaste()
 {
-    return CurInitPrivate::pasteBracketing;
+    return CurPaste::pasteBracketing;
 }
 
 std::string_view CurInit::getPaste()
@@ -130,14 +131,14 @@ void CurInit::setPasteLimit(size_t bytes)
 bool CurInit::setFocusReports(bool on)
 {
     wantFocus = on;
-    if (CurInitPrivate::initialized)
+    if (CurTermSession::initialized)
         apply();
-    return CurInitPrivate::focusReporting;
+    return CurPaste::focusReporting;
 }
 
 bool CurInit::usesFocusReports()
 {
-    return CurInitPrivate::focusReporting;
+    return CurPaste::focusReporting;
 }
 
 // Read in large pieces straight from the terminal: curses would take a
@@ -145,7 +146,7 @@ bool CurInit::usesFocusReports()
 // of it: it read the start marker's bytes only as far as its own keys
 // could match them. What comes after the end marker, or past the limit,
 // is typed: the reader takes it before the terminal's next bytes.
-int CurInitPrivate::readPaste(int fd)
+int CurPaste::readPaste(int fd)
 {
     static const char END[] = "\033[201~";
     const size_t endLength = sizeof END - 1;
@@ -183,7 +184,7 @@ int CurInitPrivate::readPaste(int fd)
     return CurInit::PASTE;
 }
 
-int CurInitPrivate::typedAhead()
+int CurPaste::typedAhead()
 {
     if (aheadPos >= ahead.size())
         return -1;
@@ -195,7 +196,7 @@ int CurInitPrivate::typedAhead()
     return b;
 }
 
-void CurInitPrivate::clearPaste()
+void CurPaste::clearPaste()
 {
     pasteText.clear();
 }

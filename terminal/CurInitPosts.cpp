@@ -2,7 +2,9 @@
 // callables posted from any thread, the async-signal-safe wake, and the turn
 // another event loop gives the toolkit through one descriptor.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurKeyReader.h"
+#include "CurPosts.h"
+#include "CurTermSession.h"
 
 #include <curses.h>
 #include <atomic>
@@ -118,7 +120,7 @@ void freeAll(PostNode* node)
 
 // Posts made after the last session wait in the queue; at exit they go.
 struct QueueAtExit {
-    ~QueueAtExit() { CurInitPrivate::dropPosts(); }
+    ~QueueAtExit() { CurPosts::dropPosts(); }
 } queueAtExit;
 
 }  // namespace
@@ -180,7 +182,7 @@ int CurInit::runPosts()
 }
 
 // Called at every turn of the reader: costs three atomic loads when idle.
-bool CurInitPrivate::takePosts()
+bool CurPosts::takePosts()
 {
     if (!queued.load() && !woken.load() && !pipeFull.load())
         return false;
@@ -195,14 +197,14 @@ bool CurInitPrivate::takePosts()
     return call();
 }
 
-int CurInitPrivate::wakeFd()
+int CurPosts::wakeFd()
 {
     std::lock_guard<std::mutex> hold(queueLock);
     makePipe();
     return pipeIn.load();
 }
 
-void CurInitPrivate::dropPosts()
+void CurPosts::dropPosts()
 {
     PostNode* dropped;
     {
@@ -222,7 +224,7 @@ void CurInitPrivate::dropPosts()
 // The descriptor holds the reader's own descriptors and the watches', put
 // in again whenever the watches change. Level-triggered: it stays readable
 // while any of them is.
-void CurInitPrivate::watchesChanged()
+void CurPosts::watchesChanged()
 {
     if (epollFd < 0)
         return;
@@ -233,7 +235,7 @@ void CurInitPrivate::watchesChanged()
 
 int CurInit::eventFd()
 {
-    if (!CurInitPrivate::initialized)
+    if (!CurTermSession::initialized)
         return -1;
     if (epollFd >= 0)
         return epollFd;
@@ -241,8 +243,8 @@ int CurInit::eventFd()
     if (epollFd < 0)
         return -1;
     std::vector<int> fds;
-    CurInitPrivate::eventFds(&fds);
-    fds.push_back(CurInitPrivate::wakeFd());
+    CurKeyReader::eventFds(&fds);
+    fds.push_back(CurPosts::wakeFd());
     for (int fd : fds) {
         struct epoll_event ev = {};
         ev.events = EPOLLIN;
@@ -254,22 +256,22 @@ int CurInit::eventFd()
 
 int CurInit::turnTimeout()
 {
-    return CurInitPrivate::initialized ? CurInitPrivate::timerWait() : -1;
+    return CurTermSession::initialized ? CurKeyReader::timerWait() : -1;
 }
 
-// The reader's own turn with no wait (CurInitPrivate::turning), then one
+// The reader's own turn with no wait (CurKeyReader::turning), then one
 // update for whatever its callbacks drew.
-int CurInit::turn(CurWindow* window)
+int CurPosts::turn(WINDOW* w, const CurWindow* reader)
 {
-    if (CurInitPrivate::inLoop())
-        return BUSY;
-    if (!CurInitPrivate::initialized)
+    if (CurKeyReader::inLoop())
+        return CurInit::BUSY;
+    if (!CurTermSession::initialized)
         return ERR;
     struct Turning {
-        Turning() { CurInitPrivate::turning = true; }
-        ~Turning() { CurInitPrivate::turning = false; }
+        Turning() { CurKeyReader::turning = true; }
+        ~Turning() { CurKeyReader::turning = false; }
     } running;
-    int key = readWideKey(window);
+    int key = CurKeyReader::readKeyAs(w, reader, true);
     doupdate();
     return key;
 }

@@ -3,7 +3,11 @@
 // not one, the check of TERM, and the terminal's initialisation strings sent
 // from its description.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurTermDetect.h"
+#include "CurTermGuard.h"
+#include "CurTermSession.h"
+#include "CurTerminal.h"
+#include "CurTty.h"
 
 #include <curses.h>
 #include <term.h>
@@ -14,8 +18,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-int CurInitPrivate::tty_in = 0;
-int CurInitPrivate::tty_out = 1;
+int CurTerminal::tty_in = 0;
+int CurTerminal::tty_out = 1;
 
 static FILE*   ttyFile = nullptr;      // /dev/tty while curses uses it, for keys or screen, else null
 static SCREEN* ttyScreen = nullptr;    // the curses screen made on it
@@ -154,7 +158,7 @@ bool CurInit::findTerminal(int* screen, int* keys, int* opened)
     *keys = isatty(STDIN_FILENO) ? STDIN_FILENO : -1;
     *opened = -1;
     if (*screen < 0 || *keys < 0) {
-        *opened = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+        *opened = CurTty::open(O_RDWR);
         if (*opened >= 0 && *screen < 0)
             *screen = *opened;
         if (*opened >= 0 && *keys < 0)
@@ -197,13 +201,13 @@ static bool loadType(const char* term, int fd)
            setupterm(term, fd, &err) == OK;
 }
 
-void CurInitPrivate::openTerminal()
+void CurTerminal::openTerminal()
 {
     chooseTerminal(&tty_in, &tty_out);
     fflush(stdout);
     TERMINAL* before = cur_term;
     if (!loadType(getenv("TERM"), tty_out)) {
-        autodetect();
+        CurTermDetect::autodetect();
         if (!loadType(getenv("TERM"), tty_out))
             exit(1);            // the accepted type vanished: detection said nothing more
     }
@@ -214,7 +218,7 @@ void CurInitPrivate::openTerminal()
         exit(1);
     }
     sendInitStrings();
-    guardTerminal();            // prepares the session's restoring bytes from this description
+    CurTermGuard::guardTerminal();            // prepares the session's restoring bytes from this description
     set_curterm(before);
     del_curterm(loaded);
 }
@@ -251,7 +255,7 @@ static void leaveAlternateScreen()
     clearok(curscr, TRUE);
 }
 
-void CurInitPrivate::startCurses()
+void CurTerminal::startCurses()
 {
     if (ttyFile == nullptr) {
         initscr();
@@ -268,7 +272,7 @@ void CurInitPrivate::startCurses()
     leaveAlternateScreen();
 }
 
-void CurInitPrivate::endCurses()
+void CurTerminal::endCurses()
 {
     endwin();
     if (ttyFile == nullptr)

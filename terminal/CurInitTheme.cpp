@@ -1,9 +1,9 @@
 // CurInitTheme.cpp - the toolkit's themes (terminal/): the table of default
-// attributes by element, the two built-in themes, the colour pairs they take
+// attributes by element, the built-in themes and their shapes, the colour pairs they take
 // and the session's theme steps. The colour text of VELMORA_COLORS is read in
 // CurInitThemeColors.cpp.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurThemes.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -100,6 +100,112 @@ static const ThemeEntry CLASSIC[] = {
     {CurInit::THEME_MENU_FOCUSED, W + BRIGHT, B, A_BOLD},
     {CurInit::THEME_HOT_KEY, D, D, A_UNDERLINE},
 };
+
+// whiptail's look: grey boxes on blue, red for what has the focus, blue
+// for the current row of a list and for entry fields.
+static const ThemeEntry WHIPTAIL[] = {
+    {CurInit::THEME_SCREEN, W + BRIGHT, B, 0},
+    {CurInit::THEME_WINDOW, K, W, 0},
+    {CurInit::THEME_FRAME, K, W, 0},
+    {CurInit::THEME_TITLE, R, W, 0},
+    {CurInit::THEME_BUTTON, K, W, 0},
+    {CurInit::THEME_BUTTON_FOCUSED, W, R, 0},
+    {CurInit::THEME_CHECK_BOX, K, W, 0},
+    {CurInit::THEME_CHECK_BOX_FOCUSED, W, R, 0},
+    {CurInit::THEME_LIST, K, W, 0},
+    {CurInit::THEME_LIST_FOCUSED, K, W, 0},
+    {CurInit::THEME_CURRENT_LINE, W, B, 0},
+    {CurInit::THEME_CURRENT_LINE_FOCUSED, W, R, 0},
+    {CurInit::THEME_MARKED_LINE, D, D, 0},
+    {CurInit::THEME_SCROLL_BAR, K, W, 0},
+    {CurInit::THEME_LINE_EDIT, W, B, 0},
+    {CurInit::THEME_LINE_EDIT_FOCUSED, W, B, 0},
+    {CurInit::THEME_TEXT_EDIT, W, B, 0},
+    {CurInit::THEME_DIALOG, K, W, 0},
+    {CurInit::THEME_BANNER, W, B, 0},
+    {CurInit::THEME_NOTE, K, W, 0},
+    {CurInit::THEME_LOG, K, W, 0},
+    {CurInit::THEME_ERROR, R, W, A_BOLD},
+    {CurInit::THEME_GAUGE, K, W, 0},
+    {CurInit::THEME_GAUGE_FILL, W, R, 0},
+    {CurInit::THEME_VIEWER, K, W, 0},
+    {CurInit::THEME_MATCH, W, R, 0},
+    {CurInit::THEME_CALENDAR_HEADING, R, W, 0},
+    {CurInit::THEME_MENU_BAR, K, W, 0},
+    {CurInit::THEME_MENU_BAR_FOCUSED, W, R, 0},
+    {CurInit::THEME_MENU, K, W, 0},
+    {CurInit::THEME_MENU_FOCUSED, W, R, 0},
+    {CurInit::THEME_HOT_KEY, D, D, A_UNDERLINE},
+};
+
+// dialog's look: bold cyan on blue around white boxes, blue titles, white
+// on blue for the focused button and the current row.
+static const ThemeEntry DIALOG[] = {
+    {CurInit::THEME_SCREEN, C, B, A_BOLD},
+    {CurInit::THEME_WINDOW, K, W, 0},
+    {CurInit::THEME_FRAME, K, W, 0},
+    {CurInit::THEME_TITLE, B, W, A_BOLD},
+    {CurInit::THEME_BUTTON, K, W, A_BOLD},
+    {CurInit::THEME_BUTTON_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_CHECK_BOX, K, W, 0},
+    {CurInit::THEME_CHECK_BOX_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_LIST, K, W, 0},
+    {CurInit::THEME_LIST_FOCUSED, K, W, 0},
+    {CurInit::THEME_CURRENT_LINE, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_CURRENT_LINE_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_MARKED_LINE, D, D, 0},
+    {CurInit::THEME_SCROLL_BAR, K, W, 0},
+    {CurInit::THEME_LINE_EDIT, K, W, A_UNDERLINE},
+    {CurInit::THEME_LINE_EDIT_FOCUSED, K, W, A_UNDERLINE},
+    {CurInit::THEME_TEXT_EDIT, K, W, 0},
+    {CurInit::THEME_DIALOG, K, W, 0},
+    {CurInit::THEME_BANNER, C, B, A_BOLD},
+    {CurInit::THEME_NOTE, K, W, 0},
+    {CurInit::THEME_LOG, K, W, 0},
+    {CurInit::THEME_ERROR, R, W, A_BOLD},
+    {CurInit::THEME_GAUGE, B, W, A_BOLD},
+    {CurInit::THEME_GAUGE_FILL, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_VIEWER, K, W, 0},
+    {CurInit::THEME_MATCH, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_CALENDAR_HEADING, B, W, A_BOLD},
+    {CurInit::THEME_MENU_BAR, K, W, 0},
+    {CurInit::THEME_MENU_BAR_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_MENU, K, W, 0},
+    {CurInit::THEME_MENU_FOCUSED, W + BRIGHT, B, A_BOLD},
+    {CurInit::THEME_HOT_KEY, R, W, 0},
+};
+
+// The built-in themes by name, with their shapes.
+static CurInit::ThemeShapes shapesOf(bool brackets, bool hug, bool tees)
+{
+    CurInit::ThemeShapes s;
+    if (brackets) {
+        s.buttonLeft = "<";
+        s.buttonRight = ">";
+        s.buttonHug = hug;
+        s.buttonColumns = hug ? 0 : 6;
+        s.checkOn = "[*]";
+        s.checkOff = "[ ]";
+        s.radioOn = "(*)";
+        s.radioOff = "( )";
+    }
+    s.titleTees = tees;
+    s.buttonRule = !tees;
+    return s;
+}
+struct BuiltIn {
+    const char*       name;
+    const ThemeEntry* entries;
+    size_t            count;
+    CurInit::ThemeShapes shapes;
+};
+static const BuiltIn BUILT_IN[] = {
+    {"default", nullptr, 0, shapesOf(false, false, false)},
+    {"classic", CLASSIC, sizeof CLASSIC / sizeof CLASSIC[0], shapesOf(false, false, false)},
+    {"whiptail", WHIPTAIL, sizeof WHIPTAIL / sizeof WHIPTAIL[0], shapesOf(true, true, true)},
+    {"dialog", DIALOG, sizeof DIALOG / sizeof DIALOG[0], shapesOf(true, false, false)},
+};
+static CurInit::ThemeShapes shapes;
 
 static bool validElement(int element)
 {
@@ -277,19 +383,34 @@ bool CurInit::setTheme(const char* name)
 {
     if (name == nullptr)
         return false;
-    bool classic = strcmp(name, "classic") == 0;
-    if (!classic && strcmp(name, "default") != 0)
+    const BuiltIn* theme = nullptr;
+    for (const BuiltIn& t : BUILT_IN)
+        if (strcmp(name, t.name) == 0)
+            theme = &t;
+    if (theme == nullptr)
         return false;
     memcpy(table, DEFAULTS, sizeof table);
     tableReady = true;
     for (Want& s : wants)
         s.set = false;
-    if (classic)
-        for (const ThemeEntry& e : CLASSIC)
-            wants[e.element] = Want{true, e.fg, e.bg, e.flags};
-    themeName = classic ? "classic" : "default";
+    for (size_t i = 0; i < theme->count; i++) {
+        const ThemeEntry& e = theme->entries[i];
+        wants[e.element] = Want{true, e.fg, e.bg, e.flags};
+    }
+    shapes = theme->shapes;
+    themeName = theme->name;
     resolveAll();
     return true;
+}
+
+const CurInit::ThemeShapes& CurInit::getThemeShapes()
+{
+    return shapes;
+}
+
+void CurInit::setThemeShapes(const ThemeShapes& chosen)
+{
+    shapes = chosen;
 }
 
 const char* CurInit::getTheme()
@@ -298,7 +419,7 @@ const char* CurInit::getTheme()
 }
 
 // One element's colours and bits from the colour text (CurInitThemeColors.cpp).
-void CurInitPrivate::wishTheme(CurInit::THEME_ELEMENT element, short fg, short bg, int flags)
+void CurThemes::wishTheme(CurInit::THEME_ELEMENT element, short fg, short bg, int flags)
 {
     if (!validElement(element))
         return;
@@ -308,7 +429,7 @@ void CurInitPrivate::wishTheme(CurInit::THEME_ELEMENT element, short fg, short b
     applyScreen();
 }
 
-void CurInitPrivate::reportTheme(const char* what, std::string_view text)
+void CurThemes::reportTheme(const char* what, std::string_view text)
 {
     report(what, text);
 }
@@ -317,7 +438,7 @@ void CurInitPrivate::reportTheme(const char* what, std::string_view text)
 
 // Before the terminal is taken, so that a message reaches standard error
 // while it is still the user's: the named theme, then single elements.
-void CurInitPrivate::readTheme()
+void CurThemes::readTheme()
 {
     const char* name = getenv("VELMORA_THEME");
     if (name != nullptr && name[0] != '\0' && !CurInit::setTheme(name))
@@ -328,7 +449,7 @@ void CurInitPrivate::readTheme()
 }
 
 // Once colours are started: the wishes become attributes.
-void CurInitPrivate::takeTheme()
+void CurThemes::takeTheme()
 {
     resolved = true;
     resolveAll();
@@ -337,7 +458,7 @@ void CurInitPrivate::takeTheme()
 }
 
 // The pairs go with the colour table: every element is the default's again.
-void CurInitPrivate::dropTheme()
+void CurThemes::dropTheme()
 {
     if (screenAttr != 0)
         wbkgd(stdscr, ' ');             // sends nothing: curses ends next
@@ -347,9 +468,10 @@ void CurInitPrivate::dropTheme()
     takenCount = 0;
     for (Want& s : wants)
         s.set = false;
+    shapes = CurInit::ThemeShapes();
 }
 
-void CurInitPrivate::flushThemeMessages()
+void CurThemes::flushThemeMessages()
 {
     flushMessages();
 }

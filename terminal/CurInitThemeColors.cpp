@@ -2,7 +2,7 @@
 // and of NEWT_COLORS as whiptail reads it for the box program: entries of
 // element names, colours and flags read into the theme, whatever the bytes.
 #include "CurInit.h"
-#include "CurInitPrivate.h"
+#include "CurThemes.h"
 
 #include <curses.h>
 #include <string_view>
@@ -147,12 +147,12 @@ static bool readValue(std::string_view value, bool whiptail, Wish* wish)
             else if (!(whiptail ? lookUp(field, WHIPTAIL_COLOURS, sizeof WHIPTAIL_COLOURS / sizeof WHIPTAIL_COLOURS[0], &n)
                             : lookUp(field, COLOURS, sizeof COLOURS / sizeof COLOURS[0], &n))
                      && (n = colourNumber(field)) < 0) {
-                CurInitPrivate::reportTheme("colour", field);
+                CurThemes::reportTheme("colour", field);
                 return false;
             }
             (colours++ == 0 ? wish->fg : wish->bg) = (short)n;
         } else if (!field.empty()) {
-            CurInitPrivate::reportTheme("colour", field);
+            CurThemes::reportTheme("colour", field);
             return false;
         }
         if (comma == std::string_view::npos)
@@ -192,14 +192,14 @@ static int readEntry(std::string_view entry, bool whiptail)
     CurInit::THEME_ELEMENT elements[2];
     int count = eq == std::string_view::npos ? 0 : elementsOf(trim(entry.substr(0, eq)), whiptail, elements);
     if (count == 0) {
-        CurInitPrivate::reportTheme("colour element", eq == std::string_view::npos ? entry : trim(entry.substr(0, eq)));
+        CurThemes::reportTheme("colour element", eq == std::string_view::npos ? entry : trim(entry.substr(0, eq)));
         return 0;
     }
     Wish wish;
     if (!readValue(entry.substr(eq + 1), whiptail, &wish))
         return 0;
     for (int i = 0; i < count; i++)
-        CurInitPrivate::wishTheme(elements[i], wish.fg, wish.bg, wish.flags);
+        CurThemes::wishTheme(elements[i], wish.fg, wish.bg, wish.flags);
     return count;
 }
 

@@ -53,8 +53,15 @@ void CurText::addLine(WINDOW* w, LINE part, int attr)
     cchar_t cell = *widePart(part);
     attr_t a = (attr_t)attr;
     cell.attr |= a & ~A_COLOR;
-    if (PAIR_NUMBER(a) != 0)
-        setcchar(&cell, cell.chars, cell.attr, (short)PAIR_NUMBER(a), nullptr);
+    if (PAIR_NUMBER(a) != 0) {
+        // setcchar clears the cell before it reads the characters: they
+        // are copied out first, or a coloured line draws as NUL.
+        wchar_t chars[CCHARW_MAX + 1] = {};
+        attr_t bits;
+        short pair;
+        getcchar(&cell, chars, &bits, &pair, nullptr);
+        setcchar(&cell, chars, cell.attr & ~A_COLOR, (short)PAIR_NUMBER(a), nullptr);
+    }
     wadd_wch(w, &cell);
 }
 

@@ -1,9 +1,9 @@
 // CurWindow.cpp - a framed, titled rectangle of the screen (window/), backed
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
-#include "CurGadget.h"
-#include "CurInitPrivate.h"
+#include "CurKeylog.h"
 #include "CurText.h"
+#include "CurWindowTenants.h"
 
 #include <curses.h>
 #include <cstring>
@@ -92,20 +92,12 @@ CurWindow* CurWindow::detached()
 CurWindow::~CurWindow()
 {
     if (gadgetList != nullptr) {
+        // Only a gadget joins the list, and the first gadget set the tenants.
         CurWindow* inert = detached();
-        while (gadgetList != nullptr) {
-            CurGadget* g = gadgetList;
-            gadgetList = g->nextInWindow;
-            g->window = inert;
-            g->prevInWindow = nullptr;
-            g->nextInWindow = inert->gadgetList;
-            if (inert->gadgetList != nullptr)
-                inert->gadgetList->prevInWindow = g;
-            inert->gadgetList = g;
-        }
-        CurInitPrivate::moveSecretInput(this, inert);
+        CurWindowTenants::tenants->windowGone(this, inert);
+        CurKeylog::moveSecretInput(this, inert);
     }
-    CurInitPrivate::moveSecretInput(this, nullptr);
+    CurKeylog::moveSecretInput(this, nullptr);
     CurInit::delWindow(this);
     if (win != nullptr)
         delwin(win);
@@ -149,9 +141,13 @@ static bool hasRoomForFrame(WINDOW* win)
 }
 
 // The title on the top border, in the room columns from column 2 up to the
-// corner: its first line as wrapped to the room, placed there by align.
+// corner: its first line as wrapped to the room, placed there by align. A
+// theme with title tees puts it between a tee and a blank on each side.
 static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, int room)
 {
+    bool tees = CurInit::getThemeShapes().titleTees && room > 4;
+    int edge = tees ? 2 : 0;
+    room -= 2 * edge;
     char* block = new char[CurText::wrapSize(title)];
     CurText::wrap(block, title, room);
     int len = (int)strcspn(block, "\n");
@@ -163,9 +159,15 @@ static void drawTitle(WINDOW* w, const char* title, CurInit::ALIGNMENT align, in
         start = (room - cols) / 2;
     if (start < 0)
         start = 0;
+    int attr = CurInit::getThemeAttr(CurInit::THEME_TITLE);
     if (len > 0)
-        CurText::draw(w, 0, 2 + start, block, len, room - start,
-                      CurInit::getThemeAttr(CurInit::THEME_TITLE));
+        cols = CurText::draw(w, 0, 2 + edge + start, block, len, room - start, attr);
+    if (len > 0 && tees) {
+        CurText::putLine(w, 0, start + 2, CurText::RTEE, 0);
+        mvwaddch(w, 0, start + 3, ' ');
+        mvwaddch(w, 0, start + 4 + cols, ' ');
+        CurText::putLine(w, 0, start + 5 + cols, CurText::LTEE, 0);
+    }
     delete[] block;
 }
 

@@ -150,6 +150,8 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
              ASSERT_TRUE(s.waitForText("last")) << s.dump();
              s.enter();
          }, 0, "", ""},
+        {{"--msgbox", "1\\n2\\n3\\n4\\n5\\n6\\n7\\n8\\n9\\nlast", "8", "20"}, "%",
+         [](ScreenSession& s) { s.sendText(" "); }, 0, "", ""},   // Space presses OK there too
         {{"--yes-button", "Sure", "--no-button", "Never", "--yesno", "Go on?", "0", "0"}, "Never",
          [](ScreenSession& s) { s.right(); s.enter(); }, 1, "", ""},
         {{"--title", "Who", "--inputbox", "Name?", "0", "0", "Bob"}, "Who",
@@ -175,6 +177,7 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          "printf '40\\n100\\n' | \"$0\" --input-fd 3 --gauge Work 0 0 0 3</dev/tty"},
         {{"--print-version", "--print-maxsize"}, nullptr, none, 0, "",
          ("Version: " VELMORA_VERSION_STRING "\nMaxSize: 24, 80\n")},
+        {{"--backtitle", "Back", "--print-maxsize"}, nullptr, none, 0, "", "MaxSize: 23, 80\n"},
         {{"--prgbox", "Log", "echo out; echo err >&2; exit 3", "10", "40"}, "err", press, 0, "", ""},
         {{"--textbox", "/etc/passwd", "0", "0"}, "EXIT", press, 0, "", ""},
         {{}, "row 1 ", // Space, j, G and the rows between the borders
@@ -468,18 +471,65 @@ TEST(VelmoraBox, ProgramBoxShowsItsInputThenWaits)
 }
 
 // Started under the name whiptail, the check list quotes every tag as that program does.
-TEST(VelmoraBox, CheckListQuotesEveryTagUnderTheNameWhiptail)
+// Under the names whiptail and dialog (links) the program takes their look:
+// colours, bracketed buttons and marks, whiptail's title between tees and
+// the box's height as asked; under whiptail's, the check list quotes every tag.
+TEST(VelmoraBox, UnderTheReferenceNamesItLooksAsTheyDo)
 {
-    std::string link = testing::TempDir() + "whiptail";
-    remove(link.c_str());
-    ASSERT_EQ(0, symlink(VELMORA_BOX, link.c_str()));
-    ScreenSession s(24, 80);
-    s.captureStdout();
-    ASSERT_TRUE(s.start({link, "--checklist", "Pick", "15", "40", "5", "a", "Apple", "on", "b",
-                         "Banana", "off", "c d", "Cherry", "on"}));
-    ASSERT_TRUE(s.waitForText("Cherry")) << s.dump();
-    s.enter();
-    EXPECT_EQ(0, s.waitExit()) << s.dump();
-    EXPECT_EQ("\"a\" \"c d\"", s.stderrText());
-    remove(link.c_str());
+    struct Look {
+        const char* name;
+        std::vector<std::string> args;
+        const char* ready;
+        std::function<void(ScreenSession&)> check;
+        const char* err;                 // the answer, after Enter
+    };
+    auto has = [](ScreenSession& s, const char* row, const char* text) {
+        EXPECT_NE(std::string::npos, std::string(s.rowText(s.findRow(row))).find(text)) << s.dump();
+    };
+    const std::vector<std::string> rows = {"Pick", "15", "40", "5", "a", "Apple", "on", "b",
+                                           "Banana", "off", "c d", "Cherry", "on"};
+    const Look looks[] = {
+        {"whiptail", {"--title", "Hello", "--checklist"}, "Cherry", [&](ScreenSession& s) {
+             int top = s.findRow("Hello");
+             has(s, "Hello", "┤ Hello ├");
+             has(s, "Apple", "│[*] a");       // the list's frame in the theme's colours
+             has(s, "Banana", "[ ] b");
+             has(s, "<Ok>", "<Cancel>");
+             EXPECT_EQ(0u, std::string(s.rowText(top + 14)).find("                    └")) << s.dump();
+             EXPECT_EQ(top, s.findRow("├")) << s.dump();       // no rule over the buttons
+             EXPECT_EQ(4, s.cell(0, 0).bg) << s.dump();
+             EXPECT_EQ(7, s.cell(top + 1, 30).bg) << s.dump();
+             EXPECT_EQ(1, s.cell(s.findRow("Apple"), 30).bg) << s.dump();  // the current row
+         }, "\"a\" \"c d\""},
+        {"dialog", {"--title", "Hello", "--radiolist"}, "Cherry", [&](ScreenSession& s) {
+             has(s, "Hello", "─Hello─");
+             has(s, "Apple", "(*) a");
+             has(s, "Banana", "( ) b");
+             has(s, "OK", "<  OK  >    <Cancel>");
+             EXPECT_EQ(0u, std::string(s.rowText(s.findRow("Hello") + 14)).find("                    └"))
+                 << s.dump();
+             EXPECT_EQ(4, s.cell(0, 0).bg) << s.dump();
+             EXPECT_TRUE(s.cell(0, 0).bold) << s.dump();
+             EXPECT_EQ(7, s.cell(s.findRow("Banana"), 30).bg) << s.dump();
+         }, "a"},
+    };
+    for (const Look& look : looks) {
+        SCOPED_TRACE(look.name);
+        std::string link = testing::TempDir() + look.name;
+        remove(link.c_str());
+        ASSERT_EQ(0, symlink(VELMORA_BOX, link.c_str()));
+        std::vector<std::string> argv = {link};
+        argv.insert(argv.end(), look.args.begin(), look.args.end());
+        argv.insert(argv.end(), rows.begin(), rows.end());
+        ScreenSession s(24, 80);
+        s.captureStdout();
+        ASSERT_TRUE(s.start(argv));
+        ASSERT_TRUE(s.waitForText(look.ready)) << s.dump();
+        ASSERT_TRUE(s.waitQuiet()) << s.dump();
+        look.check(s);
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+        EXPECT_EQ(look.err, s.stderrText());
+        remove(link.c_str());
+    }
 }

@@ -128,6 +128,10 @@ TEST(CurInitKeylog, HostileFilesAreRefusedAndTheirMessagesHeldAndShownSafely)
         {[&] { mkfifo(log.c_str(), 0600); }, "", "", "cannot write the key log", false},
         {[&] { write(replay, "0.1 a\n"); link(replay.c_str(), log.c_str()); }, nullptr, "a", "is the key replay file", false},
         {[&] { write(log, ""); chown(log.c_str(), 65534, 65534); }, "", "", "belongs to another user", false},
+        {[&] { write(replay, "0.1 a\n"); chown(replay.c_str(), 65534, 65534); }, nullptr, "",
+         "replay belongs to another user; not read", true},
+        {[&] { write(replay, "0.1 a\n" + std::string(1 << 20, 'b') + "\n0.1 c\n"); }, nullptr, "a",
+         ":2: longer than 65536 bytes; the rest is not read", true},
     };
     umask(022);
     for (const auto& c : cases) {

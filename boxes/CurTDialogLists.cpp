@@ -1,5 +1,5 @@
 // CurTDialogLists.cpp - the one-call menu, check-list and radio-list boxes
-// of CurTDialog (focus/): rows of tags and items in a CurList under the
+// of CurTDialog (boxes/): rows of tags and items in a CurList under the
 // box's text, the help line of the current row, and the answers handed back.
 #include "CurTDialog.h"
 #include "CurLabel.h"
@@ -67,6 +67,7 @@ public:
     {
         if (kind == CurTDialog::RADIO)
             setSelectMode(SINGLE);
+        setThemeMarks(kind != CurTDialog::MENU);
     }
     bool processKey(int key) override
     {
@@ -179,6 +180,16 @@ int listColumns(const CurTDialog::ListSetup& setup)
     return widest + 4;
 }
 
+// The columns of the theme's marks for a check or radio list.
+int markWidth(CurTDialog::LIST_KIND kind)
+{
+    const CurInit::ThemeShapes& shapes = CurInit::getThemeShapes();
+    const char* on = kind == CurTDialog::RADIO ? shapes.radioOn : shapes.checkOn;
+    const char* off = kind == CurTDialog::RADIO ? shapes.radioOff : shapes.checkOff;
+    int cols = CurText::columns(on) > CurText::columns(off) ? CurText::columns(on) : CurText::columns(off);
+    return cols > 0 ? cols : 1;
+}
+
 int buttonColumns(const char* const* texts)
 {
     static const char* const standard[] = {" OK ", "Cancel", nullptr};
@@ -219,7 +230,7 @@ int CurTDialog::runList(int textHeight, int textWidth, int listHeight, int attri
         return -1;
     if (text == nullptr)
         text = "";
-    int inner = listColumns(*setup);
+    int inner = listColumns(*setup) + (kind != MENU ? markWidth(kind) - 1 : 0);
     if (inner < buttonColumns(setup->buttons))
         inner = buttonColumns(setup->buttons);
     int boxWidth = CurText::boxSize(text, 0, textWidth, {0, 4}, inner).cols;

@@ -1,4 +1,4 @@
-// CurTDialog.cpp - the modal dialog window (focus/): its owned row of buttons,
+// CurTDialog.cpp - the modal dialog window (boxes/): its owned row of buttons,
 // their layout, the separator and the keyboard loop that returns the chosen
 // button. The one-call boxes are in CurTDialogBoxes.cpp.
 #include "CurTDialog.h"
@@ -89,6 +89,11 @@ void CurTDialog::layoutButtons()
         if (len > maxLen)
             maxLen = len;
     }
+    // A theme whose brackets stand at a bar's ends centres labels in at
+    // least its columns, between the brackets.
+    const CurInit::ThemeShapes& shapes = CurInit::getThemeShapes();
+    if (!shapes.buttonHug && maxLen < shapes.buttonColumns)
+        maxLen = shapes.buttonColumns;
     int room = width > 2 ? width - 2 : 0;
     int bw = maxLen + 2;
     if (bw * numButtons > room)
@@ -96,7 +101,19 @@ void CurTDialog::layoutButtons()
 
     int col = 1;
     int gap = 0;
-    if (numButtons == 1)
+    if (shapes.buttonHug && bw * numButtons <= room) {
+        // Brackets that hug their labels: each button centred in its share of the row.
+        for (int i = 0; i < numButtons; i++)
+            buttons[i]->setGeometry(1, room / numButtons, height - 2, 1 + i * room / numButtons);
+        return;
+    }
+    if (shapes.buttonColumns > 0 && bw * numButtons <= room) {
+        // Brackets at the bars' ends: the row kept together and centred.
+        gap = numButtons > 2 ? 2 : 4;
+        while (gap > 0 && bw * numButtons + gap * (numButtons - 1) > room)
+            gap--;
+        col = 1 + (room - bw * numButtons - gap * (numButtons - 1)) / 2;
+    } else if (numButtons == 1)
         col = (width - bw) / 2;
     else
         gap = (room - bw * numButtons) / (numButtons - 1);
@@ -165,13 +182,14 @@ void CurTDialog::stopKbdLoop()
     focuser.stopKbdLoop();
 }
 
-// The separator on row height - 3 joins the frame with tees on both sides.
+// The separator on row height - 3 joins the frame with tees on both sides,
+// unless the theme has none.
 void CurTDialog::draw()
 {
     if (win == nullptr)
         return;
     drawFrame();
-    if (height >= 3 && width >= 2) {
+    if (height >= 3 && width >= 2 && CurInit::getThemeShapes().buttonRule) {
         wmove(win, height - 3, 0);
         CurText::addLine(win, CurText::LTEE, 0);
         for (int i = 1; i <= width - 2; i++)

@@ -1,4 +1,4 @@
-// CurTDialogViewer.cpp - the one-call viewer box of CurTDialog (focus/): a
+// CurTDialogViewer.cpp - the one-call viewer box of CurTDialog (boxes/): a
 // CurViewer of a file or a text inside a dialog with one button, run until
 // Enter or Esc, and the screen repainted once the box is gone.
 #include "CurTDialog.h"

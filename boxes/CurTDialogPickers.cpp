@@ -1,5 +1,5 @@
 // CurTDialogPickers.cpp - the one-call editor, calendar, time and file
-// selection boxes of CurTDialog (focus/): each gadget in a dialog with OK
+// selection boxes of CurTDialog (boxes/): each gadget in a dialog with OK
 // and Cancel, its answer handed back only when OK ends the box.
 #include "CurTDialog.h"
 #include "CurCalendar.h"

@@ -1,5 +1,6 @@
-// CurNote.cpp - the note window (window/): a framed window showing one wrapped,
-// aligned text, and showNote, which puts one sized to its text on the screen.
+// CurNote.cpp - the note window (gadget/, beside the label it shows its text
+// in): a framed window showing one wrapped, aligned text, and showNote, which
+// puts one sized to its text on the screen.
 #include "CurNote.h"
 #include "CurText.h"
 

@@ -1,4 +1,4 @@
-// CurTDialogForm.cpp - the one-call form box of CurTDialog (focus/):
+// CurTDialogForm.cpp - the one-call form box of CurTDialog (boxes/):
 // labelled line editors in the dialog's focuser, laid out where the caller
 // asks or in rows, and their texts handed back when accepted.
 #include "CurTDialog.h"

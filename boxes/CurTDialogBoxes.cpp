@@ -1,9 +1,8 @@
 // CurTDialogBoxes.cpp - the one-call message, question and choice boxes of
-// CurTDialog (focus/), and the input box: a dialog sized to its text, a
+// CurTDialog (boxes/), and the input box: a dialog sized to its text, a
 // wrapped label, the dialog's loop, and the screen repainted once the box is gone.
 #include "CurTDialog.h"
 #include "CurButton.h"
-#include "CurInitPrivate.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
 #include "CurText.h"
@@ -206,10 +205,3 @@ int CurTDialog::showInput(int textHeight, int textWidth, int attributes,
     CurInit::refreshAllWindows();
     return chosen;
 }
-
-// Terminal type detection (terminal/) asks its question in this box.
-static bool askTerminal(const char* question, const char* title, int attributes)
-{
-    return CurTDialog::showQuestion(-1, 44, attributes, question, title, "Yes", "No", false);
-}
-[[maybe_unused]] static const bool askTerminalSet = (CurInitPrivate::askTerminal = askTerminal, true);

@@ -1,5 +1,6 @@
 // CurSession.cpp - the toolkit's set-up and shut-down as one object
-// (terminal/): CurInit::initialize in the constructor, cleanup in the destructor.
+// (boxes/, beside CurInit::initialize, which it calls): initialize in the
+// constructor, cleanup in the destructor.
 #include "CurSession.h"
 #include "CurInit.h"
 

@@ -1,4 +1,4 @@
-// CurBanner.cpp - the banner (window/): one row across the top of the screen
+// CurBanner.cpp - the banner (gadget/, beside its labels): one row across the top of the screen
 // with a left, a centred and a right field, each a label of its own.
 #include "CurBanner.h"
 
