@@ -35,6 +35,7 @@ BoxStatus runCalendar(BoxCall& call)
     CurCalendar calendar(&dialog);
     calendar.setGeometry(8, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
     calendar.setDate(day, month, year, false);
+    calendar.setTabParts(true);         // Tab through the month, the year and the days
     dialog.addBody(&calendar);
     BoxStatus status = dialog.run();
     if (status != BOX_OK && status != BOX_EXTRA)

@@ -16,6 +16,7 @@ BoxStatus runFSelect(BoxCall& call)
     select.setGeometry(dialog.bodyRows(), dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
     select.setDirectoryMode(strcmp(call.name, "--dselect") == 0, false);
     select.setPath(call.text, false);
+    select.setSpaceCopies(true);        // Space picks a directory, Enter accepts, as scripts' users expect
     dialog.addBody(&select);
     BoxStatus status = dialog.run();
     if (status == BOX_OK || status == BOX_EXTRA)

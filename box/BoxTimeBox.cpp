@@ -46,6 +46,7 @@ BoxStatus runTimeBox(BoxCall& call)
     CurTimeEdit time(&dialog);
     time.setGeometry(1, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
     time.setTime(clock.tm_hour, clock.tm_min, clock.tm_sec, false);
+    time.setTabFields(true);            // Tab goes through hours, minutes, seconds, then the buttons
     dialog.addBody(&time);
     BoxStatus status = dialog.run();
     if (status != BOX_OK && status != BOX_EXTRA)

@@ -197,9 +197,9 @@ void CurCalendar::draw()
     int left = gridLeft();
     cursorRow = y;
     cursorCol = x;
-    drawHeader();
     drawNames(left);
     drawWeeks(left);
+    drawHeader();                       // last: the cursor goes there with the focus on a part
     wmove(w, cursorRow, cursorCol);
 }
 
@@ -210,6 +210,8 @@ static void put(WINDOW* w, int row, int col, const char* s, int cols, int attr)
         CurText::draw(w, row, col, s, (int)strlen(s), cols, attr);
 }
 
+// The month's name and the year; with the focus in one of them, that one
+// in the focused highlight and the cursor on it.
 void CurCalendar::drawHeader()
 {
     WINDOW* w = window->getWindow();
@@ -217,8 +219,58 @@ void CurCalendar::drawHeader()
     snprintf(text, sizeof text, "%.120s %d", nl_langinfo((nl_item)(MON_1 + month - 1)), year);
     int cols = CurText::columns(text);
     int start = cols < width ? x + (width - cols) / 2 : x;
+    int heading = CurInit::getThemeAttr(CurInit::THEME_CALENDAR_HEADING);
     CurText::blank(w, y, x, width, 0);
-    put(w, y, start, text, x + width - start, CurInit::getThemeAttr(CurInit::THEME_CALENDAR_HEADING));
+    put(w, y, start, text, x + width - start, heading);
+    if (!focused || part == DAYS)
+        return;
+    int yearCols = (int)strlen(strrchr(text, ' ') + 1);
+    int at = part == MONTH ? start : start + cols - yearCols;
+    int len = part == MONTH ? (int)(strrchr(text, ' ') - text) : yearCols;
+    int attr = CurInit::mixAttr(heading, CurInit::getThemeAttr(CurInit::THEME_CURRENT_LINE_FOCUSED));
+    if (at < x + width)
+        CurText::draw(w, y, at, part == MONTH ? text : strrchr(text, ' ') + 1, len, x + width - at, attr);
+    cursorRow = y;
+    cursorCol = at < x + width ? at : x + width - 1;
+}
+
+void CurCalendar::setTabParts(bool on)
+{
+    tabParts = on;
+    part = on && focused ? MONTH : DAYS;
+}
+
+bool CurCalendar::takesTab() const
+{
+    return tabParts && part != DAYS;
+}
+
+void CurCalendar::acceptFocus(bool redraw)
+{
+    if (tabParts)
+        part = MONTH;
+    CurGadget::acceptFocus(redraw);
+}
+
+bool CurCalendar::partKey(int key)
+{
+    int step = part == YEAR ? 12 : 1;
+    switch (key) {
+    case 9:
+        part = (PART)(part + 1);
+        draw();
+        return true;
+    case KEY_LEFT:
+    case KEY_UP:
+        moveMonths(-step);
+        return true;
+    case KEY_RIGHT:
+    case KEY_DOWN:
+        moveMonths(step);
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Each name is cut to the two columns of its day's numbers.
@@ -318,6 +370,8 @@ void CurCalendar::moveMonths(int months)
 
 bool CurCalendar::processKey(int key)
 {
+    if (part != DAYS)
+        return partKey(key);
     long now = dayNumber(day, month, year);
     switch (key) {
     case KEY_LEFT:  moveTo(now - 1); break;

@@ -358,10 +358,32 @@ bool CurFileSelect::pathKey(int key)
     return true;
 }
 
+void CurFileSelect::setSpaceCopies(bool on)
+{
+    spaceCopies = on;
+}
+
+// Enter in the directories is declined; Space on one other than "../" copies it into
+// the path line unless it is there already. False for what the usual keys do.
+bool CurFileSelect::copyKey(int key, int current)
+{
+    if (key == 13)
+        return part == DIRS;
+    if (part != DIRS || current <= 0)
+        return false;
+    std::string path = listedDir + dirs[dirShown[current - 1]];
+    if (currentPath() == path)
+        return false;
+    setLine(path);
+    return true;
+}
+
 bool CurFileSelect::listKey(int key)
 {
     CurList* list = part == DIRS ? dirList : fileList;
     int current = list->getCurrent();
+    if (spaceCopies && (key == 13 || key == ' ') && copyKey(key, current))
+        return key != 13;
     if (key == 13 || key == ' ') {
         if (part == DIRS && current >= 0)
             enterDirectory(current == 0 ? ".." : dirs[dirShown[current - 1]]);

@@ -178,6 +178,10 @@ bool CurTimeEdit::processKey(int key)
     case KEY_DOWN:
         step(-1);
         return true;
+    case 9:
+        if (!takesTab())
+            return false;
+        [[fallthrough]];
     case KEY_LEFT:
     case KEY_RIGHT: {
         int next = field + (key == KEY_LEFT ? -1 : 1);
@@ -196,8 +200,20 @@ bool CurTimeEdit::processKey(int key)
     }
 }
 
+void CurTimeEdit::setTabFields(bool on)
+{
+    tabFields = on;
+}
+
+bool CurTimeEdit::takesTab() const
+{
+    return tabFields && field < SECONDS;
+}
+
 void CurTimeEdit::acceptFocus(bool redraw)
 {
+    if (tabFields)
+        field = HOURS;
     typed = false;
     CurGadget::acceptFocus(redraw);
 }

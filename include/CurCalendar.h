@@ -28,6 +28,11 @@ public:
     void setChangeCB(void (*callback)(CurCalendar*, void*), void* data);
     void setChangeCB(std::function<void()> callback); // the same, not told which gadget
     void setChangeCB(std::function<void(CurCalendar*)> callback);
+    // The month and the year in the header become parts of their own: the
+    // focus arrives on the month, Tab goes on to the year and the days and
+    // is left to the form there; in the month and the year the arrows step
+    // them (Left and Up back). Off at first: the days alone, as below.
+    void setTabParts(bool on);
 
     // Calendar arithmetic on the days of 1..9999: validity, month lengths,
     // a day number (1 January 1 is 0), its date back, and the weekday (0 Sunday).
@@ -46,6 +51,8 @@ public:
     bool processKey(int key) override;
     // A click on a day chooses it; the wheel turns the months.
     bool processMouse(const CurInit::MouseEvent& event) override;
+    bool takesTab() const override;      // with setTabParts, before the days
+    void acceptFocus(bool redraw) override; // with setTabParts, on the month
 
 private:
     void moveTo(long number);            // chooses the day, calls back, repaints
@@ -60,6 +67,10 @@ private:
     int  todayDay, todayMonth, todayYear;
     int  firstWeekday;
     int  cursorRow, cursorCol;           // where draw left the cursor, within the window
+    enum PART : int { MONTH, YEAR, DAYS };
+    bool partKey(int key);               // a key in the month or the year; true when taken
+    bool tabParts = false;
+    PART part = DAYS;
     std::function<void()> changeFunction; // either form, this gadget bound in
 };
 #endif

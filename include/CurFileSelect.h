@@ -33,6 +33,10 @@ public:
     const char* getPath();
     void        setDirectoryMode(bool on, bool redraw); // off at first
     void        setShowHidden(bool on, bool redraw);    // names starting with "." too; off at first
+    // Space on a directory puts its path into the path line (the lists
+    // stay), and Space again on it enters it; Enter in the lists is left to
+    // the caller, so a dialog accepts the path line. Off at first.
+    void        setSpaceCopies(bool on);
     // Why the directory listed could not be read (the C library's words),
     // or "" when it was read.
     const char* getError() const;
@@ -77,6 +81,8 @@ private:
     bool listKey(int key);
     void drawNames();
 
+    bool copyKey(int key, int current); // setSpaceCopies's keys; true when handled
+    bool         spaceCopies = false;
     CurLineEdit* pathEdit;
     CurList*     dirList;
     CurList*     fileList;

@@ -25,6 +25,9 @@ public:
     void setChangeCB(void (*callback)(CurTimeEdit*, void*), void* data);
     void setChangeCB(std::function<void()> callback); // the same, not told which gadget
     void setChangeCB(std::function<void(CurTimeEdit*)> callback);
+    // Tab moves to the next field and is left to the form at the seconds;
+    // the focus arriving starts at the hours. Off at first (Tab leaves).
+    void setTabFields(bool on);
 
     // the gadget contract (the keyboard loop is CurGadget's)
     void draw() override;                // the fields centred in the middle row; cursor on the current one
@@ -37,6 +40,7 @@ public:
     // A click makes the field under it current; the wheel steps the current one.
     bool processMouse(const CurInit::MouseEvent& event) override;
     void acceptFocus(bool redraw) override; // also forgets a first digit typed
+    bool takesTab() const override;      // with setTabFields, before the seconds
 
 private:
     void step(int by);
@@ -48,6 +52,7 @@ private:
     int   values[3];
     FIELD field;
     bool  typed;                         // a first digit was typed into the current field
+    bool  tabFields = false;
     std::function<void()> changeFunction; // either form, this gadget bound in
 };
 #endif
