@@ -1,11 +1,13 @@
-// fuzz_wrap.cpp - word wrapping and line counting (fuzz/): arbitrary bytes
-// and widths through the text module's wrapping, against its documented rules.
+// fuzz_wrap.cpp - word wrapping, line counting and grapheme clusters (fuzz/):
+// arbitrary bytes and widths through the text module's wrapping and its
+// cluster steps, against their documented rules.
 #include "CurText.h"
 #include "FuzzSupport.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 // The words (runs of bytes that are not white space) of text, in order.
 static std::string words(const char* text)
@@ -43,6 +45,33 @@ static int checkLines(const char* block, int width)
     }
 }
 
+// Stepping forwards and backwards finds the same cluster boundaries, each
+// cluster as wide as columns says (an emoji sequence 2, never more), and a
+// cut ends on one of them.
+static void checkClusters(const char* text, int len, int width)
+{
+    std::vector<int> forwards, backwards;
+    int total = 0;
+    for (int pos = 0; pos < len;) {
+        forwards.push_back(pos);
+        int code, cols;
+        int n = CurText::cluster(text + pos, len - pos, &code, &cols);
+        FUZZ_CHECK(n >= 1 && pos + n == CurText::next(text, len, pos));
+        FUZZ_CHECK(cols == CurText::columns(text + pos, n));
+        total += cols;
+        pos += n;
+    }
+    for (int pos = len; pos > 0;) {
+        int q = CurText::prev(text, pos);
+        FUZZ_CHECK(q < pos);
+        backwards.insert(backwards.begin(), pos = q);
+    }
+    FUZZ_CHECK(forwards == backwards);
+    FUZZ_CHECK(total == CurText::columns(text, len));
+    int cut = CurText::cut(text, len, width);
+    FUZZ_CHECK(cut == len || std::binary_search(forwards.begin(), forwards.end(), cut));
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static bool once = (fuzzLocale(true), true);
@@ -68,5 +97,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(CurText::lines(text) == newlines + 1);
     int longest = CurText::longestLine(text);
     FUZZ_CHECK(longest >= 0 && longest <= fuzzColumns(text, (int)strlen(text)));
+    checkClusters(input.data(), (int)input.size(), width);
     return 0;
 }

@@ -362,10 +362,10 @@ int CurLineEdit::keyCode(int key)
     return -1;
 }
 
-// Inserts at the cursor; the cursor moves behind the new character and
-// the combining marks it takes over: marks that opened the text belong to
-// a base typed before them, and the cursor never stands between the two.
-// Returns the bytes inserted.
+// Inserts at the cursor; the cursor moves behind the cluster the new
+// character ends up in: marks that opened the text belong to a base typed
+// before them, a joiner or a flag's second half joins what came before,
+// and the cursor never stands inside a cluster. Returns the bytes inserted.
 int CurLineEdit::insertCode(int code, int length)
 {
     char bytes[4];
@@ -374,8 +374,10 @@ int CurLineEdit::insertCode(int code, int length)
     int P = cursorPos;
     memmove(text + P + n, text + P, length - P + 1);
     memcpy(text + P, bytes, n);
-    cursorPos = CurText::next(text, length + n, P);
-    cursorCol += span(P, cursorPos);
+    int start = CurText::prev(text, P + n);
+    start = start < P ? start : P;
+    cursorPos = CurText::next(text, length + n, start);
+    cursorCol += span(start, cursorPos) - span(start, P);
     return n;
 }
 

@@ -8,6 +8,7 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <climits>
 #include <cstring>
 #include <utility>
 
@@ -89,7 +90,9 @@ static size_t cutAt(std::string_view s, long room)
 {
     if ((long)s.size() <= room)
         return s.size();
-    int len = (int)room + 1 < (int)s.size() ? (int)room + 1 : (int)s.size();
+    // Each step sees the whole text, so a cluster that runs past room is
+    // left out whole rather than ended at the byte where room ends.
+    int len = s.size() < (size_t)INT_MAX ? (int)s.size() : INT_MAX;
     int kept = 0;
     while (kept < len) {
         int next = CurText::next(s.data(), len, kept);
@@ -554,8 +557,10 @@ bool CurTextEdit::insertBytes(const char* bytes, int n)
         return false;
     s.replace((size_t)curPos, (size_t)over, bytes, (size_t)n);
     totalBytes += n - over;
-    // behind the inserted bytes and any combining marks that follow them
-    int end = curPos;
+    // behind the cluster the inserted bytes end in (with any combining marks
+    // that follow them, or what a joiner joined them to)
+    int end = CurText::prev(s.c_str(), curPos + n);
+    end = end < curPos ? end : curPos;
     while (end < curPos + n && end < (int)s.size())
         end = CurText::next(s.c_str(), (int)s.size(), end);
     curPos = end;

@@ -179,7 +179,7 @@ long long CurViewer::rowEndIn(long long start, long long end)
     int used = 0, blank = -1;
     for (int i = 0; i < len;) {
         int code, cols;
-        int n = CurText::decode(p + i, len - i, &code, &cols);
+        int n = CurText::cluster(p + i, len - i, &code, &cols);
         used += cols;
         if (used > viewCols() && code == ' ')
             return start + i + n;       // a blank past the width ends the row unseen

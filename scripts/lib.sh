@@ -17,6 +17,7 @@ VELMORA_PACKAGES=(
   dpkg-dev          # dpkg-shlibdeps, for the Debian package's dependencies
   libuv1-dev        # the examples that run the toolkit inside another event loop
   libglib2.0-dev
+  unicode-data      # Unicode's grapheme break test, which the text module's test runs
 )
 
 # The fuzz targets' compiler and its libFuzzer runtime (Debian 12 puts the

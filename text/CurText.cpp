@@ -2,6 +2,7 @@
 // whole-character steps and cuts, and drawing text with controls and bad
 // bytes made visible. The box lines are in CurTextLines.cpp.
 #include "CurText.h"
+#include "CurGrapheme.h"
 
 #define NCURSES_WIDECHAR 1
 #include <curses.h>
@@ -155,14 +156,128 @@ int CurText::columns(const char* s)
     return s == nullptr ? 0 : columns(s, (int)strlen(s));
 }
 
+// Grapheme clusters. A cluster is as wide as its code points together (so
+// a letter with its marks is the letter's width, and a syllable written as
+// a base with spacing marks takes the columns a terminal gives each part),
+// except that an emoji sequence is two columns: a flag's two regional
+// indicators, or a pictograph with a presentation selector, a skin tone
+// or a pictograph joined to it, and a keycap (a digit, '#' or '*' with the
+// presentation selector). A bad byte is a cluster of its own. Outside
+// UTF-8 every byte is one.
+namespace {
+struct Cluster {
+    int bytes;      // its length in the text
+    int first;      // its first code point (-1 for a bad byte)
+    int cols;       // its columns
+    int parts;      // its code points
+    int cellCols;   // the columns curses gives its code points one by one
+    bool emoji;     // an emoji sequence, two columns whatever its parts
+};
+
+bool keycapBase(int code)
+{
+    return (code >= '0' && code <= '9') || code == '#' || code == '*';
+}
+}  // namespace
+
+static int clusterRules(const char* s, int len, bool asUtf8, Cluster* c);
+
+// Most text is printable ASCII followed by ASCII, a control other than CR
+// (which nothing joins) or a byte that never starts UTF-8: a cluster of one
+// byte, measured without decoding.
+static int clusterAt(const char* s, int len, bool asUtf8, Cluster* c)
+{
+    unsigned char b = (unsigned char)s[0];
+    if (asUtf8 && b >= 0x20 && b < 0x7F && (len == 1 || (unsigned char)s[1] < 0x80)) {
+        *c = {1, b, 1, 1, 1, false};
+        return 1;
+    }
+    if (asUtf8 && (b < 0x20 || b == 0x7F) && b != '\r') {
+        int cols = b == '\t' ? CurText::TAB_COLUMNS : 1;
+        *c = {1, b, cols, 1, cols, false};
+        return 1;
+    }
+    if (asUtf8 && ((b >= 0x80 && b < 0xC2) || b > 0xF4)) {
+        *c = {1, -1, 1, 1, 1, false};
+        return 1;
+    }
+    return clusterRules(s, len, asUtf8, c);
+}
+
+static int clusterRules(const char* s, int len, bool asUtf8, Cluster* c)
+{
+    int code, glyph, width;
+    int pos = decodeAs(s, len, asUtf8, &code, &glyph, &width);
+    *c = {pos, code, width, 1, width, false};
+    // Before an ASCII character (or the end) a cluster ends, unless a CR
+    // or a prepended mark comes first: most text takes no look at the rules.
+    if (!asUtf8 || code < 0 || pos == len)
+        return pos;
+    if ((signed char)s[pos] >= 0 && code != '\r'
+        && (code < 0x600 || CurGrapheme::property(code) != CurGrapheme::PREPEND))
+        return pos;
+    // With nothing before it in the cluster, the pair alone decides whether
+    // the next code point joins, but for a second regional indicator.
+    int first = code;
+    decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &width);
+    CurGrapheme::PROPERTY a = CurGrapheme::property(first), b = CurGrapheme::property(code);
+    if (CurGrapheme::pairBreaks(a, b) && !(a == CurGrapheme::REGIONAL && b == a))
+        return pos;
+    code = first;
+    width = c->cols;
+    CurGrapheme g;
+    g.feed(code);
+    bool pict = CurGrapheme::pictographic(code);
+    bool regional = CurGrapheme::property(code) == CurGrapheme::REGIONAL;
+    bool sequence = pict && width == 2;
+    while (pos < len) {
+        int n = decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &width);
+        if (g.feed(code))
+            break;
+        pos += n;
+        c->parts++;
+        c->cellCols += width;
+        if (code == 0xFE0F && (pict || keycapBase(c->first)))
+            sequence = true;
+        if (pict && (code == 0x200D || (code >= 0x1F3FB && code <= 0x1F3FF)))
+            sequence = true;
+        if (regional)
+            sequence = true;
+    }
+    c->bytes = pos;
+    c->emoji = sequence && c->parts > 1;
+    c->cols = c->emoji ? 2 : c->cellCols;
+    return pos;
+}
+
+int CurText::cluster(const char* s, int len, int* code, int* columns)
+{
+    Cluster c;
+    int n = clusterAt(s, len, utf8(), &c);
+    if (code != nullptr)
+        *code = c.first;
+    if (columns != nullptr)
+        *columns = c.cols;
+    return n;
+}
+
 int CurText::columns(const char* s, int len)
 {
     bool asUtf8 = utf8();
     int total = 0;
     for (int pos = 0; pos < len;) {
-        int code, glyph, cols;
-        pos += decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &cols);
-        total += cols;
+        // printable ASCII followed by ASCII (or the end) counts one column
+        // without a call per character
+        const unsigned char* u = (const unsigned char*)s;
+        while (pos < len && u[pos] >= 0x20 && u[pos] < 0x7F && (pos + 1 == len || u[pos + 1] < 0x80)) {
+            total++;
+            pos++;
+        }
+        if (pos == len)
+            break;
+        Cluster c;
+        pos += clusterAt(s + pos, len - pos, asUtf8, &c);
+        total += c.cols;
     }
     return total;
 }
@@ -173,36 +288,22 @@ int CurText::cut(const char* s, int len, int cols)
     int used = 0;
     int pos = 0;
     while (pos < len) {
-        int code, glyph, width;
-        int n = decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &width);
-        if (used + width > cols)
+        Cluster c;
+        int n = clusterAt(s + pos, len - pos, asUtf8, &c);
+        if (used + c.cols > cols)
             break;
-        used += width;
+        used += c.cols;
         pos += n;
     }
     return pos;
-}
-
-// A zero-width character that decoded well is a combining mark (or a joiner)
-// and belongs to the character before it.
-static bool isMark(const char* s, int len, int pos, bool asUtf8, int* n)
-{
-    int code, glyph, cols;
-    *n = decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &cols);
-    return cols == 0 && code >= 0;
 }
 
 int CurText::next(const char* s, int len, int pos)
 {
     if (pos >= len)
         return len;
-    bool asUtf8 = utf8();
-    int n;
-    isMark(s, len, pos, asUtf8, &n);
-    pos += n;
-    while (pos < len && isMark(s, len, pos, asUtf8, &n))
-        pos += n;
-    return pos;
+    Cluster c;
+    return pos + clusterAt(s + pos, len - pos, utf8(), &c);
 }
 
 // Backwards, a character starts at the nearest byte that is no continuation
@@ -221,15 +322,41 @@ static int prevChar(const char* s, int pos, bool asUtf8)
     return pos - 1;
 }
 
+static int codeAt(const char* s, int pos, int end)
+{
+    int code;
+    decodeUtf8((const unsigned char*)s + pos, end - pos, &code);
+    return code;
+}
+
+// Backwards, clusters are found forwards from the nearest code point that
+// surely starts one: where the pair around it breaks by itself and no rule
+// that looks further back could join them (a pictograph after a joiner, a
+// regional indicator after another).
 int CurText::prev(const char* s, int pos)
 {
     if (pos <= 0)
         return 0;
     bool asUtf8 = utf8();
-    int n;
+    if (!asUtf8)
+        return pos - 1;
     int q = prevChar(s, pos, asUtf8);
-    while (q > 0 && isMark(s, pos, q, asUtf8, &n))
-        q = prevChar(s, q, asUtf8);
+    while (q > 0) {
+        int before = prevChar(s, q, asUtf8);
+        int after = codeAt(s, q, pos);
+        CurGrapheme::PROPERTY a = CurGrapheme::property(after);
+        CurGrapheme::PROPERTY b = CurGrapheme::property(codeAt(s, before, q));
+        if (CurGrapheme::pairBreaks(b, a) && !(b == CurGrapheme::ZWJ && CurGrapheme::pictographic(after))
+            && !(b == CurGrapheme::REGIONAL && a == CurGrapheme::REGIONAL))
+            break;
+        q = before;
+    }
+    for (int p = q; p < pos;) {
+        int n = next(s, pos, p);
+        if (n >= pos)
+            return p;
+        p = n;
+    }
     return q;
 }
 
@@ -285,43 +412,101 @@ static void putCell(WINDOW* w, const wchar_t* codes, int n, int attr, bool asUtf
     wadd_wch(w, &cell);
 }
 
-// The loop draw and flow share. A cell is written once its marks are known,
-// when the next base character or the end comes; marks beyond what a cell
-// holds, and marks with no base before them, are dropped. Within cols
-// (drawing) a character that does not fit whole ends the text.
-static int emit(WINDOW* w, const char* s, int len, int cols, int attr, bool flowing)
+// A cluster curses cannot keep in cells of its own width - a cell with more
+// code points than curses stores in one (CCHARW_MAX), or an emoji sequence
+// whose first code point curses counts one column wide - is shown by its
+// stand-in: a replacement character in each of its columns, never a part
+// of it that would read as another character.
+static void standIn(WINDOW* w, int cols, int attr, bool asUtf8)
 {
-    bool asUtf8 = CurText::utf8();
+    wchar_t mark = asUtf8 ? (wchar_t)REPLACEMENT : L'?';
+    for (int i = 0; i < cols; i++)
+        putCell(w, &mark, 1, attr, asUtf8);
+}
+
+// True when every code point that takes columns, with the zero-width ones
+// after it, fits one cell.
+static bool cellsHold(const char* s, const Cluster& c, bool asUtf8)
+{
+    int held = 0;
+    for (int pos = 0; pos < c.bytes;) {
+        int code, glyph, width;
+        pos += decodeAs(s + pos, c.bytes - pos, asUtf8, &code, &glyph, &width);
+        held = width == 0 && code >= 0 ? held + (held > 0) : 1;
+        if (held > CCHARW_MAX)
+            return false;
+    }
+    return true;
+}
+
+// An emoji sequence curses counts two columns wide goes into one cell whole.
+static bool putEmoji(WINDOW* w, const char* s, const Cluster& c, int attr)
+{
+    if (c.parts > CCHARW_MAX || wcwidth((wchar_t)c.first) != 2)
+        return false;
+    wchar_t cell[CCHARW_MAX];
+    for (int pos = 0, i = 0; pos < c.bytes; i++) {
+        int code;
+        pos += decodeUtf8((const unsigned char*)s + pos, c.bytes - pos, &code);
+        cell[i] = (wchar_t)code;
+    }
+    putCell(w, cell, c.parts, attr, true);
+    return true;
+}
+
+// One cluster at the cursor: a cell per code point that takes columns, with
+// the marks that follow it (marks with no base before them are dropped); a
+// tab as blanks, and a newline, when flowing, as a line break.
+static void putCluster(WINDOW* w, const char* s, const Cluster& c, int attr, bool asUtf8,
+                       bool flowing)
+{
+    if (c.emoji && putEmoji(w, s, c, attr))
+        return;
+    if ((c.emoji && c.cellCols != c.cols) || !cellsHold(s, c, asUtf8)) {
+        standIn(w, c.cols, attr, asUtf8);
+        return;
+    }
     wchar_t cell[CCHARW_MAX];
     int held = 0;
-    int used = 0;
-    for (int pos = 0; pos < len;) {
+    for (int pos = 0; pos < c.bytes;) {
         int code, glyph, width;
-        pos += decodeAs(s + pos, len - pos, asUtf8, &code, &glyph, &width);
+        pos += decodeAs(s + pos, c.bytes - pos, asUtf8, &code, &glyph, &width);
         if (width == 0 && code >= 0) {
-            if (held > 0 && held < CCHARW_MAX)
+            if (held > 0)
                 cell[held++] = (wchar_t)glyph;
             continue;
         }
         if (held > 0)
             putCell(w, cell, held, attr, asUtf8);
         held = 0;
-        if (flowing && code == '\n') {
+        if (flowing && code == '\n')
             waddch(w, '\n');
-            continue;
-        }
-        if (!flowing && used + width > cols)
-            break;
-        used += width;
-        if (glyph == 0) {
+        else if (glyph == 0)
             for (int i = 0; i < width; i++)
                 waddch(w, ' ' | (chtype)attr);
-            continue;
-        }
-        cell[held++] = (wchar_t)glyph;
+        else
+            cell[held++] = (wchar_t)glyph;
     }
     if (held > 0)
         putCell(w, cell, held, attr, asUtf8);
+}
+
+// The loop draw and flow share, a whole cluster at a time: within cols
+// (drawing) a cluster that does not fit whole ends the text.
+static int emit(WINDOW* w, const char* s, int len, int cols, int attr, bool flowing)
+{
+    bool asUtf8 = CurText::utf8();
+    int used = 0;
+    for (int pos = 0; pos < len;) {
+        Cluster c;
+        clusterAt(s + pos, len - pos, asUtf8, &c);
+        int width = flowing && c.first == '\n' ? 0 : c.cols;
+        if (!flowing && used + width > cols)
+            break;
+        used += width;
+        putCluster(w, s + pos, c, attr, asUtf8, flowing);
+        pos += c.bytes;
+    }
     return used;
 }
 

@@ -28,21 +28,36 @@ public:
     // Either pointer may be null.
     static int decode(const char* s, int len, int* code, int* columns);
 
+    // Grapheme clusters, what a reader takes for one character (a base with
+    // its marks, a Hangul syllable, a flag, an emoji sequence), are the unit
+    // of every measure, step and cut below; in a non-UTF-8 locale a byte is.
+    // A cluster is as wide as its code points together, except an emoji
+    // sequence (a flag, a pictograph with a presentation selector, a skin
+    // tone or joined pictographs, a keycap), which is two columns. A bad
+    // byte is a cluster of its own.
+    //
+    // The cluster at s, of at most len bytes (len > 0): returns its bytes
+    // (at least 1), stores its first code point (-1 for a bad byte) and its
+    // columns. Either pointer may be null.
+    static int cluster(const char* s, int len, int* code, int* columns);
     static int columns(const char* s);             // of a NUL-terminated text; null is 0
     static int columns(const char* s, int len);    // of its first len bytes
     // Bytes of the longest start of s[0..len) that fits in cols columns,
-    // ending at a character boundary; combining marks stay with their base.
+    // ending at a cluster boundary.
     static int cut(const char* s, int len, int cols);
-    // The boundary after the character at pos (with the combining marks that
-    // follow it), and the one before pos (the base a mark belongs to included).
+    // The boundary after the cluster at pos, and the one before pos (the
+    // start of the cluster that holds the byte before pos).
     static int next(const char* s, int len, int pos);
     static int prev(const char* s, int pos);
 
     // Draws s[0..len) on one row of w from (row, col), within cols columns
-    // and the window, in attr: a character that would not fit whole is left
-    // out, and so is everything after it. Tabs become blanks, other controls
-    // and bad bytes marks; nothing moves the cursor off the row. Returns the
-    // columns written, which end the row's drawn part.
+    // and the window, in attr: a cluster that would not fit whole is left
+    // out, and so is everything after it. A cluster curses cannot keep in
+    // its cells (more code points than a cell holds, or an emoji sequence
+    // whose first code point curses counts narrow) is shown as a stand-in:
+    // a replacement character (U+FFFD) in each of its columns. Tabs become
+    // blanks, other controls and bad bytes marks; nothing moves the cursor
+    // off the row. Returns the columns written, which end the row's drawn part.
     static int draw(WINDOW* w, int row, int col, const char* s, int len, int cols, int attr);
     // Blanks cols cells from (row, col), clipped to the window.
     static void blank(WINDOW* w, int row, int col, int cols, int attr);

@@ -471,3 +471,58 @@ TEST_F(CursesTest, LineEditLimitsFiltersAndReportsEdits)
     EXPECT_TRUE(edit.processKey('y')) << "a refused character is taken";
     EXPECT_STREQ("abc", edit.getText());
 }
+
+// Under UTF-8 a flag, an emoji with a skin tone, a joined family and a letter
+// with its accent are each one character: the cursor steps over them, one
+// key deletes them, typing a joiner or a flag's second half joins the
+// character before; the mask and the length limit count them as one.
+TEST_F(CursesTest, LineEditMovesAndDeletesWholeClusters)
+{
+    ASSERT_NE(nullptr, setlocale(LC_CTYPE, "C.UTF-8"));
+    const std::string flag = "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7", thumb = "\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbd";
+    const std::string man = "\xf0\x9f\x91\xa8", zwj = "\xe2\x80\x8d", woman = "\xf0\x9f\x91\xa9";
+    const std::string family = man + zwj + woman + zwj + "\xf0\x9f\x91\xa7", accent = "e\xcc\x81";
+    std::string joiners = "a";                                  // 10,000 joiners after "a"
+    for (int i = 0; i < 10000; i++)
+        joiners += zwj;
+    const int W0 = CurGadget::WIDE_CHAR;
+    const struct {
+        std::string text;
+        std::vector<int> keys;
+        std::string expect;
+        int col;
+        int max;
+        bool hidden;
+        const char* field;                 // checked when hidden
+    } cases[] = {
+        {"a" + flag + "b", {L, BS}, "ab", 1, 0, false, nullptr},
+        {"a" + flag + "b", {H, R, DC}, "ab", 1, 0, false, nullptr},
+        {"a" + flag + "b", {H, R, R}, "a" + flag + "b", 3, 0, false, nullptr},
+        {family, {BS}, "", 0, 0, false, nullptr},
+        {"x" + family, {L}, "x" + family, 1, 0, false, nullptr},
+        {thumb + accent, {BS}, thumb, 2, 0, false, nullptr},
+        {thumb + accent, {L, L, DC}, accent, 0, 0, false, nullptr},
+        {man, {W0 + 0x200D, W0 + 0x1F469}, man + zwj + woman, 2, 0, false, nullptr},
+        {man, {W0 + 0x200D, W0 + 0x1F469, BS}, "", 0, 0, false, nullptr},
+        {"\xf0\x9f\x87\xab", {W0 + 0x1F1F7, L}, flag, 0, 0, false, nullptr},
+        {joiners, {BS}, "", 0, 0, false, nullptr},
+        {"a" + flag + "b", {}, "a" + flag, 3, 2, false, nullptr},
+        {"a" + flag + accent, {L}, "a" + flag + accent, 2, 0, true, "***   "},
+    };
+    CurWindow win(3, 20, 0, 0);
+    for (const auto& c : cases) {
+        CurLineEdit edit(&win);
+        edit.setGeometry(1, W, 1, X);
+        edit.setMaxLength(c.max);
+        edit.setHidden(c.hidden);
+        edit.setText(c.text.c_str(), true);
+        for (int key : c.keys)
+            EXPECT_TRUE(edit.processKey(key)) << c.expect;
+        EXPECT_EQ(c.expect, std::string(edit.getText())) << c.text;
+        EXPECT_EQ(std::make_pair(1, X + c.col), cursorOf(win.getWindow())) << c.text;
+        if (c.field != nullptr) {
+            EXPECT_EQ(c.field, winText(win.getWindow(), 1, X, W)) << c.text;
+        }
+    }
+    setlocale(LC_CTYPE, "C");
+}

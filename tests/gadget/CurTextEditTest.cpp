@@ -184,3 +184,43 @@ TEST_F(CursesTest, TextEditCtrlHomeAndCtrlEndFromTheTerminal)
     EXPECT_EQ(0, edit.kbdLoop());
     EXPECT_STREQ("y\nab\ncdz", edit.getText());
 }
+
+// A flag, a joined family and a letter with its accent are one character to
+// the text editor's keys, typed joiners join, and wrapping never parts one.
+TEST_F(CursesTest, TextEditMovesDeletesAndWrapsWholeClusters)
+{
+    ASSERT_NE(nullptr, setlocale(LC_CTYPE, "C.UTF-8"));
+    const std::string flag = "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7", zwj = "\xe2\x80\x8d";
+    const std::string family = "\xf0\x9f\x91\xa8" + zwj + "\xf0\x9f\x91\xa9" + zwj + "\xf0\x9f\x91\xa7";
+    const int W0 = CurGadget::WIDE_CHAR;
+    const struct {
+        std::string text;
+        std::vector<int> keys;
+        std::string expect;
+        int byte;
+    } cases[] = {
+        {"a" + flag + "b", {KEY_END, L, BS}, "ab", 1},
+        {"a" + flag + "b", {KEY_HOME, R, KEY_DC}, "ab", 1},
+        {"a" + flag + "b", {KEY_HOME, R, R}, "a" + flag + "b", 9},
+        {"x" + family, {KEY_END, L}, "x" + family, 1},
+        {"x" + family + "e\xcc\x81", {KEY_END, BS, BS}, "x", 1},
+        {"x", {KEY_END, W0 + 0x1F1EB, W0 + 0x1F1F7, L}, "x" + flag, 1},
+        {"\xf0\x9f\x91\xa8", {KEY_END, W0 + 0x200D, W0 + 0x1F469, BS}, "", 0},
+    };
+    CurWindow win(6, 12, 0, 0);
+    for (const auto& c : cases) {
+        CurTextEdit edit(&win);
+        edit.setText(c.text.c_str(), true);
+        for (int key : c.keys)
+            edit.processKey(key);
+        EXPECT_EQ(c.expect, edit.getText()) << c.text;
+        int line, byte;
+        edit.getCursor(&line, &byte);
+        EXPECT_EQ(c.byte, byte) << c.text;
+    }
+    CurTextEdit wrapped(&win);                  // rows of VIEW_COLS columns
+    wrapped.setWrap(true, false);
+    wrapped.setText(("abcdefghi" + flag + "z").c_str(), true);
+    EXPECT_EQ(flag + "z", winText(win.getWindow(), 2, 1, 9));    // bytes
+    setlocale(LC_CTYPE, "C");
+}

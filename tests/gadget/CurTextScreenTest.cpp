@@ -33,6 +33,13 @@ const std::vector<TextCase> TEXTS = {
     {"bad bytes", "ok\xff\xc3(", "ok" + BAD + BAD + "(", 5, 5, "ok" + BAD + BAD + "(", 5},
     {"controls", "a\tb\rc\x1b[2Jd", "a    b\xe2\x90\x8d" "c\xe2\x90\x9b[2J", 12, 13,
      "a b c\xe2\x90\x9b[2Jd", 10},
+    // a flag (a cell per indicator), a heart with the emoji selector (curses
+    // counts the heart narrow) and a letter with more marks than a cell
+    // holds: the last two as stand-ins of their width
+    {"clusters", "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7\xe2\x9d\xa4\xef\xb8\x8f a"
+     "\xcc\x81\xcc\x81\xcc\x81\xcc\x81\xcc\x81\xcc\x81",
+     "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7" + BAD + BAD + " " + BAD, 6, 6,
+     "\xf0\x9f\x87\xab\xf0\x9f\x87\xb7" + BAD + BAD + " " + BAD, 6},
 };
 
 // The rectangles of the scenario's gadgets on the screen: row, first and

@@ -18,6 +18,7 @@
 #include <clocale>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "../../text/CurText.h"
 
@@ -117,6 +118,24 @@ TEST_F(CursesTest, TextMeasuresWholeCharactersInColumns)
         {"a\tb", 6, 1, 1, 2},                   // a tab is four blanks
         {"\x1b[", 2, 2, 1, 1},                  // a control is one mark
         {"\xf0\x9f\x98\x80!", 3, 5, 4, 4},      // a double-width emoji, four bytes
+        // clusters: a flag, a thumb with a skin tone, a pictograph with the
+        // presentation selector, a family joined by joiners, a keycap, a
+        // Hangul syllable in jamo: two columns each, stepped over whole
+        {"\xf0\x9f\x87\xab\xf0\x9f\x87\xb7x", 3, 9, 8, 8},
+        {"\xf0\x9f\x91\x8d\xf0\x9f\x8f\xbdx", 3, 9, 8, 8},
+        {"\xe2\x9d\xa4\xef\xb8\x8fx", 3, 7, 6, 6},
+        {"\xf0\x9f\x91\xa8\xe2\x80\x8d\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x91\xa7x", 3, 19, 18, 18},
+        {"1\xef\xb8\x8f\xe2\x83\xa3x", 3, 8, 7, 7},
+        {"\xe1\x84\x80\xe1\x85\xa1\xe1\x86\xa8x", 3, 10, 9, 9},
+        // bad input: a lone regional indicator (its own width), three in a
+        // row (a flag and a lone one), a bad byte between a base and its
+        // mark (the mark then stands alone), marks with no base, an
+        // unassigned code point (one replacement mark)
+        {"\xf0\x9f\x87\xabx", 2, 5, 4, 4},
+        {"\xf0\x9f\x87\xab\xf0\x9f\x87\xb7\xf0\x9f\x87\xaa", 3, 12, 8, 8},
+        {"e\xff\xcc\x81", 2, 4, 1, 2},
+        {"\xcc\x81\xcc\x81", 0, 4, 4, 0},
+        {"\xcd\xb8" "a", 2, 3, 2, 2},
     };
     for (const auto& c : cases) {
         int len = (int)strlen(c.text);
@@ -125,5 +144,47 @@ TEST_F(CursesTest, TextMeasuresWholeCharactersInColumns)
         EXPECT_EQ(c.next0, CurText::next(c.text, len, 0)) << c.text;
         EXPECT_EQ(c.prev, CurText::prev(c.text, len)) << c.text;
     }
+    setlocale(LC_CTYPE, "C");
+}
+
+// Every line of Unicode's own test of cluster boundaries, read at test time:
+// the boundaries found stepping forwards and backwards are the file's.
+TEST(CurText, SplitsClustersAsEveryLineOfUnicodesBreakTest)
+{
+    const char* path = "/usr/share/unicode/auxiliary/GraphemeBreakTest.txt";
+    FILE* f = fopen(path, "r");
+    if (f == nullptr)
+        GTEST_SKIP() << path << " is missing (Debian's unicode-data package ships it)";
+    ASSERT_NE(nullptr, setlocale(LC_CTYPE, "C.UTF-8"));
+    char line[4096];
+    int tested = 0;
+    while (fgets(line, sizeof line, f) != nullptr) {
+        std::string text;
+        std::vector<int> bounds;
+        for (char* p = line; *p != '\0' && *p != '#';) {
+            if (strncmp(p, "\xc3\xb7", 2) == 0) {            // a boundary
+                bounds.push_back((int)text.size());
+                p += 2;
+            } else if (isxdigit((unsigned char)*p)) {
+                char bytes[4];
+                text.append(bytes, (size_t)CurText::encode((int)strtol(p, &p, 16), bytes));
+            } else {
+                p++;
+            }
+        }
+        if (bounds.empty())
+            continue;
+        tested++;
+        int len = (int)text.size();
+        std::vector<int> forwards{0}, backwards{len};
+        for (int pos = 0; pos < len;)
+            forwards.push_back(pos = CurText::next(text.c_str(), len, pos));
+        for (int pos = len; pos > 0;)
+            backwards.insert(backwards.begin(), pos = CurText::prev(text.c_str(), pos));
+        EXPECT_EQ(bounds, forwards) << line;
+        EXPECT_EQ(bounds, backwards) << line;
+    }
+    fclose(f);
+    EXPECT_GT(tested, 600);
     setlocale(LC_CTYPE, "C");
 }

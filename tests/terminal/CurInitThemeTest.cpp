@@ -93,6 +93,27 @@ TEST_F(CursesTest, BuiltInThemesShareTheirPairsAndFallBackWhenNoneIsLeft)
     expectElement(CurInit::THEME_LINE_EDIT, NO_PAIR, 0, A_UNDERLINE);
 }
 
+// The reference programs' themes bring their shapes; any other theme, and
+// a new session, the toolkit's own.
+TEST_F(CursesTest, ThemesBringTheirShapesAndASessionStartsWithoutThem)
+{
+    const struct { const char* name; const char* left; const char* radio; bool tees; } cases[] = {
+        {"whiptail", "<", "(*)", true}, {"dialog", "<", "(*)", false}, {"classic", "", "*", false},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(CurInit::setTheme(c.name));
+        EXPECT_STREQ(c.left, CurInit::getThemeShapes().buttonLeft) << c.name;
+        EXPECT_STREQ(c.radio, CurInit::getThemeShapes().radioOn) << c.name;
+        EXPECT_EQ(c.tees, CurInit::getThemeShapes().titleTees) << c.name;
+    }
+    expectElement(CurInit::THEME_SCREEN, 7, 4, 0);
+    ASSERT_TRUE(CurInit::setTheme("dialog"));
+    CurInit::cleanup();
+    CurInit::initialize();
+    EXPECT_STREQ("", CurInit::getThemeShapes().buttonLeft);
+    EXPECT_TRUE(CurInit::getThemeShapes().buttonRule);
+}
+
 TEST_F(CursesMonoTest, ClassicKeepsReverseBoldAndUnderlineWithoutColours)
 {
     ASSERT_TRUE(CurInit::setTheme("classic"));
