@@ -126,8 +126,9 @@ BoxLook boxLook();
 const char* boxOkWord();
 
 // The text as boxes show it (BoxText.cpp): the two characters \n break the
-// line (unless --no-nl-expand), a newline does so only with --cr-wrap or
-// --no-collapse (else it is a blank), runs of blanks and tabs collapse to one blank unless
+// line (unless --no-nl-expand), a newline does so too unless the text holds
+// \n and neither --cr-wrap nor --no-nl-expand is given (then it is a
+// blank; under the name whiptail it always breaks), runs of blanks and tabs collapse to one blank unless
 // --no-collapse (as the library's wrapping does), and --trim drops the blanks
 // that start the text and its lines. With --no-collapse the boxes keep the
 // blanks (their labels keep blanks) and a tab becomes blanks up to the next
@@ -143,6 +144,16 @@ inline int boxInner(int size, int chrome)
     if (size < 0)
         return 100000;
     return size - chrome > 0 ? size - chrome : -1;
+}
+
+// The calendar's and time box's height as the other program reads it: a
+// positive height is the text's rows, the gadget and the chrome come on top.
+inline BoxCall boxAroundBody(const BoxCall& call, int bodyRows)
+{
+    BoxCall sized = call;
+    if (call.height > 0)
+        sized.height = call.height + bodyRows + 4;
+    return sized;
 }
 
 // The boxes, each in its own file.

@@ -31,7 +31,7 @@ BoxStatus runCalendar(BoxCall& call)
     const BoxOptions& o = *call.options;
     int day, month, year;
     firstDate(call, &day, &month, &year);
-    BoxDialog dialog(call, boxText(o, call.text), BoxDialog::OK_CANCEL, 8, 20);
+    BoxDialog dialog(boxAroundBody(call, 8), boxText(o, call.text), BoxDialog::OK_CANCEL, 8, 20);
     CurCalendar calendar(&dialog);
     calendar.setGeometry(8, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
     calendar.setDate(day, month, year, false);

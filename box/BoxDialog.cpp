@@ -113,6 +113,9 @@ BoxDialog::BoxDialog(const BoxCall& call, const std::string& text, Buttons butto
 {
     int free = height - 4;
     body = bodyRows > 0 ? clamp(bodyRows, 0, free) : bodyRows < 0 ? free - size.textRows : 0;
+    // A body taller than the box leaves the text its rows, down to a body of three.
+    if (bodyRows > 0 && body + size.textRows > free)
+        body = free - size.textRows > 3 ? free - size.textRows : 3;
     body = clamp(body, 0, free);
     textRows = clamp(size.textRows, 0, free - (bodyRows == 0 ? 1 : body));
     if (options->title != nullptr && CurInit::getThemeShapes().titleTees) {

@@ -74,11 +74,12 @@ static bool formRow(char** a, bool mixed, bool password, FormRow* row)
     return true;
 }
 
-// The fields after FORM-HEIGHT, in groups of 8 (9 for a mixed form).
-static bool formRows(int argc, char** argv, bool mixed, bool password, int* formHeight,
-                     std::vector<FormRow>* rows, std::string* why)
+// The fields after FORM-HEIGHT, in groups of 8 (9 for a mixed form), each
+// with a help line after it with --item-help.
+static bool formRows(int argc, char** argv, bool mixed, bool password, bool itemHelp,
+                     int* formHeight, std::vector<FormRow>* rows, std::string* why)
 {
-    int group = mixed ? 9 : 8;
+    int group = (mixed ? 9 : 8) + (itemHelp ? 1 : 0);
     int given = argc - 4;
     if (argc < 4 || !formNumber(argv[3], formHeight)) {
         *why = std::string("the form height is not a number: ") + (argc > 3 ? argv[3] : "");
@@ -95,22 +96,44 @@ static bool formRows(int argc, char** argv, bool mixed, bool password, int* form
             *why = "field " + std::to_string(i + 1) + " has a place, length or type that is not a number";
             return false;
         }
+        if (itemHelp)
+            (*rows)[i].field.help = argv[4 + i * group + group - 1];
     }
     return true;
 }
 
-bool checkForm(const BoxOptions&, int argc, char** argv, std::string* why)
+bool checkForm(const BoxOptions& o, int argc, char** argv, std::string* why)
 {
     std::vector<FormRow> rows;
     int formHeight;
-    return formRows(argc, argv, false, false, &formHeight, &rows, why);
+    return formRows(argc, argv, false, false, o.itemHelp, &formHeight, &rows, why);
 }
 
-bool checkMixedForm(const BoxOptions&, int argc, char** argv, std::string* why)
+bool checkMixedForm(const BoxOptions& o, int argc, char** argv, std::string* why)
 {
     std::vector<FormRow> rows;
     int formHeight;
-    return formRows(argc, argv, true, false, &formHeight, &rows, why);
+    return formRows(argc, argv, true, false, o.itemHelp, &formHeight, &rows, why);
+}
+
+// Help's answer: HELP and the field that had the focus, named by its help
+// line (--item-help without --help-tags) or its label; with --help-status
+// the fields' texts follow, a line each.
+static std::string helpAnswer(const BoxOptions& o, const std::vector<FormRow>& rows)
+{
+    const FormRow* current = &rows[0];
+    for (const FormRow& r : rows)
+        if (r.field.focused)
+            current = &r;
+    const char* name = o.itemHelp && !o.helpTags ? current->field.help : current->field.label;
+    std::string out = std::string("HELP ") + (name != nullptr ? name : "");
+    if (o.helpStatus) {
+        out += "\n";
+        for (const FormRow& r : rows)
+            if (r.written)
+                out += std::string(r.buffer.data()) + "\n";
+    }
+    return out;
 }
 
 BoxStatus runForm(BoxCall& call)
@@ -121,7 +144,7 @@ BoxStatus runForm(BoxCall& call)
     int formHeight = 0;
     std::vector<FormRow> rows;
     std::string why;
-    if (!formRows(call.argc, call.argv, mixed, password, &formHeight, &rows, &why)) {
+    if (!formRows(call.argc, call.argv, mixed, password, o.itemHelp, &formHeight, &rows, &why)) {
         *call.error = std::string(call.name) + ": " + why;
         return BOX_ERROR;
     }
@@ -135,9 +158,13 @@ BoxStatus runForm(BoxCall& call)
                                        o.title, fields.data(), (int)fields.size(),
                                        buttons.texts.data(), buttons.defaultButton);
     BoxStatus status = timer.expired ? BOX_TIMEOUT : boxPressed(buttons, pressed);
+    for (size_t i = 0; i < rows.size(); i++)
+        rows[i].field.focused = fields[i].focused;
     if (status == BOX_OK || status == BOX_EXTRA)
         for (const FormRow& r : rows)
             if (r.written)
                 *call.answer += std::string(r.buffer.data()) + "\n";
+    if ((status == BOX_HELP || status == BOX_ITEM_HELP) && !rows.empty())
+        *call.answer += helpAnswer(o, rows);
     return status;
 }

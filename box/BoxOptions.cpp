@@ -97,10 +97,17 @@ const OptionRow OPTIONS[] = {
      [](BoxOptions& o, char**, std::string*) { o.noOk = true; return true; },
      "--no-ok                   also --nook; no OK button in a list"},
     {"--defaultno", 0, false,
-     [](BoxOptions& o, char**, std::string*) { o.defaultNo = true; return true; },
+     [](BoxOptions& o, char**, std::string*) {
+         o.defaultNo = true;             // the later of it and --default-button wins
+         o.defaultButton = BUTTON_NONE;
+         return true;
+     },
      "--defaultno               the focus starts on No (or Cancel)"},
     {"--default-button", 1, false,
-     [](BoxOptions& o, char** v, std::string* why) { return button(v[0], &o.defaultButton, why); },
+     [](BoxOptions& o, char** v, std::string* why) {
+         o.defaultNo = false;
+         return button(v[0], &o.defaultButton, why);
+     },
      "--default-button NAME     ok, yes, extra, cancel, no or help has the focus"},
     {"--default-item", 1, false,
      [](BoxOptions& o, char** v, std::string*) { o.defaultItem = v[0]; return true; },
@@ -209,7 +216,7 @@ const OptionRow OPTIONS[] = {
     {"--hfile --hline --column-separator --week-start --trace --rc-file", 1, true, nullptr, nullptr},
     // Refused: each would write what a script reads, laid out by rules
     // of another program's own that this one does not follow.
-    {"--print-size --print-text-size --print-text-only --create-rc --file", 0, false, refuse,
+    {"--print-size --print-text-size --print-text-only --create-rc", 0, false, refuse,
      nullptr},
 };
 
@@ -228,13 +235,6 @@ const OptionRow* findOption(const char* arg)
 bool isHelp(const char* arg) { return strcmp(arg, "--help") == 0 || strcmp(arg, "-h") == 0; }
 
 bool isVersion(const char* arg) { return strcmp(arg, "--version") == 0 || strcmp(arg, "-v") == 0; }
-
-// Where a box's arguments end: at --and-widget, an option or another box.
-bool endsArguments(const char* arg)
-{
-    return strcmp(arg, "--and-widget") == 0 || findOption(arg) != nullptr ||
-           findBox(arg) != nullptr || isHelp(arg) || isVersion(arg);
-}
 
 // Counts and, for TEXT HEIGHT WIDTH boxes, the sizes, before the screen starts.
 bool checkStep(const BoxStep& step, std::string* error)
@@ -269,6 +269,200 @@ bool checkStep(const BoxStep& step, std::string* error)
     return true;
 }
 
+
+// An option read but not yet given to a box: it goes to the open box when
+// one of that box's arguments follows it, else to the next box.
+struct Waiting {
+    const OptionRow* row;
+    char*            values[2];
+};
+
+// Walks the arguments once. --file splices what its file holds in place,
+// each spliced argument one file deeper than the --file that named it.
+class Parser {
+public:
+    Parser(int argc, char** argv, BoxCommand* command) : command(command)
+    {
+        args.assign(argv + 1, argv + (argc > 0 ? argc : 1));
+        depths.assign(args.size(), 0);
+    }
+    BoxParse run();
+
+private:
+    BoxParse fail(const std::string& error)
+    {
+        command->error = error;
+        command->last = kept;
+        return PARSE_ERROR;
+    }
+    bool expandFile();
+    bool option(const OptionRow* row, const char* name);
+    bool closeBox();
+    void argument(char* arg);
+
+    BoxCommand*        command;
+    std::vector<char*> args;
+    std::vector<int>   depths;
+    size_t             next = 0;
+    size_t             budget = BOX_ARG_FILE_LIMIT;
+    BoxOptions         kept, current;      // current: the next box's
+    BoxStep            open{};             // entry null: no box open
+    std::vector<char*> openArgs;
+    std::vector<Waiting> waiting;
+    std::string        error;
+};
+
+bool Parser::expandFile()
+{
+    if (next + 1 >= args.size()) {
+        error = "missing value for --file";
+        return false;
+    }
+    const char* path = args[next + 1];
+    int depth = depths[next] + 1;
+    if (depth > BOX_ARG_FILE_DEPTH) {
+        error = std::string("--file ") + path + ": files name files more than " +
+                std::to_string(BOX_ARG_FILE_DEPTH) + " deep (one names itself?)";
+        return false;
+    }
+    std::vector<std::string> read;
+    if (!readBoxArgFile(path, &budget, &read, &error))
+        return false;
+    std::vector<char*> spliced;
+    for (std::string& a : read) {
+        command->texts.push_back(std::move(a));
+        spliced.push_back(&command->texts.back()[0]);
+    }
+    args.erase(args.begin() + next, args.begin() + next + 2);
+    depths.erase(depths.begin() + next, depths.begin() + next + 2);
+    args.insert(args.begin() + next, spliced.begin(), spliced.end());
+    depths.insert(depths.begin() + next, spliced.size(), depth);
+    return true;
+}
+
+// Sets the option for the next box (and for all later ones when it is
+// kept) and notes it as waiting. A value written -- VALUE is VALUE.
+bool Parser::option(const OptionRow* row, const char* name)
+{
+    Waiting w{row, {nullptr, nullptr}};
+    next++;
+    for (int k = 0; k < row->args; k++, next++) {
+        if (next + 1 < args.size() && strcmp(args[next], "--") == 0)
+            next++;
+        if (next >= args.size()) {
+            error = std::string("missing value for ") + name;
+            return false;
+        }
+        w.values[k] = args[next];
+    }
+    if (row->set == refuse) {
+        error = std::string(name) + " is not available in this version";
+        return false;
+    }
+    if (row->set == nullptr)
+        return true;
+    if (!row->set(current, w.values, &error))
+        return false;
+    if (row->kept)
+        row->set(kept, w.values, &error);
+    waiting.push_back(w);
+    return true;
+}
+
+// An argument of the open box: the options waiting before it are its own.
+void Parser::argument(char* arg)
+{
+    for (Waiting& w : waiting)
+        w.row->set(open.options, w.values, &error);
+    if (!waiting.empty())
+        current = kept;
+    waiting.clear();
+    openArgs.push_back(arg);
+}
+
+bool Parser::closeBox()
+{
+    if (open.entry == nullptr)
+        return true;
+    openArgs.push_back(nullptr);
+    command->arrays.push_back(openArgs);
+    open.argv = command->arrays.back().data();
+    open.argc = (int)openArgs.size() - 1;
+    openArgs.clear();
+    BoxStep step = open;
+    open.entry = nullptr;
+    if (!checkStep(step, &error))
+        return false;
+    command->steps.push_back(step);
+    return true;
+}
+
+BoxParse Parser::run()
+{
+    bool textOnly = false;               // a bare -- was met
+    while (next < args.size()) {
+        char* arg = args[next];
+        if (textOnly || strcmp(arg, "--") == 0) {
+            if (strcmp(arg, "--") == 0 && next + 1 < args.size() &&
+                (!textOnly || strncmp(args[next + 1], "--", 2) == 0)) {
+                arg = args[++next];      // the first ends the options; later ones escape
+            } else if (!textOnly) {
+                next++;                  // the last argument: nothing to end
+                continue;
+            }
+            textOnly = true;
+            if (open.entry == nullptr)
+                return fail(std::string("unexpected argument: ") + arg);
+            argument(arg);
+            next++;
+            continue;
+        }
+        if (isHelp(arg))
+            return PARSE_HELP;
+        if (isVersion(arg))
+            return PARSE_VERSION;
+        if (strcmp(arg, "--file") == 0) {
+            if (!expandFile())
+                return fail(error);
+        } else if (strcmp(arg, "--and-widget") == 0) {
+            if (!closeBox())
+                return fail(error);
+            next++;
+        } else if (const BoxEntry* entry = findBox(arg)) {
+            if (!closeBox())
+                return fail(error);
+            open = BoxStep{entry, 0, nullptr, current};
+            current = kept;
+            waiting.clear();
+            next++;
+        } else if (const OptionRow* row = findOption(arg)) {
+            if (!option(row, arg))
+                return fail(error);
+        } else if (open.entry != nullptr) {
+            argument(arg);
+            next++;
+        } else {
+            return fail(std::string(arg[0] == '-' ? "unknown option: " : "unexpected argument: ") + arg);
+        }
+    }
+    // Options after the last box's arguments are its own; after
+    // --and-widget with no box to follow, they apply to none.
+    if (open.entry != nullptr) {
+        for (Waiting& w : waiting)
+            w.row->set(open.options, w.values, &error);
+        waiting.clear();
+    }
+    if (command->steps.empty() && open.entry == nullptr)
+        return fail("no box given");
+    if (!waiting.empty())
+        return fail(std::string(waiting.front().row->spellings).substr(
+                        0, strcspn(waiting.front().row->spellings, " ")) + " applies to no box");
+    if (!closeBox())
+        return fail(error);
+    command->last = kept;
+    return PARSE_RUN;
+}
+
 }  // namespace
 
 bool boxNumber(const char* text, int* value)
@@ -291,62 +485,9 @@ bool boxNumber(const char* text, int* value)
     return true;
 }
 
-BoxParse parseBoxCommand(int argc, char** argv, std::vector<BoxStep>* steps, BoxOptions* last,
-                         std::string* error)
+BoxParse parseBoxCommand(int argc, char** argv, BoxCommand* command)
 {
-    BoxOptions kept, current;
-    for (int i = 1; i < argc;) {
-        const char* arg = argv[i];
-        if (isHelp(arg))
-            return PARSE_HELP;
-        if (isVersion(arg))
-            return PARSE_VERSION;
-        if (strcmp(arg, "--and-widget") == 0) {
-            i++;
-            continue;
-        }
-        if (const BoxEntry* entry = findBox(arg)) {
-            BoxStep step{entry, 0, argv + i + 1, current};
-            for (i++; i < argc && !endsArguments(argv[i]); i++)
-                step.argc++;
-            if (!checkStep(step, error)) {
-                *last = current;
-                return PARSE_ERROR;
-            }
-            steps->push_back(step);
-            current = kept;          // a box's own options end with it
-            continue;
-        }
-        const OptionRow* row = findOption(arg);
-        if (row == nullptr) {
-            *error = std::string(strncmp(arg, "-", 1) == 0 ? "unknown option: " : "unexpected argument: ") + arg;
-            *last = current;
-            return PARSE_ERROR;
-        }
-        if (i + row->args >= argc) {
-            *error = std::string("missing value for ") + arg;
-            *last = current;
-            return PARSE_ERROR;
-        }
-        if (row->set == refuse)
-            *error = std::string(arg) + " is not available in this version";
-        if (row->set != nullptr) {
-            if (!row->set(current, argv + i + 1, error)) {
-                *last = current;
-                return PARSE_ERROR;
-            }
-            if (row->kept)
-                row->set(kept, argv + i + 1, error);
-        }
-        i += 1 + row->args;
-        *last = current;
-    }
-    *last = current;
-    if (steps->empty()) {
-        *error = "no box given";
-        return PARSE_ERROR;
-    }
-    return PARSE_RUN;
+    return Parser(argc, argv, command).run();
 }
 
 std::string boxOptionsHelp()

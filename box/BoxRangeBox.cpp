@@ -11,8 +11,10 @@
 namespace {
 
 // The bar filled to the value's place in the range, the value above it.
-// Right and Up add one, Left and Down take one away, the page keys a tenth
-// of the range, Home and End go to the ends.
+// Right and Down add one, Left and Up take one away, Page Down adds a tenth
+// of the range and Page Up takes it away, Home and End go to the ends: the
+// keys give the answers the other program's range box gives (its Up
+// lowers the value).
 class RangeBar : public CurGauge {
 public:
     RangeBar(CurWindow* window, long low, long high, long value)
@@ -22,9 +24,9 @@ public:
     }
     bool processKey(int key) override
     {
-        long step = (high - low) / 10 > 1 ? (high - low) / 10 : 1;
-        long next = key == KEY_RIGHT || key == KEY_UP ? value + 1
-                  : key == KEY_LEFT || key == KEY_DOWN ? value - 1
+        long step = (high - low + 1) / 10 > 1 ? (high - low + 1) / 10 : 1;
+        long next = key == KEY_RIGHT || key == KEY_DOWN ? value + 1
+                  : key == KEY_LEFT || key == KEY_UP ? value - 1
                   : key == KEY_NPAGE ? value + step
                   : key == KEY_PPAGE ? value - step
                   : key == KEY_HOME ? low

@@ -2,9 +2,11 @@
 // or is replaced, its end in view, until EXIT. The viewer opens the file
 // without blocking and takes regular files only.
 #include "BoxDialog.h"
+#include "CurText.h"
 
 #include <CurLabel.h>
 #include <CurViewer.h>
+#include <CurInit.h>
 #include <curses.h>
 
 #include <memory>
@@ -72,8 +74,9 @@ public:
     {
         CurViewer::draw();
         WINDOW* w = window->getWindow();
-        mvwaddch(w, height - 1, 0, ACS_LTEE);
-        mvwaddch(w, height - 1, width - 1, ACS_RTEE);
+        int frame = CurInit::getThemeAttr(CurInit::THEME_FRAME);
+        CurText::putLine(w, height - 1, 0, CurText::LTEE, frame);
+        CurText::putLine(w, height - 1, width - 1, CurText::RTEE, frame);
         if (title != nullptr)
             title->draw();
     }

@@ -2,6 +2,9 @@
 // becomes the lines a box shows, before the library wraps them.
 #include "Box.h"
 
+#include <cerrno>
+#include <cstring>
+
 // Blanks before a line break go, so that the break is kept where the
 // library's wrapping would take it for the white space around a word.
 static void endLine(std::string* out)
@@ -23,10 +26,22 @@ static int lineColumn(const std::string& out)
     return col;
 }
 
+// A newline of the text breaks its line, as a script's author laid it out,
+// except in a text that breaks its lines with \n: there it is a blank (the
+// text was folded to fit the script's source), unless --cr-wrap says
+// otherwise. Under the name whiptail every newline breaks, as there.
+static bool newlineBreaks(const BoxOptions& o, const char* text)
+{
+    return o.crWrap || o.noNlExpand || strstr(text, "\\n") == nullptr ||
+           strcmp(program_invocation_short_name, "whiptail") == 0;
+}
+
 std::string boxText(const BoxOptions& o, const char* text)
 {
     std::string out;
-    for (const char* p = text != nullptr ? text : ""; *p != '\0'; p++) {
+    text = text != nullptr ? text : "";
+    bool breaks = newlineBreaks(o, text);
+    for (const char* p = text; *p != '\0'; p++) {
         bool lineStart = out.empty() || out.back() == '\n';
         if (o.noCollapse && o.trim && lineStart && (*p == ' ' || *p == '\t')) {
             // --trim drops the indents that --no-collapse keeps
@@ -38,7 +53,7 @@ std::string boxText(const BoxOptions& o, const char* text)
             endLine(&out);
             p++;
         } else if (*p == '\n') {
-            if (o.crWrap || o.noCollapse)
+            if (breaks)
                 endLine(&out);
             else
                 out += ' ';

@@ -2,8 +2,10 @@
 // is the box's own, so that every column between the borders shows the file,
 // with the pager keys scripts' users press and an EXIT button.
 #include "BoxDialog.h"
+#include "CurText.h"
 
 #include <CurViewer.h>
+#include <CurInit.h>
 #include <curses.h>
 
 #include <map>
@@ -23,8 +25,9 @@ public:
     {
         CurViewer::draw();
         WINDOW* w = window->getWindow();
-        mvwaddch(w, height - 1, 0, ACS_LTEE);
-        mvwaddch(w, height - 1, width - 1, ACS_RTEE);
+        int frame = CurInit::getThemeAttr(CurInit::THEME_FRAME);
+        CurText::putLine(w, height - 1, 0, CurText::LTEE, frame);
+        CurText::putLine(w, height - 1, width - 1, CurText::RTEE, frame);
         dialog->drawTitle();
     }
     // Space and b page, j and k step, g and G go to the ends.

@@ -42,7 +42,7 @@ BoxStatus runTimeBox(BoxCall& call)
     const BoxOptions& o = *call.options;
     struct tm clock;
     firstTime(call.argc, call.argv, &clock);
-    BoxDialog dialog(call, boxText(o, call.text), BoxDialog::OK_CANCEL, 1, 8);
+    BoxDialog dialog(boxAroundBody(call, 1), boxText(o, call.text), BoxDialog::OK_CANCEL, 1, 8);
     CurTimeEdit time(&dialog);
     time.setGeometry(1, dialog.bodyWidth(), dialog.bodyTop(), dialog.bodyLeft());
     time.setTime(clock.tm_hour, clock.tm_min, clock.tm_sec, false);

@@ -154,11 +154,20 @@ static void usage()
     for (int i = 0; i < count; i++)
         if (boxes[i].run != nullptr)
             text += std::string("  ") + boxes[i].name + "\n";
-    text += "common options:\n" + boxOptionsHelp();
+    text += "common options (before, among or after a box's arguments; -- ends them):\n" +
+            boxOptionsHelp();
+    text += "  --file FILE               further arguments read from FILE (- standard input)\n"
+            "refused, with the error status:\n"
+            "  --tailboxbg               a box left running would draw over what follows\n"
+            "  --print-size, --print-text-size, --print-text-only\n"
+            "                            sizes by another program's own wrapping\n"
+            "  --create-rc               another program's configuration file\n";
     text += "exit status: 0 OK or Yes, 1 Cancel or No, 2 Help, 3 Extra, 5 time out,\n"
             "255 Esc or an error (DIALOG_OK, DIALOG_CANCEL, DIALOG_HELP, DIALOG_EXTRA,\n"
             "DIALOG_ITEM_HELP, DIALOG_TIMEOUT, DIALOG_ESC and DIALOG_ERROR change them).\n";
-    fputs(text.c_str(), stdout);
+    // One write, so that a reader that stops at the first line (grep -q)
+    // cannot end the program with SIGPIPE halfway through.
+    (void)writeAll(1, text);             // a failure leaves nothing more to do
 }
 
 // Runs one box and writes its answer, after the separator when an earlier
@@ -199,9 +208,9 @@ static BoxStatus runStep(const BoxStep& step, int answerFd, std::string* separat
 
 int main(int argc, char** argv)
 {
-    std::vector<BoxStep> steps;
-    BoxOptions last;
-    std::string error;
+    BoxCommand command;
+    const std::vector<BoxStep>& steps = command.steps;
+    const BoxOptions& last = command.last;
     // Descriptors the caller closed: noted before anything can take their place.
     bool open[3];
     for (int fd = 0; fd < 3; fd++)
@@ -209,7 +218,7 @@ int main(int argc, char** argv)
     for (int fd = 0; fd < 3; fd++)
         if (!open[fd] && ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY) != fd)
             return exitCode(BOX_ERROR);
-    switch (parseBoxCommand(argc, argv, &steps, &last, &error)) {
+    switch (parseBoxCommand(argc, argv, &command)) {
     case PARSE_HELP:
         usage();
         return 0;
@@ -217,7 +226,7 @@ int main(int argc, char** argv)
         printf("velmora-box %s\n", VELMORA_VERSION_STRING);
         return 0;
     case PARSE_ERROR:
-        report(last, error + " (try --help)");
+        report(last, command.error + " (try --help)");
         return exitCode(BOX_ERROR);
     case PARSE_RUN:
         break;

@@ -18,12 +18,13 @@ class FormView;
 // A field's editor: taking the focus scrolls the form to its row.
 class FormEdit : public CurLineEdit {
 public:
-    FormEdit(CurWindow* window, FormView* view, int row) : CurLineEdit(window), view(view), row(row) {}
+    FormEdit(CurWindow* window, FormView* view, int index, int row)
+        : CurLineEdit(window), view(view), index(index), row(row) {}
     void acceptFocus(bool redraw) override;
 
 private:
     FormView* view;
-    int       row;
+    int       index, row;
 };
 
 // The form area: rows of the form from offset, `rows` of them, from row
@@ -68,9 +69,23 @@ public:
                 edits[i]->draw();
         }
     }
+    // The focused field's help on the help row, if the form has one.
+    void showHelp(int index)
+    {
+        focused = index;
+        WINDOW* w = helpLine != nullptr ? helpLine->getWindow() : nullptr;
+        if (w == nullptr)
+            return;
+        const char* help = placed[index].help != nullptr ? placed[index].help : "";
+        int used = CurText::draw(w, 0, 0, help, (int)strlen(help), getmaxx(w), 0);
+        CurText::blank(w, 0, used, getmaxx(w) - used, 0);
+        helpLine->update();
+    }
     CurWindow*                                   window;
     const CurTDialog::FormField*                 placed;
     int                                          count, top, rows, offset;
+    int                                          focused = -1;
+    CurWindow*                                   helpLine = nullptr;
     std::unique_ptr<std::unique_ptr<CurLabel>[]> labels;
     std::unique_ptr<std::unique_ptr<FormEdit>[]> edits;
 
@@ -84,6 +99,7 @@ private:
 void FormEdit::acceptFocus(bool redraw)
 {
     view->show(row);
+    view->showHelp(index);
     CurLineEdit::acceptFocus(redraw);
 }
 
@@ -170,10 +186,14 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
             rows = last + 1;
         placed[i] = f;
     }
+    bool helps = false;
+    for (int i = 0; i < count; i++)
+        helps = helps || fields[i].help != nullptr;
     if (formHeight <= 0 || formHeight > rows)
         formHeight = rows;
-    // A form taller than the screen leaves a row for the text and scrolls.
-    int room = LINES - 5 - (text[0] != '\0' ? 1 : 0);
+    // A form taller than the screen leaves a row for the text (and one for
+    // the help line) and scrolls.
+    int room = LINES - 5 - (text[0] != '\0' ? 1 : 0) - (helps ? 1 : 0);
     if (formHeight > room)
         formHeight = room > 0 ? room : 1;
     // The form area lies below the text, as wide as its widest field; an
@@ -197,7 +217,9 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
         placeText(&label, text, textHeight, W - 4);
         dialog.enterButton = defaultButton;     // Enter in a field presses it
 
+        std::unique_ptr<CurWindow> help(helps ? new CurWindow(1, COLS, LINES - 1, 0) : nullptr);
         FormView view(&dialog, placed.get(), count, 1 + textHeight, formHeight);
+        view.helpLine = help.get();
         int firstEdit = -1;
         for (int i = 0; i < count; i++) {
             const FormField& f = placed[i];
@@ -208,7 +230,7 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
                 view.labels[i]->setText(f.label, false);
             }
             int width = f.width > 0 ? f.width : W - 4 - f.fieldX;
-            view.edits[i].reset(new FormEdit(&dialog, &view, f.fieldY));
+            view.edits[i].reset(new FormEdit(&dialog, &view, i, f.fieldY));
             view.edits[i]->setGeometry(1, width, 0, 0);
             view.edits[i]->setText(firstText(f).c_str(), false);
             view.edits[i]->setHidden(f.hidden);
@@ -228,8 +250,12 @@ int CurTDialog::showForm(int textHeight, int textWidth, int formHeight, int attr
         dialog.draw();                  // sent with the loop's first key read
         label.draw();
         view.draw();
+        if (view.focused >= 0)
+            view.showHelp(view.focused);
         chosen = dialog.kbdLoop();
-        for (int i = 0; chosen == 0 && i < count; i++)
+        for (int i = 0; i < count; i++)
+            fields[i].focused = i == view.focused;
+        for (int i = 0; (chosen == 0 || (helps && chosen > 0)) && i < count; i++)
             if (fields[i].buffer != nullptr && fields[i].size > 0)
                 copyCut(fields[i].buffer, fields[i].size, view.edits[i]->getText(),
                         (int)strlen(view.edits[i]->getText()));

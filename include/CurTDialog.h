@@ -188,11 +188,15 @@ public:
                                          //   where the text fills size - 1 bytes
         bool  hidden = false;            // every character shown as "*"
         bool  readOnly = false;          // shown, never focused nor changed
+        const char* help = nullptr;      // shown on the screen's last row while the field has the focus
+        bool  focused = false;           // set on return for the field that had the focus last
     };
     // formHeight rows of fields, 0 or less as many as they take; a form taller
     // than that (or than the screen) scrolls to the field that takes the focus. buttons and
     // defaultButton as in ListSetup. The index of the button pressed, -1 for
-    // Esc; the buffers receive the texts only when the first button is pressed.
+    // Esc; the buffers receive the texts only when the first button is
+    // pressed, or any button when a field has a help line (a help answer
+    // tells what the fields held).
     static int showForm(int textHeight, int textWidth, int formHeight, int attributes,
                         const char* text, const char* title, FormField* fields, int count,
                         const char* const* buttons = nullptr, int defaultButton = 0);

@@ -120,6 +120,8 @@ const CurTermSession::Step CurTermSession::session[] = {
     // keys one at a time, unechoed, the keypad's as keys (endwin gives the
     // modes back, the guard the keypad)
     {takeModes, nullptr, prepareKeypad, &keypadOff, &keypadOn, nullptr, nullptr},
+    // how lines are drawn, one way for the whole session (CurText::decideLines)
+    {CurText::decideLines, CurText::forgetLines, nullptr, nullptr, nullptr, nullptr, nullptr},
     // mouse reports, while the program asks for them (CurInit::setMouse)
     {CurMouse::startMouse, CurMouse::stopMouse, CurMouse::prepareMouse, nullptr,
      nullptr, CurMouse::leaveMouse, CurMouse::enterMouse},

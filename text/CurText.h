@@ -126,9 +126,20 @@ public:
     };
     static Size boxSize(const char* text, int rows, int cols, Size chrome, int minCols);
 
-    // Box lines (CurTextLines.cpp): Unicode box drawing in a UTF-8 locale,
-    // the terminal's line-drawing set elsewhere (curses' ASCII fallback where
-    // the terminal has none).
+    // Box lines (CurTextLines.cpp), drawn one way for the whole session, in
+    // one of three sets: the Unicode box-drawing characters, the terminal's
+    // own line-drawing set (its alternate character set), or plain ASCII
+    // ("+", "-", "|", as curses draws the set where a terminal has none).
+    // decideLines, called once as the session starts, takes the set from
+    // VELMORA_LINES ("unicode", "acs" or "ascii"; unicode only in a UTF-8
+    // locale, acs otherwise), or else: unicode in a UTF-8 locale, acs where
+    // the terminal's description has line characters (acsc), ascii where it
+    // has none. forgetLines, at the session's end, goes back to what applies
+    // outside one: unicode in a UTF-8 locale, acs otherwise, asked at each call.
+    enum LINE_SET : int { LINES_UNICODE, LINES_ACS, LINES_ASCII };
+    static void decideLines();
+    static void forgetLines();
+    static LINE_SET lineSet();
     enum LINE : int { ULCORNER, URCORNER, LLCORNER, LRCORNER, HLINE, VLINE, LTEE, RTEE,
                       UARROW, DARROW, CKBOARD, BULLET };
     static void putLine(WINDOW* w, int row, int col, LINE part, int attr); // one cell, when inside w

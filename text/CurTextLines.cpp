@@ -1,12 +1,53 @@
 // CurTextLines.cpp - the box lines of CurText (text/): frames, tees, arrows,
-// the scroll bar's board and the bullet, in the set that shows as lines.
+// the scroll bar's board and the bullet, in the one set the session chose.
 // In a UTF-8 locale many terminals ignore the VT100 line-drawing switch, so
 // the Unicode box-drawing characters are written instead; elsewhere curses
-// draws the terminal's own set, or its ASCII stand-ins where there is none.
+// draws the terminal's own set, or ASCII where the description has none.
 #include "CurText.h"
 
 #define NCURSES_WIDECHAR 1
 #include <curses.h>
+#include <cstdlib>
+#include <cstring>
+
+static bool decided = false;
+static CurText::LINE_SET chosen = CurText::LINES_ACS;
+
+void CurText::decideLines()
+{
+    const char* forced = getenv("VELMORA_LINES");
+    const char* acsc = tigetstr("acsc");
+    bool hasLines = acsc != nullptr && acsc != (char*)-1 && acsc[0] != '\0';
+    if (forced != nullptr && strcmp(forced, "ascii") == 0)
+        chosen = LINES_ASCII;
+    else if (forced != nullptr && strcmp(forced, "acs") == 0)
+        chosen = LINES_ACS;
+    else if (utf8())
+        chosen = LINES_UNICODE;
+    else
+        chosen = hasLines || (forced != nullptr && strcmp(forced, "unicode") == 0) ? LINES_ACS : LINES_ASCII;
+    decided = true;
+}
+
+void CurText::forgetLines()
+{
+    decided = false;
+}
+
+CurText::LINE_SET CurText::lineSet()
+{
+    if (decided)
+        return chosen;
+    return utf8() ? LINES_UNICODE : LINES_ACS;
+}
+
+// The ASCII set is the one curses falls back to for a terminal without
+// line characters, so a forced "ascii" looks the same as such a terminal.
+static chtype asciiPart(CurText::LINE part)
+{
+    static const char parts[] = "++++-|++^v:o";
+    return (chtype)(unsigned char)parts[part];
+}
 
 static chtype narrowPart(CurText::LINE part)
 {
@@ -46,8 +87,9 @@ static const cchar_t* widePart(CurText::LINE part)
 
 void CurText::addLine(WINDOW* w, LINE part, int attr)
 {
-    if (!utf8()) {
-        waddch(w, narrowPart(part) | (chtype)attr);
+    LINE_SET set = lineSet();
+    if (set != LINES_UNICODE) {
+        waddch(w, (set == LINES_ASCII ? asciiPart(part) : narrowPart(part)) | (chtype)attr);
         return;
     }
     cchar_t cell = *widePart(part);
@@ -73,10 +115,13 @@ void CurText::putLine(WINDOW* w, int row, int col, LINE part, int attr)
 
 void CurText::frame(WINDOW* w)
 {
-    if (utf8())
+    LINE_SET set = lineSet();
+    if (set == LINES_UNICODE)
         box_set(w, nullptr, nullptr);
-    else
+    else if (set == LINES_ACS)
         box(w, 0, 0);
+    else
+        wborder(w, '|', '|', '-', '-', '+', '+', '+', '+');
 }
 
 void CurText::putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE part, int attr)

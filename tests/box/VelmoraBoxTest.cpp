@@ -222,8 +222,19 @@ TEST(VelmoraBox, EveryBoxAnswersThroughStatusAndOutput)
          [](ScreenSession& s) { s.down(); s.down(); s.sendText(" "); s.enter(); }, 0, "t3", ""},
         {{"--stdout", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "t2", "two", "on", "1"},
          "two", press, 0, "t2", ""},
+        // item help: a help line per row or field; a form's Help names the field last focused
+        {{"--stdout", "--item-help", "--treeview", "Pick", "0", "0", "0", "t1", "one", "off", "0", "h1",
+          "t2", "two", "off", "1", "h2"}, "h1",
+         [](ScreenSession& s) { s.down(); s.sendText(" "); s.enter(); }, 0, "t2", ""},
+        {{"--stdout", "--item-help", "--help-button", "--help-status", "--form", "F", "0", "0", "0",
+          "A", "1", "1", "a", "1", "5", "5", "9", "ha", "B", "2", "1", "b", "2", "5", "5", "9", "hb"}, "ha",
+         [](ScreenSession& s) {
+             s.down();
+             ASSERT_TRUE(s.waitForText("hb")) << s.dump();
+             s.tab(); s.tab(); s.tab(); s.enter();
+         }, 2, "HELP hb\na\nb\n", ""},
         {{"--stdout", "--rangebox", "Level", "0", "0", "1", "10", "5"}, "Level",
-         [](ScreenSession& s) { s.right(); s.right(); s.pageDown(); s.enter(); }, 0, "8", ""},
+         [](ScreenSession& s) { s.right(); s.right(); s.pageDown(); s.up(); s.enter(); }, 0, "7", ""},
         {{"--stdout", "--buildlist", "Pick", "0", "0", "5", "a", "Apple", "off", "b", "Big banana", "on",
           "c", "Cherry", "off"}, "Cherry",
          [](ScreenSession& s) { s.sendText(" "); s.right(); s.down(); s.sendText(" "); s.enter(); }, 0,
@@ -460,6 +471,30 @@ TEST(VelmoraBox, TailBoxFollowsItsFile)
     s.enter();
     EXPECT_EQ(0, s.waitExit()) << s.dump();
     remove(path.c_str());
+}
+
+// The text box's separator tees are drawn in the set of the rest of its
+// frame: never the terminal's line characters amid Unicode ones (tmux shows
+// those as letters), nor the reverse.
+TEST(VelmoraBox, TextBoxTeesAreInTheSetOfItsFrame)
+{
+    for (const char* locale : {"C.UTF-8", "C"}) {
+        SCOPED_TRACE(locale);
+        ScreenSession s(24, 80);
+        s.setEnv("LC_ALL", locale);
+        ASSERT_TRUE(s.start({VELMORA_BOX, "--textbox", "/etc/passwd", "14", "60"}));
+        ASSERT_TRUE(s.waitForText("root") && s.waitQuiet()) << s.dump();
+        int tees = 0;
+        for (int r = 0; r < 24; r++)
+            for (int c = 0; c < 80; c++)
+                tees += s.cell(r, c).is(Box::LTEE) || s.cell(r, c).is(Box::RTEE);
+        EXPECT_LE(2, tees) << s.dump();
+        bool unicode = std::string(locale) == "C.UTF-8";
+        EXPECT_EQ(unicode, s.output().find("\xe2\x94") != std::string::npos);
+        EXPECT_EQ(!unicode, s.output().find("\x1b(0") != std::string::npos);
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+    }
 }
 
 // Standard input shown as it comes: the program box waits for OK at its end,

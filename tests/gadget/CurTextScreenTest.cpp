@@ -179,25 +179,43 @@ TEST(CurTextScreen, LineEditorEditsWholeCharactersCountingColumns)
     }
 }
 
-// UTF-8 gets the Unicode box-drawing characters, written as text; the "C"
-// locale the terminal's line-drawing set. Both show as lines.
-TEST(CurTextScreen, BoxLinesFollowTheLocale)
+// One set of lines for the whole session: Unicode in a UTF-8 locale, the
+// terminal's line characters elsewhere, ASCII on a terminal whose
+// description has none; VELMORA_LINES forces each (Unicode only in UTF-8).
+TEST(CurTextScreen, BoxLinesAreDrawnInTheSetTheSessionChose)
 {
-    for (const char* locale : {"C.UTF-8", "C"}) {
-        for (const char* term : {"xterm-256color", "screen", "linux", "vt100"}) {
-            SCOPED_TRACE(std::string(locale) + " " + term);
-            ScreenSession s(24, 80);
-            s.setTerm(term);
-            s.setEnv("LC_ALL", locale);
-            ASSERT_TRUE(s.start({scenarioPath("text_gadgets"), "x"}));
-            ASSERT_TRUE(s.waitForResult("step") && s.waitQuiet()) << s.dump();
-            EXPECT_TRUE(s.cell(4, 2).isUpperLeft() && s.cell(14, 3).isHLine()) << s.dump();
-            bool unicode = s.output().find("\xe2\x94\x8c") != std::string::npos;
-            EXPECT_EQ(std::string(locale) == "C.UTF-8", unicode);
-            s.sendText(" ");
-            ASSERT_TRUE(s.waitForText(" OK ")) << s.dump();
-            s.enter();
-            EXPECT_EQ(0, s.waitExit()) << s.dump();
+    enum { UNICODE, ACS, ASCII };
+    const struct {
+        const char* locale;
+        const char* term;
+        const char* lines;
+        int set;
+    } cases[] = {
+        {"C.UTF-8", "xterm-256color", nullptr, UNICODE}, {"C.UTF-8", "screen", nullptr, UNICODE},
+        {"C.UTF-8", "linux", nullptr, UNICODE},          {"C.UTF-8", "vt100", nullptr, UNICODE},
+        {"C", "xterm-256color", nullptr, ACS},           {"C", "screen", nullptr, ACS},
+        {"C", "linux", nullptr, ACS},                    {"C", "vt100", nullptr, ACS},
+        {"C", "ansi-generic", nullptr, ASCII},           {"C.UTF-8", "xterm-256color", "ascii", ASCII},
+        {"C.UTF-8", "xterm-256color", "acs", ACS},       {"C", "xterm-256color", "unicode", ACS},
+        {"C", "ansi-generic", "acs", ASCII},             {"C", "xterm-256color", "bogus", ACS},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.term + " " + (c.lines ? c.lines : "-"));
+        ScreenSession s(24, 80);
+        s.setTerm(c.term);
+        s.setEnv("LC_ALL", c.locale);
+        s.setEnv("VELMORA_LINES", c.lines ? c.lines : "");      // empty: not set
+        ASSERT_TRUE(s.start({scenarioPath("text_gadgets"), "x"}));
+        ASSERT_TRUE(s.waitForResult("step") && s.waitQuiet()) << s.dump();
+        if (c.set == ASCII) {
+            EXPECT_TRUE(s.cell(4, 2).is('+') && s.cell(4, 3).is('-')) << s.dump();
+        } else {
+            EXPECT_TRUE(s.cell(4, 2).isUpperLeft() && s.cell(4, 3).isHLine()) << s.dump();
         }
+        EXPECT_EQ(c.set == UNICODE, s.output().find("\xe2\x94\x8c") != std::string::npos);
+        s.sendText(" ");
+        ASSERT_TRUE(s.waitForText(" OK ")) << s.dump();
+        s.enter();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
     }
 }
