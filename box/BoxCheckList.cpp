@@ -42,7 +42,7 @@ BoxStatus runCheckList(BoxCall& call)
     BoxRows rows;
     if (!boxRows(call, true, &rows))
         return BOX_ERROR;
-    BoxButtons buttons = boxButtons(o, nullptr);
+    BoxButtons buttons = boxButtons(o, BoxDialog::LIST);
     CurTDialog::ListSetup setup;
     setup.tags = o.noTags ? nullptr : rows.tags.data();
     setup.items = o.noItems ? nullptr : rows.items.data();

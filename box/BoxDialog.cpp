@@ -13,45 +13,13 @@
 
 namespace {
 
-// The row's labels and what each answers, in order; returns how many.
-int buttonRow(const BoxOptions& o, BoxDialog::Buttons kind, const char* labels[4],
-              BoxStatus statuses[4])
-{
-    int n = 0;
-    auto add = [&](const char* label, BoxStatus status) {
-        labels[n] = label;
-        statuses[n++] = status;
-    };
-    switch (kind) {
-    case BoxDialog::YES_NO:
-        add(o.yesLabel != nullptr ? o.yesLabel : "Yes", BOX_OK);
-        break;
-    case BoxDialog::EXIT_ONLY:
-        add(o.exitLabel != nullptr ? o.exitLabel : "EXIT", BOX_OK);
-        break;
-    default:
-        if (!o.noOk || kind == BoxDialog::OK_ONLY)
-            add(o.okLabel != nullptr ? o.okLabel : boxOkWord(), BOX_OK);
-        break;
-    }
-    if (o.extraButton)
-        add(o.extraLabel != nullptr ? o.extraLabel : "Extra", BOX_EXTRA);
-    if (kind == BoxDialog::YES_NO)
-        add(o.noLabel != nullptr ? o.noLabel : "No", BOX_CANCEL);
-    if (kind == BoxDialog::OK_CANCEL && !o.noCancel)
-        add(o.cancelLabel != nullptr ? o.cancelLabel : "Cancel", BOX_CANCEL);
-    if (o.helpButton)
-        add(o.helpLabel != nullptr ? o.helpLabel : "Help", BOX_HELP);
-    return n;
-}
-
 // Columns the row needs inside the frame: as wide as the widest label plus a
 // blank each side per button, a blank between two.
-int rowWidth(const char* const labels[4], int n)
+int rowWidth(const BoxButtons& row)
 {
-    int widest = 0;
+    int widest = 0, n = (int)row.meaning.size();
     for (int i = 0; i < n; i++) {
-        int cols = CurLabel::getLongestLine(labels[i]);
+        int cols = CurLabel::getLongestLine(row.texts[i]);
         if (cols > widest)
             widest = cols;
     }
@@ -71,16 +39,14 @@ int clamp(int value, int low, int high)
 BoxDialog::Fit BoxDialog::fit(const BoxCall& call, const std::string& text, Buttons kind,
                               int bodyRows, int bodyCols)
 {
-    const char* labels[4];
-    BoxStatus statuses[4];
-    int n = buttonRow(*call.options, kind, labels, statuses);
+    BoxButtons row = boxButtons(*call.options, kind);
     int width = call.width;
     if (width == 0) {
         width = CurLabel::getLongestLine(text.c_str(), call.options->noCollapse) + 4;
         if (bodyCols + 4 > width)
             width = bodyCols + 4;
-        if (rowWidth(labels, n) + 2 > width)
-            width = rowWidth(labels, n) + 2;
+        if (rowWidth(row) + 2 > width)
+            width = rowWidth(row) + 2;
         const char* title = call.options->title;
         if (title != nullptr && CurLabel::getLongestLine(title) + 4 > width)
             width = CurLabel::getLongestLine(title) + 4;
@@ -164,23 +130,52 @@ void BoxDialog::addBody(CurGadget* gadget)
 
 void BoxDialog::addButtons()
 {
-    const char* labels[4];
-    int n = buttonRow(*options, kind, labels, statuses);
-    int first = -1;
-    for (int i = 0; i < n; i++) {
-        int index = addButton(labels[i]);
-        bool named = (options->defaultButton == BUTTON_OK && statuses[i] == BOX_OK) ||
-                     (options->defaultButton == BUTTON_EXTRA && statuses[i] == BOX_EXTRA) ||
-                     (options->defaultButton == BUTTON_CANCEL && statuses[i] == BOX_CANCEL) ||
-                     (options->defaultButton == BUTTON_HELP && statuses[i] == BOX_HELP) ||
-                     (options->defaultButton == BUTTON_NONE && options->defaultNo &&
-                      statuses[i] == BOX_CANCEL);
-        if (named)
-            first = index;
+    BoxButtons row = boxButtons(*options, kind);
+    for (size_t i = 0; i < row.meaning.size() && i < 4; i++) {
+        addButton(row.texts[i]);
+        statuses[i] = row.meaning[i];
     }
     // Buttons come after the body in the focus order; the first gadget holds
     // the focus until a default button takes it.
-    focuser.setFocus(first >= 0 ? bodyCount + first : 0);
+    focuser.setFocus(row.named >= 0 ? bodyCount + row.named : 0);
+}
+
+BoxButtons boxButtons(const BoxOptions& o, BoxDialog::Buttons kind, const char* extraWord)
+{
+    const char* ok = kind == BoxDialog::YES_NO      ? (o.yesLabel != nullptr ? o.yesLabel : "Yes")
+                     : kind == BoxDialog::EXIT_ONLY ? (o.exitLabel != nullptr ? o.exitLabel : "EXIT")
+                     : o.okLabel != nullptr         ? o.okLabel : boxOkWord();
+    bool question = kind == BoxDialog::YES_NO;
+    bool cancels = kind == BoxDialog::OK_CANCEL || kind == BoxDialog::LIST;
+    const char* cancel = question ? (o.noLabel != nullptr ? o.noLabel : "No")
+                                  : (o.cancelLabel != nullptr ? o.cancelLabel : "Cancel");
+    const char* extra = o.extraLabel != nullptr ? o.extraLabel : extraWord != nullptr ? extraWord : "Extra";
+    const struct {
+        bool shown; const char* text; BoxStatus status; BoxButton id;
+    } row[] = {
+        {!cancels || !o.noOk, ok, BOX_OK, BUTTON_OK},
+        {o.extraButton || extraWord != nullptr, extra, BOX_EXTRA, BUTTON_EXTRA},
+        {question || (cancels && !o.noCancel), cancel, BOX_CANCEL, BUTTON_CANCEL},
+        {o.helpButton, o.helpLabel != nullptr ? o.helpLabel : "Help",
+         kind == BoxDialog::LIST && o.itemHelp ? BOX_ITEM_HELP : BOX_HELP, BUTTON_HELP},
+    };
+    BoxButton wanted = o.defaultButton != BUTTON_NONE ? o.defaultButton
+                       : o.defaultNo                  ? BUTTON_CANCEL : BUTTON_NONE;
+    BoxButtons b;
+    int okAt = -1;
+    for (const auto& r : row) {
+        if (!r.shown)
+            continue;
+        if (r.id == wanted)
+            b.named = (int)b.texts.size();
+        if (r.id == BUTTON_OK)
+            okAt = (int)b.texts.size();
+        b.texts.push_back(r.text);
+        b.meaning.push_back(r.status);
+    }
+    b.texts.push_back(nullptr);
+    b.defaultButton = b.named >= 0 ? b.named : okAt >= 0 ? okAt : 0;
+    return b;
 }
 
 void BoxDialog::drawTitle()

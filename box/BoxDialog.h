@@ -8,6 +8,8 @@
 
 #include <CurTDialog.h>
 
+#include <vector>
+
 class CurGadget;
 class CurLabel;
 class CurViewer;
@@ -17,7 +19,9 @@ public:
     // The button rows: OK [Extra] [Cancel] [Help] for most boxes (--no-ok
     // and --no-cancel drop theirs), Yes [Extra] No [Help] for questions,
     // OK [Extra] [Help] for messages, EXIT [Extra] [Help] for the text box.
-    enum Buttons { OK_CANCEL, YES_NO, OK_ONLY, EXIT_ONLY };
+    // LIST is OK_CANCEL for the list and form boxes: their Help answers with
+    // the current item under --item-help.
+    enum Buttons { OK_CANCEL, YES_NO, OK_ONLY, EXIT_ONLY, LIST };
 
     // The box for call, showing text: bodyRows rows of at least bodyCols
     // columns are left between the text and the separator for the body. A
@@ -71,4 +75,19 @@ private:
     bool       entered;
     bool       timedOut;
 };
+
+// The box program's one button row: the buttons a box of kind shows for
+// the options, in the order OK (Yes, EXIT), Extra, Cancel (No), Help;
+// extraWord, when not null, shows Extra under that word. texts ends with a
+// null entry, as CurTDialog's lists take it; meaning[i] is the status of
+// button i. named is the button the options make the default
+// (--default-button, --defaultno), -1 for none; defaultButton is that one,
+// else OK, else the first.
+struct BoxButtons {
+    std::vector<const char*> texts;
+    std::vector<BoxStatus>   meaning;
+    int                      named = -1;
+    int                      defaultButton = 0;
+};
+BoxButtons boxButtons(const BoxOptions& o, BoxDialog::Buttons kind, const char* extraWord = nullptr);
 #endif

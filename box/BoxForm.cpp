@@ -151,7 +151,7 @@ BoxStatus runForm(BoxCall& call)
     std::vector<CurTDialog::FormField> fields;
     for (FormRow& r : rows)
         fields.push_back(r.field);
-    BoxButtons buttons = boxButtons(o, nullptr);
+    BoxButtons buttons = boxButtons(o, BoxDialog::LIST);
     std::string text = boxText(o, call.text);
     BoxTimer timer(o);
     int pressed = CurTDialog::showForm(-1, boxInner(call.width, 4), formHeight, 0, text.c_str(),

@@ -11,7 +11,7 @@ BoxStatus runInputMenu(BoxCall& call)
     BoxRows rows;
     if (!boxRows(call, false, &rows))
         return BOX_ERROR;
-    BoxButtons buttons = boxButtons(o, "Rename");
+    BoxButtons buttons = boxButtons(o, BoxDialog::LIST, "Rename");
     CurTDialog::ListSetup setup;
     setup.tags = o.noTags ? nullptr : rows.tags.data();
     setup.items = rows.items.data();

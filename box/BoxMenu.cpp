@@ -10,7 +10,7 @@ BoxStatus runMenu(BoxCall& call)
     BoxRows rows;
     if (!boxRows(call, false, &rows))
         return BOX_ERROR;
-    BoxButtons buttons = boxButtons(o, nullptr);
+    BoxButtons buttons = boxButtons(o, BoxDialog::LIST);
     CurTDialog::ListSetup setup;
     setup.tags = o.noTags ? nullptr : rows.tags.data();
     setup.items = o.noItems ? nullptr : rows.items.data();

@@ -58,7 +58,7 @@ BoxStatus runPause(BoxCall& call)
     if (seconds <= 0)
         return BOX_OK;
     std::string text = boxText(o, call.text);
-    BoxButtons buttons = boxButtons(o, nullptr);
+    BoxButtons buttons = boxButtons(o, BoxDialog::LIST);
     int cols = call.width > 0 ? call.width : CurLabel::getLongestLine(text.c_str(), o.noCollapse) + 4;
     if (cols < 30)
         cols = 30;

@@ -88,30 +88,6 @@ bool boxRows(const BoxCall& call, bool withStatus, BoxRows* rows)
     return false;
 }
 
-BoxButtons boxButtons(const BoxOptions& o, const char* extraWord)
-{
-    BoxButtons b;
-    struct { bool shown; const char* label; const char* word; BoxStatus status; BoxButton id; } row[] = {
-        {!o.noOk, o.okLabel, boxOkWord(), BOX_OK, BUTTON_OK},
-        {o.extraButton || extraWord != nullptr, o.extraLabel, extraWord ? extraWord : "Extra",
-         BOX_EXTRA, BUTTON_EXTRA},
-        {!o.noCancel, o.cancelLabel, "Cancel", BOX_CANCEL, BUTTON_CANCEL},
-        {o.helpButton, o.helpLabel, "Help", o.itemHelp ? BOX_ITEM_HELP : BOX_HELP, BUTTON_HELP},
-    };
-    BoxButton wanted = o.defaultButton != BUTTON_NONE ? o.defaultButton
-                       : o.defaultNo                  ? BUTTON_CANCEL : BUTTON_OK;
-    for (const auto& r : row) {
-        if (!r.shown)
-            continue;
-        if (r.id == wanted)
-            b.defaultButton = (int)b.texts.size();
-        b.texts.push_back(r.label != nullptr ? r.label : r.word);
-        b.meaning.push_back(r.status);
-    }
-    b.texts.push_back(nullptr);
-    return b;
-}
-
 BoxStatus boxPressed(const BoxButtons& buttons, int index)
 {
     return index >= 0 && index < (int)buttons.meaning.size() ? buttons.meaning[index] : BOX_ESC;

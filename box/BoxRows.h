@@ -4,6 +4,7 @@
 #ifndef VELMORA_BOX_BOXROWS_H
 #define VELMORA_BOX_BOXROWS_H
 #include "Box.h"
+#include "BoxDialog.h"
 
 #include <CurTDialog.h>
 
@@ -25,16 +26,6 @@ bool boxRows(const BoxOptions& o, int argc, char** argv, bool withStatus, BoxRow
              std::string* why);
 
 bool boxRows(const BoxCall& call, bool withStatus, BoxRows* rows); // why in call.error
-
-// The button row the options ask for, in the order OK, Extra, Cancel, Help,
-// null-ended; extraWord is the Extra button's own word. meaning[i] is the
-// status of button i; defaultButton receives the one Enter presses.
-struct BoxButtons {
-    std::vector<const char*> texts;
-    std::vector<BoxStatus>   meaning;
-    int                      defaultButton = 0;
-};
-BoxButtons boxButtons(const BoxOptions& o, const char* extraWord);
 
 // Runs the rows as a list box of that kind with the buttons, text, title,
 // sizes and --timeout of the call. setup comes with what the box sets

@@ -57,7 +57,7 @@ BoxStatus runTreeView(BoxCall& call)
     setup.items = rows.items.data();
     setup.helps = o.itemHelp ? rows.helps.data() : nullptr;
     setup.marks = marks.get();
-    BoxStatus status = boxShowList(call, rows, boxButtons(o, nullptr), CurTDialog::RADIO, &setup);
+    BoxStatus status = boxShowList(call, rows, boxButtons(o, BoxDialog::LIST), CurTDialog::RADIO, &setup);
     std::string marked;
     for (int i = 0; i < count; i++)
         if (marks[i])

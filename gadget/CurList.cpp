@@ -276,12 +276,6 @@ void CurList::fitView()
         topLine = lastTop;
 }
 
-// Puts one frame or scroll bar character where the window has the cell.
-static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
-{
-    CurText::putLine(w, row, col, part, CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
-}
-
 // A box narrower or lower than 2 has no room for a frame and shows nothing.
 void CurList::drawFrame(WINDOW* w)
 {
@@ -295,15 +289,8 @@ void CurList::drawFrame(WINDOW* w)
 // The track is drawn first, so a thumb that moved leaves no trace.
 void CurList::drawScrollBar(WINDOW* w)
 {
-    int col = x + width - 1;
-    putCell(w, y + 1, col, CurText::UARROW);
-    putCell(w, y + height - 2, col, CurText::DARROW);
-    if (height < 5)
-        return;
-    CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE,
-                    CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
-    long long track = (long long)topLine * (height - 5) / (getCount() - (height - 2));
-    putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
+    CurText::scrollBar(w, y, x + width - 1, height, topLine, getCount() - (height - 2),
+                       CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
 }
 
 // Interior rows below the last line keep what the window holds there.
@@ -556,9 +543,7 @@ int CurList::scrollBarKey(int row) const
 {
     if (row == 1 || row == height - 2)
         return row == 1 ? KEY_UP : KEY_DOWN;
-    int thumb = 2;
-    if (height >= 5 && getCount() > height - 2)
-        thumb += (int)((long long)topLine * (height - 5) / (getCount() - (height - 2)));
+    int thumb = CurText::scrollThumb(height, topLine, getCount() - (height - 2));
     return row < thumb ? KEY_PPAGE : row > thumb ? KEY_NPAGE : 0;
 }
 

@@ -461,18 +461,8 @@ void CurTextEdit::drawRows(WINDOW* w, bool* endShown)
 // between them at the top line's share of the lines.
 void CurTextEdit::drawScrollBar(WINDOW* w)
 {
-    int col = x + width - 1;
-    int attr = CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR);
-    CurText::putLine(w, y + 1, col, CurText::UARROW, attr);
-    CurText::putLine(w, y + height - 2, col, CurText::DARROW, attr);
-    if (height < 5)
-        return;
-    CurText::putRun(w, false, col, y + 2, y + height - 3, CurText::VLINE, attr);
-    int last = getLineCount() - viewRows();
-    long long track = last > 0 ? (long long)topLine * (height - 5) / last : 0;
-    if (track > height - 5)
-        track = height - 5;
-    CurText::putLine(w, y + 2 + (int)track, col, CurText::CKBOARD, attr);
+    CurText::scrollBar(w, y, x + width - 1, height, topLine, getLineCount() - viewRows(),
+                       CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
 }
 
 void CurTextEdit::placeCursor()

@@ -11,18 +11,22 @@
 #include <cstdlib>
 #include <cstring>
 
-// A line longer than LINE_CUT bytes is shown as several lines, cut where the
-// file offset passes a multiple of LINE_CUT (moved back to the start of a
-// character). Whether a multiple cuts depends on the bytes within LINE_CUT
-// of it alone, so scanning forwards and backwards finds the same lines, no
-// scan goes much further than LINE_CUT, and a line no longer than that is
-// never cut, wherever it lies in the file.
+// Not wrapped, a line is one row however long, scrolled sideways to its end;
+// its ends are found by scanning to the newlines, and the last long line
+// found is remembered (knownStart, knownEnd). Wrapped, a line longer than
+// LINE_CUT bytes is cut where the file offset passes a multiple of LINE_CUT
+// (moved back to the start of a character) and its rows start again there:
+// walking a wrapped line's rows from its start is what a cut bounds. Whether
+// a multiple cuts depends on the bytes within LINE_CUT of it alone, so
+// scanning forwards and backwards finds the same lines, no scan goes much
+// further than LINE_CUT, and a line no longer than that is never cut,
+// wherever it lies in the file.
 static const long long LINE_CUT = 65536;
 
 CurViewer::CurViewer(CurWindow* window)
     : CurGadget(window), fd(-1), path(nullptr), text(nullptr), textSize(0), cache(nullptr), cacheStart(0),
       cacheLen(0), fileSize(0), fileStamp(0), top(0), leftCol(0), wrap(false),
-      matchStart(-1), note(nullptr), fileNote(nullptr), keysKept(0)
+      knownStart(-1), knownEnd(-1), knownCol(0), knownColAt(-1), matchStart(-1), note(nullptr), fileNote(nullptr), keysKept(0)
 {
     showFocus(true);
     pattern[0] = '\0';
@@ -131,6 +135,8 @@ long long CurViewer::boundaryAfter(long long pos)
 
 long long CurViewer::lineEnd(long long start)
 {
+    if (!wrap)
+        return wholeLineEnd(start);
     long long size = total();
     for (long long pos = start;;) {
         long long limit = boundaryAfter(pos);
@@ -150,6 +156,8 @@ long long CurViewer::lineEnd(long long start)
 // before its multiple of LINE_CUT, at or before pos: then it is the nearest.
 long long CurViewer::lineStartOf(long long pos)
 {
+    if (!wrap)
+        return wholeLineStart(pos);
     long long k = pos / LINE_CUT + 1;
     long long cut = cutAt(k);
     if (cut > pos)
@@ -163,6 +171,71 @@ long long CurViewer::lineStartOf(long long pos)
         pos = cut;
         cut = cutAt(--k);
     }
+}
+
+long long CurViewer::wholeLineEnd(long long start)
+{
+    if (start >= knownStart && start < knownEnd)
+        return knownEnd;
+    long long nl = newlineIn(start, total(), false);
+    long long end = nl >= 0 ? nl : total();
+    if (end - start > LINE_CUT) {
+        knownStart = wholeLineStart(start);
+        knownEnd = end;
+        knownColAt = -1;
+    }
+    return end;
+}
+
+long long CurViewer::wholeLineStart(long long pos)
+{
+    if (pos >= knownStart && pos < knownEnd)
+        return knownStart;
+    long long nl = newlineIn(0, pos, true);
+    return nl + 1;                      // 0 when no newline comes before
+}
+
+// The byte in [start, end) where column col of the row from start begins,
+// and in *before the columns before it (less than col when a character
+// straddles col); end when the row is narrower. In the long line known it
+// goes on from the column found last, so a key moving sideways costs a step.
+long long CurViewer::columnAt(long long start, long long end, long long col, long long* before)
+{
+    long long pos = start, cols = 0;
+    if (start == knownStart && knownColAt >= 0 && knownCol <= col) {
+        pos = knownColAt;
+        cols = knownCol;
+    }
+    while (pos < end) {
+        int avail;
+        const char* p = fetchRun(pos, end - pos, &avail);
+        int len = end - pos < avail ? (int)(end - pos) : avail;
+        if (len <= 0)
+            break;                      // a read that failed: the end
+        // A character is decoded only while its longest form fits in the
+        // bytes held; the next fetch starts with it.
+        int i = 0;
+        bool found = false;
+        while (i < len && (len - i >= 4 || pos + len >= end)) {
+            int code, w;
+            int n = CurText::decode(p + i, len - i, &code, &w);
+            if (cols + w > col) {
+                found = true;           // starts at col, or straddles it
+                break;
+            }
+            cols += w;
+            i += n;
+        }
+        pos += i;
+        if (found || i == 0)
+            break;
+    }
+    if (start == knownStart) {
+        knownCol = cols;
+        knownColAt = pos;
+    }
+    *before = cols;
+    return pos;
 }
 
 // The end of the row from start when the line ends at end: everything when

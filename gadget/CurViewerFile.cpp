@@ -77,6 +77,7 @@ void CurViewer::freeSource()
     cacheLen = 0;
     top = 0;
     leftCol = 0;
+    knownStart = knownEnd = knownColAt = -1;
     matchStart = -1;
     fileNote = nullptr;
 }
@@ -127,8 +128,10 @@ void CurViewer::restat()
     if (fstat(fd, &st) != 0)
         return;
     long long stamp = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    if (st.st_size != fileSize || stamp != fileStamp)
+    if (st.st_size != fileSize || stamp != fileStamp) {
         cacheLen = 0;
+        knownStart = knownEnd = knownColAt = -1;
+    }
     bool shrank = st.st_size < fileSize;
     fileSize = st.st_size;
     fileStamp = stamp;

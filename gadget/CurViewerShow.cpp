@@ -9,15 +9,10 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-
-// Puts one frame or scroll bar character where the window has the cell.
-static void putCell(WINDOW* w, int row, int col, CurText::LINE part)
-{
-    CurText::putLine(w, row, col, part, CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
-}
 
 // Rows below the end of the text are blank. The scroll bar shows only when
 // the text does not fit, as the list's does.
@@ -53,11 +48,14 @@ void CurViewer::draw()
 void CurViewer::drawRow(int row, long long start, long long end)
 {
     int col = 0;
-    if (end > start) {
+    long long from = start, before = 0;
+    if (!wrap && leftCol > 0)
+        from = columnAt(start, end, leftCol, &before);
+    if (end > from) {
         int avail;
-        const char* p = fetchRun(start, end - start, &avail);
-        int len = end - start < avail ? (int)(end - start) : avail;
-        drawText(row, p, len, start, wrap ? 0 : leftCol, &col);
+        const char* p = fetchRun(from, end - from, &avail);
+        int len = end - from < avail ? (int)(end - from) : avail;
+        drawText(row, p, len, from, wrap ? 0 : (int)(leftCol - before), &col);
     }
     CurText::blank(window->getWindow(), y + 1 + row, x + 1 + col, viewCols() - col,
                    CurInit::getThemeAttr(CurInit::THEME_VIEWER));
@@ -101,20 +99,11 @@ void CurViewer::drawText(int row, const char* bytes, int len, long long offset, 
     }
 }
 
-// Arrows at both ends of the right frame column, the thumb between them at
-// the share of the text above the top row.
+// The thumb at the share of the text above the top row.
 void CurViewer::drawScrollBar(WINDOW* w)
 {
-    int col = x + width - 1;
-    putCell(w, y + 1, col, CurText::UARROW);
-    putCell(w, y + height - 2, col, CurText::DARROW);
-    if (height < 5)
-        return;
-    long long span = lastTop();
-    long long track = span > 0 ? top * (height - 5) / span : 0;
-    if (track > height - 5)
-        track = height - 5;
-    putCell(w, y + 2 + (int)track, col, CurText::CKBOARD);
+    CurText::scrollBar(w, y, x + width - 1, height, top, lastTop(),
+                       CurInit::getThemeAttr(CurInit::THEME_SCROLL_BAR));
 }
 
 // The bottom frame row: a note on the left (what the last key did, else
@@ -183,6 +172,7 @@ bool CurViewer::search(const char* text)
             top = rowHolding(matchStart);
             if (top > last)
                 top = last;
+            showMatchSideways();
             note = nullptr;
             giveKeysBack();
             return true;
@@ -296,6 +286,29 @@ bool CurViewer::readPattern()
     return true;
 }
 
+// Not wrapped, a match out of view sideways is brought to the left edge.
+void CurViewer::showMatchSideways()
+{
+    if (wrap)
+        return;
+    long long cols;
+    long long line = lineStartOf(matchStart);
+    columnAt(line, matchStart, LLONG_MAX, &cols);
+    if (cols < leftCol || cols >= leftCol + viewCols())
+        leftCol = cols;
+}
+
+bool CurViewer::rowsGoPast(long long col)
+{
+    long long row = top, size = total(), before;
+    for (int i = 0; i < viewRows() && row < size; i++, row = nextRow(row)) {
+        long long end = rowEnd(row);
+        if (columnAt(row, end, col, &before) < end)
+            return true;
+    }
+    return false;
+}
+
 // Moves of the view; false for a key that is no move.
 bool CurViewer::moveKey(int key)
 {
@@ -327,7 +340,9 @@ bool CurViewer::moveKey(int key)
             leftCol--;
         return true;
     case KEY_RIGHT:
-        if (!wrap && leftCol < 65536)
+        // Freely into the blank right of short rows, as far as the longest
+        // row in view goes beyond that.
+        if (!wrap && (leftCol < 65536 || rowsGoPast(leftCol + viewCols())))
             leftCol++;
         return true;
     default:
@@ -379,9 +394,7 @@ bool CurViewer::processMouse(const CurInit::MouseEvent& event)
     } else if (event.action != CurInit::MOUSE_CLICK && event.action != CurInit::MOUSE_DOUBLE_CLICK) {
         return true;
     } else if (col == width - 1 && row >= 1 && row <= height - 2 && height >= 4) {
-        long long span = lastTop();
-        long long thumb = 2 + (height >= 5 && span > 0 ? top * (height - 5) / span : 0);
-        thumb = thumb > height - 3 ? height - 3 : thumb;
+        int thumb = CurText::scrollThumb(height, top, lastTop());
         key = row == 1 ? KEY_UP : row == height - 2 ? KEY_DOWN
             : row < thumb ? KEY_PPAGE : row > thumb ? KEY_NPAGE : 0;
     }

@@ -77,6 +77,11 @@ private:
     long long boundaryAfter(long long pos);   // the first possible cut after pos
     long long lineEnd(long long start);  // offset of the newline or cut ending the line from start
     long long lineStartOf(long long pos); // start of the line holding byte pos
+    long long wholeLineEnd(long long start); // as lineEnd, never cut (not wrapped)
+    long long wholeLineStart(long long pos); // as lineStartOf, never cut
+    long long columnAt(long long start, long long end, long long col, long long* before);
+    bool rowsGoPast(long long col);      // a row in view has a character at column col or after
+    void showMatchSideways();            // leftCol moved to show the match, when not wrapped
     // rows (a line, or one wrapped piece of it)
     long long rowEnd(long long start);   // end of the row from start, newline excluded
     long long rowEndIn(long long start, long long lineEnd);
@@ -111,8 +116,13 @@ private:
     long long fileSize;
     long long fileStamp;                 // modification time seen with fileSize
     long long top;                       // start of the first row shown
-    int       leftCol;                   // columns scrolled off on the left (not wrapped)
+    long long leftCol;                   // columns scrolled off on the left (not wrapped)
     bool      wrap;
+    // The last long line found, so that the keys after it do not scan it
+    // again: every byte in [knownStart, knownEnd) lies on the line from
+    // knownStart, ending at knownEnd; and the last column found in it.
+    long long knownStart, knownEnd;
+    long long knownCol, knownColAt;      // column knownCol starts at byte knownColAt
     char      pattern[256];              // the last search text
     long long matchStart;                // the marked match, -1 when none
     const char* note;                    // said on the bottom frame row until the next key

@@ -11,6 +11,7 @@
 #include "CurTermSession.h"
 #include "CurTerminal.h"
 #include "CurThemes.h"
+#include "CurSyncFrame.h"
 #include "CurText.h"
 
 #include <curses.h>
@@ -136,6 +137,10 @@ const CurTermSession::Step CurTermSession::session[] = {
      nullptr},
     // what is drawn from here on
     {nullptr, nullptr, preparePicture, &pictureOff, nullptr, nullptr, CurTermGuard::repaintLater},
+    // frames synchronized where the terminal supports it; the guard ends a
+    // frame it interrupts before anything else
+    {CurSyncFrame::take, CurSyncFrame::undo, CurSyncFrame::prepare, &CurSyncFrame::end, nullptr,
+     nullptr, nullptr},
 };
 const int CurTermSession::sessionSteps = sizeof session / sizeof session[0];
 volatile sig_atomic_t CurTermSession::stepsTaken = 0;
@@ -188,5 +193,6 @@ void CurInit::clearScreen(int attr, int ch)
             waddch(stdscr, (chtype)ch | (chtype)attr);
     }
     wtouchln(stdscr, 0, getmaxy(stdscr), 1);
-    wrefresh(stdscr);
+    wnoutrefresh(stdscr);
+    CurSyncFrame::update();
 }

@@ -10,6 +10,7 @@
 #include "CurKeys.h"
 #include "CurText.h"
 #include "CurScreenOwner.h"
+#include "CurSyncFrame.h"
 
 #include <curses.h>
 #include <term.h>
@@ -211,7 +212,7 @@ void CurInit::repaintScreen()
     }
     wtouchln(stdscr, 0, getmaxy(stdscr), 1);
     wnoutrefresh(stdscr);
-    doupdate();
+    CurSyncFrame::update();
 }
 
 int CurInit::addTimer(int ms, bool (*callback)(void*), void* data)
@@ -479,7 +480,7 @@ static void placeCursor(WINDOW* w)
         getyx(w, y, x);
         setsyx(getbegy(w) + y, getbegx(w) + x);
     }
-    doupdate();
+    CurSyncFrame::update();
 }
 
 // Curses refreshes the window it reads from, and cannot refresh one that a
@@ -509,6 +510,7 @@ static int getKey(WINDOW* w, int ms)
         return typed;
     int saved = wgetdelay(w);
     wtimeout(w, ms);
+    CurSyncFrame::beforeRead(w);
     int key = wgetch(w);
     wtimeout(w, saved);
     return key;

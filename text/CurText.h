@@ -151,6 +151,13 @@ public:
     static void frame(WINDOW* w, int y, int x, int height, int width, int attr = 0);
     static void putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE part,
                        int attr = 0);
+    // The one scroll bar, in column col of a framed box of height rows from
+    // row y: arrows on the first and last interior rows, the track between
+    // them, and the thumb on the row scrollThumb gives for position at of
+    // 0..last. A box lower than 5 rows shows the arrows alone.
+    static void scrollBar(WINDOW* w, int y, int col, int height, long long at, long long last,
+                          int attr);
+    static int  scrollThumb(int height, long long at, long long last); // the thumb's row in the box
 
 };
 #endif

@@ -131,6 +131,26 @@ void CurText::putRun(WINDOW* w, bool across, int fixed, int from, int to, LINE p
         putLine(w, across ? fixed : i, across ? i : fixed, part, attr);
 }
 
+// The thumb is on the box's third row at the top (at 0) and on its third
+// row from the bottom at the end (at last); the track is drawn first, so a
+// thumb that moved leaves no trace.
+void CurText::scrollBar(WINDOW* w, int y, int col, int height, long long at, long long last,
+                        int attr)
+{
+    putLine(w, y + 1, col, UARROW, attr);
+    putLine(w, y + height - 2, col, DARROW, attr);
+    if (height < 5)
+        return;
+    putRun(w, false, col, y + 2, y + height - 3, VLINE, attr);
+    putLine(w, y + scrollThumb(height, at, last), col, CKBOARD, attr);
+}
+
+int CurText::scrollThumb(int height, long long at, long long last)
+{
+    long long track = height >= 5 && last > 0 && at > 0 ? at * (height - 5) / last : 0;
+    return 2 + (int)(track > height - 5 ? height - 5 : track);
+}
+
 void CurText::frame(WINDOW* w, int y, int x, int height, int width, int attr)
 {
     int right = x + width - 1;

@@ -2,6 +2,7 @@
 // repainting, hit testing and fitting after a resize. The terminal floor
 // knows no window; the stack becomes the screen's owner with its first one.
 #include "CurScreenStack.h"
+#include "CurSyncFrame.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -51,7 +52,7 @@ void CurScreenStack::refreshAll()
         node->window->touch();
         node->window->stage();
     }
-    doupdate();
+    CurSyncFrame::update();
 }
 
 // Each window's destructor takes it out of the stack.

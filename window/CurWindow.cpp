@@ -2,6 +2,7 @@
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
 #include "CurKeylog.h"
+#include "CurSyncFrame.h"
 #include "CurText.h"
 #include "CurWindowTenants.h"
 
@@ -230,7 +231,7 @@ void CurWindow::touch()
 void CurWindow::update()
 {
     if (stage())
-        doupdate();
+        CurSyncFrame::update();
 }
 
 // A window left past the screen's edge by a resize is not copied: curses

@@ -157,8 +157,10 @@ TEST_F(ViewerTest, AwkwardFilesOpenOrAreRefused)
          [](ScreenSession& s) { s.right(); s.right(); s.right(); }, "1", "e 1", "e 3"},
         {write("words", words), "wrap", [](ScreenSession&) {}, "1",
          "word1 word2 word3 word4 word5 word6", "word7 word8 word9 word10 word11 word12"},
-        {write("cut in a character", std::string(65535, 'a') + "\u00e9XYZ\n" + lines(1, 20)), "plain",
-         [](ScreenSession& s) { s.sendText("/\u00e9XY"); s.enter(); }, "1", "\u00e9XYZ", "line 8"},
+        {write("past a character", std::string(65535, 'a') + "\u00e9XYZ\n" + lines(1, 20)), "plain",
+         [](ScreenSession& s) { s.sendText("/\u00e9XY"); s.enter(); }, "1", "\u00e9XYZ", "99%"},
+        {write("one long line", std::string(70000, 'x') + "END\nnext\n"), "plain",  // one row, not pieces
+         [](ScreenSession& s) { s.sendText("/END"); s.enter(); s.left(); }, "1", "xEND", "100%"},
         {write("numbered", numbered), "plain", [](ScreenSession& s) { s.end(); }, "1",
          "line 001865 the quick brown fox ju", "line 001872 the quick brown fox ju"},
         {write("many words", many), "wrap", [](ScreenSession& s) { s.end(); s.pageUp(); }, "1",

@@ -140,3 +140,51 @@ TEST(CurInitGuard, InitStringsAreThoseOfTputInit)
         EXPECT_EQ(expected, ours.output().substr(0, expected.size())) << term;
     }
 }
+
+// Frames are synchronized (mode 2026) where the description has the Sync
+// capability or VELMORA_SYNC=1 asks, never otherwise; every frame begun is
+// ended, also when a signal or a crash ends the program.
+TEST(CurInitGuard, FramesAreSynchronizedOnlyWhereSupportedAndAlwaysEnded)
+{
+    std::string dir = testing::TempDir() + "velmora-sync-terminfo", source = dir + ".src";
+    std::ofstream(source) << "xterm-sync|xterm with synchronized output,\n"
+                             "\tSync=\\E[?2026%?%p1%{1}%-%tl%eh%;,\n\tuse=xterm-256color,\n";
+    if (system(("tic -x -o " + dir + " " + source + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "tic could not compile a description with Sync";
+    const struct {
+        const char* term;
+        const char* sync;
+        const char* mode;
+        int sig, status;
+        bool synced;
+    } cases[] = {
+        {"xterm-256color", "", "return", 0, 4, false}, {"xterm-sync", "", "return", 0, 4, true},
+        {"xterm-sync", "0", "return", 0, 4, false},    {"xterm-256color", "1", "form", SIGTERM, 143, true},
+        {"xterm-sync", "", "form", SIGSEGV, 139, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.term) + " VELMORA_SYNC=" + c.sync + " " + c.mode);
+        ScreenSession s(24, 80);
+        s.setTerm(c.term);
+        s.setEnv("TERMINFO", dir);
+        s.setEnv("VELMORA_SYNC", c.sync);
+        ASSERT_TRUE(startGuarded(s, c.mode)) << s.dump();
+        if (c.sig != 0) {
+            ::kill(s.childPid(), c.sig);
+        } else {
+            s.tab();
+            s.enter();
+        }
+        EXPECT_EQ(c.status, s.waitExit()) << s.dump();
+        std::string out = s.output();
+        size_t begins = 0, ends = 0;
+        for (size_t at = 0; (at = out.find("\x1b[?2026h", at)) != std::string::npos; at++)
+            begins++;
+        for (size_t at = 0; (at = out.find("\x1b[?2026l", at)) != std::string::npos; at++)
+            ends++;
+        EXPECT_EQ(c.synced, begins > 0);
+        EXPECT_EQ(begins + (c.synced && c.sig != 0), ends);   // the guard ends one more
+        EXPECT_TRUE(begins == 0 || out.rfind("\x1b[?2026l") > out.rfind("\x1b[?2026h"));
+        EXPECT_TRUE(givenBack(s));
+    }
+}

@@ -2,6 +2,7 @@
 // on a colour and on a monochrome terminal, the values initialize records,
 // clearScreen, repeated set-up calls and the window registry.
 #include <CurInit.h>
+#include <CurSession.h>
 #include <CurWindow.h>
 
 #include "CursesTest.h"
@@ -139,6 +140,27 @@ TEST_F(CursesTest, SecondInitializeIsIgnoredAndCleanupRunsOnce)
     CurInit::initialize();
     EXPECT_TRUE(CurInit::isInitialized());
     EXPECT_EQ(1, CurInit::addColorPair(CurInit::red, CurInit::black));
+}
+
+// A session sets the toolkit up and cleans up when it goes, by an exception
+// too; one begun while the toolkit is set up leaves it set up.
+TEST_F(CursesTest, SessionCleansUpOnlyWhatItSetUp)
+{
+    CurInit::cleanup();
+    {
+        CurSession outer;
+        EXPECT_TRUE(CurInit::isInitialized());
+        { CurSession inner; }
+        EXPECT_TRUE(CurInit::isInitialized());
+    }
+    EXPECT_FALSE(CurInit::isInitialized());
+    try {
+        CurSession session;
+        throw 1;
+    } catch (int) {
+        EXPECT_FALSE(CurInit::isInitialized());
+    }
+    CurInit::initialize();              // as the fixture left it
 }
 
 namespace {

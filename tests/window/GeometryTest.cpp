@@ -1,7 +1,9 @@
 // GeometryTest.cpp - placement arithmetic at INT_MIN, -1, 0 and INT_MAX:
 // windows, note and box sizes (gauge, input, viewer, menu and form boxes included), text
 // measuring, every gadget drawn and keyed.
-// The sanitizer fails the test on any signed overflow.
+// The sanitizer fails the test on any signed overflow; besides, every box
+// answers its Enter, every curses window starts on the screen, and text
+// measures stay within their bounds.
 #include <CurButton.h>
 #include <CurGauge.h>
 #include <CurLabel.h>
@@ -14,9 +16,27 @@
 #include <curses.h>
 
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "CursesTest.h"
+
+// The toolkit's curses window, if any, starts on the screen (it may reach
+// past it: its contents are kept for a larger screen).
+static bool startsOnScreen(CurWindow& win)
+{
+    WINDOW* w = win.getWindow();
+    return w == nullptr || (getbegy(w) >= 0 && getbegx(w) >= 0 && getbegy(w) < LINES && getbegx(w) < COLS);
+}
+
+// No key is left queued: each box read the Enter meant for it.
+static bool nothingQueued()
+{
+    nodelay(stdscr, TRUE);
+    int key = getch();
+    nodelay(stdscr, FALSE);
+    return key == ERR;
+}
 
 TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
 {
@@ -39,32 +59,41 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
     edit.setText("text", false);
     CurGadget* gadgets[] = {&label, &button, &toggle, &list, &edit, &gauge, &viewer};
     for (int h : ends) {
-        CurLabel::getEffHeight(text, h);
-        CurLabel::formatMsg(wrapped.data(), text, h);
+        SCOPED_TRACE("height " + std::to_string(h));
+        EXPECT_GE(CurLabel::getEffHeight(text, h), 1);
+        int rows = CurLabel::formatMsg(wrapped.data(), text, h);
+        EXPECT_GE(rows, 1);
+        EXPECT_LT(strlen(wrapped.data()), wrapped.size());
         for (int w : ends) {
+            SCOPED_TRACE("width " + std::to_string(w));
             CurNote::showNote(h, w, 0, "a note");
             pushKeys({13});
             CurTDialog::showMessage(h, w, 0, "a message", "Title");
+            EXPECT_TRUE(nothingQueued());
             CurGauge::openBox(h, w, 0, "progress", "Title", 50);
             CurGauge::closeBox();
             char answer[16] = "typed";
             pushKeys({13});
-            CurTDialog::showInput(h, w, 0, "a question", "Title", answer, sizeof answer, false);
+            EXPECT_EQ(0, CurTDialog::showInput(h, w, 0, "a question", "Title", answer, sizeof answer, false));
+            EXPECT_STREQ("typed", answer);
             pushKeys({13});
-            CurTDialog::showText(h, w, 0, "a text to read", "Title");
+            EXPECT_EQ(0, CurTDialog::showText(h, w, 0, "a text to read", "Title"));
             const char* const rows[] = {"row"};
             int choice = 0;
             pushKeys({13});
-            CurTDialog::showMenu(h, w, h, 0, "a menu", "Title", rows, rows, 1, &choice);
+            EXPECT_EQ(0, CurTDialog::showMenu(h, w, h, 0, "a menu", "Title", rows, rows, 1, &choice));
+            EXPECT_EQ(0, choice);
             CurTDialog::FormField field;
             field.label = "Field";
             field.labelY = field.fieldY = h;
             field.labelX = field.fieldX = field.width = w;
             pushKeys({13});
-            CurTDialog::showForm(h, w, h, 0, "a form", "Title", &field, 1);
+            EXPECT_EQ(0, CurTDialog::showForm(h, w, h, 0, "a form", "Title", &field, 1));
+            EXPECT_TRUE(nothingQueued());
             for (int y : ends)
                 for (int x : ends) {
                     CurWindow win(h, w, y, x);
+                    EXPECT_TRUE(startsOnScreen(win)) << y << "," << x;
                     for (CurGadget* g : gadgets) {
                         g->setGeometry(h, w, y, x);
                         g->draw();
@@ -75,4 +104,5 @@ TEST_F(CursesTest, GeometryAtTheEndsOfIntNeverOverflows)
                 }
         }
     }
+    EXPECT_TRUE(startsOnScreen(host));
 }
