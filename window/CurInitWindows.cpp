@@ -6,6 +6,7 @@
 #include "CurKeyReader.h"
 #include "CurPosts.h"
 #include "CurScreenStack.h"
+#include "CurWaitHooks.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -45,13 +46,17 @@ static WINDOW* cursesWindow(CurWindow* window)
     return window != nullptr ? window->getWindow() : stdscr;
 }
 
+// Before any wait, layouts follow what moved and windows redrawn without
+// asking are drawn (CurWaitHooks).
 int CurInit::readKey(CurWindow* window)
 {
+    CurWaitHooks::beforeWait(window);
     return CurKeyReader::readKeyAs(cursesWindow(window), window, false);
 }
 
 int CurInit::readWideKey(CurWindow* window)
 {
+    CurWaitHooks::beforeWait(window);
     return CurKeyReader::readKeyAs(cursesWindow(window), window, true);
 }
 
