@@ -115,5 +115,9 @@ bool readBoxArgFile(const char* path, size_t* budget, std::vector<std::string>* 
     bool read = readBounded(fd, path, budget, &data, error);
     if (owned)
         close(fd);
-    return read && split(data, path, args, error);
+    std::vector<std::string> found;      // args stays as it was on failure
+    if (!read || !split(data, path, &found, error))
+        return false;
+    args->insert(args->end(), found.begin(), found.end());
+    return true;
 }

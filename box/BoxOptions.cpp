@@ -291,7 +291,7 @@ public:
 private:
     BoxParse fail(const std::string& error)
     {
-        command->error = error;
+        command->error = boxEscaped(error);
         command->last = kept;
         return PARSE_ERROR;
     }
@@ -464,6 +464,22 @@ BoxParse Parser::run()
 }
 
 }  // namespace
+
+std::string boxEscaped(const std::string& text)
+{
+    static const char HEX[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c != 0x7f) {
+            out += (char)c;
+            continue;
+        }
+        out += "\\x";
+        out += HEX[c >> 4];
+        out += HEX[c & 15];
+    }
+    return out;
+}
 
 bool boxNumber(const char* text, int* value)
 {

@@ -48,11 +48,16 @@ BoxParse parseBoxCommand(int argc, char** argv, BoxCommand* command);
 // quote or blank as it is (before any other character it is itself). path
 // "-" is standard input and "&N" descriptor N; any other path must name a
 // regular file. Bounded: budget holds the bytes that may still be read and
-// is lessened by what was. False with a one-line reason in error.
+// is lessened by what was. The arguments are appended to args; false with
+// a one-line reason in error, args left as it was.
 const size_t BOX_ARG_FILE_LIMIT = 4 << 20;   // bytes read through --file in all
 const int    BOX_ARG_FILE_DEPTH = 8;         // files naming files: one naming itself ends here
 bool readBoxArgFile(const char* path, size_t* budget, std::vector<std::string>* args,
                     std::string* error);
+
+// text with its control bytes written as \xNN: an error quoting an argument
+// (a file's, maybe) stays one line and sends the terminal nothing to obey.
+std::string boxEscaped(const std::string& text);
 
 // A number of the command line: optional sign and decimal digits, cut to
 // plus or minus 100,000 (no box or time is larger). False for anything else.

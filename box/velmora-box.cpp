@@ -53,7 +53,7 @@ static int exitCode(BoxStatus status)
 // error is all there is.
 static void report(const BoxOptions& o, const std::string& message)
 {
-    std::string line = "velmora-box: " + message + "\n";
+    std::string line = "velmora-box: " + boxEscaped(message) + "\n";
     int fd = 2;
     int tty = -1;
     if (o.outputFd == 2 && !isatty(2)) {

@@ -111,6 +111,8 @@ TEST(BoxOptions, SpellingsKeptOptionsAndErrors)
          [](S s) { return !s[0].options.title && *s[1].options.title == 'B'; }},
         {{"--msgbox", "a", "0", "0", "--and-widget", "--title", "B"}, PARSE_ERROR, nullptr,
          "--title applies to no box"},
+        {{"--msgbox", "a", "0", "0", "\x1b[2J\nb"}, PARSE_ERROR, nullptr,
+         "unexpected argument after --msgbox: \\x1b[2J\\x0ab"},
     };
     for (const ParseCase& c : cases) {
         std::string trace;
