@@ -5,7 +5,7 @@
 set(VELMORA_PUBLIC_HEADERS
   CurInit.h CurSession.h CurWindow.h CurNote.h CurLogger.h CurBanner.h
   CurGadget.h CurLabel.h CurButton.h CurToggle.h CurRadioBox.h CurLineEdit.h CurList.h
-  CurFocuser.h CurTDialog.h CurGauge.h CurViewer.h CurMenu.h CurMenuBar.h)
+  CurFocuser.h CurLayout.h CurTDialog.h CurGauge.h CurViewer.h CurMenu.h CurMenuBar.h)
 
 # The build tree gets the installed layout: velmora-include/velmora/ holds
 # the version header and a link to every public header.

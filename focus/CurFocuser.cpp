@@ -4,6 +4,8 @@
 #include "CurFocuser.h"
 #include "CurCallback.h"
 #include "CurGadgetWatch.h"
+#include "CurLayout.h"
+#include "CurWaitHooks.h"
 #include "CurGadget.h"
 #include "CurInit.h"
 #include "CurWindow.h"
@@ -49,6 +51,7 @@ struct CurFocuser::LoopFrame {
 // it) learns it is gone and ends without touching it again.
 CurFocuser::~CurFocuser()
 {
+    CurWaitHooks::gone(this);
     for (LoopFrame* f = loops; f != nullptr; f = f->outer)
         f->gone = true;
     if (prevFocuser != nullptr)
@@ -461,6 +464,12 @@ int CurFocuser::moveTarget(int key)
     CurWindow* window = focused->getWindow();
     int row = screenRow(focused);
     int col = screenCol(focused);
+    if (arranger != nullptr) {           // a layout's rows and columns decide first
+        CurGadget* t = arranger->arrowTarget(focused, key);
+        for (int i = 0; t != nullptr && i < numGadgets; i++)
+            if (gadgets[i] == t)
+                return i;
+    }
     int target = -1;
     switch (key) {
     case KEY_UP:

@@ -135,3 +135,9 @@ bool CurButton::processMouse(const CurInit::MouseEvent& event)
         processKey(' ');                // may destroy the gadget: nothing follows
     return true;
 }
+
+void CurButton::naturalSize(int* height, int* width) const
+{
+    *height = 1;
+    *width = CurText::columns(text) + 2;
+}

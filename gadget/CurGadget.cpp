@@ -4,6 +4,7 @@
 #include "CurGadget.h"
 #include "CurGadgetWatch.h"
 #include "CurInit.h"
+#include "CurWaitHooks.h"
 #include "CurWindow.h"
 #include "CurWindowTenants.h"
 
@@ -33,6 +34,30 @@ CurGadget::CurGadget(CurWindow* window)
                 inert->gadgetList = g;
             }
         }
+        // Oldest first, as a form draws them, the focused one last so that
+        // the window's cursor stands in it.
+        void drawAll(CurWindow* window) override
+        {
+            CurGadget* oldest = window->gadgetList;
+            while (oldest != nullptr && oldest->nextInWindow != nullptr)
+                oldest = oldest->nextInWindow;
+            CurGadget* focusedOne = nullptr;
+            for (CurGadget* g = oldest; g != nullptr; g = g->prevInWindow) {
+                if (g->hasFocus())
+                    focusedOne = g;
+                else
+                    g->draw();
+            }
+            if (focusedOne != nullptr)
+                focusedOne->draw();
+        }
+        // After a resize: smaller, a gadget stays inside; larger, it grows back.
+        void refit(CurWindow* window) override
+        {
+            for (CurGadget* g = window->gadgetList; g != nullptr; g = g->nextInWindow)
+                if (g->wantHeight != g->height || g->wantWidth != g->width || window->isFramed())
+                    g->setGeometry(g->wantHeight, g->wantWidth, g->y, g->x);
+        }
     };
     static Tenancy tenancy;
     CurWindowTenants::tenants = &tenancy;
@@ -58,6 +83,7 @@ CurGadget::~CurGadget()
         *loopGone = true;
     if (CurGadgetWatch::watch != nullptr)
         CurGadgetWatch::watch->gadgetGone(this);
+    CurWaitHooks::gone(this);
     if (prevInWindow != nullptr)
         prevInWindow->nextInWindow = nextInWindow;
     else
@@ -85,10 +111,26 @@ static int bounded(int value)
 
 void CurGadget::setGeometry(int height, int width, int y, int x)
 {
-    this->height = bounded(height);
-    this->width = bounded(width);
+    this->height = wantHeight = bounded(height);
+    this->width = wantWidth = bounded(width);
     this->y = bounded(y);
     this->x = bounded(x);
+    keepInsideFrame();
+}
+
+// A gadget placed inside a framed window's border stays inside it: the part
+// of its rectangle past the frame is cut off (a fixed width in a window made
+// small), so that it never paints over the frame. One placed on the border
+// itself is left as it is.
+void CurGadget::keepInsideFrame()
+{
+    if (!window->isFramed() || y < 1 || x < 1)
+        return;
+    int bottom = window->getHeight() - 1, right = window->getWidth() - 1;
+    if (height > bottom - y)
+        height = bottom - y > 0 ? bottom - y : 0;
+    if (width > right - x)
+        width = right - x > 0 ? right - x : 0;
 }
 
 void CurGadget::draw()
@@ -171,6 +213,17 @@ int CurGadget::kbdLoop()
 bool CurGadget::takesTab() const
 {
     return false;
+}
+
+bool CurGadget::takesFocus() const
+{
+    return true;
+}
+
+void CurGadget::naturalSize(int* height, int* width) const
+{
+    *height = 1;
+    *width = 1;
 }
 
 void CurGadget::acceptFocus(bool redraw)

@@ -212,3 +212,8 @@ void CurGauge::updateBox(int percent, std::string_view text)
 {
     updateBox(percent, std::string(text).c_str());
 }
+
+bool CurGauge::takesFocus() const
+{
+    return false;
+}

@@ -5,6 +5,7 @@
 #include "CurWindow.h"
 
 #include <curses.h>
+#include <algorithm>
 #include <cstring>
 
 static char* copyText(std::string_view text)
@@ -164,4 +165,26 @@ void CurLabel::paint(bool blankOnly)
 void CurLabel::draw()
 {
     paint(false);
+}
+
+void CurLabel::naturalSize(int* height, int* width) const
+{
+    int lines = 1, longest = 0;
+    const char* line = text;
+    for (const char* p = text;; p++) {
+        if (*p != '\n' && *p != '\0')
+            continue;
+        longest = std::max(longest, CurText::columns(line, (int)(p - line)));
+        if (*p == '\0')
+            break;
+        lines++;
+        line = p + 1;
+    }
+    *height = lines;
+    *width = longest;
+}
+
+bool CurLabel::takesFocus() const
+{
+    return false;
 }

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -681,4 +682,15 @@ void CurList::changed()
 void CurList::activated()
 {
     CurCallback::call(activateFunction);
+}
+
+// Two for the frame, one for the selection mark's column and one for the
+// scroll bar's.
+void CurList::naturalSize(int* height, int* width) const
+{
+    int longest = 0;
+    for (const Line& line : lines)
+        longest = std::max(longest, CurText::columns(line.text));
+    *height = (int)std::min<size_t>(lines.size(), 32765) + 2;
+    *width = std::min(longest, 32763) + 4;
 }

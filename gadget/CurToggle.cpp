@@ -163,3 +163,9 @@ bool CurToggle::processMouse(const CurInit::MouseEvent& event)
         processKey(' ');                // may destroy the gadget: nothing follows
     return true;
 }
+
+void CurToggle::naturalSize(int* height, int* width) const
+{
+    *height = 1;
+    *width = 4 + CurText::columns(text);
+}

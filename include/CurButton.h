@@ -26,6 +26,7 @@ public:
     void        reset();                 // clears the activated flag; draws nothing
 
     // the gadget contract (the keyboard loop is CurGadget's)
+    void naturalSize(int* height, int* width) const override; // one row: the text and a blank each side
     void draw() override;                // middle row; leaves the cursor right after the text
     bool processKey(int key) override;   // consumes Enter (13) and space (32)
     bool processMouse(const CurInit::MouseEvent& event) override; // a click presses it as space does

@@ -7,6 +7,7 @@
 #include <functional>
 
 class CurGadget;
+class CurLayout;
 class CurWindow;
 
 class CurFocuser {
@@ -64,6 +65,8 @@ public:
 
 private:
     friend class CurGadget;
+    friend class CurLayout;              // sets arranger
+    CurLayout*  arranger = nullptr;      // a layout deciding the arrow keys first, or null
     static void forgetGadget(CurGadget* gadget); // a gadget going leaves every focuser
     bool hasEnter() const;
     void callEnter();                    // the one place both forms of each callback are called

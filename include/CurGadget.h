@@ -35,6 +35,13 @@ public:
     // blanks): a form then offers it to the gadget like any key, and only
     // back-tab moves the focus away. The base answers false.
     virtual bool takesTab() const;
+    // The size the gadget's content asks for (a label's text, a button's
+    // caption, a list's longest line), which layouts measure. The base asks
+    // for one cell.
+    virtual void naturalSize(int* height, int* width) const;
+    // Whether a layout puts the gadget in its focuser's ring: the base says
+    // yes, gadgets that only show something (labels, gauges) no.
+    virtual bool takesFocus() const;
     // A mouse event on the gadget (CurInit::getMouse), its cell made
     // relative to the gadget's window. True when the gadget used it; the
     // base uses none. A form hands a gadget the events on its rectangle,
@@ -67,7 +74,10 @@ protected:
     bool       focused;
 
 private:
-    friend class CurWindow;              // moves its gadgets away when it goes
+    friend class CurWindow;              // moves its gadgets away when it goes, refits them
+    void       keepInsideFrame();        // cuts the rectangle at the window's frame
+    int        wantHeight = 0;           // the size setGeometry was given, before the cut
+    int        wantWidth = 0;
     bool       focusShown;
     CurGadget* prevInWindow;             // the window's gadgets, a list through each gadget
     CurGadget* nextInWindow;

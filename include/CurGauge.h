@@ -24,6 +24,7 @@ public:
     void setFillAttr(int attr);          // attribute of the filled part; 0 means the theme's (reverse)
 
     // the gadget contract
+    bool takesFocus() const override;    // false: a gauge only shows
     void draw() override;                // label on the first row, bar on the last; no refresh
     bool processKey(int key) override;   // consumes nothing
 

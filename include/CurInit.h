@@ -56,6 +56,17 @@ public:
     static void refreshAllWindows();                  // standard screen, then every mapped window, one update
     static void killAllWindows();                     // deletes every registered window (all made with new)
     static void repaintScreen();                      // refreshAllWindows over a terminal wiped first: what others wrote there goes
+    // Redraw without asking (CurInitRedraw.cpp). Off by default, on for the
+    // whole session here or for single windows (CurWindow::setAutoRedraw):
+    // every key reader (so every toolkit loop) draws the gadgets of each such
+    // mapped window again before it waits (the window blanked, its frame and
+    // title drawn, the focused gadget last), and sends the cells that changed
+    // in one update. What a program wrote into such a window with curses
+    // itself is blanked with the rest. redrawChanged does the same at
+    // once, for a program that changes things outside a loop.
+    static void setAutoRedraw(bool on);
+    static bool autoRedraws();                        // on for the whole session
+    static void redrawChanged();
 
     // Keys and events (CurInitEvents.cpp). Every toolkit loop reads its keys
     // through readKey; programs with loops of their own may too. It waits

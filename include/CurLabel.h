@@ -18,6 +18,8 @@ public:
     void setText(const char* text, bool redraw);   // copies; null is ignored; redraw blanks the old text first
     void setText(std::string_view text, bool redraw);
     void setAlignment(CurInit::ALIGNMENT hAlign, CurInit::ALIGNMENT vAlign, bool redraw);
+    void naturalSize(int* height, int* width) const override; // its lines unwrapped: count, longest
+    bool takesFocus() const override;    // false: a label only shows
     void draw() override;                // writes the lines cut to the rectangle; neither clears nor refreshes
 
     int getEffHeight();                  // rows the current text needs

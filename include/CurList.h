@@ -69,6 +69,7 @@ public:
     int  markColumns() const;            // the mark column's width
 
     // the gadget contract (the keyboard loop is CurGadget's)
+    void naturalSize(int* height, int* width) const override; // every line inside the frame, bar beside
     void draw() override;                // frame, scroll bar, lines; cursor on the current line's mark
     void drawLine(int index);            // one line's row, when in view
     // up, down, Home, End, Page Up/Down, and space on a non-empty list;

@@ -30,6 +30,7 @@ public:
     void setToggleCB(std::function<void(CurToggle*)> callback); // either form replaces the other
 
     // the gadget contract (the keyboard loop is CurGadget's)
+    void naturalSize(int* height, int* width) const override; // one row: the mark, a blank, the label
     void draw() override;                // middle row; leaves the cursor on the mark
     bool processKey(int key) override;   // consumes the space bar only
     bool processMouse(const CurInit::MouseEvent& event) override; // a click flips it (or chooses it in a radio group) as space does

@@ -64,6 +64,15 @@ public:
     void keepContents();                 // before the resize
     virtual void fitScreen();            // after it: built size, place, contents
 
+    // Redraw without asking for this window (see CurInit::setAutoRedraw):
+    // off by default; CurInit::setAutoRedraw(true) covers every window.
+    void setAutoRedraw(bool on);
+    bool autoRedraws() const;            // on for this window or for the session
+    // Draws every gadget placed in the window, oldest first and the focused
+    // one last (its cursor stays); nothing is refreshed.
+    void drawGadgets();
+    bool isFramed() const;               // the frame flag (enableFrame, drawFrame)
+
     bool    isMapped() const;
     WINDOW* getWindow() const;           // null for an inert window
     int     getWidth() const;
@@ -88,9 +97,19 @@ protected:
 private:
     friend class CurInit;
     friend class CurGadget;              // joins and leaves gadgetList
+    friend class CurWaitHooks;           // calls redrawAutomatic before every wait
+    friend class CurScreenStack;         // calls retheme when the theme changes
+    // Draws the gadgets of every window redrawn without asking, reading's
+    // cursor last; sends the changes when any was drawn (CurWaitHooks.cpp).
+    static void redrawAutomatic(CurWindow* reading);
+    void refitGadgets();                 // each gadget cut at the frame again
+    void retheme();                      // the theme's attributes again, unless the program set its own
     static CurWindow* detached();        // the inert window of gadgets whose window is gone
     CurInit::WinNode regLink;            // this window's place in CurInit's registry
     CurGadget* gadgetList;               // the gadgets placed in this window, newest first
     bool       themed;                   // its attributes are the theme's, not the program's
+    bool       autoRedraw = false;       // setAutoRedraw
+    bool       ownAttributes = false;    // setAttributes was called: themes leave it alone
+    CurInit::THEME_ELEMENT themeElement = CurInit::THEME_WINDOW; // the entry last taken
 };
 #endif

@@ -2,6 +2,7 @@
 // attributes by element, the built-in themes and their shapes, the colour pairs they take
 // and the session's theme steps. The colour text of VELMORA_COLORS is read in
 // CurInitThemeColors.cpp.
+#include "CurScreenOwner.h"
 #include "CurInit.h"
 #include "CurThemes.h"
 #include "CurText.h"
@@ -336,6 +337,8 @@ static void resolve(int element)
 // program without a theme sends what it always sent.
 static void applyScreen()
 {
+    if (resolved && CurScreenOwner::owner != nullptr)
+        CurScreenOwner::owner->retheme();
     if (!resolved || table[CurInit::THEME_SCREEN] == screenAttr)
         return;
     screenAttr = table[CurInit::THEME_SCREEN];

@@ -10,6 +10,7 @@ public:
     virtual void repaint() = 0;          // the standard screen, then every mapped window, one update
     virtual void keepContents() = 0;     // before curses takes a new size
     virtual void fitScreen() = 0;        // after it
+    virtual void retheme() = 0;          // the theme changed: windows not given attributes take it
     static inline CurScreenOwner* owner = nullptr;
 
 protected:

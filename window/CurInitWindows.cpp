@@ -5,6 +5,7 @@
 #include "CurInit.h"
 #include "CurKeyReader.h"
 #include "CurScreenStack.h"
+#include "CurWaitHooks.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -44,13 +45,17 @@ static WINDOW* cursesWindow(CurWindow* window)
     return window != nullptr ? window->getWindow() : stdscr;
 }
 
+// Before any wait, layouts follow what moved and windows redrawn without
+// asking are drawn (CurWaitHooks).
 int CurInit::readKey(CurWindow* window)
 {
+    CurWaitHooks::beforeWait(window);
     return CurKeyReader::readKeyAs(cursesWindow(window), window, false);
 }
 
 int CurInit::readWideKey(CurWindow* window)
 {
+    CurWaitHooks::beforeWait(window);
     return CurKeyReader::readKeyAs(cursesWindow(window), window, true);
 }
 

@@ -3,6 +3,7 @@
 // knows no window; the stack becomes the screen's owner with its first one.
 #include "CurScreenStack.h"
 #include "CurSyncFrame.h"
+#include "CurWaitHooks.h"
 #include "CurWindow.h"
 
 #include <curses.h>
@@ -89,4 +90,13 @@ void CurScreenStack::fitScreen()
 {
     for (CurInit::WinNode* node = bottom; node != nullptr; node = node->next)
         node->window->fitScreen();
+    CurWaitHooks::afterResize();         // layouts place them for the new size
+}
+
+// Each window that took its attributes from the theme takes them again, its
+// frame and gadgets drawn in the new ones; nothing is sent until a refresh.
+void CurScreenStack::retheme()
+{
+    for (CurInit::WinNode* node = bottom; node != nullptr; node = node->next)
+        node->window->retheme();
 }

@@ -16,11 +16,13 @@ public:
     static void refreshAll();            // standard screen, then every mapped window, one update
     static void killAll();               // deletes every window in the stack (all made with new)
     static CurWindow* at(int row, int column); // the mapped window on top at the cell; null for none
+    static CurInit::WinNode* lowest() { return bottom; } // the oldest, for walking up the stack
 
     // the screen's owner
     void repaint() override;
     void keepContents() override;
     void fitScreen() override;
+    void retheme() override;
 
 private:
     static CurInit::WinNode* bottom;     // oldest

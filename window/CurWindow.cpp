@@ -5,6 +5,7 @@
 #include "CurKeylog.h"
 #include "CurSyncFrame.h"
 #include "CurText.h"
+#include "CurWaitHooks.h"
 #include "CurWindowTenants.h"
 
 #include <curses.h>
@@ -93,6 +94,7 @@ CurWindow* CurWindow::detached()
 
 CurWindow::~CurWindow()
 {
+    CurWaitHooks::gone(this);
     if (gadgetList != nullptr) {
         // Only a gadget joins the list, and the first gadget set the tenants.
         CurWindow* inert = detached();
@@ -117,6 +119,7 @@ void CurWindow::setAttributes(int attr)
     if (themed)
         wattrset(win, 0);               // the program's attributes win over the theme's
     themed = false;
+    ownAttributes = true;
     wattr_on(win, (attr_t)attr, nullptr);
     if ((attr & 0xff) == 0)
         attr |= ' ';
@@ -129,6 +132,7 @@ void CurWindow::takeTheme(CurInit::THEME_ELEMENT element)
 {
     if (win == nullptr)
         return;
+    themeElement = element;
     int attr = CurInit::getThemeAttr(element);
     if ((int)(getbkgd(win) & ~A_CHARTEXT) == attr && getattrs(win) == attr)
         return;
@@ -367,6 +371,7 @@ bool CurWindow::resize(int height, int width)
     if (!centredX && x > COLS - this->width)
         x = COLS - this->width > 0 ? COLS - this->width : 0;
     fitScreen();
+    refitGadgets();
     if (framed)
         drawFrame();
     return true;

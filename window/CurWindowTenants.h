@@ -10,6 +10,8 @@ class CurWindow;
 class __attribute__((visibility("hidden"))) CurWindowTenants {
 public:
     virtual void windowGone(CurWindow* gone, CurWindow* inert) = 0;
+    virtual void drawAll(CurWindow* window) = 0;  // every gadget, oldest first, the focused one last
+    virtual void refit(CurWindow* window) = 0;    // every gadget given its rectangle again, cut at the frame
     static inline CurWindowTenants* tenants = nullptr;
 
 protected:

@@ -173,3 +173,32 @@ TEST(Question, ThemesColourTheScreenAndButtonsOnEveryKindOfTerminal)
         EXPECT_EQ(0, s.waitExit()) << s.dump();
     }
 }
+
+// The three-pane example follows the terminal from 200 x 60 down to 20 x 10
+// and back: its frame on the screen's corners, the buttons on the last row
+// inside it, the chosen note shown; Tab then reaches Quit.
+TEST(Panes, FollowsEveryResizeWithNothingOutOfPlace)
+{
+    ScreenSession s(60, 200);
+    ASSERT_TRUE(s.start({examplePath("panes")}));
+    ASSERT_TRUE(s.waitForText("Quit") && s.waitSettled()) << s.dump();
+    const int sizes[][2] = {{10, 20}, {24, 80}, {13, 41}, {60, 200}};
+    for (auto& size : sizes) {
+        int rows = size[0], cols = size[1];
+        ASSERT_TRUE(s.resize(rows, cols));
+        ASSERT_TRUE(s.waitFor([&] { return s.cell(rows - 1, cols - 1).isLowerRight(); })
+                    && s.waitSettled()) << rows << " x " << cols << "\n" << s.dump();
+        EXPECT_TRUE(s.cell(0, 0).isUpperLeft() && s.cell(rows - 1, 0).isLowerLeft()
+                    && s.cell(0, cols - 1).isUpperRight()) << s.dump();
+        EXPECT_NE(std::string::npos, s.text(rows - 2, 0, cols).find("Add")) << s.dump();
+        EXPECT_NE(std::string::npos, s.text(rows - 2, 0, cols).find("Quit")) << s.dump();
+    }
+    s.down();
+    ASSERT_TRUE(s.waitFor([&] { return s.text(1, 0, 200).find("work") != std::string::npos; }))
+        << s.dump();                     // the note beside the list, on its first row
+    s.tab();
+    s.tab();
+    s.tab();
+    s.enter();
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+}

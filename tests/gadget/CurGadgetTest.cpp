@@ -58,6 +58,36 @@ TEST_F(CursesTest, GadgetCoversItsWindowUntilSetGeometry)
         EXPECT_EQ(std::string(40, ' '), winText(w.getWindow(), row)) << "row " << row;
 }
 
+// A gadget placed inside a framed window is cut at the frame, on the
+// window's resizes too, and grows back; one placed on the frame, or in a
+// window without one, keeps its rectangle.
+TEST_F(CursesTest, GadgetsInsideAFrameAreCutAtIt)
+{
+    const struct {
+        bool framed;
+        int height, width, y, x;     // setGeometry in a 6 x 20 window
+        int windowHeight, windowWidth; // then resized to
+        const char* expected;        // height x width, after setGeometry and after the resize
+    } cases[] = {
+        {true, 1, 30, 2, 12, 6, 20, "1x7 1x7"},
+        {true, 9, 5, 1, 1, 3, 4, "4x5 1x2"},
+        {true, 1, 30, 2, 12, 6, 60, "1x7 1x30"},
+        {true, 2, 30, 0, 0, 2, 10, "2x30 2x30"},   // on the frame
+        {false, 1, 30, 2, 12, 6, 10, "1x30 1x30"},
+        {true, 1, 5, 2, 2, 1, 1, "1x5 0x0"},
+    };
+    for (const auto& c : cases) {
+        CurWindow w(6, 20, 0, 0);
+        w.enableFrame(c.framed);
+        CurGadget g(&w);
+        g.setGeometry(c.height, c.width, c.y, c.x);
+        std::string got = std::to_string(g.getHeight()) + "x" + std::to_string(g.getWidth());
+        w.resize(c.windowHeight, c.windowWidth);
+        got += " " + std::to_string(g.getHeight()) + "x" + std::to_string(g.getWidth());
+        EXPECT_EQ(c.expected, got) << c.height << "x" << c.width << " at " << c.y << "," << c.x;
+    }
+}
+
 TEST_F(CursesTest, BaseGadgetConsumesNoKey)
 {
     CurWindow w(3, 10, 0, 0);

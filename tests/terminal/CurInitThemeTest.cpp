@@ -1,6 +1,7 @@
 // CurInitThemeTest.cpp - themes on a real curses screen: the colour text read
 // into elements, the built-in themes falling back to attributes when the
 // colour pairs run out, and a program's own attributes over the theme's.
+#include <CurButton.h>
 #include <CurInit.h>
 #include <CurWindow.h>
 
@@ -138,4 +139,26 @@ TEST_F(CursesTest, AProgramsOwnAttributesWinOverTheTheme)
     EXPECT_EQ(A_UNDERLINE, CurInit::getThemeAttr(CurInit::THEME_TITLE));
     CurInit::setThemeAttr(CurInit::THEME_ELEMENTS, A_BOLD);   // ignored
     EXPECT_EQ(0, CurInit::getThemeAttr(CurInit::THEME_ELEMENTS));
+}
+
+// A theme switched while windows live: each window that took the theme takes
+// the new one, with its frame and gadgets drawn in it; one given attributes
+// by the program keeps them.
+TEST_F(CursesTest, SwitchingTheThemeRecoloursWindowsMadeBefore)
+{
+    CurWindow themed(5, 20, 0, 0), own(5, 20, 6, 0);
+    own.setAttributes(A_BOLD);
+    themed.enableFrame(true);
+    CurButton button(&themed);
+    button.setGeometry(1, 6, 2, 2);
+    ASSERT_TRUE(CurInit::setTheme("classic"));
+    int window = CurInit::getThemeAttr(CurInit::THEME_WINDOW);
+    EXPECT_NE(0, PAIR_NUMBER(window));
+    EXPECT_EQ(PAIR_NUMBER(window), PAIR_NUMBER(getbkgd(themed.getWindow())));
+    EXPECT_EQ(PAIR_NUMBER(CurInit::getThemeAttr(CurInit::THEME_BUTTON)), winPair(themed.getWindow(), 2, 4));
+    int frame = CurInit::mixAttr(window, CurInit::getThemeAttr(CurInit::THEME_FRAME));
+    EXPECT_EQ(PAIR_NUMBER(frame), winPair(themed.getWindow(), 0, 0));
+    EXPECT_EQ(0, PAIR_NUMBER(getbkgd(own.getWindow())));
+    EXPECT_TRUE(getbkgd(own.getWindow()) & A_BOLD);
+    CurInit::setTheme("default");
 }

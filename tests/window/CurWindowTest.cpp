@@ -316,3 +316,36 @@ TEST_F(CursesTest, WindowThatDoesNotFitIsInert)
     CurInit::refreshAllWindows();
     EXPECT_EQ("still fine", screen().text(0, 0, 10)) << screen().dump();
 }
+
+// Redraw without asking: a change made without drawing reaches the terminal
+// before the next key is read only where the window or the session asked
+// for it, and at once through redrawChanged; otherwise it waits for draw.
+TEST_F(CursesTest, WindowsRedrawnWithoutAskingShowChangesBeforeTheNextKey)
+{
+    const struct {
+        bool session, window, call, shown;
+    } cases[] = {
+        {false, false, false, false}, {false, true, false, true},
+        {true, false, false, true},   {false, false, true, false},
+        {false, true, true, true},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        CurWindow win(3, 20, 2 + 4 * n, 5);
+        CurLabel label(&win, false);
+        label.setGeometry(1, 18, 1, 1);
+        win.update();
+        win.setAutoRedraw(c.window);
+        CurInit::setAutoRedraw(c.session);
+        std::string text = "changed " + std::to_string(n++);
+        label.setText(text.c_str(), false);
+        if (c.call) {
+            CurInit::redrawChanged();
+        } else {
+            pushKeys({'x'});
+            EXPECT_EQ('x', CurInit::readKey(&win));
+        }
+        CurInit::setAutoRedraw(false);
+        EXPECT_EQ(c.shown, screen().findRow(text) >= 0) << text << "\n" << screen().dump();
+    }
+}
