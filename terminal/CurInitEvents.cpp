@@ -90,6 +90,35 @@ struct Depth {
     }
 };
 
+// The curses windows the running reads wait on, innermost first. A timer,
+// watch or resize callback run inside a wait may destroy the window read
+// from: its owner says so (CurKeyReader::windowGone) before freeing it, and
+// the wait ends on STOP without touching it again.
+struct ReadFrame {
+    WINDOW*    w;
+    bool       gone;
+    ReadFrame* outer;
+};
+static ReadFrame* reads = nullptr;
+
+struct Reading {
+    ReadFrame frame;
+    explicit Reading(WINDOW* w) : frame{w, false, reads} { reads = &frame; }
+    ~Reading() { reads = frame.outer; }
+};
+
+static bool readingGone()
+{
+    return reads != nullptr && reads->gone;
+}
+
+void CurKeyReader::windowGone(WINDOW* w)
+{
+    for (ReadFrame* f = reads; f != nullptr; f = f->outer)
+        if (f->w == w)
+            f->gone = true;
+}
+
 // Each callback in one of its two forms; a function is called through a
 // copy, since it may remove its own entry.
 static bool callTimer(TimerNode* t)
@@ -608,7 +637,7 @@ static int nextKey(WINDOW* w)
         int key = takeKey(w, &handled);
         if (key != ERR)
             return key;
-        if (runTimers())
+        if (runTimers() || readingGone())
             return CurInit::STOP;
         if (handled)
             continue;                    // a repaint may leave keys behind
@@ -616,7 +645,7 @@ static int nextKey(WINDOW* w)
             return ERR;
         Wake wake = waitEvents(looked ? waitTime(end) : 0);
         looked = true;
-        if (wake == WAKE_STOP)
+        if (wake == WAKE_STOP || readingGone())
             return CurInit::STOP;
         if (wake == WAKE_ENDED)
             return ERR;
@@ -659,8 +688,11 @@ int CurKeyReader::rawKey(WINDOW* w, bool* replayed)
         return key;
     *replayed = false;
     Depth running;                       // a callback that throws leaves the count right
+    Reading reading(w);
     while ((key = nextKey(readingWindow(w))) == KEY_RESIZE) {
         followResize();
+        if (readingGone())
+            return CurInit::STOP;        // the resize callback destroyed the window
         placeCursor(readingWindow(w));
     }
     return key;

@@ -19,6 +19,9 @@ public:
     // secret input counts.
     static int  readKeyAs(WINDOW* w, const CurWindow* reader, bool whole);
     static int  rawKey(WINDOW* w, bool* replayed); // a key before characters are put together
+    // w is about to be freed: a read waiting on it ends on STOP once the
+    // callback that freed it returns, and never touches it again.
+    static void windowGone(WINDOW* w);
     static CurInit::LOOP_STEP loopStep(int key, WINDOW* w, bool inner); // CurInit::loopStep
     static bool turning;                  // a turn runs: one look at everything, no wait
     static bool inLoop();                 // a readKey runs (its callbacks are running)
