@@ -5,6 +5,8 @@
 // the window floor's CurInit::readKey hands it the window's curses window.
 #include "CurInit.h"
 
+#include <vector>
+
 typedef struct _win_st WINDOW;
 
 class __attribute__((visibility("hidden"))) CurKeyReader {
@@ -17,6 +19,15 @@ public:
     // secret input counts.
     static int  readKeyAs(WINDOW* w, const CurWindow* reader, bool whole);
     static int  rawKey(WINDOW* w, bool* replayed); // a key before characters are put together
+    // w is about to be freed: a read waiting on it ends on STOP once the
+    // callback that freed it returns, and never touches it again.
+    static void windowGone(WINDOW* w);
     static CurInit::LOOP_STEP loopStep(int key, WINDOW* w, bool inner); // CurInit::loopStep
+    static bool turning;                  // a turn runs: one look at everything, no wait
+    static bool inLoop();                 // a readKey runs (its callbacks are running)
+    // The descriptors the reader polls, the wake pipe aside: the keys, the
+    // resize pipe, then each watch's.
+    static void eventFds(std::vector<int>* fds);
+    static int  timerWait();              // milliseconds to the next timer; -1: none
 };
 #endif

@@ -1,6 +1,7 @@
 // CurWindow.cpp - a framed, titled rectangle of the screen (window/), backed
 // by a curses window and registered with CurInit while it lives.
 #include "CurWindow.h"
+#include "CurKeyReader.h"
 #include "CurKeylog.h"
 #include "CurSyncFrame.h"
 #include "CurText.h"
@@ -102,8 +103,10 @@ CurWindow::~CurWindow()
     }
     CurKeylog::moveSecretInput(this, nullptr);
     CurInit::delWindow(this);
-    if (win != nullptr)
+    if (win != nullptr) {
+        CurKeyReader::windowGone(win);
         delwin(win);
+    }
     if (kept != nullptr)
         delwin(kept);
     delete[] title;
