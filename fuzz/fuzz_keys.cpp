@@ -5,12 +5,16 @@
 // SGR or an X10 description. Every key must be a byte below 128, a curses
 // code or a whole character, Alt or not; a key given to a reader of bytes
 // must come back whole; and a stream without Esc or mouse reads as the text
-// module decodes it, each bad byte one replacement and no byte lost.
+// module decodes it, each bad byte one replacement and no byte lost. A paste
+// is read up to its end marker, as the reader does, and what the editors
+// would insert of it holds no Esc and no control but the newline; focus
+// reports come as their keys.
 #include "CurInit.h"
 #include "CurKeys.h"
 #include "CurText.h"
 #include "FuzzSupport.h"
 
+#include <string>
 #include <utility>
 
 namespace {
@@ -34,6 +38,8 @@ int nextByte(bool, void* data)
 
 bool validKey(int key)
 {
+    if (key == CurInit::PASTE || key == CurInit::FOCUS_IN || key == CurInit::FOCUS_OUT)
+        return true;
     if (key >= CurInit::ALT)
         key -= CurInit::ALT;
     if (key >= CurInit::WIDE_CHAR) {
@@ -41,6 +47,21 @@ bool validKey(int key)
         return c >= 0x80 && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
     }
     return (key >= 0 && key < 0x80) || (key >= KEY_MIN && key <= KEY_MAX);
+}
+
+// The paste's text up to the end marker or the end of the input, and what
+// each editor would insert of it.
+void readPaste(Feed* f)
+{
+    static const std::string END = "\x1b[201~";
+    std::string text;
+    while (f->pos < f->size && (text.size() < END.size() || text.compare(text.size() - END.size(), END.size(), END) != 0))
+        text += (char)f->data[f->pos++];
+    if (text.size() >= END.size() && text.compare(text.size() - END.size(), END.size(), END) == 0)
+        text.resize(text.size() - END.size());
+    for (bool newlines : {false, true})
+        for (int code : CurText::pasted(text, newlines))
+            FUZZ_CHECK((code == '\n' && newlines) || CurText::insertable(code));
 }
 
 void checkBytesRoundTrip(int key)
@@ -82,6 +103,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             key = key == 27 ? CurKeys::escape(nextByte, &f, again) : CurKeys::mouse(nextByte, &f, sgr, again);
             if (again[0] != ERR)
                 stack.push_back({again[0], true});
+        }
+        if (key == CurKeys::PASTE_START) {
+            readPaste(&f);
+            key = CurInit::PASTE;
+        } else if (key == CurKeys::FOCUS_GAINED || key == CurKeys::FOCUS_LOST) {
+            key = key == CurKeys::FOCUS_GAINED ? CurInit::FOCUS_IN : CurInit::FOCUS_OUT;
         }
         if (key == CurKeys::MOUSE) {     // a report read whole, its numbers bounded
             const CurKeys::MouseReport& r = CurKeys::report;

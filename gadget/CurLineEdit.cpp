@@ -402,6 +402,8 @@ bool CurLineEdit::editKey(int key)
     fitCursor(L);
     if (cursorPos != oldPos || cursorCol != oldCol)
         draw();                         // the field on the screen is stale
+    if (key == CurInit::PASTE)
+        return insertPaste(L);
     if (width < 3)
         return processNarrowKey(key, L);
     int W = width;
@@ -472,6 +474,18 @@ bool CurLineEdit::editKey(int key)
     int last = lastCol(L + insertChecked(code, L));  // the last column is kept for ">"
     if (C > last)
         C = last;
+    repaint();
+    return true;
+}
+
+// A paste is one insertion: each of its characters through the filter and
+// the length limit, as if typed, line ends as blanks; one redraw, and one
+// change callback (processKey's) for all of it.
+bool CurLineEdit::insertPaste(int length)
+{
+    for (int code : CurText::pasted(CurInit::getPaste(), false))
+        length += insertChecked(code, length);
+    fitCursor(length);
     repaint();
     return true;
 }

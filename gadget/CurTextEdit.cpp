@@ -614,6 +614,36 @@ bool CurTextEdit::removeAt()
     return true;
 }
 
+// A paste goes in whole, its line ends kept, one piece of a line at a time;
+// at the size limit it stops, keeping what fitted. True when any went in.
+bool CurTextEdit::insertPaste()
+{
+    std::vector<int> codes = CurText::pasted(CurInit::getPaste(), true);
+    bool any = false;
+    std::string piece;
+    for (size_t i = 0; i <= codes.size(); i++) {
+        if (i < codes.size() && codes[i] != '\n') {
+            char bytes[4];
+            piece.append(bytes, (size_t)CurText::encode(codes[i], bytes));
+            continue;
+        }
+        if (!piece.empty() && !insertBytes(piece.data(), (int)piece.size())) {
+            for (size_t at = 0, n; at < piece.size(); at += n) {   // what still fits
+                n = (size_t)CurText::next(piece.data(), (int)piece.size(), (int)at) - at;
+                if (!insertBytes(piece.data() + at, (int)n))
+                    return any;
+                any = true;
+            }
+        }
+        any = any || !piece.empty();
+        piece.clear();
+        if (i < codes.size() && !splitLine())
+            return any;
+        any = any || i < codes.size();
+    }
+    return any;
+}
+
 // The key code of a terminal's named key (Ctrl-Home is "kHOM5"), or -1.
 static int namedKey(const char* name)
 {
@@ -637,6 +667,8 @@ bool CurTextEdit::editKey(int key)
         done = removeBefore();
     } else if (key == KEY_DC) {
         done = removeAt();
+    } else if (key == CurInit::PASTE) {
+        done = insertPaste();
     } else if (key == 9 && tabWidth > 0) {
         int col = CurText::columns(line(curLine).c_str(), curPos);
         int n = tabWidth - col % tabWidth;

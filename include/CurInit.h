@@ -3,7 +3,9 @@
 // CurInit: the process-wide state of the toolkit's one curses screen. Every
 // member is static: set-up and shut-down, colour pairs, colour and attribute
 // values, the screen size, and the registry of live windows.
+#include <cstddef>
 #include <functional>
+#include <string_view>
 
 class CurWindow;
 class CurGadget;
@@ -124,6 +126,48 @@ public:
     static int  addWatch(int fd, std::function<bool(int fd)> callback);
     static bool removeWatch(int id);                  // false for an unknown id; allowed inside callbacks
 
+    // Work from other threads (CurInitPosts.cpp). post may be called from any
+    // thread, at any time, initialised or not; every other member of the
+    // toolkit belongs to the thread that calls initialize. The callable runs
+    // on that thread at the loop's next turn, before it waits again, posts in
+    // the order they were made (those of one thread in its order), each once.
+    // A post made while no loop runs waits for the next one, or for runPosts.
+    // Posting takes a lock held only to link the post in, and writes at most
+    // one byte to a pipe: it never waits for the terminal or the loop. Posts
+    // still waiting when cleanup runs are dropped (never run, their
+    // functions destroyed there). A post that throws ends the loop's readKey
+    // with the exception, as a timer's would; the posts after it run at the
+    // next turn. A post that posts adds to the next turn, not this one.
+    static bool post(void (*callback)(void*), void* data);   // false for a null callback
+    static bool post(std::function<void()> callback);       // false for an empty function
+    static int  runPosts();              // runs the waiting posts now, here; how many ran
+    // Wakes the loop from anywhere, a signal handler included (it is
+    // async-signal-safe: an atomic flag and write(2)): the wake callback
+    // runs on the loop's thread at its next turn, before it waits again,
+    // once however many wakes came. It returns true to stop the loop.
+    static void wake();
+    static void setWakeCB(bool (*callback)(void*), void* data);
+    static void setWakeCB(std::function<bool()> callback);  // either form replaces the other
+
+    // A turn for another event loop (CurInitPosts.cpp), so that the toolkit
+    // runs inside libuv, GLib or a program's own poll without a thread of
+    // its own. eventFd is one descriptor that becomes readable whenever
+    // there is work: a key, a resize, a post, a wake or a watched descriptor
+    // (-1 while not initialised); turnTimeout the milliseconds the other loop
+    // may sleep before the next timer is due (-1: no timer). turn then does
+    // one turn without waiting, as readWideKey does for window: resize,
+    // posts, wake callback, due timers, ready watches, then the next key.
+    // It returns the key (call it again until it returns ERR: keys read
+    // ahead are not signalled by the descriptor), ERR for none, STOP when a
+    // callback asked to stop, and BUSY, doing nothing, when called from
+    // inside a callback of a running loop (a turn never nests in a loop).
+    // Not initialised it returns ERR. What the turn's callbacks drew is on
+    // the terminal when it returns.
+    static int  eventFd();
+    static int  turnTimeout();
+    static int  turn(CurWindow* window);
+    static const int BUSY = -5;          // turn called from inside a loop's callback
+
     // Key recording and replay, for the key reader of the toolkit's loops
     // (CurInitKeylog.cpp). Either file must be a regular file, not reached
     // through a symbolic link; the log, created 0600, must be the user's own
@@ -176,6 +220,38 @@ public:
     static bool getMouse(MouseEvent* event);
     // The mapped window on top at screen cell (row, column); null for none.
     static CurWindow* windowAt(int row, int column);
+
+    // Pasted text and focus reports (CurInitPaste.cpp). Both are off until
+    // the program asks for them, and switched off again at cleanup, on every
+    // path the terminal guard covers and while the program is stopped; the
+    // choice holds for the next initialize.
+    //
+    // Bracketed paste is asked of the terminal only where its description
+    // says it has it (BE and BD), or where VELMORA_PASTE is "1", which asks
+    // with xterm's sequences whatever the description says and whatever the
+    // program chose; VELMORA_PASTE "0" never asks. A paste then comes from
+    // readKey and readWideKey as one PASTE key, its text in getPaste: the
+    // bytes between the terminal's markers as they came, escape sequences
+    // and all (the editors drop those). The text editor inserts it whole,
+    // line ends kept; the line editor as one line, line ends as blanks;
+    // every other gadget and loop ignores it, so a pasted newline presses
+    // no button and moves no focus. A paste whose end marker does not come
+    // within a second of silence ends there; one longer than the paste
+    // limit ends at the limit, and the rest arrives as typed keys. The key
+    // log records that a paste came, never its text (Hidden for a hidden
+    // field); a replayed paste is empty.
+    static const int PASTE = 0x1200000;      // beyond every character and Alt-free
+    static const int FOCUS_IN = 0x1200001;   // the terminal's window gained the focus
+    static const int FOCUS_OUT = 0x1200002;  // it lost the focus
+    static bool setPaste(bool on);       // true when the terminal brackets pastes afterwards
+    static bool usesPaste();
+    static std::string_view getPaste();  // the last PASTE's text; valid until the next key is read
+    static void setPasteLimit(size_t bytes); // 16 MiB at first; 0 restores that
+    // Focus reports, on terminals whose description knows the mouse (xterm
+    // and its kind) or names focus reports (fe): FOCUS_IN and FOCUS_OUT come
+    // from readKey as keys, for a key callback; the toolkit's own loops ignore them.
+    static bool setFocusReports(bool on); // true when the terminal reports afterwards
+    static bool usesFocusReports();
 
     // Themes (CurInitTheme.cpp). One table holds the attribute every part of
     // the toolkit starts from: a window takes its element's entry when made,

@@ -45,6 +45,8 @@ public:
     // Inserts printable ASCII; in a UTF-8 locale also any printable character
     // arriving as CurGadget::WIDE_CHAR plus its code point, as the key reader
     // hands them on (CurInit::readWideKey). Codes 128 to 255 insert nothing.
+    // CurInit::PASTE inserts the pasted text (CurInit::getPaste) as one
+    // line, each character filtered and counted as if typed.
     bool processKey(int key) override;
     bool processMouse(const CurInit::MouseEvent& event) override;  // a click puts the cursor there
     void acceptFocus(bool redraw) override; // also tells the key reader whether the input is secret
@@ -62,6 +64,7 @@ private:
     int  keyCode(int key);               // the character a key inserts; -1 for none
     int  insertCode(int code, int length); // returns the bytes inserted
     int  insertChecked(int code, int length); // insertCode after the filter and the limit; 0 when refused
+    bool insertPaste(int length);        // CurInit::PASTE: the paste's text at the cursor
     int  cutAt(const char* s, int length) const; // bytes of the first maxLength characters
     void changed();                      // the one call path of both change callback forms
     void growFor(int length, int more);  // room for more bytes

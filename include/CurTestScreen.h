@@ -43,6 +43,11 @@ public:
     // a press sends the button down, Release, Click and DoubleClick let it go.
     // False, sending nothing, for another text or a cell off the screen.
     bool mouse(const char* event);
+    // Pasting as a terminal pastes: line ends as carriage returns, between
+    // the bracketed-paste markers while the program asked for them (private
+    // mode 2004), as bare bytes otherwise. True when bracketed.
+    bool paste(const char* text);
+    bool focus(bool gained);                         // a focus report; false, sending nothing, unless mode 1004 is on
 
     // reading the screen
     int  rows() const;
@@ -62,6 +67,8 @@ public:
     size_t      outputSize() const;                  // their number
     bool alternateScreen() const;                    // asked for by private modes 47, 1047, 1049
     bool mouseReporting() const;                     // asked for by private modes 9, 1000, 1002, 1003
+    bool bracketedPaste() const;                     // asked for by private mode 2004
+    bool focusReporting() const;                     // asked for by private mode 1004
     bool keypadMode();                               // arrows or keypad keys encoded in application mode
 
     // comparing with a picture: lines of text separated by newlines, as the
@@ -94,6 +101,8 @@ private:
     int          keyCaptureLen;          // -1: not capturing
     bool         altScreen;
     unsigned     mouseModes;             // a bit for each mouse mode on (MOUSE_MODE)
+    bool         pasteMode;              // private mode 2004
+    bool         focusMode;              // private mode 1004
 
     VTerm*       vt;
     VTermScreen* screen;

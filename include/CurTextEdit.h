@@ -65,7 +65,7 @@ public:
     // printable characters, Enter, Backspace, Delete, Tab when set, Insert.
     // Every arrow is consumed, even at the ends of the text; Esc, back-tab,
     // function keys and other control keys are left to the caller.
-    bool processKey(int key) override;
+    bool processKey(int key) override;   // CurInit::PASTE inserts the pasted text, line ends kept
     bool processMouse(const CurInit::MouseEvent& event) override;  // a click puts the cursor there;
                                                                    // the wheel moves it three rows
     bool takesTab() const override;      // true when Tab inserts blanks
@@ -95,6 +95,7 @@ private:
     void moveVertical(int rows);
     void goalFromCursor();
     bool insertBytes(const char* bytes, int n);
+    bool insertPaste();                  // CurInit::PASTE: the pasted text at the cursor
     bool splitLine();
     bool removeBefore();
     bool removeAt();

@@ -15,6 +15,8 @@ VELMORA_PACKAGES=(
   ncurses-bin       # tput, whose init strings a test compares with the toolkit's
   doxygen           # the API reference (the doc target)
   dpkg-dev          # dpkg-shlibdeps, for the Debian package's dependencies
+  libuv1-dev        # the examples that run the toolkit inside another event loop
+  libglib2.0-dev
   unicode-data      # Unicode's grapheme break test, which the text module's test runs
 )
 

@@ -6,6 +6,7 @@
 #include "CurColorPairs.h"
 #include "CurKeyReader.h"
 #include "CurMouse.h"
+#include "CurPaste.h"
 #include "CurTermGuard.h"
 #include "CurTermSession.h"
 #include "CurTerminal.h"
@@ -125,6 +126,10 @@ const CurTermSession::Step CurTermSession::session[] = {
     // mouse reports, while the program asks for them (CurInit::setMouse)
     {CurMouse::startMouse, CurMouse::stopMouse, CurMouse::prepareMouse, nullptr,
      nullptr, CurMouse::leaveMouse, CurMouse::enterMouse},
+    // bracketed paste and focus reports, while the program asks for them
+    // (CurInit::setPaste, setFocusReports)
+    {CurPaste::startInputModes, CurPaste::stopInputModes, CurPaste::prepareInputModes, nullptr,
+     nullptr, CurPaste::leaveInputModes, CurPaste::enterInputModes},
     {takeEvents, CurKeyReader::stopEvents, nullptr, nullptr, nullptr, nullptr, nullptr},
     {CurColorPairs::take, CurColorPairs::drop, nullptr, nullptr, nullptr, nullptr, nullptr},
     // the theme's colour pairs and the screen's background

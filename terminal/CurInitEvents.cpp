@@ -5,6 +5,8 @@
 #include "CurInit.h"
 #include "CurKeyReader.h"
 #include "CurMouse.h"
+#include "CurPaste.h"
+#include "CurPosts.h"
 #include "CurKeys.h"
 #include "CurText.h"
 #include "CurScreenOwner.h"
@@ -24,6 +26,7 @@
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <vector>
 
 struct TimerNode {
     int       id;
@@ -60,6 +63,7 @@ static struct pollfd* pollSet = nullptr; // grown as watches are added
 static int        pollSize = 0;
 static WINDOW*    readPad = nullptr;     // reads keys for windows past the screen's edge
 static bool       stopPending = false;   // an inner prompt ended on STOP: the loop around it gets it
+bool              CurKeyReader::turning = false;
 // Keys of the replay file to be read again before its next line: what a
 // character cut short leaves, or the further bytes of a character for a
 // reader of bytes. The terminal's keys go back into curses' own queue.
@@ -199,6 +203,7 @@ void CurKeyReader::stopEvents()
         t->removed = true;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         w->removed = true;
+    CurPosts::dropPosts();
     if (depth == 0) {
         delete[] pollSet;
         pollSet = nullptr;
@@ -299,6 +304,7 @@ static int addWatchNode(WatchNode* node)
     while (*tail != nullptr)
         tail = &(*tail)->next;
     *tail = node;
+    CurPosts::watchesChanged();
     return node->id;
 }
 
@@ -307,6 +313,7 @@ bool CurInit::removeWatch(int id)
     for (WatchNode* w = watches; w != nullptr; w = w->next) {
         if (w->id == id && !w->removed) {
             w->removed = true;
+            CurPosts::watchesChanged();
             return true;
         }
     }
@@ -373,6 +380,26 @@ static int waitTime(long long end)
     return first - now > INT_MAX ? INT_MAX : (int)(first - now);
 }
 
+int CurKeyReader::timerWait()
+{
+    return waitTime(-1);
+}
+
+bool CurKeyReader::inLoop()
+{
+    return depth > 0;
+}
+
+void CurKeyReader::eventFds(std::vector<int>* fds)
+{
+    fds->push_back(keyFd);
+    if (winchPipe[0] >= 0)
+        fds->push_back(winchPipe[0]);
+    for (WatchNode* w = watches; w != nullptr; w = w->next)
+        if (!w->removed)
+            fds->push_back(w->fd);
+}
+
 static int countWatches()
 {
     int n = 0;
@@ -391,8 +418,10 @@ static bool runWatches()
         w->revents = 0;
         if (w->removed || ev == 0)
             continue;
-        if (ev & (POLLHUP | POLLERR | POLLNVAL))
+        if (ev & (POLLHUP | POLLERR | POLLNVAL)) {
             w->removed = true;
+            CurPosts::watchesChanged();
+        }
         if (callWatch(w))                 // may add, remove, draw or nest a loop
             stop = true;
     }
@@ -402,11 +431,12 @@ static bool runWatches()
 // What one wait brought.
 enum Wake { WAKE_NONE, WAKE_KEYS, WAKE_ENDED, WAKE_STOP };
 
-// Waits up to ms (-1: no limit) for the keyboard, the resize pipe and every
-// watch at once, then runs the watches that are ready.
+// Waits up to ms (-1: no limit) for the keyboard, the resize pipe, the
+// wake pipe (posts) and every watch at once, then runs the watches that
+// are ready.
 static Wake waitEvents(int ms)
 {
-    int n = countWatches() + 2;
+    int n = countWatches() + 3;
     if (n > pollSize) {
         delete[] pollSet;
         pollSize = n + 8;
@@ -414,7 +444,8 @@ static Wake waitEvents(int ms)
     }
     pollSet[0] = {keyFd, POLLIN, 0};
     pollSet[1] = {winchPipe[0], POLLIN, 0};
-    int i = 2;
+    pollSet[2] = {CurPosts::wakeFd(), POLLIN, 0};
+    int i = 3;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         if (!w->removed)
             pollSet[i++] = {w->fd, POLLIN, 0};
@@ -422,7 +453,7 @@ static Wake waitEvents(int ms)
         return WAKE_NONE;                // time-out or a signal
     // The results go into the watches before any callback runs: a callback
     // may nest a loop that polls with this same array.
-    i = 2;
+    i = 3;
     for (WatchNode* w = watches; w != nullptr; w = w->next)
         if (!w->removed)
             w->revents = pollSet[i++].revents;
@@ -499,9 +530,13 @@ static WINDOW* readingWindow(WINDOW* w)
     return readPad;
 }
 
-// The next key curses has, within ms milliseconds (0: at once).
+// The next key curses has, within ms milliseconds (0: at once); first the
+// bytes read past a paste, which were typed after it.
 static int getKey(WINDOW* w, int ms)
 {
+    int typed = CurPaste::typedAhead();
+    if (typed >= 0)
+        return typed;
     int saved = wgetdelay(w);
     wtimeout(w, ms);
     CurSyncFrame::beforeRead(w);
@@ -570,6 +605,11 @@ static int takeKey(WINDOW* w, bool* handled)
         ungetch(again);                  // read past the sequence: the start of the next key
     if (key == CurKeys::MOUSE)
         key = CurMouse::mouseEvent(CurKeys::report);
+    else if (key == CurKeys::PASTE_START)
+        key = CurPaste::readPaste(keyFd);
+    else if (key == CurKeys::FOCUS_GAINED || key == CurKeys::FOCUS_LOST)
+        key = !CurPaste::focusReporting ? CurKeys::DROPPED
+            : key == CurKeys::FOCUS_GAINED ? CurInit::FOCUS_IN : CurInit::FOCUS_OUT;
     *handled = key == CTRL_L || key == CurKeys::DROPPED;
     if (key == CTRL_L) {
         CurInit::repaintScreen();
@@ -578,17 +618,21 @@ static int takeKey(WINDOW* w, bool* handled)
     return *handled ? ERR : key;
 }
 
-// The wait of readKey: keys first, then timers due, then poll until
-// something happens or the window's own delay runs out.
+// The wait of readKey: posts and keys first, then timers due, then poll
+// until something happens or the window's own delay runs out. A turn for
+// another loop waits for nothing, but looks at the descriptors once.
 static int nextKey(WINDOW* w)
 {
-    int delay = wgetdelay(w);
+    int delay = CurKeyReader::turning ? 0 : wgetdelay(w);
     long long end = delay > 0 ? nowMs() + delay : -1;
+    bool looked = !CurKeyReader::turning;
     for (;;) {
         if (takeWinch())
             return KEY_RESIZE;
         if (CurInit::repaintIfResumed())
             placeCursor(w);
+        if (CurPosts::takePosts())
+            return CurInit::STOP;
         bool handled = false;
         int key = takeKey(w, &handled);
         if (key != ERR)
@@ -597,9 +641,10 @@ static int nextKey(WINDOW* w)
             return CurInit::STOP;
         if (handled)
             continue;                    // a repaint may leave keys behind
-        if (delay == 0 || (end >= 0 && nowMs() >= end))
+        if ((delay == 0 || (end >= 0 && nowMs() >= end)) && looked)
             return ERR;
-        Wake wake = waitEvents(waitTime(end));
+        Wake wake = waitEvents(looked ? waitTime(end) : 0);
+        looked = true;
         if (wake == WAKE_STOP || readingGone())
             return CurInit::STOP;
         if (wake == WAKE_ENDED)
@@ -675,6 +720,8 @@ int CurKeyReader::readKeyAs(WINDOW* w, const CurWindow* reader, bool whole)
         bool replayed;
         int raw = rawKey(w, &replayed);
         int again[4], count = 0;
+        if (replayed && raw == CurInit::PASTE)
+            CurPaste::clearPaste();
         if (raw == ERR || raw == CurInit::STOP) {
             // Bytes of a character still held wait in curses' queue.
             readAgain(again, CurKeys::release(&partial, again), false);

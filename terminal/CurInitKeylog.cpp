@@ -53,6 +53,7 @@ const KeyName KEY_NAMES[] = {
     {KEY_IC, "Insert"},    {KEY_DC, "Delete"},        {KEY_HOME, "Home"},   {KEY_END, "End"},
     {KEY_PPAGE, "PageUp"}, {KEY_NPAGE, "PageDown"},   {KEY_UP, "Up"},       {KEY_DOWN, "Down"},
     {KEY_LEFT, "Left"},    {KEY_RIGHT, "Right"},      {KEY_RESIZE, "Resize"}, {127, "Ctrl-?"},
+    {CurInit::PASTE, "Paste"}, {CurInit::FOCUS_IN, "FocusIn"}, {CurInit::FOCUS_OUT, "FocusOut"},
 };
 
 // The program's start, near enough: this library is loaded before main runs.
@@ -110,11 +111,12 @@ std::string reason(int error)
     return error == ELOOP ? "it is a symbolic link" : std::strerror(error);
 }
 
-// Bytes that show text: printable ASCII, the bytes of other characters, and
-// whole characters beyond ASCII.
+// Bytes that show text: printable ASCII, the bytes of other characters,
+// whole characters beyond ASCII, and a paste.
 bool revealing(int code)
 {
-    return (code >= ' ' && code < 127) || (code >= 128 && code < 256) || code >= CurInit::WIDE_CHAR;
+    return (code >= ' ' && code < 127) || (code >= 128 && code < 256)
+           || (code >= CurInit::WIDE_CHAR && code <= CurInit::WIDE_CHAR + 0x10FFFF) || code == CurInit::PASTE;
 }
 
 // The name of a key; a character of secret input is Hidden.

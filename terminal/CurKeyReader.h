@@ -5,6 +5,8 @@
 // the window floor's CurInit::readKey hands it the window's curses window.
 #include "CurInit.h"
 
+#include <vector>
+
 typedef struct _win_st WINDOW;
 
 class __attribute__((visibility("hidden"))) CurKeyReader {
@@ -24,5 +26,11 @@ public:
     // on a key of its own (Esc) ends the toolkit's loop running it this way.
     static void stopNextRead();
     static CurInit::LOOP_STEP loopStep(int key, WINDOW* w, bool inner); // CurInit::loopStep
+    static bool turning;                  // a turn runs: one look at everything, no wait
+    static bool inLoop();                 // a readKey runs (its callbacks are running)
+    // The descriptors the reader polls, the wake pipe aside: the keys, the
+    // resize pipe, then each watch's.
+    static void eventFds(std::vector<int>* fds);
+    static int  timerWait();              // milliseconds to the next timer; -1: none
 };
 #endif

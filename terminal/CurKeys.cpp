@@ -75,6 +75,10 @@ int keyOf(const Sequence& s)
     if (!numbers(s, &number, &modifier))
         return CurKeys::DROPPED;
     int key = CurKeys::DROPPED;
+    if (s.intro == '[' && s.final == '~' && number == 200 && modifier < 0)
+        return CurKeys::PASTE_START;
+    if (s.intro == '[' && s.len == 0 && (s.final == 'I' || s.final == 'O'))
+        return s.final == 'I' ? CurKeys::FOCUS_GAINED : CurKeys::FOCUS_LOST;
     if (s.intro == '[' && s.final == '~')
         key = lookup(TILDE_KEYS, sizeof TILDE_KEYS / sizeof TILDE_KEYS[0], number);
     else if (number <= 1 && s.intro == '[' && s.final == 'Z')

@@ -11,6 +11,9 @@ public:
     enum : int { DROPPED = -3 };
     // A mouse report read whole: what it says is in report.
     enum : int { MOUSE = -4 };
+    // The start of a paste ("ESC [ 200 ~"), whose text the reader reads
+    // itself; a stray end marker drops. Focus reports ("ESC [ I", "ESC [ O").
+    enum : int { PASTE_START = -5, FOCUS_GAINED = -6, FOCUS_LOST = -7 };
 
     // A mouse report as the terminal sent it, either form: its button code
     // (0-2 the buttons, 3 a release that names none, 64 and 65 the wheel;

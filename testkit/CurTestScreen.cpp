@@ -99,6 +99,7 @@ CurTestScreen::CurTestScreen(int rows, int cols)
     rawLen = rawCap = 0;
     keyCaptureLen = -1;
     mouseModes = 0;
+    pasteMode = focusMode = false;
     altScreen = false;
     lastChar[0] = '\0';
     build();
@@ -357,6 +358,8 @@ void CurTestScreen::noteMode()
         size_t end = params.find(';', at);
         std::string p = params.substr(at, end == std::string::npos ? std::string::npos : end - at);
         if (p == "47" || p == "1047" || p == "1049") altScreen = last == 'h';
+        if (p == "2004") pasteMode = last == 'h';
+        if (p == "1004") focusMode = last == 'h';
         for (unsigned bit = 0; bit < MOUSE_MODES; ++bit)
             if (p == MOUSE_MODE[bit]) mouseModes = last == 'h' ? mouseModes | 1u << bit : mouseModes & ~(1u << bit);
         if (end == std::string::npos) break;
@@ -367,6 +370,16 @@ void CurTestScreen::noteMode()
 bool CurTestScreen::alternateScreen() const
 {
     return altScreen;
+}
+
+bool CurTestScreen::bracketedPaste() const
+{
+    return pasteMode;
+}
+
+bool CurTestScreen::focusReporting() const
+{
+    return focusMode;
 }
 
 bool CurTestScreen::mouseReporting() const

@@ -167,6 +167,27 @@ void CurTestScreen::type(const char* utf8)
         vterm_keyboard_unichar(vt, nextCharacter(utf8, i), VTERM_MOD_NONE);
 }
 
+bool CurTestScreen::paste(const char* text)
+{
+    beforeKey();
+    std::string out = pasteMode ? "\x1b[200~" : "";
+    for (size_t i = 0; text != nullptr && text[i]; i++)
+        out += text[i] == '\n' ? '\r' : text[i];
+    if (pasteMode)
+        out += "\x1b[201~";
+    writeInput(out.data(), out.size());
+    return pasteMode;
+}
+
+bool CurTestScreen::focus(bool gained)
+{
+    if (!focusMode)
+        return false;
+    beforeKey();
+    writeInput(gained ? "\x1b[I" : "\x1b[O", 3);
+    return true;
+}
+
 // The pointer goes to the cell first, as a person's hand would take it
 // there; libvterm reports the button in whatever mode the program chose,
 // and nothing at all when it chose none.

@@ -5,6 +5,9 @@
 // cuts at whole characters, wraps it, draws it with controls and bad bytes
 // made visible, and draws the box lines of frames in the locale's own set.
 // It needs curses and the C++ library only: every other folder builds on it.
+#include <string_view>
+#include <vector>
+
 typedef struct _win_st WINDOW;
 
 class CurText {
@@ -75,6 +78,13 @@ public:
     // into out (4 bytes at most) and returns the bytes written.
     static bool insertable(int code);
     static int  encode(int code, char* out);
+    // Pasted text as an editor inserts it (CurTextPaste.cpp): the code points
+    // to put in, in order. Escape sequences inside it are dropped whole, so
+    // none is carried out or shown raw; a line end (CR LF, CR or LF) gives
+    // '\n' where newlines are kept, else a blank; a tab gives a blank; any
+    // other character that is not insertable is dropped; in a UTF-8 locale
+    // a bad byte gives the replacement character.
+    static std::vector<int> pasted(std::string_view text, bool newlines);
 
     // Word wrapping (CurTextWrap.cpp): text reflowed as prose, for labels,
     // notes, titles and the one-call boxes. Words are kept whole and set

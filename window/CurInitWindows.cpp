@@ -4,6 +4,7 @@
 // a curses window and knows no CurWindow.
 #include "CurInit.h"
 #include "CurKeyReader.h"
+#include "CurPosts.h"
 #include "CurScreenStack.h"
 #include "CurWaitHooks.h"
 #include "CurWindow.h"
@@ -57,6 +58,11 @@ int CurInit::readWideKey(CurWindow* window)
 {
     CurWaitHooks::beforeWait(window);
     return CurKeyReader::readKeyAs(cursesWindow(window), window, true);
+}
+
+int CurInit::turn(CurWindow* window)
+{
+    return CurPosts::turn(cursesWindow(window), window);
 }
 
 // The window is looked at for ERR only: after any other key a callback may

@@ -1,13 +1,20 @@
 // pageLog.cpp - a gallery page: a log pane that streams lines while the user
 // watches, log() and error() in different attributes, with pause and clear.
-// A toolkit timer writes the lines; the page only waits for keys.
+// A toolkit timer writes the lines; the page only waits for keys. On w a
+// worker thread runs a made-up build and reports through CurInit::post,
+// moving a gauge and logging its steps.
 #include "Gallery.h"
 
 #include <CurInit.h>
 #include <CurLabel.h>
 #include <CurLogger.h>
+#include <CurGauge.h>
 #include <CurNote.h>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <string>
+#include <thread>
 
 // A made-up service log; every entry is numbered so the lines differ.
 struct LogEntry {
@@ -65,10 +72,40 @@ static const char* about =
     "setErrorAttr.\n\n"
     "Pause with Space, then press s to add one line at a time.";
 
+// The worker: twenty build steps, each posted to the loop's thread, which
+// alone draws. The page waits for it, and runs what it posted last, before
+// the objects the posts use go.
+struct Worker {
+    std::thread       thread;
+    std::atomic<bool> stop{false};
+    void start(CurLogger& logger, CurGauge& gauge, CurWindow& window)
+    {
+        if (thread.joinable())
+            return;
+        thread = std::thread([this, &logger, &gauge, &window] {
+            for (int step = 1; step <= 20 && !stop; step++) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                CurInit::post([&logger, &gauge, &window, step] {
+                    gauge.setPercent(step * 5, true);
+                    window.update();
+                    logger.log("worker: build step " + std::to_string(step) + " of 20");
+                });
+            }
+        });
+    }
+    ~Worker()
+    {
+        stop = true;
+        if (thread.joinable())
+            thread.join();
+        CurInit::runPosts();
+    }
+};
+
 void pageLog()
 {
-    galleryFooter("Space pause/resume, s one line, e an error, c start again, q back.");
-    int height = CurInit::height - 3;
+    galleryFooter("Space pause/resume, s one line, e an error, c start again, w worker, q back.");
+    int height = CurInit::height - 7;    // the worker's gauge below
     CurLogger logger(height, 50, 1, 1);
     logger.setTitle("CurLogger", CurInit::LEFT);
     logger.setErrorAttr(galleryColor(CurInit::red, CurInit::black) | CurInit::bold);
@@ -79,7 +116,14 @@ void pageLog()
     side.setText(about, false);
     side.draw();
     side.update();
+    CurWindow progress(4, 50, height + 1, 1);
+    progress.setTitle("Worker thread (w)", CurInit::LEFT);
+    CurGauge gauge(&progress);
+    gauge.setGeometry(2, 46, 1, 2);
+    gauge.draw();
+    progress.update();
     logger.update();
+    Worker worker;
 
     Stream stream = {&logger, 0, false};
     int timer = CurInit::addTimer(300, streamNext, &stream);
@@ -98,6 +142,8 @@ void pageLog()
             stream.number = 0;
         } else if (key == 's' && stream.paused)
             writeEntry(logger, stream.number++);
+        else if (key == 'w')
+            worker.start(logger, gauge, progress);
     }
     CurInit::removeTimer(timer);
 }

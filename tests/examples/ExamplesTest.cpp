@@ -174,6 +174,49 @@ TEST(Question, ThemesColourTheScreenAndButtonsOnEveryKindOfTerminal)
     }
 }
 
+TEST(Worker, AThreadFillsTheGaugeAndTheLogThroughPosts)
+{
+    ScreenSession s(24, 80);
+    ASSERT_TRUE(s.start({examplePath("worker")}));
+    ASSERT_TRUE(s.waitForText("part 20 of 20 received", 10000)) << s.dump();
+    ASSERT_TRUE(s.waitForText("done: q quits")) << s.dump();
+    for (int part = 5; part <= 20; part++)   // the first ones have scrolled away
+        EXPECT_NE(std::string::npos, s.dump().find("part " + std::to_string(part) + " of 20")) << part;
+    EXPECT_TRUE(s.cell(2, 3).reverse && s.cell(2, 76).reverse) << "full\n" << s.dump();
+    s.sendText("q");
+    EXPECT_EQ(0, s.waitExit()) << s.dump();
+}
+
+// The same program on three event loops: the loop's own timer and the
+// toolkit's keys both reach the screen, and Esc ends the loop.
+TEST(EventLoops, TheToolkitTakesTurnsInsideAnotherLoop)
+{
+    const struct {
+        const char* program;
+        const char* tick;
+    } loops[] = {{"pollloop", "tick 2 from the program's own loop"},
+                 {"uvloop", "tick 2 from libuv"},
+                 {"glibloop", "tick 2 from GLib"}};
+    std::string missing;
+    for (const auto& loop : loops) {
+        SCOPED_TRACE(loop.program);
+        if (access(examplePath(loop.program).c_str(), X_OK) != 0) {
+            missing += std::string(" ") + loop.program;
+            continue;
+        }
+        ScreenSession s(24, 80);
+        ASSERT_TRUE(s.start({examplePath(loop.program)}));
+        ASSERT_TRUE(s.waitForText(loop.tick)) << s.dump();
+        s.sendText("hello");
+        s.enter();
+        ASSERT_TRUE(s.waitForText("you typed: hello")) << s.dump();
+        s.escape();
+        EXPECT_EQ(0, s.waitExit()) << s.dump();
+    }
+    if (!missing.empty())
+        GTEST_SKIP() << "not built (libuv1-dev or libglib2.0-dev missing):" << missing;
+}
+
 // The three-pane example follows the terminal from 200 x 60 down to 20 x 10
 // and back: its frame on the screen's corners, the buttons on the last row
 // inside it, the chosen note shown; Tab then reaches Quit.

@@ -212,6 +212,8 @@ TEST(Gallery, LogPageStreamsLinesWithErrorsInBoldRed)
     EXPECT_FALSE(s.cell(5, 2).bold) << s.dump();
     ASSERT_TRUE(press(s, "e"));
     EXPECT_EQ(7, s.findRow("you pressed e")) << s.dump();
+    s.sendText("w");                                     // a worker thread posts 20 steps
+    ASSERT_TRUE(s.waitForText("worker: build step 20 of 20") && s.waitForText("100%")) << s.dump();
     s.sendText("q");
     ASSERT_TRUE(s.waitForText("About this page")) << s.dump();
     s.sendText("q");

@@ -83,6 +83,8 @@ int main(int argc, char** argv)
     if (is("job")) runAsJob();
     CurInit::initialize();
     CurInit::setMouse(true);             // reports on, to be switched off on every way out
+    CurInit::setPaste(true);             // and so are bracketed paste and focus reports
+    CurInit::setFocusReports(true);
     if (is("box") || is("answer"))
         scenarioResult("ready", 1);
     if (is("box"))

@@ -1,7 +1,7 @@
 // CurInitGuardTest.cpp - the terminal given back, checked from outside after
 // signals, stops, exits and exceptions (pty modes; alternate screen, keypad,
-// cursor and mouse reports as the emulator sees them); output into a pipe;
-// init strings.
+// cursor, mouse reports, bracketed paste and focus reports as the emulator
+// sees them); output into a pipe; init strings.
 #include "ScreenSession.h"
 
 #include <CurTestTerminal.h>
@@ -31,7 +31,8 @@ namespace {
     if (!read || !s.terminalModes(&now) || (now.c_lflag & l) != (fresh.c_lflag & l) ||
         (now.c_iflag & ICRNL) != (fresh.c_iflag & ICRNL))
         return ::testing::AssertionFailure() << "modes still raw\n" << s.dump();
-    if (s.alternateScreen() || s.keypadMode() || !s.cursorVisible() || s.terminal().mouseReporting())
+    if (s.alternateScreen() || s.keypadMode() || !s.cursorVisible() || s.terminal().mouseReporting()
+        || s.terminal().bracketedPaste() || s.terminal().focusReporting())
         return ::testing::AssertionFailure() << "screen modes left on\n" << s.dump();
     return ::testing::AssertionSuccess();
 }
@@ -65,7 +66,8 @@ TEST(CurInitGuard, EveryEndGivesTheTerminalBackWithItsOwnStatus)
     for (const auto& c : cases) {
         ScreenSession s(24, 80);
         ASSERT_TRUE(startGuarded(s, c.mode)) << c.mode << "\n" << s.dump();
-        EXPECT_TRUE(s.alternateScreen() && s.keypadMode() && s.terminal().mouseReporting()) << s.dump();
+        EXPECT_TRUE(s.alternateScreen() && s.keypadMode() && s.terminal().mouseReporting()
+                    && s.terminal().bracketedPaste() && s.terminal().focusReporting()) << s.dump();
         for (int k = 0; k < c.times && c.sig != 0; k++)
             ::kill(s.childPid(), c.sig);
         if (c.sig == 0) {
@@ -91,7 +93,8 @@ TEST(CurInitGuard, StopGivesTheTerminalBackAndContinueRepaints)
     s.feed("\x1b[2J", 4);                // what the shell would show instead
     ::kill(job, SIGCONT);
     EXPECT_TRUE(s.waitForText("Guarded form")) << s.dump();
-    EXPECT_TRUE(s.alternateScreen() && s.keypadMode() && s.terminal().mouseReporting()) << s.dump();
+    EXPECT_TRUE(s.alternateScreen() && s.keypadMode() && s.terminal().mouseReporting()
+                    && s.terminal().bracketedPaste() && s.terminal().focusReporting()) << s.dump();
     s.tab();
     s.enter();
     EXPECT_EQ(0, s.waitExit()) << s.dump();

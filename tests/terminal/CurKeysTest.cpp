@@ -75,8 +75,10 @@ const Case CASES[] = {
     {"\x1bOP\x1b[11~\x1b[[A\x1b[[E\x1b[15~\x1bOS", {KEY_F(1), KEY_F(1), KEY_F(1), KEY_F(5), KEY_F(5), KEY_F(4)}},
     {"\x1b[17~\x1b[21~\x1b[23~\x1b[24~", {KEY_F(6), KEY_F(10), KEY_F(11), KEY_F(12)}},
     {"\x1b[1;3A\x1b[3;3~\x1b\x1b[1~\x1bOM\x1bOp\x1bOj", {A + KEY_UP, A + KEY_DC, A + KEY_HOME, KEY_ENTER, '0', '*'}},
-    // unknown, modified, private and paste sequences: dropped whole
-    {"\x1b[99~\x1b[1;5H\x1b[?1;2c\x1b[2$\x1b[200~x", {'x'}},
+    // unknown, modified and private sequences, a stray paste end: dropped whole
+    {"\x1b[99~\x1b[1;5H\x1b[?1;2c\x1b[2$\x1b[201~x", {'x'}},
+    // a paste's start (its text is the reader's), focus reports; modified, dropped
+    {"\x1b[200~\x1b[I\x1b[O\x1b[200;2~\x1b[1I", {CurKeys::PASTE_START, CurKeys::FOCUS_GAINED, CurKeys::FOCUS_LOST}},
     // mouse reports read whole, either encoding: KEY_MOUSE, code, row, column, release
     {"\x1b[<0;300;12M\x1b[<0;300;12m", {M, 0, 11, 299, 0, M, 0, 11, 299, 1}},
     {"\x1b[<66;1;1M\x1b[<65;2;3Mx\x1b[<28;99999999;5M", {M, 66, 0, 0, 0, M, 65, 2, 1, 0, 'x', M, 28, 4, 99998, 0}},

@@ -157,3 +157,51 @@ TEST_F(CursesTest, ALoggerWithoutAnInsideIgnoresItsLines)
     EXPECT_TRUE(screen().cell(3, 0).isUpperLeft()) << screen().dump();
     EXPECT_TRUE(screen().cell(4, 39).isLowerRight()) << screen().dump();
 }
+
+// Bulk logging must leave a pane exactly as logging line by line does:
+// two panes side by side, one fed each way, compared cell by cell.
+TEST_F(CursesTest, BulkLoggingEndsExactlyAsLineByLineLogging)
+{
+    struct Case {
+        const char* name;
+        int         lines;               // "line n" entries, every fifth wider than the pane
+        bool        errors;              // every 97th an error, between two bulks
+    };
+    const Case cases[] = {{"fewer than the rows", 3, false},
+                          {"as many as the rows", 6, false},
+                          {"many more, wrapping, errors between", 500, true}};
+    CurInit::setThemeAttr(CurInit::THEME_ERROR, A_BOLD);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CurLogger single(8, 30, 1, 1), bulk(8, 30, 1, 40);
+        single.log("before");
+        bulk.log("before");
+        bulk.hold();
+        bulk.hold();                         // holds nest
+        std::string chunk;
+        for (int i = 0; i < c.lines; i++) {
+            std::string line = "line " + std::to_string(i) + (i % 5 == 4 ? std::string(40, '=') : "");
+            if (c.errors && i % 97 == 0) {
+                bulk.logLines(chunk);
+                chunk.clear();
+                single.error(line);
+                bulk.error(line);
+            } else {
+                single.log(line);
+                chunk += line + "\n";
+            }
+        }
+        bulk.logLines(chunk);
+        bulk.release();
+        EXPECT_TRUE(bulk.isHeld());
+        bulk.release();
+        EXPECT_FALSE(bulk.isHeld());
+        VtScreen& s = screen();
+        for (int row = 2; row < 8; row++)
+            for (int col = 0; col < 28; col++) {
+                ScreenCell a = s.cell(row, 2 + col), b = s.cell(row, 41 + col);
+                ASSERT_TRUE(a.ch == b.ch && a.bold == b.bold)
+                    << "row " << row << " column " << col << "\n" << s.dump();
+            }
+    }
+}
