@@ -2,6 +2,7 @@
 // of CurTDialog (boxes/): rows of tags and items in a CurList under the
 // box's text, the help line of the current row, and the answers handed back.
 #include "CurTDialog.h"
+#include "CurKeyReader.h"
 #include "CurLabel.h"
 #include "CurLineEdit.h"
 #include "CurList.h"
@@ -116,27 +117,28 @@ private:
     CurTDialog*                  dialog;
 };
 
-// The editor of the input menu's rename: Enter ends its loop with 0, Esc
-// with 1, input that ended with -1.
+// The editor of the input menu's rename, run by the gadget loop: Enter ends
+// it with 0, Esc with 1, input that ended with -1. Esc ends the loop as a
+// callback's stop does, after the key.
 class RenameEdit : public CurLineEdit {
 public:
     explicit RenameEdit(CurWindow* window) : CurLineEdit(window) {}
     int kbdLoop() override
     {
-        for (;;) {
-            int key = CurInit::readWideKey(window);
-            CurInit::LOOP_STEP step = CurInit::loopStep(key, window);
-            if (step == CurInit::LOOP_END)
-                return -1;
-            if (step == CurInit::LOOP_IDLE)
-                continue;
-            if (key == 27)
-                return 1;
-            if (key == 13)
-                return 0;
-            processKey(key);
-        }
+        escaped = false;
+        int ended = CurLineEdit::kbdLoop();
+        return escaped ? 1 : ended;
     }
+    bool processKey(int key) override
+    {
+        if (key != 27)
+            return CurLineEdit::processKey(key);
+        escaped = true;
+        CurKeyReader::stopNextRead();
+        return true;
+    }
+private:
+    bool escaped = false;
 };
 
 // The current row's item becomes a line editor where it stands, from the

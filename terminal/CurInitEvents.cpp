@@ -660,6 +660,11 @@ static int nextKey(WINDOW* w)
     }
 }
 
+void CurKeyReader::stopNextRead()
+{
+    stopPending = true;
+}
+
 // What a key read from w means to a loop (CurInit::loopStep).
 CurInit::LOOP_STEP CurKeyReader::loopStep(int key, WINDOW* w, bool inner)
 {

@@ -4,6 +4,7 @@
 #include "CurInit.h"
 #include "CurKeyReader.h"
 #include "CurPosts.h"
+#include "CurSyncFrame.h"
 #include "CurTermSession.h"
 
 #include <curses.h>
@@ -260,7 +261,7 @@ int CurInit::turnTimeout()
 }
 
 // The reader's own turn with no wait (CurKeyReader::turning), then one
-// update for whatever its callbacks drew.
+// update, as one frame, for whatever its callbacks drew.
 int CurPosts::turn(WINDOW* w, const CurWindow* reader)
 {
     if (CurKeyReader::inLoop())
@@ -272,6 +273,6 @@ int CurPosts::turn(WINDOW* w, const CurWindow* reader)
         ~Turning() { CurKeyReader::turning = false; }
     } running;
     int key = CurKeyReader::readKeyAs(w, reader, true);
-    doupdate();
+    CurSyncFrame::update();
     return key;
 }

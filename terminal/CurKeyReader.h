@@ -22,6 +22,9 @@ public:
     // w is about to be freed: a read waiting on it ends on STOP once the
     // callback that freed it returns, and never touches it again.
     static void windowGone(WINDOW* w);
+    // The next read returns STOP at once, without reading: a loop that ends
+    // on a key of its own (Esc) ends the toolkit's loop running it this way.
+    static void stopNextRead();
     static CurInit::LOOP_STEP loopStep(int key, WINDOW* w, bool inner); // CurInit::loopStep
     static bool turning;                  // a turn runs: one look at everything, no wait
     static bool inLoop();                 // a readKey runs (its callbacks are running)
