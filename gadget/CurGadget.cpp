@@ -126,7 +126,7 @@ void CurGadget::keepInsideFrame()
 {
     if (!window->isFramed() || y < 1 || x < 1)
         return;
-    int bottom = window->getHeight() - 1, right = window->getWidth() - 1;
+    int bottom = bounded(window->getHeight()) - 1, right = bounded(window->getWidth()) - 1;
     if (height > bottom - y)
         height = bottom - y > 0 ? bottom - y : 0;
     if (width > right - x)
