@@ -7,6 +7,7 @@
 // the drawn field must show the cursor on that character, never on a "<" or
 // ">" mark nor on the second half of a double-width character. A maximum
 // length and a filter set between keys hold the model's text too.
+#include "CurGrapheme.h"
 #include "CurLineEdit.h"
 #include "CurWindow.h"
 #include "FuzzSupport.h"
@@ -51,18 +52,33 @@ static std::vector<int> decode(const std::string& text, bool utf8, bool* valid)
     return out;
 }
 
-// A combining mark belongs to the character before it: the cursor steps
-// over a base and its marks at once.
+// A combining mark belongs to the character before it (used where the
+// field's columns are measured).
 static bool isMark(const Model& m, int c)
 {
     return m.utf8 && c >= 0xA0 && wcwidth((wchar_t)c) == 0;
+}
+
+// True when a character boundary comes before index p: under UTF-8 the
+// cursor steps over whole grapheme clusters (a base and its marks, a flag,
+// an emoji sequence), whose rules the text module's own tests hold against
+// Unicode's test file; in "C" every byte is a character.
+static bool boundary(const Model& m, size_t p)
+{
+    if (!m.utf8 || p == 0 || p >= m.chars.size())
+        return true;
+    CurGrapheme segments;
+    bool before = true;
+    for (size_t i = 0; i <= p; i++)
+        before = segments.feed(m.chars[i]);
+    return before;
 }
 
 static size_t nextPos(const Model& m, size_t p)
 {
     if (p >= m.chars.size())
         return m.chars.size();
-    for (p++; p < m.chars.size() && isMark(m, m.chars[p]);)
+    for (p++; !boundary(m, p);)
         p++;
     return p;
 }
@@ -71,7 +87,7 @@ static size_t prevPos(const Model& m, size_t p)
 {
     if (p == 0)
         return 0;
-    for (p--; p > 0 && isMark(m, m.chars[p]);)
+    for (p--; !boundary(m, p);)
         p--;
     return p;
 }
@@ -186,7 +202,10 @@ static void checkField(CurLineEdit& edit, const Model& m, WINDOW* w)
     // and the column kept for ">" in a box of three.
     bool fits = !wide || width == 2 || (width == 3 && noneLeft) || width > 3;
     int expected = edit.hidden && m.pos < m.chars.size() ? '*' : c;
-    FUZZ_CHECK(!plain || !fits || (int)shown[0] == expected);
+    // A cluster of several code points may show as a stand-in of its width
+    // (the text module's tests hold those); a single one shows as itself.
+    bool single = m.pos >= m.chars.size() || nextPos(m, m.pos) == m.pos + 1;
+    FUZZ_CHECK(!plain || !fits || !single || (int)shown[0] == expected);
     if (width >= 3) {
         FUZZ_CHECK(cx > x || noneLeft);
         FUZZ_CHECK(cx < x + width - 1 || m.pos == m.chars.size());
