@@ -66,10 +66,10 @@ TEST_F(CursesTest, TableColumnWidthRules)
     for (const WidthCase& c : cases) {
         SCOPED_TRACE(c.name);
         Table t(c.tableWidth);
-        for (const std::vector<int>& spec : c.columns) {
-            int i = t.table.addColumn("", spec[0]);
-            t.table.setColumnMinWidth(i, spec[1]);
-            t.table.setColumnWeight(i, spec[2]);
+        for (const std::vector<int>& rule : c.columns) {
+            int i = t.table.addColumn("", rule[0]);
+            t.table.setColumnMinWidth(i, rule[1]);
+            t.table.setColumnWeight(i, rule[2]);
         }
         for (size_t i = 0; i < c.widths.size(); i++)
             EXPECT_EQ(c.widths[i], t.table.getColumnWidth((int)i)) << "column " << i;
