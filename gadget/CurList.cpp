@@ -4,11 +4,11 @@
 #include "CurList.h"
 #include "CurCallback.h"
 #include "CurText.h"
+#include "CurTypeAhead.h"
 #include "CurWindow.h"
 
 #include <curses.h>
 #include <cctype>
-#include <chrono>
 #include <cstdlib>
 #include <algorithm>
 #include <cstring>
@@ -569,39 +569,14 @@ void CurList::scrollBy(int rows)
 // A key typed again alone steps through the lines starting with it.
 bool CurList::typeAhead(int key)
 {
-    if (!typeAheadOn || key == ' ')
+    std::string added;
+    if (!typeAheadOn || !curTypeAhead(key, typed, typedAt, &added))
         return false;
-    char bytes[4];
-    int n = 0;
-    int code = key >= WIDE_CHAR ? key - WIDE_CHAR : key;
-    if (code >= 33 && code <= 126 && (key < 128 || key >= WIDE_CHAR))
-        bytes[n++] = (char)code;
-    else if (key >= WIDE_CHAR && code >= 0x80 && code < 0x800) {
-        bytes[n++] = (char)(0xC0 | code >> 6);
-        bytes[n++] = (char)(0x80 | (code & 0x3F));
-    } else if (key >= WIDE_CHAR && code >= 0x800 && code < 0x10000) {
-        bytes[n++] = (char)(0xE0 | code >> 12);
-        bytes[n++] = (char)(0x80 | (code >> 6 & 0x3F));
-        bytes[n++] = (char)(0x80 | (code & 0x3F));
-    } else if (key >= WIDE_CHAR && code >= 0x10000 && code <= 0x10FFFF) {
-        bytes[n++] = (char)(0xF0 | code >> 18);
-        bytes[n++] = (char)(0x80 | (code >> 12 & 0x3F));
-        bytes[n++] = (char)(0x80 | (code >> 6 & 0x3F));
-        bytes[n++] = (char)(0x80 | (code & 0x3F));
-    } else {
-        return false;
-    }
-    long long now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now().time_since_epoch()).count();
-    if (now - typedAt > 1000)
-        typed.clear();
-    typedAt = now;
-    std::string before = typed;
-    typed.append(bytes, n);
+    std::string before = typed.substr(0, typed.size() - added.size());
     if (lines.empty())
         return true;
     int found = findPrefix(typed, before.empty() ? curLine + 1 : curLine);
-    if (found < 0 && before.size() == (size_t)n && before == std::string(bytes, n)) {
+    if (found < 0 && before == added) {
         typed = before;                 // the same key again: the next line starting with it
         found = findPrefix(typed, curLine + 1);
     }

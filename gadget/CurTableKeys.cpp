@@ -6,12 +6,12 @@
 #include "CurTable.h"
 #include "CurCallback.h"
 #include "CurText.h"
+#include "CurTypeAhead.h"
 #include "CurWindow.h"
 
 #include <curses.h>
 #include <algorithm>
 #include <cctype>
-#include <chrono>
 
 // Up, Down, Home, End and the page keys, consumed even at the ends so that a
 // form keeps its focus on them.
@@ -97,19 +97,10 @@ bool CurTable::processKey(int key)
 // through in the order shown; a source looks itself.
 bool CurTable::typeAhead(int key)
 {
-    int code = key >= WIDE_CHAR ? key - WIDE_CHAR : key;
-    if (!typeAheadOn || key == ' ' || (key < WIDE_CHAR && (key < 33 || key > 126))
-        || !CurText::insertable(code))
+    std::string added;
+    if (!typeAheadOn || !curTypeAhead(key, typed, typedAt, &added))
         return false;
-    char bytes[4];
-    int len = CurText::encode(code, bytes);
-    long long now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now().time_since_epoch()).count();
-    if (now - typedAt > 1000)
-        typed.clear();
-    typedAt = now;
-    bool first = typed.empty();
-    typed.append(bytes, len);
+    bool first = typed.size() == added.size();
     int n = count(), column = sortColumn >= 0 ? sortColumn : curColumn;
     if (n == 0 || columns.empty())
         return true;

@@ -6,11 +6,11 @@
 #include "CurTree.h"
 #include "CurCallback.h"
 #include "CurText.h"
+#include "CurTypeAhead.h"
 #include "CurWindow.h"
 
 #include <curses.h>
 #include <cctype>
-#include <chrono>
 
 // Up, Down, Home, End and the page keys; consumed even where nothing moves.
 bool CurTree::moveKey(int key)
@@ -146,19 +146,10 @@ bool CurTree::findKey(int key)
 // at the start of the shown nodes, from the next one for a first key.
 bool CurTree::typeAhead(int key)
 {
-    int code = key >= WIDE_CHAR ? key - WIDE_CHAR : key;
-    if (!typeAheadOn || key == ' ' || (key < WIDE_CHAR && (key < 33 || key > 126))
-        || !CurText::insertable(code))
+    std::string added;
+    if (!typeAheadOn || !curTypeAhead(key, typed, typedAt, &added))
         return false;
-    char bytes[4];
-    int len = CurText::encode(code, bytes);
-    long long now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now().time_since_epoch()).count();
-    if (now - typedAt > 1000)
-        typed.clear();
-    typedAt = now;
-    bool first = typed.empty();
-    typed.append(bytes, len);
+    bool first = typed.size() == added.size();
     int n = first ? nextShown(current) : current;
     for (int seen = 0; seen < (int)nodes.size(); seen++) {
         if (n < 0)
