@@ -19,14 +19,21 @@ static std::string words(const char* text)
     return out;
 }
 
-// One character, after the indent blank a cut word starts with.
+// One character that takes columns, after the indent blank a cut word
+// starts with; clusters of no width (a lone format control) may stand by it.
 static bool oneCharacter(const char* p, int len)
 {
     if (len > 0 && *p == ' ') {
         p++;
         len--;
     }
-    return len > 0 && CurText::next(p, len, 0) == len;
+    int wide = 0;
+    for (int pos = 0; pos < len;) {
+        int next = CurText::next(p, len, pos);
+        wide += CurText::columns(p + pos, next - pos) > 0;
+        pos = next;
+    }
+    return wide == 1;
 }
 
 // Checks every line of a wrapped block against the width (only a character
